@@ -1,0 +1,52 @@
+#include "app/application.h"
+
+#include "app/controls.h"
+#include "app/login.h"
+#include "app/mainmenu.h"
+#include "app/noticebox.h"
+#include "app/pending.h"
+#include "app/windows.h"
+#include "calculators/conventional.h"
+#include "reference/about.h"
+
+#include <QApplication>
+
+namespace app {
+
+namespace {
+template <class T> void add() { Windows::add(QString::fromLatin1(T::staticMetaObject.className()), [] { return new T; }); }
+} // namespace
+
+void configure(QApplication &application)
+{
+    application.setApplicationName(QStringLiteral("Nabrosa"));
+    application.setApplicationDisplayName(QString());
+    application.setFont(interfaceFont());
+    application.setLayoutDirection(Qt::RightToLeft);
+    // The program ends only through the exit confirmation.
+    application.setQuitOnLastWindowClosed(false);
+    static MessageBoxPresenter presenter;
+    numtext::setNoticePresenter(&presenter);
+}
+
+void registerWindows()
+{
+    add<Form1>();
+    add<Form2>();
+    add<Form3>();
+    add<Form10>();
+    // Sections that the menu already opens while their calculations are on
+    // their way: their caption and the common frame.
+    for (const MenuSection &s : Form1::sections()) {
+        const QString name = QString::fromLatin1(s.window);
+        if (!Windows::isKnown(name)) {
+            const char *window = s.window;
+            const char *caption = s.windowCaption;
+            Windows::add(name, [window, caption] { return new PendingSection(window, QString::fromUtf8(caption)); });
+        }
+    }
+}
+
+void start() { Windows::show(QStringLiteral("Form1")); }
+
+} // namespace app

@@ -1,0 +1,110 @@
+#include "app/banner.h"
+
+#include "app/controls.h"
+
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+namespace app {
+
+Banner::Banner(QWidget *parent, const char *name, const QRect &at, const QString &word)
+    : QWidget(parent), word_(word)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(at);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (!word.isEmpty())
+        setAccessibleName(word);
+}
+
+void Banner::mouseReleaseEvent(QMouseEvent *event)
+{
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+namespace {
+
+void drawCalculator(QPainter &p, const QRectF &box)
+{
+    const qreal w = box.width(), h = box.height();
+    p.setPen(QPen(QColor(20, 40, 80), std::max<qreal>(1.0, w / 30)));
+    p.setBrush(QColor(236, 240, 246));
+    p.drawRoundedRect(box, w * 0.12, w * 0.12);
+    const QRectF screen(box.left() + w * 0.14, box.top() + h * 0.1, w * 0.72, h * 0.2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 200, 150));
+    p.drawRoundedRect(screen, w * 0.04, w * 0.04);
+    const qreal keyW = w * 0.72 / 3, keyH = h * 0.52 / 4;
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            const QRectF key(box.left() + w * 0.14 + c * keyW + keyW * 0.1, box.top() + h * 0.38 + r * keyH + keyH * 0.12,
+                             keyW * 0.8, keyH * 0.76);
+            p.setBrush(r == 3 && c == 2 ? QColor(230, 120, 40) : QColor(70, 90, 130));
+            p.drawRoundedRect(key, keyW * 0.15, keyW * 0.15);
+        }
+    }
+}
+
+void drawGear(QPainter &p, const QPointF &centre, qreal radius)
+{
+    QPainterPath gear;
+    const int teeth = 8;
+    for (int i = 0; i < teeth * 2; ++i) {
+        const qreal r = (i % 2 == 0) ? radius : radius * 0.78;
+        const qreal a0 = (i - 0.5) * M_PI / teeth, a1 = (i + 0.5) * M_PI / teeth;
+        const QPointF p0 = centre + QPointF(r * qCos(a0), r * qSin(a0));
+        const QPointF p1 = centre + QPointF(r * qCos(a1), r * qSin(a1));
+        if (i == 0)
+            gear.moveTo(p0);
+        else
+            gear.lineTo(p0);
+        gear.lineTo(p1);
+    }
+    gear.closeSubpath();
+    gear.addEllipse(centre, radius * 0.32, radius * 0.32);
+    gear.setFillRule(Qt::OddEvenFill);
+    p.setPen(QPen(QColor(120, 90, 10), std::max<qreal>(1.0, radius / 14)));
+    p.setBrush(QColor(250, 200, 60));
+    p.drawPath(gear);
+}
+
+} // namespace
+
+void Banner::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = rect();
+    QLinearGradient band(r.topLeft(), r.bottomLeft());
+    band.setColorAt(0, QColor(40, 110, 200));
+    band.setColorAt(1, QColor(15, 55, 130));
+    p.fillRect(r, band);
+    // Faint mathematical signs in the band.
+    QFont signs = interfaceFont();
+    signs.setPixelSize(std::max(8, int(r.height() / 5)));
+    p.setFont(signs);
+    p.setPen(QColor(255, 255, 255, 40));
+    const QString marks = QStringLiteral("+ − × ÷ = √ π %");
+    p.drawText(r.adjusted(r.height() * 0.9, 0, -r.height() * 0.9, 0), Qt::AlignBottom | Qt::AlignHCenter, marks);
+
+    const qreal side = std::min(r.height() * 0.78, r.width() * 0.2);
+    const QRectF calc(r.left() + r.height() * 0.14, r.center().y() - side / 2, side * 0.72, side);
+    drawCalculator(p, calc);
+    drawGear(p, QPointF(r.right() - r.height() * 0.14 - side / 2, r.center().y()), side / 2);
+
+    if (!word_.isEmpty()) {
+        QFont f = headingFont();
+        f.setPixelSize(std::max(10, int(r.height() * 0.42)));
+        p.setFont(f);
+        p.setPen(Qt::white);
+        p.setLayoutDirection(Qt::RightToLeft);
+        p.drawText(r, Qt::AlignCenter, word_);
+    }
+}
+
+} // namespace app

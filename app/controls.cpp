@@ -1,0 +1,126 @@
+#include "app/controls.h"
+
+#include "app/window.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace app {
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+QFont interfaceFont()
+{
+    QFont f(QStringLiteral("Noto Sans Arabic UI"));
+    f.setPointSizeF(9);
+    return f;
+}
+
+QFont headingFont()
+{
+    QFont f(QStringLiteral("Noto Naskh Arabic UI"));
+    f.setPointSizeF(12);
+    f.setBold(true);
+    return f;
+}
+
+namespace {
+QRect rectOf(Tw at) { return twips(at.x, at.y, at.w, at.h); }
+
+template <class T> T *place(T *w, const char *name, Tw at)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(rectOf(at));
+    return w;
+}
+
+void prepareLabel(QLabel *l, Tw at, const QString &tip)
+{
+    l->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    if (!tip.isNull())
+        l->setToolTip(tip);
+    // A label never clips its own line: it is at least one line high.
+    QRect r = rectOf(at);
+    r.setHeight(std::max(r.height(), l->fontMetrics().height()));
+    l->setGeometry(r);
+}
+
+void prepareEdit(QLineEdit *e, const QString &caption, const QString &text)
+{
+    e->setAlignment(Qt::AlignCenter);
+    e->setText(text);
+    e->setCursorPosition(0);
+    if (!caption.isEmpty())
+        e->setAccessibleName(caption);
+}
+} // namespace
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, Tw at, const QString &tip)
+{
+    auto *l = place(new QLabel(text, parent), name, at);
+    prepareLabel(l, at, tip);
+    return l;
+}
+
+ClickLabel *clickLabel(QWidget *parent, const char *name, const QString &text, Tw at, const QString &tip)
+{
+    auto *l = place(new ClickLabel(text, parent), name, at);
+    prepareLabel(l, at, tip);
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text, Tw at, const QString &tip)
+{
+    auto *b = place(new QPushButton(text, parent), name, at);
+    if (!tip.isNull())
+        b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QRadioButton *option(QWidget *parent, const char *name, const QString &text, Tw at)
+{
+    return place(new QRadioButton(text, parent), name, at);
+}
+
+QLineEdit *edit(QWidget *parent, const char *name, Tw at, const QString &caption, const QString &text)
+{
+    auto *e = place(new QLineEdit(parent), name, at);
+    prepareEdit(e, caption, text);
+    return e;
+}
+
+QLineEdit *readOnlyEdit(QWidget *parent, const char *name, Tw at, const QString &caption, const QString &text)
+{
+    auto *e = edit(parent, name, at, caption, text);
+    e->setReadOnly(true);
+    return e;
+}
+
+QLineEdit *headingLine(QWidget *parent, const char *name, Tw at, const QString &text)
+{
+    auto *e = readOnlyEdit(parent, name, at, QString(), text);
+    e->setFont(headingFont());
+    e->setFocusPolicy(Qt::NoFocus);
+    return e;
+}
+
+void tabOrder(std::initializer_list<QWidget *> chain)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *w : chain) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+} // namespace app

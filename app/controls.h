@@ -1,0 +1,53 @@
+#pragma once
+// Building controls at their twips positions with their names, captions,
+// tooltips and accessible names, the same way in every window.
+
+#include <QFont>
+#include <QLabel>
+#include <QRect>
+
+#include <initializer_list>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace app {
+
+// A label that acts on a click.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// The interface font, and the heading font of instruction lines and heading
+// boxes (a bold Naskh face at 12 points).
+QFont interfaceFont();
+QFont headingFont();
+
+// Geometry arguments are twips: left, top, width, height.
+struct Tw {
+    int x, y, w, h;
+};
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, Tw at, const QString &tip = QString());
+ClickLabel *clickLabel(QWidget *parent, const char *name, const QString &text, Tw at, const QString &tip = QString());
+QPushButton *button(QWidget *parent, const char *name, const QString &text, Tw at, const QString &tip = QString());
+QRadioButton *option(QWidget *parent, const char *name, const QString &text, Tw at);
+// A text box with its text centred; the accessible name is the caption of the
+// label that names it.
+QLineEdit *edit(QWidget *parent, const char *name, Tw at, const QString &caption, const QString &text = QString());
+QLineEdit *readOnlyEdit(QWidget *parent, const char *name, Tw at, const QString &caption, const QString &text = QString());
+// A read-only line in the heading font (instruction lines, heading boxes).
+QLineEdit *headingLine(QWidget *parent, const char *name, Tw at, const QString &text = QString());
+
+// Sets the tab order to the given sequence.
+void tabOrder(std::initializer_list<QWidget *> chain);
+
+} // namespace app

@@ -1,0 +1,68 @@
+#include "app/dispatch.h"
+
+#include "numtext/notice.h"
+#include "numtext/numtext.h"
+
+#include <QString>
+
+#include <new>
+
+namespace app {
+
+namespace {
+QString describe(numtext::Failure kind)
+{
+    using numtext::Failure;
+    switch (kind) {
+    case Failure::NotANumber:
+        return QStringLiteral("القيمة المكتوبة ليست عددا صحيح الكتابة");
+    case Failure::DivisionByZero:
+        return QStringLiteral("لا يمكن القسمة على صفر");
+    case Failure::Overflow:
+        return QStringLiteral("الناتج أكبر من أن يحسبه البرنامج");
+    case Failure::InvalidOperation:
+        return QStringLiteral("هذه العملية غير معرفة رياضيا");
+    case Failure::OutOfRange:
+        return QStringLiteral("العدد خارج المدى الذي يقبله البرنامج");
+    }
+    return QStringLiteral("تعذر إجراء الحساب");
+}
+
+const QString &failureTitle()
+{
+    static const QString title = QStringLiteral("خطأ في الحساب");
+    return title;
+}
+
+constexpr std::uint32_t FailureStyle = numtext::style::Exclamation | numtext::style::RightAlign;
+} // namespace
+
+void reportFailure(const numtext::ComputationFailure &failure)
+{
+    numtext::notice(describe(failure.kind()) + numtext::crlf() + QStringLiteral("لم يتغير شيء، صحح المدخلات ثم أعد المحاولة"),
+                    FailureStyle, failureTitle());
+}
+
+void run(const std::function<void()> &handler) noexcept
+{
+    try {
+        handler();
+    } catch (const numtext::ComputationFailure &failure) {
+        try {
+            reportFailure(failure);
+        } catch (...) {
+        }
+    } catch (const std::bad_alloc &) {
+        try {
+            numtext::notice(QStringLiteral("لا تكفي الذاكرة لإجراء هذا الحساب"), FailureStyle, failureTitle());
+        } catch (...) {
+        }
+    } catch (...) {
+        try {
+            numtext::notice(QStringLiteral("تعذر إجراء الحساب"), FailureStyle, failureTitle());
+        } catch (...) {
+        }
+    }
+}
+
+} // namespace app

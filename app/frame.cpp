@@ -1,0 +1,90 @@
+#include "app/frame.h"
+
+#include "app/dispatch.h"
+#include "app/windows.h"
+#include "numtext/notice.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+namespace app {
+
+using namespace numtext;
+
+namespace {
+std::function<void()> &programEnd()
+{
+    static std::function<void()> end = [] { QCoreApplication::exit(0); };
+    return end;
+}
+} // namespace
+
+void setProgramEnd(std::function<void()> end) { programEnd() = std::move(end); }
+
+void endProgram() { programEnd()(); }
+
+void exitConfirmation()
+{
+    const int answer = notice(QStringLiteral("هل أنت متأكد من الخروج ؟"),
+                              style::YesNo | style::Question | style::RightAlign, QStringLiteral("تنبيه"));
+    if (answer == answer::Yes)
+        endProgram();
+}
+
+void showMainMenu() { Windows::show(QStringLiteral("Form1")); }
+
+void returnToMenu(QWidget *own)
+{
+    showMainMenu();
+    own->hide();
+}
+
+void showLaws(QWidget *own, const QString &lawsWindow)
+{
+    if (!Windows::isKnown(lawsWindow))
+        return;
+    QWidget *laws = Windows::get(lawsWindow);
+    if (!laws->isVisible()) {
+        // Beside the section window, on the side where there is room.
+        const QRect frame = own->frameGeometry();
+        laws->move(frame.left() - laws->frameGeometry().width() - 8 >= 0
+                       ? frame.left() - laws->frameGeometry().width() - 8
+                       : frame.right() + 8,
+                   frame.top());
+    }
+    Windows::show(lawsWindow);
+}
+
+bool closeToMenuConfirmation(const QString &question)
+{
+    const QString text = question.isEmpty()
+                             ? QStringLiteral("هل أنت متأكد من إغلاق هذه النافذة والانتقال إلى الصفحة الرئيسية؟")
+                             : question;
+    if (notice(text, style::YesNo | style::RightAlign, QStringLiteral("إغلاق النافذة")) == answer::No)
+        return false;
+    showMainMenu();
+    return true;
+}
+
+void SectionWindow::joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton,
+                              const QString &lawsWindow)
+{
+    if (exitButton)
+        on(exitButton, &QPushButton::clicked, this, &SectionWindow::ExitButton_Click);
+    if (menuButton)
+        on(menuButton, &QPushButton::clicked, this, &SectionWindow::MainMenuButton_Click);
+    if (lawsButton) {
+        lawsWindow_ = lawsWindow;
+        on(lawsButton, &QPushButton::clicked, this, &SectionWindow::LawsButton_Click);
+    }
+}
+
+void SectionWindow::Form_QueryUnload(bool &cancel) { cancel = !closeToMenuConfirmation(closeQuestion_); }
+
+void SectionWindow::ExitButton_Click() { exitConfirmation(); }
+
+void SectionWindow::MainMenuButton_Click() { returnToMenu(this); }
+
+void SectionWindow::LawsButton_Click() { showLaws(this, lawsWindow_); }
+
+} // namespace app

@@ -1,0 +1,62 @@
+#pragma once
+// The frame that windows share: ending the program, returning to the main
+// menu, opening a section's laws window and the close-to-menu confirmation.
+
+#include "app/window.h"
+
+#include <QString>
+
+#include <functional>
+
+class QPushButton;
+
+namespace app {
+
+// Ends the program at once: no window is asked to close. Tests replace how
+// the end happens.
+void endProgram();
+void setProgramEnd(std::function<void()> end);
+
+// "هل أنت متأكد من الخروج ؟": ends the program on Yes.
+void exitConfirmation();
+
+// Shows the main menu (restored and brought forward).
+void showMainMenu();
+
+// Shows the main menu and hides the given window, which keeps its state.
+void returnToMenu(QWidget *own);
+
+// Shows a laws window beside its section window, building it on first use.
+// A laws window that does not exist yet in the program leaves it at nothing.
+void showLaws(QWidget *own, const QString &lawsWindow);
+
+// Asks whether to close the window and go to the main menu. On Yes the main
+// menu is shown and true returned; on No nothing changes.
+bool closeToMenuConfirmation(const QString &question = QString());
+
+// A section window: a window with the common frame buttons. The close box asks
+// the close-to-menu confirmation; closing with Yes destroys the controls.
+class SectionWindow : public Window {
+    Q_OBJECT
+public:
+    using Window::Window;
+
+protected:
+    // Joins the frame buttons to their operations; a null button is absent.
+    void joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton = nullptr,
+                   const QString &lawsWindow = QString());
+    // The question of the close-to-menu confirmation (empty for the common one).
+    void setCloseQuestion(const QString &question) { closeQuestion_ = question; }
+
+    void Form_QueryUnload(bool &cancel) override;
+
+    void ExitButton_Click();
+    void MainMenuButton_Click();
+    void LawsButton_Click();
+
+private:
+    QString lawsWindow_;
+    QString closeQuestion_;
+};
+
+} // namespace app

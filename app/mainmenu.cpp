@@ -1,0 +1,152 @@
+#include "app/mainmenu.h"
+
+#include "app/banner.h"
+#include "app/controls.h"
+#include "app/dispatch.h"
+#include "app/frame.h"
+#include "app/windows.h"
+#include "numtext/notice.h"
+#include "numtext/numtext.h"
+
+#include <QButtonGroup>
+#include <QDate>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTime>
+#include <QTimer>
+
+using namespace app;
+using namespace numtext;
+
+const std::array<MenuSection, 10> &Form1::sections()
+{
+    static const std::array<MenuSection, 10> table{{
+        {"Op1", "الحاسبة التقليدية", 4560, true, "Form3", "الحاسبة التقليدية"},
+        {"Op2", "حساب المساحات", 5280, true, "Form4", "حساب المساحات"},
+        {"Op3", "حساب التحويلات", 5520, true, "Form5", "حساب التحويلات"},
+        {"Op4", "حساب المحيط", 4800, true, "Form6", "حساب المحيط"},
+        {"Op5", "حساب الدوال المثلثية", 5520, false, "Form7", "حساب الدوال المثلثية"},
+        {"Op6", "حسابات أخرى", 5040, false, "Form8", "حسابات أخرى"},
+        {"Op7", "حساب الأحجام", 5040, true, "Form9", "حساب الأحجام"},
+        {"Op8", "الحاسبة المتقدمة", 5280, false, "Form15", "الحاسبة المتقدمة - تجريبية"},
+        {"Op9", "حل معادلة", 4560, false, "Form16", "حل معادلات"},
+        {"Op10", "توحيد المقامات", 4800, false, "Form17", "توحيد المقامات"},
+    }};
+    return table;
+}
+
+Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
+{
+    setDestroyedOnClose(false);
+    Image1 = new Banner(this, "Image1", twips(120, 120, 4575, 3030), QStringLiteral("Nabrosa"));
+    Label1 = label(this, "Label1", QStringLiteral("بسم الله الرحمن الرحيم"), {1200, 120, 2415, 375});
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setStyleSheet(QStringLiteral("color: white;"));
+    Label4 = label(this, "Label4", QStringLiteral("الساعة"), {3120, 3240, 1575, 255}, QStringLiteral("الساعة"));
+    Label5 = label(this, "Label5", QStringLiteral("التاريخ"), {120, 3240, 1575, 255}, QStringLiteral("التاريخ"));
+    Label4->setAlignment(Qt::AlignCenter);
+    Label5->setAlignment(Qt::AlignCenter);
+    command5 = clickLabel(this, "command5", QStringLiteral("دقة الشاشة"), {1680, 3285, 1455, 150},
+                          QStringLiteral("اضغط هنا لمعرفة ذلك"));
+    command5->setAlignment(Qt::AlignCenter);
+    command5->setStyleSheet(QStringLiteral("color: #1a4fb0; text-decoration: underline;"));
+    Label2 = label(this, "Label2", QStringLiteral("هذا اسمك المسجل لدى البرنامج"), {1080, 3600, 3495, 375});
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setFrameShape(QFrame::Panel);
+    Label2->setFrameShadow(QFrame::Sunken);
+    Command3 = button(this, "Command3", QStringLiteral("تعديل"), {240, 3600, 735, 375}, QStringLiteral("اضغط هنا لتعديل الاسم"));
+    Text1 = readOnlyEdit(this, "Text1", {120, 4080, 4575, 375}, QString(),
+                         QStringLiteral("اختر مما يلي من الحسابات ثم اضغط على زر انتقـال"));
+    Text1->setFocusPolicy(Qt::NoFocus);
+
+    auto *group = new QButtonGroup(this);
+    for (std::size_t i = 0; i < sections().size(); ++i) {
+        const MenuSection &s = sections()[i];
+        const Tw at = s.rightColumn ? Tw{3000, s.top, 1575, 240} : Tw{960, s.top, 1935, 240};
+        options[i] = option(this, s.option, QString::fromUtf8(s.caption), at);
+        group->addButton(options[i]);
+    }
+
+    Command1 = button(this, "Command1", QStringLiteral("انتقـــــــــال"), {3120, 6000, 1455, 375},
+                      QStringLiteral("بعد أن تختار اضغط هنا"));
+    Command4 = button(this, "Command4", QStringLiteral("حول البرنامج"), {1680, 6000, 1215, 375},
+                      QStringLiteral("معلومات حول البرنامج"));
+    Command2 = button(this, "Command2", QStringLiteral("خروج"), {240, 6000, 1215, 375}, QStringLiteral("إنهاء البرنامج"));
+    setDefaultButton(Command1);
+
+    // Reading order of the two columns from the right, then the buttons.
+    auto op = [this](int n) { return options[std::size_t(n - 1)]; };
+    tabOrder({op(1), op(4), op(7), op(2), op(3), op(9), op(10), op(6), op(8), op(5), Command1, Command2, Command4, Command3});
+
+    on(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    on(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    on(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    on(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    on(command5, &ClickLabel::clicked, this, &Form1::command5_Click);
+    on(Image1, &Banner::clicked, this, &Form1::Image1_Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    on(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    Timer1->start(1000);
+}
+
+void Form1::Command1_Click()
+{
+    for (std::size_t i = 0; i < sections().size(); ++i) {
+        if (options[i]->isChecked()) {
+            hide();
+            Windows::show(QString::fromLatin1(sections()[i].window));
+            return;
+        }
+    }
+    notice(QStringLiteral("من فضلك اختر أحد الحسابات ... ثم اضغط على زر انتقــــال"), style::OkOnly);
+}
+
+void Form1::Command2_Click() { exitConfirmation(); }
+
+void Form1::Command3_Click()
+{
+    Windows::show(QStringLiteral("Form2"));
+    hide();
+}
+
+void Form1::Command4_Click() { Windows::show(QStringLiteral("Form10")); }
+
+void Form1::command5_Click()
+{
+    const QScreen *s = screen();
+    const QSize size = s->size();
+    const double perPixelX = 1440.0 / s->logicalDotsPerInchX();
+    const double perPixelY = 1440.0 / s->logicalDotsPerInchY();
+    // The screen in twips and the twips per pixel, each rounded to an integer,
+    // then whole pixels by integer division.
+    const std::int32_t twipsX = roundInteger(size.width() * perPixelX);
+    const std::int32_t twipsY = roundInteger(size.height() * perPixelY);
+    const std::int32_t stepX = roundInteger(perPixelX), stepY = roundInteger(perPixelY);
+    if (stepX == 0 || stepY == 0)
+        throw ComputationFailure(Failure::DivisionByZero);
+    const std::int16_t width = roundInteger16(twipsX / stepX);
+    const std::int16_t height = roundInteger16(twipsY / stepY);
+    notice(QStringLiteral("دقة شاشتك هي") + crlf() + signedText(width) + QStringLiteral(" x") + signedText(height),
+           style::RightAlign, QStringLiteral("دقة الشاشة"));
+}
+
+void Form1::Image1_Click()
+{
+    notice(QStringLiteral("Nabrosa"), style::RightAlign | style::RtlReading, QStringLiteral("Nabro"));
+}
+
+void Form1::Timer1_Timer()
+{
+    const QLocale locale = QLocale::system();
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QLatin1Char('t'));
+    Label4->setText(locale.toString(QTime::currentTime(), timeFormat.trimmed()));
+    Label5->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+void Form1::Form_QueryUnload(bool &cancel) { cancel = true; }

@@ -1,0 +1,92 @@
+#include "app/noticebox.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace app {
+
+using namespace numtext;
+
+NoticeBox::NoticeBox(const Notice &notice, QWidget *parent)
+    : QMessageBox(parent), yesNo_((notice.style & style::ButtonMask) == style::YesNo)
+{
+    setObjectName(QStringLiteral("NoticeBox"));
+    setWindowTitle(notice.title);
+    QString text = notice.text;
+    text.replace(crlf(), QStringLiteral("\n"));
+    setText(text);
+    setTextFormat(Qt::PlainText);
+    setLayoutDirection(Qt::RightToLeft);
+    switch (notice.style & style::IconMask) {
+    case style::Question:
+        setIcon(QMessageBox::Question);
+        break;
+    case style::Exclamation:
+        setIcon(QMessageBox::Warning);
+        break;
+    case style::Information:
+        setIcon(QMessageBox::Information);
+        break;
+    default:
+        setIcon(QMessageBox::NoIcon);
+    }
+    if (yesNo_) {
+        auto *yes = addButton(QStringLiteral("نعم"), QMessageBox::YesRole);
+        auto *no = addButton(QStringLiteral("لا"), QMessageBox::NoRole);
+        yes->setObjectName(QStringLiteral("Yes"));
+        no->setObjectName(QStringLiteral("No"));
+        setDefaultButton(yes);
+        // Neither Escape nor the close box answers a Yes/No box.
+        setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) & ~Qt::WindowCloseButtonHint);
+    } else {
+        auto *ok = addButton(QStringLiteral("موافق"), QMessageBox::AcceptRole);
+        ok->setObjectName(QStringLiteral("Ok"));
+        setDefaultButton(ok);
+        setEscapeButton(ok);
+    }
+    Qt::Alignment align = Qt::AlignAbsolute | Qt::AlignVCenter;
+    align |= (notice.style & (style::RightAlign | style::RtlReading)) ? Qt::AlignRight : Qt::AlignLeft;
+    if (auto *label = findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+        label->setAlignment(align);
+        label->setLayoutDirection((notice.style & style::RtlReading) || text.isRightToLeft() ? Qt::RightToLeft
+                                                                                            : Qt::LeftToRight);
+    }
+}
+
+int NoticeBox::answer() const
+{
+    auto *pressed = clickedButton();
+    if (!yesNo_)
+        return answer::Ok;
+    return pressed && pressed->objectName() == QLatin1String("Yes") ? answer::Yes : answer::No;
+}
+
+void NoticeBox::keyPressEvent(QKeyEvent *event)
+{
+    if (yesNo_ && event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QMessageBox::keyPressEvent(event);
+}
+
+void NoticeBox::closeEvent(QCloseEvent *event)
+{
+    if (yesNo_ && !clickedButton()) {
+        event->ignore();
+        return;
+    }
+    QMessageBox::closeEvent(event);
+}
+
+int MessageBoxPresenter::present(const Notice &notice)
+{
+    NoticeBox box(notice, QApplication::activeWindow());
+    box.exec();
+    return box.answer();
+}
+
+} // namespace app

@@ -1,0 +1,33 @@
+#pragma once
+// Notice boxes shown to the user as modal message boxes.
+
+#include "numtext/notice.h"
+
+#include <QMessageBox>
+
+namespace app {
+
+// A message box built from a notice's style: its buttons ("نعم", "لا",
+// "موافق"), its icon, its alignment and reading order. A Yes/No box can be
+// ended only by Yes or No.
+class NoticeBox : public QMessageBox {
+    Q_OBJECT
+public:
+    NoticeBox(const numtext::Notice &notice, QWidget *parent = nullptr);
+    // The answer of the pressed button: 1, 6 or 7.
+    int answer() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    bool yesNo_;
+};
+
+class MessageBoxPresenter : public numtext::NoticePresenter {
+public:
+    int present(const numtext::Notice &notice) override;
+};
+
+} // namespace app

@@ -1,0 +1,47 @@
+#pragma once
+// The base of every window: geometry in twips, right-to-left layout, the
+// default button that Enter presses, and the close request.
+
+#include <QPointer>
+#include <QPushButton>
+#include <QRect>
+#include <QWidget>
+
+class QPushButton;
+
+namespace app {
+
+// 15 twips to a pixel at 96 dots per inch.
+constexpr int TwipsPerPixel = 15;
+constexpr int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+inline QRect twips(int x, int y, int w, int h) { return QRect(px(x), px(y), px(w), px(h)); }
+
+class Window : public QWidget {
+    Q_OBJECT
+public:
+    // A window of the given client size in twips, named for the registry and
+    // for tests by its objectName.
+    Window(const char *name, const QString &caption, int widthTwips, int heightTwips);
+
+    // The button that Enter presses from any control of the window. One at a
+    // time; may change while the window is shown.
+    void setDefaultButton(QPushButton *button);
+    QPushButton *defaultButton() const { return defaultButton_; }
+
+protected:
+    // A close request (close box, system menu, keyboard). Set cancel to
+    // refuse it. The default accepts.
+    virtual void Form_QueryUnload(bool &cancel);
+    // Whether an accepted close request destroys the window, so that the next
+    // reference builds it afresh; otherwise it is only hidden.
+    void setDestroyedOnClose(bool destroyed) { destroyedOnClose_ = destroyed; }
+
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QPointer<QPushButton> defaultButton_;
+    bool destroyedOnClose_ = true;
+};
+
+} // namespace app

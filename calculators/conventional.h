@@ -1,0 +1,57 @@
+#pragma once
+// The conventional calculator: two numbers, four operations and rounding of
+// the result to hundredths.
+
+#include "app/window.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace app {
+class Banner;
+}
+
+class Form3 : public app::Window {
+    Q_OBJECT
+public:
+    Form3();
+
+    app::Banner *Picture1;
+    QLineEdit *Text4;
+    QLabel *Label1;
+    QLineEdit *Text1;
+    QPushButton *Command11;
+    QLabel *Label2;
+    QLineEdit *Text2;
+    QPushButton *Command4;
+    QPushButton *Command6;
+    QPushButton *Command7;
+    QPushButton *Command8;
+    QPushButton *Command9;
+    QLineEdit *Text3;
+    QPushButton *Command13;
+    QPushButton *Command10;
+    QLabel *Label11;
+    QLineEdit *Text5;
+    QPushButton *Command2;
+    QPushButton *Command1;
+
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command4_Click();
+    void Command13_Click();
+    void Command2_Click();
+    void Command1_Click();
+
+protected:
+    void Form_QueryUnload(bool &cancel) override;
+
+private:
+    enum class Operation { Add, Subtract, Multiply, Divide };
+    void calculate(Operation operation);
+};

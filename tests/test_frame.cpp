@@ -1,0 +1,235 @@
+// The frame every window stands on: the default button and Enter, the single
+// place where computation failures end, the notice box itself, the window
+// registry and the section-window frame operations.
+
+#include "support/scripted.h"
+#include "support/ui.h"
+
+#include "app/dispatch.h"
+#include "app/frame.h"
+#include "app/noticebox.h"
+#include "app/window.h"
+#include "app/windows.h"
+#include "numtext/notice.h"
+#include "numtext/numtext.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace numtext;
+
+namespace {
+// A small window with a box, two buttons and a handler that fails half way.
+class Sample : public app::Window {
+public:
+    Sample() : Window("Sample", QStringLiteral("عينة"), 3000, 1500)
+    {
+        box = new QLineEdit(this);
+        first = new QPushButton(QStringLiteral("الأول"), this);
+        second = new QPushButton(QStringLiteral("الثاني"), this);
+        result = new QLabel(QStringLiteral("قبل"), this);
+        setDefaultButton(first);
+        app::on(first, &QPushButton::clicked, this, &Sample::Failing_Click);
+    }
+    void Failing_Click()
+    {
+        const double x = strictNumber(box->text());
+        result->setText(format(x));
+    }
+    QLineEdit *box;
+    QPushButton *first;
+    QPushButton *second;
+    QLabel *result;
+};
+} // namespace
+
+class FrameTest : public WindowTest {
+    Q_OBJECT
+private slots:
+    void enterPressesTheDefaultButton();
+    void defaultButtonChangesAtRunTime();
+    void disabledDefaultIgnoresEnter();
+    void failureBecomesOneNoticeAndChangesNothing();
+    void noticeWithoutTitleShowsTheApplicationTitle();
+    void noticeBoxFollowsTheStyle_data();
+    void noticeBoxFollowsTheStyle();
+    void yesNoBoxIgnoresEscapeAndTheCloseBox();
+    void mainMenuButtonHidesAndKeeps();
+    void closeToMenuNoKeepsTheWindow();
+    void closeToMenuYesRebuildsAtNextOpening();
+    void keptValuesSurviveAClose();
+    void lawsButtonOfAMissingWindowDoesNothing();
+};
+
+void FrameTest::enterPressesTheDefaultButton()
+{
+    Sample s;
+    QSignalSpy firstClicks(s.first, &QPushButton::clicked);
+    s.show();
+    s.box->setText(QStringLiteral("2"));
+    ui::pressEnter(s.box);
+    QCOMPARE(firstClicks.count(), 1);
+    QCOMPARE(s.result->text(), QStringLiteral("2"));
+}
+
+void FrameTest::defaultButtonChangesAtRunTime()
+{
+    Sample s;
+    QSignalSpy firstClicks(s.first, &QPushButton::clicked);
+    QSignalSpy secondClicks(s.second, &QPushButton::clicked);
+    s.show();
+    s.setDefaultButton(s.second);
+    QVERIFY(!s.first->isDefault());
+    QVERIFY(s.second->isDefault());
+    ui::pressEnter(s.box);
+    QCOMPARE(firstClicks.count(), 0);
+    QCOMPARE(secondClicks.count(), 1);
+}
+
+void FrameTest::disabledDefaultIgnoresEnter()
+{
+    Sample s;
+    QSignalSpy firstClicks(s.first, &QPushButton::clicked);
+    s.show();
+    s.first->setEnabled(false);
+    ui::pressEnter(s.box);
+    QCOMPARE(firstClicks.count(), 0);
+}
+
+void FrameTest::failureBecomesOneNoticeAndChangesNothing()
+{
+    Sample s;
+    s.show();
+    s.box->setText(QStringLiteral("12abc"));
+    expectFailure(notices);
+    QVERIFY(ui::click(s.first));
+    QCOMPARE(s.result->text(), QStringLiteral("قبل"));
+    QCOMPARE(notices.shown.size(), 1);
+    QVERIFY(!notices.shown.first().text.isEmpty());
+}
+
+void FrameTest::noticeWithoutTitleShowsTheApplicationTitle()
+{
+    notices.expect(QStringLiteral("نص"), 0, QStringLiteral("Nabrosa"));
+    QCOMPARE(notice(QStringLiteral("نص"), 0), answer::Ok);
+    notices.expect(QStringLiteral("سؤال"), 4, QStringLiteral("Nabrosa"), answer::Yes);
+    QCOMPARE(notice(QStringLiteral("سؤال"), 4), answer::Yes);
+}
+
+void FrameTest::noticeBoxFollowsTheStyle_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("0") << 0 << QStringList{"موافق"} << int(QMessageBox::NoIcon) << false;
+    QTest::newRow("4") << 4 << QStringList{"نعم", "لا"} << int(QMessageBox::NoIcon) << false;
+    QTest::newRow("0x80000") << 0x80000 << QStringList{"موافق"} << int(QMessageBox::NoIcon) << true;
+    QTest::newRow("0x80040") << 0x80040 << QStringList{"موافق"} << int(QMessageBox::Information) << true;
+    QTest::newRow("0x80030") << 0x80030 << QStringList{"موافق"} << int(QMessageBox::Warning) << true;
+    QTest::newRow("0x80024") << 0x80024 << QStringList{"نعم", "لا"} << int(QMessageBox::Question) << true;
+    QTest::newRow("0x80004") << 0x80004 << QStringList{"نعم", "لا"} << int(QMessageBox::NoIcon) << true;
+    QTest::newRow("0x180000") << 0x180000 << QStringList{"موافق"} << int(QMessageBox::NoIcon) << true;
+}
+
+void FrameTest::noticeBoxFollowsTheStyle()
+{
+    QFETCH(int, style);
+    QFETCH(QStringList, buttons);
+    QFETCH(int, icon);
+    QFETCH(bool, right);
+    app::NoticeBox box(Notice{QStringLiteral("سطر أول\r\nسطر ثان"), std::uint32_t(style), QStringLiteral("عنوان")});
+    QCOMPARE(box.windowTitle(), QStringLiteral("عنوان"));
+    QCOMPARE(box.text(), QStringLiteral("سطر أول\nسطر ثان"));
+    QCOMPARE(int(box.icon()), icon);
+    QStringList captions;
+    for (QAbstractButton *b : box.buttons())
+        captions << b->text();
+    captions.sort();
+    buttons.sort();
+    QCOMPARE(captions, buttons);
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    QVERIFY(label);
+    QCOMPARE(bool(label->alignment() & Qt::AlignRight), right);
+    QCOMPARE(box.layoutDirection(), Qt::RightToLeft);
+}
+
+void FrameTest::yesNoBoxIgnoresEscapeAndTheCloseBox()
+{
+    app::NoticeBox box(Notice{QStringLiteral("هل؟"), 0x80024, QStringLiteral("تنبيه")});
+    box.show();
+    QTest::keyClick(&box, Qt::Key_Escape);
+    QVERIFY(box.isVisible());
+    QVERIFY(!box.close());
+    QVERIFY(box.isVisible());
+    QTest::mouseClick(box.findChild<QPushButton *>(QStringLiteral("No")), Qt::LeftButton);
+    QVERIFY(!box.isVisible());
+    QCOMPARE(box.answer(), answer::No);
+
+    app::NoticeBox yes(Notice{QStringLiteral("هل؟"), 4, QStringLiteral("تنبيه")});
+    yes.show();
+    QTest::mouseClick(yes.findChild<QPushButton *>(QStringLiteral("Yes")), Qt::LeftButton);
+    QCOMPARE(yes.answer(), answer::Yes);
+}
+
+void FrameTest::mainMenuButtonHidesAndKeeps()
+{
+    QWidget *section = app::Windows::show(QStringLiteral("Form8"));
+    ui::window("Form1")->hide();
+    QVERIFY(ui::click("Form8", "Command3"));
+    QVERIFY(!section->isVisible());
+    QVERIFY(ui::window("Form1")->isVisible());
+    QCOMPARE(app::Windows::show(QStringLiteral("Form8")), section);
+}
+
+void FrameTest::closeToMenuNoKeepsTheWindow()
+{
+    QWidget *section = app::Windows::show(QStringLiteral("Form8"));
+    ui::window("Form1")->hide();
+    notices.expect(QStringLiteral("هل أنت متأكد من إغلاق هذه النافذة والانتقال إلى الصفحة الرئيسية؟"), 0x80004,
+                   QStringLiteral("إغلاق النافذة"), answer::No);
+    QVERIFY(!section->close());
+    QVERIFY(section->isVisible());
+    QVERIFY(!ui::window("Form1")->isVisible());
+}
+
+void FrameTest::closeToMenuYesRebuildsAtNextOpening()
+{
+    QPointer<QWidget> section = app::Windows::show(QStringLiteral("Form8"));
+    ui::window("Form1")->hide();
+    notices.expect(QStringLiteral("هل أنت متأكد من إغلاق هذه النافذة والانتقال إلى الصفحة الرئيسية؟"), 0x80004,
+                   QStringLiteral("إغلاق النافذة"), answer::Yes);
+    QVERIFY(section->close());
+    QVERIFY(ui::window("Form1")->isVisible());
+    QVERIFY(!app::Windows::find(QStringLiteral("Form8")));
+    ui::settle();
+    QVERIFY(section.isNull());
+    QVERIFY(app::Windows::show(QStringLiteral("Form8"))->isVisible());
+}
+
+void FrameTest::keptValuesSurviveAClose()
+{
+    struct Memory {
+        double value = 0;
+    };
+    app::Windows::kept<Memory>().value = 42;
+    QWidget *section = app::Windows::show(QStringLiteral("Form15"));
+    notices.expectAnyText(0x80004, QStringLiteral("إغلاق النافذة"), answer::Yes);
+    QVERIFY(section->close());
+    QCOMPARE(app::Windows::kept<Memory>().value, 42.0);
+}
+
+void FrameTest::lawsButtonOfAMissingWindowDoesNothing()
+{
+    QWidget *section = app::Windows::show(QStringLiteral("Form8"));
+    app::showLaws(section, QStringLiteral("Form99"));
+    QVERIFY(!app::Windows::find(QStringLiteral("Form99")));
+    QVERIFY(section->isVisible());
+}
+
+QTEST_MAIN(FrameTest)
+#include "test_frame.moc"

@@ -1,0 +1,182 @@
+// The main menu: start-up, the clock, navigation, its notices and its refusal
+// to close.
+
+#include "support/scripted.h"
+#include "support/ui.h"
+
+#include "app/mainmenu.h"
+#include "numtext/notice.h"
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
+using namespace numtext;
+
+class MainMenuTest : public WindowTest {
+    Q_OBJECT
+private slots:
+    void startsWithTheMenuAlone();
+    void clockTicksEverySecond();
+    void navigateWithNothingChosen();
+    void navigateOpensTheChosenSection_data();
+    void navigateOpensTheChosenSection();
+    void enterNavigates();
+    void optionsFormOneGroupInReadingOrder();
+    void exitConfirmation_data();
+    void exitConfirmation();
+    void closeBoxIsRefused();
+    void screenResolutionNotice();
+    void pictureNotice();
+    void aboutOpensOneWindow();
+    void editNameOpensLogin();
+};
+
+void MainMenuTest::startsWithTheMenuAlone()
+{
+    QWidget *menu = ui::window("Form1");
+    QVERIFY(menu && menu->isVisible());
+    QCOMPARE(menu->windowTitle(), QStringLiteral("Nabrosa"));
+    QCOMPARE(menu->layoutDirection(), Qt::RightToLeft);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY2(w == menu || !w->isVisible(), qPrintable(w->objectName()));
+    QCOMPARE(ui::text("Form1", "Label2"), QStringLiteral("هذا اسمك المسجل لدى البرنامج"));
+    QCOMPARE(ui::text("Form1", "Label4"), QStringLiteral("الساعة"));
+    QCOMPARE(ui::text("Form1", "Label5"), QStringLiteral("التاريخ"));
+    for (QRadioButton *option : menu->findChildren<QRadioButton *>())
+        QVERIFY(!option->isChecked());
+    auto *timer = menu->findChild<QTimer *>(QStringLiteral("Timer1"));
+    QVERIFY(timer && timer->isActive());
+    QCOMPARE(timer->interval(), 1000);
+}
+
+void MainMenuTest::clockTicksEverySecond()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(ui::text("Form1", "Label4") != QStringLiteral("الساعة"), 2500);
+    QVERIFY(ui::text("Form1", "Label5") != QStringLiteral("التاريخ"));
+    const QString first = ui::text("Form1", "Label4");
+    QTRY_VERIFY_WITH_TIMEOUT(ui::text("Form1", "Label4") != first, 2500);
+}
+
+void MainMenuTest::navigateWithNothingChosen()
+{
+    notices.expect(QStringLiteral("من فضلك اختر أحد الحسابات ... ثم اضغط على زر انتقــــال"), style::OkOnly,
+                   QStringLiteral("Nabrosa"));
+    QVERIFY(ui::click("Form1", "Command1"));
+    QVERIFY(ui::window("Form1")->isVisible());
+}
+
+void MainMenuTest::navigateOpensTheChosenSection_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    for (const MenuSection &s : Form1::sections())
+        QTest::newRow(s.option) << QString::fromLatin1(s.option) << QString::fromLatin1(s.window)
+                                << QString::fromUtf8(s.windowCaption);
+}
+
+void MainMenuTest::navigateOpensTheChosenSection()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    QVERIFY(ui::click(ui::control("Form1", qPrintable(option))));
+    QVERIFY(ui::click("Form1", "Command1"));
+    QVERIFY(!ui::window("Form1")->isVisible());
+    QWidget *section = ui::window(qPrintable(window));
+    QVERIFY(section && section->isVisible());
+    QCOMPARE(section->windowTitle(), caption);
+}
+
+void MainMenuTest::enterNavigates()
+{
+    notices.expect(QStringLiteral("من فضلك اختر أحد الحسابات ... ثم اضغط على زر انتقــــال"), style::OkOnly);
+    ui::pressEnter(ui::window("Form1"));
+    QVERIFY(ui::click("Form1", "Op2"));
+    ui::pressEnter(ui::control("Form1", "Op2"));
+    QVERIFY(!ui::window("Form1")->isVisible());
+    QVERIFY(ui::window("Form4")->isVisible());
+}
+
+void MainMenuTest::optionsFormOneGroupInReadingOrder()
+{
+    QVERIFY(ui::click("Form1", "Op1"));
+    QVERIFY(ui::click("Form1", "Op5"));
+    QVERIFY(!ui::control<QRadioButton>("Form1", "Op1")->isChecked());
+    QVERIFY(ui::control<QRadioButton>("Form1", "Op5")->isChecked());
+    // Tab walks the right column top to bottom, then the left one.
+    QStringList order;
+    QWidget *w = ui::control("Form1", "Op1");
+    for (int i = 0; i < 14; ++i) {
+        order << w->objectName();
+        w = w->nextInFocusChain();
+        while (w->focusPolicy() == Qt::NoFocus || w->parentWidget() != ui::window("Form1"))
+            w = w->nextInFocusChain();
+    }
+    QCOMPARE(order, QStringList({"Op1", "Op4", "Op7", "Op2", "Op3", "Op9", "Op10", "Op6", "Op8", "Op5", "Command1",
+                                 "Command2", "Command4", "Command3"}));
+}
+
+void MainMenuTest::exitConfirmation_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("ends");
+    QTest::newRow("yes") << answer::Yes << 1;
+    QTest::newRow("no") << answer::No << 0;
+}
+
+void MainMenuTest::exitConfirmation()
+{
+    QFETCH(int, answer);
+    QFETCH(int, ends);
+    notices.expect(QStringLiteral("هل أنت متأكد من الخروج ؟"), 0x80024, QStringLiteral("تنبيه"), answer);
+    QVERIFY(ui::click("Form1", "Command2"));
+    QCOMPARE(programEnds, ends);
+    QVERIFY(ui::window("Form1")->isVisible());
+}
+
+void MainMenuTest::closeBoxIsRefused()
+{
+    QVERIFY(!ui::closeBox("Form1"));
+    QVERIFY(ui::window("Form1")->isVisible());
+    QVERIFY(notices.shown.isEmpty());
+}
+
+void MainMenuTest::screenResolutionNotice()
+{
+    const QSize size = ui::window("Form1")->screen()->size();
+    auto spaced = [](int n) { return QStringLiteral(" ") + QString::number(n); };
+    notices.expect(QStringLiteral("دقة شاشتك هي\r\n") + spaced(size.width()) + QStringLiteral(" x") + spaced(size.height()),
+                   0x80000, QStringLiteral("دقة الشاشة"));
+    QVERIFY(ui::click("Form1", "command5"));
+}
+
+void MainMenuTest::pictureNotice()
+{
+    notices.expect(QStringLiteral("Nabrosa"), 0x180000, QStringLiteral("Nabro"));
+    QVERIFY(ui::click("Form1", "Image1"));
+}
+
+void MainMenuTest::aboutOpensOneWindow()
+{
+    QVERIFY(ui::click("Form1", "Command4"));
+    QVERIFY(ui::click("Form1", "Command4"));
+    int abouts = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        abouts += w->objectName() == QLatin1String("Form10");
+    QCOMPARE(abouts, 1);
+    QVERIFY(ui::window("Form10")->isVisible());
+    QVERIFY(ui::window("Form1")->isVisible());
+}
+
+void MainMenuTest::editNameOpensLogin()
+{
+    QVERIFY(ui::click("Form1", "Command3"));
+    QVERIFY(ui::window("Form2")->isVisible());
+    QVERIFY(!ui::window("Form1")->isVisible());
+}
+
+QTEST_MAIN(MainMenuTest)
+#include "test_mainmenu.moc"

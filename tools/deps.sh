@@ -1,0 +1,20 @@
+# Installs the Debian packages the project needs that are missing, with
+# apt-get as root or through sudo. Sourced by ./run and ./test.
+
+nabrosa_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools fonts-noto-ui-core"
+nabrosa_packages_display="xvfb xauth"
+
+nabrosa_install() {
+  local missing=() pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
