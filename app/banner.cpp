@@ -98,12 +98,17 @@ void Banner::paintEvent(QPaintEvent *)
     drawGear(p, QPointF(r.right() - r.height() * 0.14 - side / 2, r.center().y()), side / 2);
 
     if (!word_.isEmpty()) {
+        // The word fills the room between the calculator and the gear.
+        const QRectF room(calc.right() + side * 0.2, r.top(), r.width() - 2 * (calc.right() + side * 0.2), r.height());
         QFont f = headingFont();
-        f.setPixelSize(std::max(10, int(r.height() * 0.42)));
+        f.setPixelSize(std::max(8, int(r.height() * 0.42)));
+        const qreal wide = QFontMetricsF(f).horizontalAdvance(word_);
+        if (wide > room.width())
+            f.setPixelSize(std::max(8, int(f.pixelSize() * room.width() / wide)));
         p.setFont(f);
         p.setPen(Qt::white);
         p.setLayoutDirection(Qt::RightToLeft);
-        p.drawText(r, Qt::AlignCenter, word_);
+        p.drawText(room, Qt::AlignCenter, word_);
     }
 }
 

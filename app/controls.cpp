@@ -19,7 +19,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 QFont interfaceFont()
 {
     QFont f(QStringLiteral("Noto Sans Arabic UI"));
-    f.setPointSizeF(9);
+    f.setPointSizeF(8.5);
     return f;
 }
 
@@ -107,7 +107,9 @@ QLineEdit *readOnlyEdit(QWidget *parent, const char *name, Tw at, const QString 
 
 QLineEdit *headingLine(QWidget *parent, const char *name, Tw at, const QString &text)
 {
-    auto *e = readOnlyEdit(parent, name, at, QString(), text);
+    // A fixed line speaks its own text; a heading that changes is named by its
+    // role, and its value is read out with it.
+    auto *e = readOnlyEdit(parent, name, at, text.isEmpty() ? QStringLiteral("عنوان الحساب") : text, text);
     e->setFont(headingFont());
     e->setFocusPolicy(Qt::NoFocus);
     return e;

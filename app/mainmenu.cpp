@@ -58,8 +58,8 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
     Label2->setFrameShape(QFrame::Panel);
     Label2->setFrameShadow(QFrame::Sunken);
     Command3 = button(this, "Command3", QStringLiteral("تعديل"), {240, 3600, 735, 375}, QStringLiteral("اضغط هنا لتعديل الاسم"));
-    Text1 = readOnlyEdit(this, "Text1", {120, 4080, 4575, 375}, QString(),
-                         QStringLiteral("اختر مما يلي من الحسابات ثم اضغط على زر انتقـال"));
+    const QString instruction = QStringLiteral("اختر مما يلي من الحسابات ثم اضغط على زر انتقـال");
+    Text1 = readOnlyEdit(this, "Text1", {120, 4080, 4575, 375}, instruction, instruction);
     Text1->setFocusPolicy(Qt::NoFocus);
 
     auto *group = new QButtonGroup(this);

@@ -25,8 +25,8 @@ Form3::Form3() : Window("Form3", QStringLiteral("الحاسبة التقليدي
 {
     setDestroyedOnClose(false);
     Picture1 = new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QStringLiteral("الحاسبة"));
-    Text4 = readOnlyEdit(this, "Text4", {120, 1320, 4575, 375}, QString(),
-                         QStringLiteral("الجمع والطرح والضرب والقسمة بين عددين"));
+    const QString description = QStringLiteral("الجمع والطرح والضرب والقسمة بين عددين");
+    Text4 = readOnlyEdit(this, "Text4", {120, 1320, 4575, 375}, description, description);
     Label1 = label(this, "Label1", QStringLiteral("العدد 1"), {4080, 1920, 495, 255});
     Text1 = edit(this, "Text1", {960, 1800, 3015, 405}, Label1->text());
     Command11 = button(this, "Command11", QStringLiteral("مسح"), {240, 1800, 615, 375});

@@ -1,0 +1,127 @@
+// How every window looks to a pupil and to a screen reader: nothing clipped,
+// no control on top of another, every text box named.
+
+#include "support/scripted.h"
+#include "support/ui.h"
+
+#include "app/banner.h"
+#include "app/mainmenu.h"
+#include "app/windows.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+namespace {
+// Controls that stand on purpose over another one.
+const QList<QPair<QString, QString>> Overlays = {
+    {QStringLiteral("Form15"), QStringLiteral("Text2")}, // the memory mark over the display
+};
+
+bool isOverlay(const QString &window, const QWidget *w)
+{
+    return Overlays.contains({window, w->objectName()});
+}
+
+// The width a control needs to show its text whole.
+int neededWidth(const QWidget *w)
+{
+    if (auto *radio = qobject_cast<const QRadioButton *>(w)) {
+        const int indicator = radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio)
+                              + radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
+        return indicator + radio->fontMetrics().horizontalAdvance(radio->text());
+    }
+    if (auto *button = qobject_cast<const QAbstractButton *>(w))
+        return button->fontMetrics().horizontalAdvance(button->text()) + 4;
+    if (auto *label = qobject_cast<const QLabel *>(w))
+        return label->pixmap().isNull() && !label->wordWrap() ? label->fontMetrics().horizontalAdvance(label->text()) : 0;
+    if (auto *edit = qobject_cast<const QLineEdit *>(w))
+        return edit->fontMetrics().horizontalAdvance(edit->text()) + 6;
+    return 0;
+}
+
+bool isControl(const QWidget *w)
+{
+    return qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QLabel *>(w)
+           || qobject_cast<const QLineEdit *>(w);
+}
+} // namespace
+
+class LayoutTest : public WindowTest {
+    Q_OBJECT
+private slots:
+    void windows_data();
+    void nothingIsClipped_data() { windows_data(); }
+    void nothingIsClipped();
+    void noControlCoversAnother_data() { windows_data(); }
+    void noControlCoversAnother();
+    void textBoxesAreNamed_data() { windows_data(); }
+    void textBoxesAreNamed();
+
+private:
+    QList<QWidget *> shownControls(QWidget *window)
+    {
+        QList<QWidget *> controls;
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (w->parentWidget() == window && w->isVisibleTo(window) && isControl(w))
+                controls << w;
+        }
+        return controls;
+    }
+};
+
+void LayoutTest::windows_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *name : {"Form1", "Form2", "Form3", "Form10"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+    for (const MenuSection &s : Form1::sections()) {
+        if (qstrcmp(s.window, "Form3") != 0)
+            QTest::newRow(s.window) << QString::fromLatin1(s.window);
+    }
+}
+
+void LayoutTest::nothingIsClipped()
+{
+    QFETCH(QString, window);
+    QWidget *w = app::Windows::show(window);
+    for (QWidget *c : shownControls(w)) {
+        QVERIFY2(neededWidth(c) <= c->width(),
+                 qPrintable(QStringLiteral("%1 needs %2 px, has %3").arg(c->objectName()).arg(neededWidth(c)).arg(c->width())));
+        QVERIFY2(c->fontMetrics().height() <= c->height(), qPrintable(c->objectName()));
+        QVERIFY2(w->rect().contains(c->geometry()), qPrintable(c->objectName() + QStringLiteral(" leaves the window")));
+    }
+}
+
+void LayoutTest::noControlCoversAnother()
+{
+    QFETCH(QString, window);
+    QWidget *w = app::Windows::show(window);
+    const QList<QWidget *> controls = shownControls(w);
+    for (int i = 0; i < controls.size(); ++i) {
+        for (int j = i + 1; j < controls.size(); ++j) {
+            QWidget *a = controls[i], *b = controls[j];
+            if (isOverlay(window, a) || isOverlay(window, b))
+                continue;
+            // One pixel is the rounding of twips to pixels.
+            QVERIFY2(!a->geometry().adjusted(0, 0, -1, -1).intersects(b->geometry().adjusted(0, 0, -1, -1)),
+                     qPrintable(QStringLiteral("%1 and %2 overlap").arg(a->objectName(), b->objectName())));
+        }
+    }
+}
+
+void LayoutTest::textBoxesAreNamed()
+{
+    QFETCH(QString, window);
+    QWidget *w = app::Windows::get(window);
+    for (QLineEdit *box : w->findChildren<QLineEdit *>()) {
+        if (box->parentWidget() == w)
+            QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(box->objectName()));
+    }
+}
+
+QTEST_MAIN(LayoutTest)
+#include "test_layout.moc"
