@@ -86,7 +86,7 @@ void Banner::paintEvent(QPaintEvent *)
     p.fillRect(r, band);
     // Faint mathematical signs in the band.
     QFont signs = interfaceFont();
-    signs.setPixelSize(std::max(8, int(r.height() / 5)));
+    signs.setPixelSize(std::max(6, int(std::min(r.height() / 5, r.width() / 24))));
     p.setFont(signs);
     p.setPen(QColor(255, 255, 255, 40));
     const QString marks = QStringLiteral("+ − × ÷ = √ π %");
@@ -95,11 +95,13 @@ void Banner::paintEvent(QPaintEvent *)
     const qreal side = std::min(r.height() * 0.78, r.width() * 0.2);
     const QRectF calc(r.left() + r.height() * 0.14, r.center().y() - side / 2, side * 0.72, side);
     drawCalculator(p, calc);
-    drawGear(p, QPointF(r.right() - r.height() * 0.14 - side / 2, r.center().y()), side / 2);
+    const QPointF gearCentre(r.right() - r.height() * 0.14 - side / 2, r.center().y());
+    drawGear(p, gearCentre, side / 2);
 
     if (!word_.isEmpty()) {
         // The word fills the room between the calculator and the gear.
-        const QRectF room(calc.right() + side * 0.2, r.top(), r.width() - 2 * (calc.right() + side * 0.2), r.height());
+        const qreal gap = side * 0.12;
+        const QRectF room(QPointF(calc.right() + gap, r.top()), QPointF(gearCentre.x() - side / 2 - gap, r.bottom()));
         QFont f = headingFont();
         f.setPixelSize(std::max(8, int(r.height() * 0.42)));
         const qreal wide = QFontMetricsF(f).horizontalAdvance(word_);

@@ -12,14 +12,18 @@ namespace app {
 using namespace numtext;
 
 namespace {
+// exit() leaves the event loop without asking any window to close; quit()
+// would ask, and the main menu refuses.
+void exitAtOnce() { QCoreApplication::exit(0); }
+
 std::function<void()> &programEnd()
 {
-    static std::function<void()> end = [] { QCoreApplication::exit(0); };
+    static std::function<void()> end = exitAtOnce;
     return end;
 }
 } // namespace
 
-void setProgramEnd(std::function<void()> end) { programEnd() = std::move(end); }
+void setProgramEnd(std::function<void()> end) { programEnd() = end ? std::move(end) : exitAtOnce; }
 
 void endProgram() { programEnd()(); }
 

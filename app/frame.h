@@ -13,7 +13,7 @@ class QPushButton;
 namespace app {
 
 // Ends the program at once: no window is asked to close. Tests replace how
-// the end happens.
+// the end happens; an empty function restores the real end.
 void endProgram();
 void setProgramEnd(std::function<void()> end);
 

@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace numtext;
 
@@ -63,6 +64,7 @@ private slots:
     void closeToMenuYesRebuildsAtNextOpening();
     void keptValuesSurviveAClose();
     void lawsButtonOfAMissingWindowDoesNothing();
+    void programEndsWithoutAskingAnyWindow();
 };
 
 void FrameTest::enterPressesTheDefaultButton()
@@ -229,6 +231,34 @@ void FrameTest::lawsButtonOfAMissingWindowDoesNothing()
     app::showLaws(section, QStringLiteral("Form99"));
     QVERIFY(!app::Windows::find(QStringLiteral("Form99")));
     QVERIFY(section->isVisible());
+}
+
+void FrameTest::programEndsWithoutAskingAnyWindow()
+{
+    // The menu and the calculator refuse every close request: an end that
+    // asked them would never come.
+    app::Windows::show(QStringLiteral("Form3"));
+    struct CloseCounter : QObject {
+        int closes = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            closes += e->type() == QEvent::Close;
+            return false;
+        }
+    } counter;
+    for (const char *name : {"Form1", "Form3"})
+        ui::window(name)->installEventFilter(&counter);
+    app::setProgramEnd({});
+    notices.expect(QStringLiteral("هل أنت متأكد من الخروج ؟"), 0x80024, QStringLiteral("تنبيه"), answer::Yes);
+    QTimer::singleShot(0, [] { ui::click("Form3", "Command1"); });
+    QTimer guard; // ends a program that failed to end
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QCOMPARE(counter.closes, 0);
+    for (const char *name : {"Form1", "Form3"})
+        ui::window(name)->removeEventFilter(&counter);
 }
 
 QTEST_MAIN(FrameTest)
