@@ -3,6 +3,7 @@
 
 nabrosa_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools fonts-noto-ui-core"
 nabrosa_packages_display="xvfb xauth"
+nabrosa_packages_fuzz="clang libclang-rt-14-dev python3"
 
 nabrosa_install() {
   local missing=() pkg
