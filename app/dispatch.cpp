@@ -3,6 +3,7 @@
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <new>
@@ -43,10 +44,39 @@ void reportFailure(const numtext::ComputationFailure &failure)
                     FailureStyle, failureTitle());
 }
 
+namespace {
+std::function<void(long long)> &handlerObserver()
+{
+    static std::function<void(long long)> observer;
+    return observer;
+}
+
+void runTimed(const std::function<void()> &handler)
+{
+    if (!handlerObserver()) {
+        handler();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    struct Report {
+        QElapsedTimer &clock;
+        ~Report()
+        {
+            if (handlerObserver())
+                handlerObserver()(clock.nsecsElapsed());
+        }
+    } report{clock};
+    handler();
+}
+} // namespace
+
+void setHandlerObserver(std::function<void(long long)> observer) { handlerObserver() = std::move(observer); }
+
 void run(const std::function<void()> &handler) noexcept
 {
     try {
-        handler();
+        runTimed(handler);
     } catch (const numtext::ComputationFailure &failure) {
         try {
             reportFailure(failure);

@@ -25,6 +25,13 @@ void Windows::add(const QString &name, Factory factory) { registry().factories.i
 
 bool Windows::isKnown(const QString &name) { return registry().factories.contains(name); }
 
+QStringList Windows::names()
+{
+    QStringList all = registry().factories.keys();
+    all.sort();
+    return all;
+}
+
 QWidget *Windows::find(const QString &name) { return registry().windows.value(name).data(); }
 
 QWidget *Windows::get(const QString &name)

@@ -6,6 +6,7 @@
 // such a close.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -21,6 +22,8 @@ public:
     // Makes a window known by its name (the objectName it will carry).
     static void add(const QString &name, Factory factory);
     static bool isKnown(const QString &name);
+    // The names of every known window.
+    static QStringList names();
 
     // The window, built first if it does not exist; nullptr for a name that
     // no window answers to yet.

@@ -64,10 +64,15 @@ void quietLog(QtMsgType type, const QMessageLogContext &context, const QString &
 }
 } // namespace
 
-void WindowTest::init()
+void quietenHeadlessWarnings()
 {
     if (!testLog)
         testLog = qInstallMessageHandler(quietLog);
+}
+
+void WindowTest::init()
+{
+    quietenHeadlessWarnings();
     static bool configured = false;
     if (!configured) {
         app::configure(*qApp);

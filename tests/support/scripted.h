@@ -37,6 +37,9 @@ public:
 // right-aligned, the failure title.
 void expectFailure(ScriptedPresenter &presenter);
 
+// Drops the headless platform's warnings about raising windows.
+void quietenHeadlessWarnings();
+
 // The base of the window tests: a fresh program for every test function.
 class WindowTest : public QObject {
     Q_OBJECT

@@ -1,0 +1,291 @@
+// A restless pupil: from the main menu, random clicks on whatever is shown and
+// enabled, random texts typed and pasted into the boxes, Enter, close boxes
+// and random answers to the notices (never Yes to leaving the program), from
+// fixed seeds. After every event the program must still be whole: a window
+// shown, no window twice, every result box holding its previous text or one
+// its window can write, and no handler slower than 50 ms. A failure prints the
+// seed and the events that lead to it.
+
+#include "support/scripted.h"
+#include "support/ui.h"
+
+#include "app/application.h"
+#include "app/banner.h"
+#include "app/controls.h"
+#include "app/dispatch.h"
+#include "app/frame.h"
+#include "app/windows.h"
+#include "numtext/notice.h"
+#include "numtext/numtext.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSet>
+
+#include <random>
+
+using namespace numtext;
+
+namespace {
+
+constexpr int EventsPerSeed = 3000;
+constexpr long long SlowHandler = 50'000'000; // nanoseconds
+
+// Words that result boxes may hold besides numbers, per window.
+const QHash<QString, QStringList> &windowWords()
+{
+    static const QHash<QString, QStringList> words = {
+        {QStringLiteral("Form3"), {QStringLiteral("العدد المقسوم على صفر قيمة غير معروفة"), QStringLiteral("الناتــج")}},
+    };
+    return words;
+}
+
+// A text that the general number format can write.
+bool isNumberText(const QString &text)
+{
+    try {
+        return isStrictNumber(text) && format(strictNumber(text)) == text;
+    } catch (const ComputationFailure &) {
+        return false;
+    }
+}
+
+class RandomPresenter : public NoticePresenter {
+public:
+    explicit RandomPresenter(std::mt19937 &random) : random_(random) {}
+    int present(const Notice &notice) override
+    {
+        ++shown;
+        if ((notice.style & style::ButtonMask) != style::YesNo)
+            return answer::Ok;
+        if (notice.text == QStringLiteral("هل أنت متأكد من الخروج ؟"))
+            return answer::No;
+        return std::uniform_int_distribution<int>(0, 1)(random_) ? answer::Yes : answer::No;
+    }
+    int shown = 0;
+
+private:
+    std::mt19937 &random_;
+};
+
+class Monkey {
+public:
+    explicit Monkey(unsigned seed) : seed_(seed), random_(seed), presenter_(random_) {}
+
+    // Runs the events; gives an empty text when all went well, else the report.
+    QString run(int events)
+    {
+        setNoticePresenter(&presenter_);
+        app::setHandlerObserver([this](long long ns) { slowest_ = std::max(slowest_, ns); });
+        remember();
+        for (int i = 0; i < events; ++i) {
+            slowest_ = 0;
+            step();
+            ui::settle();
+            if (const QString fault = check(); !fault.isEmpty())
+                return report(fault);
+            remember();
+        }
+        app::setHandlerObserver({});
+        return QString();
+    }
+
+    int notices() const { return presenter_.shown; }
+    QStringList opened() const
+    {
+        QStringList names(opened_.begin(), opened_.end());
+        names.sort();
+        return names;
+    }
+
+private:
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    QList<QWidget *> shownWindows()
+    {
+        QList<QWidget *> shown;
+        for (const QString &name : app::Windows::names()) {
+            QWidget *w = app::Windows::find(name);
+            if (w && w->isVisible()) {
+                shown << w;
+                opened_.insert(name);
+            }
+        }
+        return shown;
+    }
+
+    QString randomText()
+    {
+        static const QStringList pieces = {
+            "0", "1", "2", "7", "9", "12", "3.5", "-", "+", ".", ",", "e", "E", "E+", "e-", "1e308", "1E999",
+            "1e-400", " ", "  ", "abc", "x", QStringLiteral("٣"), QStringLiteral("٫"), QStringLiteral("۷"),
+            QStringLiteral("سلام"), "%", "&H", "0.0000001", "999999999999999", "\t",
+        };
+        QString text;
+        const int parts = pick(6);
+        for (int i = 0; i < parts; ++i)
+            text += pieces[pick(int(pieces.size()))];
+        return text;
+    }
+
+    void typeInto(QLineEdit *box)
+    {
+        const int kind = pick(100);
+        if (kind < 2) {
+            // A pasted megabyte, or a long line.
+            const QString big = QString(kind == 0 ? 1 << 20 : 2000, QChar(pick(2) ? u'9' : u'ب'));
+            QApplication::clipboard()->setText(big);
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            log_ << QStringLiteral("paste %1 chars into %2").arg(big.size()).arg(box->objectName());
+            return;
+        }
+        const QString text = randomText();
+        log_ << QStringLiteral("type '%1' into %2").arg(text, box->objectName());
+        ui::type(box, text);
+        if (pick(3) == 0) {
+            log_ << QStringLiteral("Enter in %1").arg(box->objectName());
+            ui::pressEnter(box);
+        }
+    }
+
+    void step()
+    {
+        const QList<QWidget *> windows = shownWindows();
+        if (windows.isEmpty())
+            return;
+        QWidget *window = windows[pick(int(windows.size()))];
+        const QString where = window->objectName() + QLatin1Char('.');
+        const int action = pick(100);
+        if (action < 3) {
+            log_ << QStringLiteral("close box of %1").arg(window->objectName());
+            window->close();
+            return;
+        }
+        if (action < 8) {
+            log_ << QStringLiteral("Enter on %1").arg(window->objectName());
+            ui::pressEnter(window->focusWidget() ? window->focusWidget() : window);
+            return;
+        }
+        QList<QWidget *> clickable, editable;
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (!w->isVisible() || !w->isEnabled())
+                continue;
+            if (qobject_cast<QAbstractButton *>(w) || qobject_cast<app::ClickLabel *>(w) || qobject_cast<app::Banner *>(w))
+                clickable << w;
+            else if (auto *box = qobject_cast<QLineEdit *>(w); box && !box->isReadOnly())
+                editable << w;
+        }
+        if (action < 40 && !editable.isEmpty()) {
+            typeInto(static_cast<QLineEdit *>(editable[pick(int(editable.size()))]));
+            return;
+        }
+        if (!clickable.isEmpty()) {
+            QWidget *target = clickable[pick(int(clickable.size()))];
+            log_ << QStringLiteral("click %1%2").arg(where, target->objectName());
+            ui::click(target);
+        }
+    }
+
+    void remember()
+    {
+        results_.clear();
+        for (QWidget *w : shownWindows()) {
+            for (QLineEdit *box : w->findChildren<QLineEdit *>()) {
+                if (box->isReadOnly())
+                    results_.append({box, box->text()});
+            }
+        }
+    }
+
+    QString check()
+    {
+        if (programEnds_)
+            return QStringLiteral("the program ended");
+        if (shownWindows().isEmpty())
+            return QStringLiteral("no window is shown");
+        QHash<QString, int> seen;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (!w->objectName().startsWith(QLatin1String("Form")))
+                continue;
+            if (++seen[w->objectName()] > 1)
+                return QStringLiteral("%1 exists twice").arg(w->objectName());
+        }
+        for (const auto &[box, before] : results_) {
+            if (!box)
+                continue;
+            const QString text = box->text();
+            const QString window = box->window()->objectName();
+            if (text == before || text.isEmpty() || isNumberText(text) || windowWords().value(window).contains(text))
+                continue;
+            return QStringLiteral("%1.%2 holds '%3'").arg(window, box->objectName(), text.left(80));
+        }
+        if (slowest_ > SlowHandler)
+            return QStringLiteral("a handler took %1 ms").arg(slowest_ / 1e6);
+        return QString();
+    }
+
+    QString report(const QString &fault) const
+    {
+        QStringList last = log_.mid(std::max<qsizetype>(0, log_.size() - 40));
+        return QStringLiteral("seed %1, after %2 events: %3\nlast events:\n  %4")
+            .arg(seed_)
+            .arg(log_.size())
+            .arg(fault, last.join(QStringLiteral("\n  ")));
+    }
+
+public:
+    int programEnds_ = 0;
+
+private:
+    unsigned seed_;
+    std::mt19937 random_;
+    RandomPresenter presenter_;
+    QStringList log_;
+    QList<QPair<QPointer<QLineEdit>, QString>> results_;
+    long long slowest_ = 0;
+    QSet<QString> opened_;
+};
+
+} // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        quietenHeadlessWarnings();
+        app::configure(*qApp);
+        app::registerWindows();
+    }
+    void restlessPupil_data()
+    {
+        QTest::addColumn<unsigned>("seed");
+        for (unsigned seed : {1u, 2u, 3u, 5u, 8u, 13u, 21u, 34u})
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+    void restlessPupil()
+    {
+        QFETCH(unsigned, seed);
+        app::start();
+        Monkey monkey(seed);
+        app::setProgramEnd([&monkey] { ++monkey.programEnds_; });
+        const QString fault = monkey.run(EventsPerSeed);
+        app::setProgramEnd({});
+        setNoticePresenter(nullptr);
+        app::Windows::reset();
+        ui::settle();
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        qInfo("seed %u: %d events, %d notices, windows opened: %s", seed, EventsPerSeed, monkey.notices(),
+              qPrintable(monkey.opened().join(QLatin1Char(' '))));
+    }
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "test_monkey.moc"
