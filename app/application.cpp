@@ -10,6 +10,9 @@
 #include "reference/about.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace app {
 
@@ -27,6 +30,11 @@ void configure(QApplication &application)
     application.setQuitOnLastWindowClosed(false);
     static MessageBoxPresenter presenter;
     numtext::setNoticePresenter(&presenter);
+    // Qt's own words (the text boxes' right-click menu) in Arabic.
+    static QTranslator qtWords;
+    if (qtWords.load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&qtWords);
 }
 
 void registerWindows()

@@ -65,6 +65,7 @@ private slots:
     void keptValuesSurviveAClose();
     void lawsButtonOfAMissingWindowDoesNothing();
     void programEndsWithoutAskingAnyWindow();
+    void qtWordsSpeakArabic();
 };
 
 void FrameTest::enterPressesTheDefaultButton()
@@ -259,6 +260,12 @@ void FrameTest::programEndsWithoutAskingAnyWindow()
     QCOMPARE(counter.closes, 0);
     for (const char *name : {"Form1", "Form3"})
         ui::window(name)->removeEventFilter(&counter);
+}
+
+void FrameTest::qtWordsSpeakArabic()
+{
+    const QString copy = QCoreApplication::translate("QLineEdit", "&Copy");
+    QVERIFY2(copy != QLatin1String("&Copy") && copy.isRightToLeft(), qPrintable(copy));
 }
 
 QTEST_MAIN(FrameTest)

@@ -1,0 +1,20 @@
+// The program as it starts for a pupil, watched until the main menu's first
+// paint.
+
+#include "probe.h"
+
+#include "app/application.h"
+#include "app/windows.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    const long long start = startup::startFromArguments(argc, argv);
+    QApplication application(argc, argv);
+    app::configure(application);
+    app::registerWindows();
+    startup::FirstPaint probe(app::Windows::get(QStringLiteral("Form1")), start);
+    app::start();
+    return application.exec();
+}
