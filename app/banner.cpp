@@ -84,14 +84,6 @@ void Banner::paintEvent(QPaintEvent *)
     band.setColorAt(0, QColor(40, 110, 200));
     band.setColorAt(1, QColor(15, 55, 130));
     p.fillRect(r, band);
-    // Faint mathematical signs in the band.
-    QFont signs = interfaceFont();
-    signs.setPixelSize(std::max(6, int(std::min(r.height() / 5, r.width() / 24))));
-    p.setFont(signs);
-    p.setPen(QColor(255, 255, 255, 40));
-    const QString marks = QStringLiteral("+ − × ÷ = √ π %");
-    p.drawText(r.adjusted(r.height() * 0.9, 0, -r.height() * 0.9, 0), Qt::AlignBottom | Qt::AlignHCenter, marks);
-
     const qreal side = std::min(r.height() * 0.78, r.width() * 0.2);
     const QRectF calc(r.left() + r.height() * 0.14, r.center().y() - side / 2, side * 0.72, side);
     drawCalculator(p, calc);

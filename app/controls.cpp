@@ -16,16 +16,20 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+// Latin letters and signs come from DejaVu Sans, named here so that no
+// fallback search runs for them.
 QFont interfaceFont()
 {
-    QFont f(QStringLiteral("Noto Sans Arabic UI"));
+    QFont f;
+    f.setFamilies({QStringLiteral("Noto Sans Arabic UI"), QStringLiteral("DejaVu Sans")});
     f.setPointSizeF(8.5);
     return f;
 }
 
 QFont headingFont()
 {
-    QFont f(QStringLiteral("Noto Naskh Arabic UI"));
+    QFont f;
+    f.setFamilies({QStringLiteral("Noto Naskh Arabic UI"), QStringLiteral("DejaVu Sans")});
     f.setPointSizeF(12);
     f.setBold(true);
     return f;
