@@ -1,7 +1,7 @@
 # Installs the Debian packages the project needs that are missing, with
 # apt-get as root or through sudo. Sourced by ./run and ./test.
 
-nabrosa_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools fonts-noto-ui-core qt6-translations-l10n"
+nabrosa_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev fonts-noto-ui-core qt6-translations-l10n libbenchmark-dev"
 nabrosa_packages_display="xvfb xauth"
 nabrosa_packages_fuzz="clang libclang-rt-14-dev python3"
 
