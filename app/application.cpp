@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "algebra/equation.h"
 #include "app/controls.h"
 #include "app/login.h"
 #include "app/mainmenu.h"
@@ -35,6 +36,7 @@ void registerWindows()
     add<Form2>();
     add<Form3>();
     add<Form10>();
+    add<Form16>();
     // Sections that the menu already opens while their calculations are on
     // their way: their caption and the common frame.
     for (const MenuSection &s : Form1::sections()) {
