@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "algebra/equation.h"
+#include "algebra/fractions.h"
 #include "app/controls.h"
 #include "app/login.h"
 #include "app/mainmenu.h"
@@ -37,6 +38,7 @@ void registerWindows()
     add<Form3>();
     add<Form10>();
     add<Form16>();
+    add<Form17>();
     // Sections that the menu already opens while their calculations are on
     // their way: their caption and the common frame.
     for (const MenuSection &s : Form1::sections()) {
