@@ -29,7 +29,7 @@ struct CoefficientRow {
     const char *letter;
     const char *equalsName;
     const char *boxName;
-    int x;      // left of the box, twips
+    int x; // left of the box, twips
     const char *missing;
 };
 
@@ -46,30 +46,24 @@ const std::array<CoefficientRow, 3> &coefficientRows()
     return rows;
 }
 
-
 QLabel *coloured(QLabel *l, const char *colour)
 {
     setTextColour(l, colour);
     l->setAlignment(Qt::AlignCenter);
     return l;
 }
-
 } // namespace
 
 Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات"), 4830, 6375)
 {
     Picture1 = new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QStringLiteral("حل معادلة"));
-    la22 = headingLine(this, "la22", {120, 1320, 4575, 375},
-                       QStringLiteral("حل معادلة من الدرجة الثانية وكذلك من الدرجة الأولى"));
-    la22->setStyleSheet(QStringLiteral("background: white; color: #0a3ca8;"));
-    fitText(la22);
-    Label1 = label(this, "Label1",
-                   QStringLiteral("اكتب في كل مربع معاملات المجاهيل في المعادلة ..والذي ليس موجودا في المعادلة ضع "
-                                  "مكانه صفر 0 .. اضغط على زر قوانين رياضية واختر الصيغة العامة لترى صيغة معادلة "
-                                  "الدرجة الثانية .. وإذا أردت حل معادلة من الدرجة الأولى ضع أ تساوي صفر"),
-                   {240, 1785, 4335, 855});
-    Label1->setWordWrap(true);
-    fitText(Label1);
+    la22 = headingBox(this, QStringLiteral("حل معادلة من الدرجة الثانية وكذلك من الدرجة الأولى"));
+    Label1 = wrappedLabel(this, "Label1",
+                          QStringLiteral("اكتب في كل مربع معاملات المجاهيل في المعادلة ..والذي ليس موجودا في "
+                                         "المعادلة ضع مكانه صفر 0 .. اضغط على زر قوانين رياضية واختر الصيغة العامة "
+                                         "لترى صيغة معادلة الدرجة الثانية .. وإذا أردت حل معادلة من الدرجة الأولى ضع "
+                                         "أ تساوي صفر"),
+                          {240, 1785, 4335, 855});
 
     area(this, {120, 2700, 4575, 1260});
     area(this, {120, 3960, 4575, 1560});

@@ -69,7 +69,6 @@ constexpr std::array<FractionColumn, 3> Columns{{
     {"Text5", "Text6", 240, 1455},
 }};
 
-
 // A large sign between the fractions.
 QLabel *sign(QWidget *parent, const char *name, const QString &text, int x, const char *colour)
 {
@@ -87,21 +86,16 @@ void fractionBar(QWidget *parent, int x, int width)
     bar->setGeometry(px(x), px(3360) - 1, px(width), 2);
     bar->setStyleSheet(QStringLiteral("background: #202020;"));
 }
-
 } // namespace
 
 Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقامات"), 4815, 5535)
 {
     Picture1 = new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QStringLiteral("بسط ومقام"));
-    la22 = headingLine(this, "la22", {120, 1320, 4575, 375}, QStringLiteral("جمع وطرح الكسور بطريقة توحيد المقام"));
-    la22->setStyleSheet(QStringLiteral("background: white; color: #0a3ca8;"));
-    fitText(la22);
-    Label1 = label(this, "Label1",
-                   QStringLiteral("هذه الطريقة تسمى توحيد المقامات المختلفة.. أما إذا المقامات متساوية فإن الجمع والطرح "
-                                  "يكون بسط مع بسط والمقام ثابت"),
-                   {360, 1785, 4095, 495});
-    Label1->setWordWrap(true);
-    fitText(Label1);
+    la22 = headingBox(this, QStringLiteral("جمع وطرح الكسور بطريقة توحيد المقام"));
+    Label1 = wrappedLabel(this, "Label1",
+                          QStringLiteral("هذه الطريقة تسمى توحيد المقامات المختلفة.. أما إذا المقامات متساوية فإن "
+                                         "الجمع والطرح يكون بسط مع بسط والمقام ثابت"),
+                          {360, 1785, 4095, 495});
     Label2 = label(this, "Label2", QStringLiteral("اختـر من هنا أولا"), {3360, 2370, 1215, 255});
     setTextColour(Label2, "#000080");
 
@@ -154,8 +148,8 @@ Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقا
     Label4->setLineWidth(2);
     Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3120, 4920, 1455, 375});
 
-    // The banner comes first and holds the focus until the user picks an
-    // operation, so that nothing is typed before one is chosen.
+    // The banner comes first in the tab order and holds the focus when the
+    // window first opens.
     Picture1->setFocusPolicy(Qt::StrongFocus);
     tabOrder({Picture1, Opt1, Opt2, Text1, Text2, Text3, Text4, Com2, Com4, Command2, Command4, Text5, Text6, Command3,
               Command1});

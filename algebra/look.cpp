@@ -32,6 +32,22 @@ QFont boldFont(qreal points)
     return f;
 }
 
+QLineEdit *headingBox(QWidget *parent, const QString &text)
+{
+    QLineEdit *box = app::headingLine(parent, "la22", {120, 1320, 4575, 375}, text);
+    box->setStyleSheet(QStringLiteral("background: white; color: #0a3ca8;"));
+    fitText(box);
+    return box;
+}
+
+QLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text, app::Tw at)
+{
+    QLabel *l = app::label(parent, name, text, at);
+    l->setWordWrap(true);
+    fitText(l);
+    return l;
+}
+
 void setTextColour(QWidget *control, const char *colour)
 {
     control->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(colour)));

@@ -16,6 +16,14 @@ namespace algebra {
 // The interface face, bold, at the given point size.
 QFont boldFont(qreal points);
 
+// The heading box la22 under the banner: the heading font in blue on white,
+// made smaller where the text would not fit.
+QLineEdit *headingBox(QWidget *parent, const QString &text);
+
+// A label of several lines, its font made smaller where the text would not
+// fit its rectangle.
+QLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text, app::Tw at);
+
 // The colour of the control's text, as "#rrggbb".
 void setTextColour(QWidget *control, const char *colour);
 
