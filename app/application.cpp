@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "algebra/equation.h"
+#include "algebra/fractions.h"
 #include "app/controls.h"
 #include "app/login.h"
 #include "app/mainmenu.h"
@@ -43,6 +45,8 @@ void registerWindows()
     add<Form2>();
     add<Form3>();
     add<Form10>();
+    add<Form16>();
+    add<Form17>();
     // Sections that the menu already opens while their calculations are on
     // their way: their caption and the common frame.
     for (const MenuSection &s : Form1::sections()) {
