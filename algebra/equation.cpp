@@ -86,14 +86,14 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
     Command4 = button(this, "Command4", QStringLiteral("أوجد الحل"), {2280, 3480, 2295, 375});
     Command2 = button(this, "Command2", QStringLiteral("مسح الكل"), {240, 3480, 1095, 375});
     Label8 = coloured(label(this, "Label8", QStringLiteral("حلول وجذور المعادلة"), {1680, 3975, 1695, 285}), "#007a00");
-    Label8->setFont(boldFont(10));
+    Label8->setFont(boldFont(9));
 
     Label7 = coloured(label(this, "Label7", QStringLiteral("س"), {4200, 4440, 375, 285}), "#000080");
     Label2 = coloured(label(this, "Label2", QStringLiteral("="), {3960, 4440, 240, 285}), "#000080");
     Te4 = edit(this, "Te4", {240, 4320, 3615, 525}, QStringLiteral("الحل الأول"));
     Te4->setFont(boldFont(14.25));
     Label13 = coloured(label(this, "Label13", QStringLiteral("و"), {4200, 4800, 375, 255}), "#c00000");
-    Label13->setFont(boldFont(10));
+    Label13->setFont(boldFont(8.5));
     Label12 = coloured(label(this, "Label12", QStringLiteral("س"), {4200, 5040, 375, 285}), "#000080");
     Label9 = coloured(label(this, "Label9", QStringLiteral("="), {3960, 5040, 240, 285}), "#000080");
     Te5 = edit(this, "Te5", {240, 4920, 3615, 525}, QStringLiteral("الحل الثاني"));

@@ -74,7 +74,7 @@ QLabel *sign(QWidget *parent, const char *name, const QString &text, int x, cons
 {
     QLabel *l = label(parent, name, text, {x, 3120, 360, 495});
     l->setAlignment(Qt::AlignCenter);
-    l->setFont(boldFont(20));
+    l->setFont(boldFont(18));
     setTextColour(l, colour);
     return l;
 }
