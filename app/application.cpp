@@ -8,6 +8,7 @@
 #include "app/windows.h"
 #include "calculators/conventional.h"
 #include "reference/about.h"
+#include "reference/laws.h"
 
 #include <QApplication>
 
@@ -35,6 +36,12 @@ void registerWindows()
     add<Form2>();
     add<Form3>();
     add<Form10>();
+    add<Form11>();
+    add<Form12>();
+    add<Form13>();
+    add<Form14>();
+    add<Form19>();
+    add<Form22>();
     // Sections that the menu already opens while their calculations are on
     // their way: their caption and the common frame.
     for (const MenuSection &s : Form1::sections()) {
