@@ -368,10 +368,8 @@ Block setFitted(const QString &markup, Style style, qreal room)
     const std::vector<Node> row = MarkupReader(markup).read();
     Block b = setRow(row, style);
     while (b.width > room && style.px > 8) {
-        style.px = std::max<qreal>(8, std::floor(style.px * room / b.width));
+        style.px -= 1;
         b = setRow(row, style);
-        if (b.width > room)
-            style.px -= 1;
     }
     return b;
 }
