@@ -10,6 +10,7 @@
 #include "app/windows.h"
 #include "calculators/conventional.h"
 #include "reference/about.h"
+#include "reference/laws.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -47,6 +48,12 @@ void registerWindows()
     add<Form10>();
     add<Form16>();
     add<Form17>();
+    add<Form11>();
+    add<Form12>();
+    add<Form13>();
+    add<Form14>();
+    add<Form19>();
+    add<Form22>();
     // Sections that the menu already opens while their calculations are on
     // their way: their caption and the common frame.
     for (const MenuSection &s : Form1::sections()) {
