@@ -1,7 +1,7 @@
 # Installs the Debian packages the project needs that are missing, with
 # apt-get as root or through sudo. Sourced by ./run and ./test.
 
-nabrosa_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools fonts-noto-ui-core"
+nabrosa_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools fonts-noto-ui-core libbenchmark-dev"
 nabrosa_packages_display="xvfb xauth"
 
 nabrosa_install() {
