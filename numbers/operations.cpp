@@ -234,13 +234,19 @@ void Form8::Comwl_Click() { answer(operations()[4]); }
 void Form8::Comt_Click() { answer(operations()[5]); }
 void Form8::Comw_Click() { answer(operations()[6]); }
 
-// The cumulative average is not in this version. The panel stays, and so
-// does the choice in the list: the option whose panel is shown, or none.
+// The cumulative average is not in this version; the shown panel stays.
 void Form8::Option2_Click()
 {
     notice(QStringLiteral("هذه الخاصية غير متوفرة حاليا في هذا الإصدار") + crlf()
                + QStringLiteral("ربما يتم إضافتها في إصدار أحدث"),
            style::RightAlign, QStringLiteral("غير متوفر"));
+    selectShownOperation();
+}
+
+// The list marks the option whose panel is shown, or none before the first
+// choice.
+void Form8::selectShownOperation()
+{
     for (const Operation &o : operations()) {
         if (this->*o.button == defaultButton()) {
             (this->*o.option)->setChecked(true);

@@ -73,5 +73,6 @@ private:
     static const std::array<Operation, 7> &operations();
     void choose(const Operation &chosen);
     void answer(const Operation &operation);
+    void selectShownOperation();
     QButtonGroup *group_;
 };

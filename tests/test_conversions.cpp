@@ -3,17 +3,14 @@
 // panel that follows the chosen option, the clear button and the frame.
 
 #include "support/scripted.h"
+#include "support/section.h"
 #include "support/ui.h"
 
 #include "app/window.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-using namespace numtext;
 
 namespace {
 struct Panel {
@@ -307,10 +304,7 @@ void ConversionsTest::hiddenKeepsAndClosedStartsAfresh()
     QCOMPARE(ui::text("Form5", "Te1"), QStringLiteral("180"));
     QCOMPARE(ui::text("Form5", "Te2"), QStringLiteral("3.141592"));
 
-    notices.expect(QStringLiteral("هل أنت متأكد من إغلاق هذه النافذة والانتقال إلى الصفحة الرئيسية؟"), 0x80004,
-                   QStringLiteral("إغلاق النافذة"), answer::Yes);
-    QVERIFY(ui::closeBox("Form5"));
-    ui::settle();
+    QVERIFY(section::closeWithYes(notices, "Form5"));
     QVERIFY(ui::click("Form1", "Command1"));
     QVERIFY(!ui::control<QRadioButton>("Form5", "Op8")->isChecked());
     QVERIFY(!shown("Te1"));
@@ -320,15 +314,7 @@ void ConversionsTest::hiddenKeepsAndClosedStartsAfresh()
 
 void ConversionsTest::lawsButtonShowsTheLawsBeside()
 {
-    // Until the laws window is part of the program, a stand-in answers to its
-    // name.
-    if (!app::Windows::isKnown(QStringLiteral("Form13"))) {
-        app::Windows::add(QStringLiteral("Form13"), [] {
-            auto *w = new QWidget;
-            w->setObjectName(QStringLiteral("Form13"));
-            return w;
-        });
-    }
+    section::standInFor(QStringLiteral("Form13"));
     QVERIFY(ui::click("Form5", "Command5"));
     QVERIFY(ui::window("Form13") && ui::window("Form13")->isVisible());
     QVERIFY(ui::window("Form5")->isVisible());

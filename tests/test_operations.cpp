@@ -3,11 +3,10 @@
 // follows the chosen option, the not-available option and the no-laws label.
 
 #include "support/scripted.h"
+#include "support/section.h"
 #include "support/ui.h"
 
 #include "app/window.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -15,8 +14,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-
-using namespace numtext;
 
 namespace {
 struct Operation {
@@ -360,10 +357,7 @@ void OperationsTest::hiddenKeepsAndClosedStartsAfresh()
     QCOMPARE(ui::text("Form8", "Te1"), QStringLiteral("7"));
     QCOMPARE(ui::text("Form8", "Te2"), Odd);
 
-    notices.expect(QStringLiteral("هل أنت متأكد من إغلاق هذه النافذة والانتقال إلى الصفحة الرئيسية؟"), 0x80004,
-                   QStringLiteral("إغلاق النافذة"), answer::Yes);
-    QVERIFY(ui::closeBox("Form8"));
-    ui::settle();
+    QVERIFY(section::closeWithYes(notices, "Form8"));
     QVERIFY(ui::click("Form1", "Command1"));
     QVERIFY(!ui::control<QRadioButton>("Form8", "Op6")->isChecked());
     QVERIFY(!shown("Te1"));

@@ -4,17 +4,14 @@
 // function switching and the three clear buttons.
 
 #include "support/scripted.h"
+#include "support/section.h"
 #include "support/ui.h"
 
 #include "app/window.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-using namespace numtext;
 
 namespace {
 struct Function {
@@ -293,10 +290,7 @@ void TrigonometryTest::hiddenKeepsAndClosedStartsAfresh()
     QCOMPARE(ui::text("Form7", "Te1"), QStringLiteral("60"));
     QCOMPARE(ui::text("Form7", "Te2"), QStringLiteral("2"));
 
-    notices.expect(QStringLiteral("هل أنت متأكد من إغلاق هذه النافذة والانتقال إلى الصفحة الرئيسية؟"), 0x80004,
-                   QStringLiteral("إغلاق النافذة"), answer::Yes);
-    QVERIFY(ui::closeBox("Form7"));
-    ui::settle();
+    QVERIFY(section::closeWithYes(notices, "Form7"));
     QVERIFY(ui::click("Form1", "Command1"));
     QVERIFY(!ui::control<QRadioButton>("Form7", "Op4")->isChecked());
     QVERIFY(!shown("comsec"));
@@ -306,15 +300,7 @@ void TrigonometryTest::hiddenKeepsAndClosedStartsAfresh()
 
 void TrigonometryTest::lawsButtonShowsTheLawsBeside()
 {
-    // Until the laws window is part of the program, a stand-in answers to its
-    // name.
-    if (!app::Windows::isKnown(QStringLiteral("Form22"))) {
-        app::Windows::add(QStringLiteral("Form22"), [] {
-            auto *w = new QWidget;
-            w->setObjectName(QStringLiteral("Form22"));
-            return w;
-        });
-    }
+    section::standInFor(QStringLiteral("Form22"));
     QVERIFY(ui::click("Form7", "Command2"));
     QVERIFY(ui::window("Form22") && ui::window("Form22")->isVisible());
     QVERIFY(ui::window("Form7")->isVisible());
