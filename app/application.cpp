@@ -9,6 +9,9 @@
 #include "app/pending.h"
 #include "app/windows.h"
 #include "calculators/conventional.h"
+#include "conversions/conversions.h"
+#include "conversions/trigonometry.h"
+#include "numbers/operations.h"
 #include "reference/about.h"
 #include "reference/laws.h"
 
@@ -45,6 +48,9 @@ void registerWindows()
     add<Form1>();
     add<Form2>();
     add<Form3>();
+    add<Form5>();
+    add<Form7>();
+    add<Form8>();
     add<Form10>();
     add<Form16>();
     add<Form17>();

@@ -1,6 +1,6 @@
 // How long the calculate buttons of every window take: each case fills the
 // boxes of a window, chooses its option and clicks the button, over and over.
-// Built by the test command, run by hand:  build-test/bench/handlers/handlers-bench
+// Built with the program, run by hand:  build/bench/nabrosa-handlers-bench
 // (a release build gives the figures a pupil sees: cmake -DCMAKE_BUILD_TYPE=Release).
 
 #include "app/application.h"

@@ -1,0 +1,20 @@
+#pragma once
+// Whether a number is prime: exact for every whole number a double can hold
+// and for every 64-bit unsigned integer, and instant for all of them.
+
+#include <cstdint>
+
+namespace numbers {
+
+// A prime is a whole number of at least 2 whose only divisors are 1 and
+// itself. Anything else, a fraction, zero, one, a negative number, NaN or an
+// infinity, is not prime. Every double from 2^53 upwards is an even whole
+// number, so none of them is prime.
+bool isPrime(double x);
+
+// The same test on a 64-bit unsigned integer: division by the primes below 41,
+// then a Miller-Rabin test with the first twelve primes as bases, which is
+// exact for every 64-bit number.
+bool isPrimeInteger(std::uint64_t n);
+
+} // namespace numbers
