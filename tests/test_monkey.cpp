@@ -41,6 +41,10 @@ const QHash<QString, QStringList> &windowWords()
 {
     static const QHash<QString, QStringList> words = {
         {QStringLiteral("Form3"), {QStringLiteral("العدد المقسوم على صفر قيمة غير معروفة"), QStringLiteral("الناتــج")}},
+        {QStringLiteral("Form7"), {QStringLiteral("خطأ")}},
+        {QStringLiteral("Form8"),
+         {QStringLiteral("قيمة غير معروفة"), QStringLiteral("نعم .. العدد أولي"), QStringLiteral("العدد غيرأولي"),
+          QStringLiteral("نوع العدد زوجي"), QStringLiteral("نوع العدد فردي")}},
     };
     return words;
 }
@@ -198,7 +202,8 @@ private:
         results_.clear();
         for (QWidget *w : shownWindows()) {
             for (QLineEdit *box : w->findChildren<QLineEdit *>()) {
-                if (box->isReadOnly())
+                // The heading box names the chosen calculation; it is no result.
+                if (box->isReadOnly() && box->objectName() != QLatin1String("la22"))
                     results_.append({box, box->text()});
             }
         }
