@@ -4,6 +4,7 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
+#include "app/application.h"
 #include "app/banner.h"
 #include "app/mainmenu.h"
 #include "app/windows.h"
@@ -76,12 +77,10 @@ private:
 void LayoutTest::windows_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char *name : {"Form1", "Form2", "Form3", "Form10"})
-        QTest::newRow(name) << QString::fromLatin1(name);
-    for (const MenuSection &s : Form1::sections()) {
-        if (qstrcmp(s.window, "Form3") != 0)
-            QTest::newRow(s.window) << QString::fromLatin1(s.window);
-    }
+    if (app::Windows::names().isEmpty())
+        app::registerWindows();
+    for (const QString &name : app::Windows::names())
+        QTest::newRow(qPrintable(name)) << name;
 }
 
 void LayoutTest::nothingIsClipped()
