@@ -7,6 +7,9 @@
 #include "app/pending.h"
 #include "app/windows.h"
 #include "calculators/conventional.h"
+#include "geometry/areas.h"
+#include "geometry/perimeters.h"
+#include "geometry/volumes.h"
 #include "reference/about.h"
 
 #include <QApplication>
@@ -34,6 +37,9 @@ void registerWindows()
     add<Form1>();
     add<Form2>();
     add<Form3>();
+    add<Form4>();
+    add<Form6>();
+    add<Form9>();
     add<Form10>();
     // Sections that the menu already opens while their calculations are on
     // their way: their caption and the common frame.
