@@ -83,6 +83,11 @@ QRadioButton *FigureWindow::addOption(const char *name, const QString &caption, 
     Tw at = rightColumn ? RightOption : LeftOption;
     at.y = top;
     QRadioButton *o = option(this, name, caption, at);
+    // As wide as its circle and caption, from the column's right edge: a
+    // click anywhere on the option chooses it.
+    QRect r = o->geometry();
+    r.setLeft(std::max(r.left(), r.right() + 1 - o->sizeHint().width()));
+    o->setGeometry(r);
     options_->addButton(o);
     return o;
 }
