@@ -43,26 +43,26 @@ template <class W, class C> struct Member {
 // The tables a window is built from: an option of the list and its handler,
 // an input row (box and clear button), a label that stands beside a row, and
 // a calculate button with its handler.
-template <class W> struct OptionSpec {
+template <class W> struct OptionEntry {
     Member<W, QRadioButton> option;
     const char *caption;
     bool rightColumn;
     int top;
     void (W::*click)(); // none for the pyramid and prism, which only says it is not available
 };
-template <class W> struct RowSpec {
+template <class W> struct RowEntry {
     Member<W, QLineEdit> box;
     Member<W, QPushButton> clear;
     void (W::*click)();
     int top;
 };
-template <class W> struct LabelSpec {
+template <class W> struct LabelEntry {
     Member<W, QLabel> label;
     const char *caption;
     int top; // of the row it stands beside
     bool green;
 };
-template <class W> struct ButtonSpec {
+template <class W> struct ButtonEntry {
     Member<W, QPushButton> button;
     const char *caption;
     void (W::*click)();
@@ -152,8 +152,8 @@ protected:
     // row and the calculate buttons stacked in one place, all from the
     // window's tables; then the result box, which it returns.
     template <class W>
-    QLineEdit *build(W *self, std::span<const OptionSpec<W>> options, std::span<const RowSpec<W>> rows,
-                     std::span<const LabelSpec<W>> labels, std::span<const ButtonSpec<W>> buttons,
+    QLineEdit *build(W *self, std::span<const OptionEntry<W>> options, std::span<const RowEntry<W>> rows,
+                     std::span<const LabelEntry<W>> labels, std::span<const ButtonEntry<W>> buttons,
                      app::Tw calculateAt);
 
     // Shows a figure: every row, the first `rows` of them enabled, the given
@@ -180,11 +180,11 @@ private:
 };
 
 template <class W>
-QLineEdit *SharedRowsWindow::build(W *self, std::span<const OptionSpec<W>> options, std::span<const RowSpec<W>> rows,
-                                   std::span<const LabelSpec<W>> labels, std::span<const ButtonSpec<W>> buttons,
+QLineEdit *SharedRowsWindow::build(W *self, std::span<const OptionEntry<W>> options, std::span<const RowEntry<W>> rows,
+                                   std::span<const LabelEntry<W>> labels, std::span<const ButtonEntry<W>> buttons,
                                    app::Tw calculateAt)
 {
-    for (const OptionSpec<W> &o : options) {
+    for (const OptionEntry<W> &o : options) {
         const QString caption = QString::fromUtf8(o.caption);
         QRadioButton *option = o.click ? addOption(o.option.name, caption, o.rightColumn, o.top)
                                        : addUnavailableOption(o.option.name, caption, o.rightColumn, o.top);
@@ -192,7 +192,7 @@ QLineEdit *SharedRowsWindow::build(W *self, std::span<const OptionSpec<W>> optio
         if (o.click)
             app::on(option, &QRadioButton::clicked, self, o.click);
     }
-    for (const RowSpec<W> &r : rows) {
+    for (const RowEntry<W> &r : rows) {
         QLineEdit *box = rowBox(r.box.name, r.top, QString());
         QPushButton *clear = clearButton(r.clear.name, r.top);
         self->*r.box.pointer = box;
@@ -201,12 +201,12 @@ QLineEdit *SharedRowsWindow::build(W *self, std::span<const OptionSpec<W>> optio
         boxes_.push_back(box);
         clears_.push_back(clear);
     }
-    for (const LabelSpec<W> &l : labels) {
+    for (const LabelEntry<W> &l : labels) {
         QLabel *label = rowLabel(l.label.name, QString::fromUtf8(l.caption), l.top, l.green);
         self->*l.label.pointer = label;
         labels_.push_back(label);
     }
-    for (const ButtonSpec<W> &b : buttons) {
+    for (const ButtonEntry<W> &b : buttons) {
         QPushButton *button = calculateButton(b.button.name, QString::fromUtf8(b.caption), calculateAt);
         self->*b.button.pointer = button;
         app::on(button, &QPushButton::clicked, self, b.click);

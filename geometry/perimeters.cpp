@@ -23,7 +23,7 @@ const geometry::Section Perimeters{
     6240, 1560, "Form12",                    // the frame
 };
 
-const geometry::OptionSpec<Form6> Options[] = {
+const geometry::OptionEntry<Form6> Options[] = {
     {NAMED(Op5), "محيط المثلث", true, 1800, &Form6::Op5_Click},
     {NAMED(Op2), "محيط شبه منحرف", true, 2040, &Form6::Op2_Click},
     {NAMED(Op4), "محيط متوازي الأضلاع", true, 2280, &Form6::Op4_Click},
@@ -34,14 +34,14 @@ const geometry::OptionSpec<Form6> Options[] = {
 
 constexpr int Row1 = 3000, Row2 = 3480, Row3 = 3960, Row4 = 4440;
 
-const geometry::RowSpec<Form6> Rows[] = {
+const geometry::RowEntry<Form6> Rows[] = {
     {NAMED(Te1), NAMED(Com1), &Form6::Com1_Click, Row1},
     {NAMED(Te2), NAMED(Com2), &Form6::Com2_Click, Row2},
     {NAMED(Te3), NAMED(Com3), &Form6::Com3_Click, Row3},
     {NAMED(Te4), NAMED(Com4), &Form6::Com4_Click, Row4},
 };
 
-const geometry::LabelSpec<Form6> Labels[] = {
+const geometry::LabelEntry<Form6> Labels[] = {
     {NAMED(Lac1), "أدخل نصف القطر", Row1, true},
     {NAMED(Lac2), "أو أدخل طول القطر", Row2, false},
     {NAMED(Lak1), "أدخل طول الضلع 1", Row1, false},
@@ -53,7 +53,7 @@ const geometry::LabelSpec<Form6> Labels[] = {
     {NAMED(Lak7), "أدخل طول الضلع", Row1, false},
 };
 
-const geometry::ButtonSpec<Form6> Calculates[] = {
+const geometry::ButtonEntry<Form6> Calculates[] = {
     {NAMED(Comc), "احسب محيط الدائــرة", &Form6::Comc_Click},
     {NAMED(Comh), "احسب محيط شبه المنحرف", &Form6::Comh_Click},
     {NAMED(Comb), "احسب محيط المربع", &Form6::Comb_Click},

@@ -23,7 +23,7 @@ const geometry::Section Volumes{
     5880, 1680, "Form14",                   // the frame
 };
 
-const geometry::OptionSpec<Form9> Options[] = {
+const geometry::OptionEntry<Form9> Options[] = {
     {NAMED(Op5), "حجم المخروط", true, 1800, &Form9::Op5_Click},
     {NAMED(Op2), "حجم الكرة", true, 2040, &Form9::Op2_Click},
     {NAMED(Op4), "حجم الاسطوانة", true, 2280, &Form9::Op4_Click},
@@ -34,13 +34,13 @@ const geometry::OptionSpec<Form9> Options[] = {
 
 constexpr int Row1 = 3000, Row2 = 3480, Row3 = 3960;
 
-const geometry::RowSpec<Form9> Rows[] = {
+const geometry::RowEntry<Form9> Rows[] = {
     {NAMED(Te1), NAMED(Com1), &Form9::Com1_Click, Row1},
     {NAMED(Te2), NAMED(Com2), &Form9::Com2_Click, Row2},
     {NAMED(Te3), NAMED(Com3), &Form9::Com3_Click, Row3},
 };
 
-const geometry::LabelSpec<Form9> Labels[] = {
+const geometry::LabelEntry<Form9> Labels[] = {
     {NAMED(Lakk), "أدخل طول الحرف", Row1, false},
     {NAMED(Lakd1), "أدخل نصف القطر", Row1, true},
     {NAMED(Lakd2), "أو أدخل القطر", Row2, false},
@@ -49,7 +49,7 @@ const geometry::LabelSpec<Form9> Labels[] = {
     {NAMED(Laks3), "أدخل الارتفاع", Row3, false},
 };
 
-const geometry::ButtonSpec<Form9> Calculates[] = {
+const geometry::ButtonEntry<Form9> Calculates[] = {
     {NAMED(Comk), "احسب حجم المكعب", &Form9::Comk_Click},
     {NAMED(Comr), "احسب حجم الكرة", &Form9::Comr_Click},
     {NAMED(Coms), "احسب حجم متوازي المستطيلات", &Form9::Coms_Click},

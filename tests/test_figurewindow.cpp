@@ -1,8 +1,10 @@
 // What the areas, perimeters and volumes windows share: opening from the main
 // menu, the unit notice, the not-available option, the frame buttons, the
-// close box, and a layout where nothing is cut off or overlaps.
+// close box, a layout where nothing is cut off or overlaps, and the input
+// rows that the figures of the perimeters and volumes windows share.
 
 #include "support/scripted.h"
+#include "support/sharedrows.h"
 #include "support/ui.h"
 
 #include "app/banner.h"
@@ -76,6 +78,14 @@ private slots:
     void exitConfirmation();
     void nothingCutOffOrOverlapping_data();
     void nothingCutOffOrOverlapping();
+    void sharedRowsAtFirst_data();
+    void sharedRowsAtFirst();
+    void sharedRowsFollowTheFigure_data();
+    void sharedRowsFollowTheFigure();
+    void clearButtonsClearTheirRow_data();
+    void clearButtonsClearTheirRow();
+    void disabledRowsKeepTheirTexts_data();
+    void disabledRowsKeepTheirTexts();
 
 private:
     QWidget *open(const QString &menuOption, const QString &window)
@@ -372,6 +382,197 @@ void FigureWindowTest::nothingCutOffOrOverlapping()
                      qPrintable(c->objectName() + " / " + d->objectName()));
         }
     }
+}
+
+// The two windows whose figures share their rows: how many rows, every label
+// that may stand beside one and every calculate button.
+static void sharedRowWindows()
+{
+    QTest::addColumn<QString>("menuOption");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("allLabels");
+    QTest::addColumn<QStringList>("allCalculates");
+}
+
+static const QStringList PerimeterLabels{"Lac1", "Lac2", "Lak1", "Lak2", "Lak3", "Lak4", "Lak5", "Lak6", "Lak7"};
+static const QStringList PerimeterCalculates{"Comc", "Comh", "Comb", "Comz", "Comt", "Coms"};
+static const QStringList VolumeLabels{"Lakk", "Lakd1", "Lakd2", "Laks1", "Laks2", "Laks3"};
+static const QStringList VolumeCalculates{"Comk", "Comr", "Coms", "Comn", "Comd"};
+
+void FigureWindowTest::sharedRowsAtFirst_data()
+{
+    sharedRowWindows();
+    QTest::newRow("perimeters") << "Op4" << "Form6" << 4 << PerimeterLabels << PerimeterCalculates;
+    QTest::newRow("volumes") << "Op7" << "Form9" << 3 << VolumeLabels << VolumeCalculates;
+}
+
+void FigureWindowTest::sharedRowsAtFirst()
+{
+    QFETCH(QString, menuOption);
+    QFETCH(QString, window);
+    QFETCH(int, rows);
+    QFETCH(QStringList, allLabels);
+    QFETCH(QStringList, allCalculates);
+    QWidget *w = open(menuOption, window);
+    QVERIFY(w);
+    for (QRadioButton *o : w->findChildren<QRadioButton *>())
+        QVERIFY2(!o->isChecked(), qPrintable(o->objectName()));
+    QStringList hidden = allLabels + allCalculates;
+    for (int n = 1; n <= rows; ++n)
+        hidden << QStringLiteral("Te%1").arg(n) << QStringLiteral("Com%1").arg(n);
+    for (const QString &name : hidden) {
+        QWidget *c = ui::control(w, qPrintable(name));
+        QVERIFY2(!c->isVisible() && c->isEnabled(), qPrintable(name));
+    }
+    for (const char *name : {"Te5", "Label1", "la22", "Label7"})
+        QVERIFY2(ui::control(w, name)->isVisible(), name);
+    QCOMPARE(sharedrows::result(w), QString());
+    QCOMPARE(ui::control<QLineEdit>(w, "la22")->text(), QString());
+}
+
+void FigureWindowTest::sharedRowsFollowTheFigure_data()
+{
+    sharedRowWindows();
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QStringList>("labels"); // beside rows 1, 2, ... in order; the other rows are disabled
+    QTest::addColumn<QString>("calculate");
+    auto perimeter = [](const char *name) -> QTestData & {
+        return QTest::newRow(name) << "Op4" << "Form6" << 4 << PerimeterLabels << PerimeterCalculates;
+    };
+    auto volume = [](const char *name) -> QTestData & {
+        return QTest::newRow(name) << "Op7" << "Form9" << 3 << VolumeLabels << VolumeCalculates;
+    };
+    perimeter("circle") << "Op1" << QStringLiteral("حساب محيط الدائرة") << QStringList{"Lac1", "Lac2"} << "Comc";
+    perimeter("trapezoid") << "Op2" << QStringLiteral("حساب محيط شبه المنحرف")
+                           << QStringList{"Lak1", "Lak2", "Lak3", "Lak4"} << "Comh";
+    perimeter("square") << "Op3" << QStringLiteral("حساب محيط المربع بطول ضلع واحد منه") << QStringList{"Lak7"}
+                        << "Comb";
+    perimeter("parallelogram") << "Op4" << QStringLiteral("حساب محيط متوازي الأضلاع")
+                               << QStringList{"Lak1", "Lak2", "Lak3", "Lak4"} << "Comz";
+    perimeter("triangle") << "Op5" << QStringLiteral("حساب محيط المثلث") << QStringList{"Lak1", "Lak2", "Lak3"}
+                          << "Comt";
+    perimeter("rectangle") << "Op6" << QStringLiteral("حساب محيط المستطيل بدلالة الطول والعرض")
+                           << QStringList{"Lak5", "Lak6"} << "Coms";
+    volume("cube") << "Op1" << QStringLiteral("حساب حجم المكعب بطول حرف منه") << QStringList{"Lakk"} << "Comk";
+    volume("sphere") << "Op2" << QStringLiteral("حساب حجم الكرة") << QStringList{"Lakd1", "Lakd2"} << "Comr";
+    volume("cuboid") << "Op3" << QStringLiteral("حساب حجم متوازي المستطيلات")
+                     << QStringList{"Laks1", "Laks2", "Laks3"} << "Coms";
+    volume("cylinder") << "Op4" << QStringLiteral("حساب حجم الاسطوانة") << QStringList{"Lakd1", "Lakd2", "Laks3"}
+                       << "Comn";
+    volume("cone") << "Op5" << QStringLiteral("حساب حجم المخروط") << QStringList{"Lakd1", "Lakd2", "Laks3"}
+                   << "Comd";
+}
+
+void FigureWindowTest::sharedRowsFollowTheFigure()
+{
+    QFETCH(QString, menuOption);
+    QFETCH(QString, window);
+    QFETCH(int, rows);
+    QFETCH(QStringList, allLabels);
+    QFETCH(QStringList, allCalculates);
+    QFETCH(QString, option);
+    QFETCH(QString, heading);
+    QFETCH(QStringList, labels);
+    QFETCH(QString, calculate);
+    QWidget *w = open(menuOption, window);
+    QVERIFY(w);
+    // From every other figure, so that each choice undoes the one before.
+    for (QRadioButton *from : w->findChildren<QRadioButton *>()) {
+        if (from->objectName() == "Option1")
+            continue;
+        QVERIFY(ui::click(from));
+        QVERIFY(ui::click(ui::control(w, qPrintable(option))));
+        QCOMPARE(ui::control<QLineEdit>(w, "la22")->text(), heading);
+        QCOMPARE(static_cast<app::Window *>(w)->defaultButton()->objectName(), calculate);
+        for (int row = 0; row < rows; ++row) {
+            QWidget *box = sharedrows::row(w, row + 1);
+            QWidget *clear = ui::control(w, qPrintable(QStringLiteral("Com%1").arg(row + 1)));
+            QVERIFY(box->isVisible() && clear->isVisible());
+            QCOMPARE(box->isEnabled(), row < labels.size());
+            QCOMPARE(clear->isEnabled(), row < labels.size());
+            if (row < labels.size()) {
+                // The label stands beside its own row.
+                const QRect label = ui::control(w, qPrintable(labels[row]))->geometry();
+                QVERIFY(label.top() >= box->geometry().top() && label.top() < box->geometry().bottom());
+            }
+        }
+        for (const QString &name : allLabels)
+            QVERIFY2(ui::control(w, qPrintable(name))->isVisible() == labels.contains(name), qPrintable(name));
+        for (const QString &name : allCalculates)
+            QVERIFY2(ui::control(w, qPrintable(name))->isVisible() == (name == calculate), qPrintable(name));
+    }
+}
+
+void FigureWindowTest::clearButtonsClearTheirRow_data()
+{
+    QTest::addColumn<QString>("menuOption");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("option"); // a figure that uses every row
+    QTest::addColumn<int>("rows");
+    QTest::newRow("perimeters") << "Op4" << "Form6" << "Op2" << 4;
+    QTest::newRow("volumes") << "Op7" << "Form9" << "Op3" << 3;
+}
+
+void FigureWindowTest::clearButtonsClearTheirRow()
+{
+    QFETCH(QString, menuOption);
+    QFETCH(QString, window);
+    QFETCH(QString, option);
+    QFETCH(int, rows);
+    QWidget *w = open(menuOption, window);
+    QVERIFY(w);
+    QVERIFY(ui::click(ui::control(w, qPrintable(option))));
+    const QStringList texts{"1", "2", "3", "4"};
+    for (int cleared = 1; cleared <= rows; ++cleared) {
+        sharedrows::fill(w, texts.first(rows));
+        QVERIFY(ui::click(ui::control(w, qPrintable(QStringLiteral("Com%1").arg(cleared)))));
+        for (int n = 1; n <= rows; ++n)
+            QCOMPARE(sharedrows::row(w, n)->text(), n == cleared ? QString() : texts[n - 1]);
+    }
+}
+
+void FigureWindowTest::disabledRowsKeepTheirTexts_data()
+{
+    QTest::addColumn<QString>("menuOption");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("after"); // a figure of row 1 alone
+    QTest::addColumn<QString>("calculate");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("square after trapezoid") << "Op4" << "Form6" << "Op2" << QStringList{"1", "2", "3", "4"} << "Op3"
+                                            << "Comb" << "4";
+    QTest::newRow("cube after cylinder") << "Op7" << "Form9" << "Op4" << QStringList{"1", "8", "2"} << "Op1"
+                                         << "Comk" << "1";
+}
+
+void FigureWindowTest::disabledRowsKeepTheirTexts()
+{
+    QFETCH(QString, menuOption);
+    QFETCH(QString, window);
+    QFETCH(QString, before);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, after);
+    QFETCH(QString, calculate);
+    QFETCH(QString, result);
+    QWidget *w = open(menuOption, window);
+    QVERIFY(w);
+    QVERIFY(ui::click(ui::control(w, qPrintable(before))));
+    sharedrows::fill(w, texts);
+    QVERIFY(ui::click(ui::control(w, qPrintable(after))));
+    for (int n = 2; n <= texts.size(); ++n) {
+        QLineEdit *box = sharedrows::row(w, n);
+        QVERIFY(box->isVisible() && !box->isEnabled());
+        QCOMPARE(box->text(), texts[n - 1]);
+        QVERIFY(!ui::click(ui::control(w, qPrintable(QStringLiteral("Com%1").arg(n)))));
+    }
+    QVERIFY(ui::click(ui::control(w, qPrintable(calculate))));
+    QCOMPARE(sharedrows::result(w), result);
+    QVERIFY(ui::click(ui::control(w, qPrintable(before))));
+    for (int n = 1; n <= texts.size(); ++n)
+        QCOMPARE(sharedrows::row(w, n)->text(), texts[n - 1]);
 }
 
 QTEST_MAIN(FigureWindowTest)

@@ -1,25 +1,17 @@
-// The perimeters window: four shared rows relabelled per figure, the
-// perimeters of the six figures, their notices and the clear buttons.
+// The perimeters window: the perimeters of the six figures and their
+// notices. How the rows follow the chosen figure is tested with the volumes
+// window's, in test_figurewindow.
 
 #include "support/scripted.h"
+#include "support/sharedrows.h"
 #include "support/ui.h"
 
-#include "app/window.h"
 #include "numtext/notice.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 using namespace numtext;
 
 namespace {
 const QString Empty = QStringLiteral("فارغ");
-const QStringList Boxes{"Te1", "Te2", "Te3", "Te4"};
-const QStringList Clears{"Com1", "Com2", "Com3", "Com4"};
-const QStringList RowLabels{"Lac1", "Lac2", "Lak1", "Lak2", "Lak3", "Lak4", "Lak5", "Lak6", "Lak7"};
-const QStringList Calculates{"Comc", "Comh", "Comb", "Comz", "Comt", "Coms"};
 const QStringList Sides{QStringLiteral("من فضلك .. أدخل طول الضلع الأول"),
                         QStringLiteral("من فضلك .. أدخل طول الضلع الثاني"),
                         QStringLiteral("من فضلك .. أدخل طول الضلع الثالث"),
@@ -30,9 +22,6 @@ class PerimetersTest : public WindowTest {
     Q_OBJECT
 private slots:
     void init();
-    void initialState();
-    void figures_data();
-    void figures();
     void perimeters_data();
     void perimeters();
     void emptyRows_data();
@@ -40,26 +29,15 @@ private slots:
     void circleWithRadiusAndDiameter();
     void failuresLeaveTheResult_data();
     void failuresLeaveTheResult();
-    void clears();
-    void disabledRowsKeepTheirTexts();
     void enterRunsTheChosenFigure();
 
 private:
     QWidget *form() const { return ui::window("Form6"); }
-    // Chooses a figure, types the rows (an empty list leaves them alone) and
-    // presses the figure's calculate button.
     void compute(const QString &option, const QStringList &rows, const QString &calculate)
     {
-        QVERIFY(ui::click(ui::control(form(), qPrintable(option))));
-        for (int i = 0; i < rows.size(); ++i) {
-            auto *box = ui::control<QLineEdit>(form(), qPrintable(Boxes[i]));
-            if (box->isEnabled())
-                ui::type(box, rows[i]);
-            else
-                box->setText(rows[i]); // as typed there for an earlier figure
-        }
-        QVERIFY(ui::click(ui::control(form(), qPrintable(calculate))));
+        QVERIFY(sharedrows::compute(form(), option, rows, calculate));
     }
+    QString result() const { return sharedrows::result(form()); }
 };
 
 void PerimetersTest::init()
@@ -68,73 +46,6 @@ void PerimetersTest::init()
     QVERIFY(ui::click("Form1", "Op4"));
     QVERIFY(ui::click("Form1", "Command1"));
     QVERIFY(form()->isVisible());
-}
-
-void PerimetersTest::initialState()
-{
-    for (QRadioButton *o : form()->findChildren<QRadioButton *>())
-        QVERIFY2(!o->isChecked(), qPrintable(o->objectName()));
-    for (const QString &name : Boxes + Clears + RowLabels + Calculates) {
-        QWidget *c = ui::control(form(), qPrintable(name));
-        QVERIFY2(!c->isVisible(), qPrintable(name));
-        QVERIFY2(c->isEnabled(), qPrintable(name));
-    }
-    for (const char *name : {"Te5", "Label1", "la22", "Label7"})
-        QVERIFY2(ui::control("Form6", name)->isVisible(), name);
-    QCOMPARE(ui::text("Form6", "Te5"), QString());
-    QCOMPARE(ui::text("Form6", "la22"), QString());
-    QCOMPARE(ui::text("Form6", "Label1"), QStringLiteral("المحيط يساوي"));
-}
-
-void PerimetersTest::figures_data()
-{
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("heading");
-    QTest::addColumn<QStringList>("labels"); // beside rows 1, 2, ... in order
-    QTest::addColumn<QString>("calculate");
-    QTest::newRow("circle") << "Op1" << QStringLiteral("حساب محيط الدائرة") << QStringList{"Lac1", "Lac2"} << "Comc";
-    QTest::newRow("trapezoid") << "Op2" << QStringLiteral("حساب محيط شبه المنحرف")
-                               << QStringList{"Lak1", "Lak2", "Lak3", "Lak4"} << "Comh";
-    QTest::newRow("square") << "Op3" << QStringLiteral("حساب محيط المربع بطول ضلع واحد منه") << QStringList{"Lak7"}
-                            << "Comb";
-    QTest::newRow("parallelogram") << "Op4" << QStringLiteral("حساب محيط متوازي الأضلاع")
-                                   << QStringList{"Lak1", "Lak2", "Lak3", "Lak4"} << "Comz";
-    QTest::newRow("triangle") << "Op5" << QStringLiteral("حساب محيط المثلث") << QStringList{"Lak1", "Lak2", "Lak3"}
-                              << "Comt";
-    QTest::newRow("rectangle") << "Op6" << QStringLiteral("حساب محيط المستطيل بدلالة الطول والعرض")
-                               << QStringList{"Lak5", "Lak6"} << "Coms";
-}
-
-void PerimetersTest::figures()
-{
-    QFETCH(QString, option);
-    QFETCH(QString, heading);
-    QFETCH(QStringList, labels);
-    QFETCH(QString, calculate);
-    // From every other figure, so that each choice undoes the one before.
-    for (const char *from : {"Op1", "Op2", "Op3", "Op4", "Op5", "Op6"}) {
-        QVERIFY(ui::click("Form6", from));
-        QVERIFY(ui::click(ui::control(form(), qPrintable(option))));
-        QCOMPARE(ui::text("Form6", "la22"), heading);
-        QCOMPARE(static_cast<app::Window *>(form())->defaultButton()->objectName(), calculate);
-        for (int row = 0; row < 4; ++row) {
-            QWidget *box = ui::control(form(), qPrintable(Boxes[row]));
-            QWidget *clear = ui::control(form(), qPrintable(Clears[row]));
-            QVERIFY(box->isVisible() && clear->isVisible());
-            QCOMPARE(box->isEnabled(), row < labels.size());
-            QCOMPARE(clear->isEnabled(), row < labels.size());
-            if (row < labels.size()) {
-                // The label stands beside its own row.
-                QWidget *label = ui::control(form(), qPrintable(labels[row]));
-                QVERIFY(label->geometry().top() >= box->geometry().top());
-                QVERIFY(label->geometry().top() < box->geometry().bottom());
-            }
-        }
-        for (const QString &name : RowLabels)
-            QVERIFY2(ui::control(form(), qPrintable(name))->isVisible() == labels.contains(name), qPrintable(name));
-        for (const QString &name : Calculates)
-            QVERIFY2(ui::control(form(), qPrintable(name))->isVisible() == (name == calculate), qPrintable(name));
-    }
 }
 
 void PerimetersTest::perimeters_data()
@@ -182,7 +93,7 @@ void PerimetersTest::perimeters()
     QFETCH(QString, calculate);
     QFETCH(QString, perimeter);
     compute(option, rows, calculate);
-    QCOMPARE(ui::text("Form6", "Te5"), perimeter);
+    QCOMPARE(result(), perimeter);
 }
 
 void PerimetersTest::emptyRows_data()
@@ -213,10 +124,10 @@ void PerimetersTest::emptyRows()
     QFETCH(QString, calculate);
     QFETCH(QString, message);
     compute(option, {"1", "1", "1", "1"}, calculate);
-    const QString before = ui::text("Form6", "Te5");
+    const QString before = result();
     notices.expect(message, 0x80040, Empty);
     compute(option, rows, calculate);
-    QCOMPARE(ui::text("Form6", "Te5"), before);
+    QCOMPARE(result(), before);
 }
 
 void PerimetersTest::circleWithRadiusAndDiameter()
@@ -228,7 +139,7 @@ void PerimetersTest::circleWithRadiusAndDiameter()
     notices.expect(QStringLiteral("من فضلك .. أدخل إما نصف القطر أو القطر نفسه"), 0x80000,
                    QStringLiteral("اختر خانة واحدة"));
     QVERIFY(ui::click("Form6", "Comc"));
-    QCOMPARE(ui::text("Form6", "Te5"), QStringLiteral("10"));
+    QCOMPARE(result(), QStringLiteral("10"));
 }
 
 void PerimetersTest::failuresLeaveTheResult_data()
@@ -255,39 +166,11 @@ void PerimetersTest::failuresLeaveTheResult()
     QFETCH(QStringList, rows);
     QFETCH(QString, calculate);
     compute(option, option == "Op1" ? QStringList{"1", ""} : QStringList{"1", "1", "1", "1"}, calculate);
-    const QString before = ui::text("Form6", "Te5");
+    const QString before = result();
     QVERIFY(!before.isEmpty());
     expectFailure(notices);
     compute(option, rows, calculate);
-    QCOMPARE(ui::text("Form6", "Te5"), before);
-}
-
-void PerimetersTest::clears()
-{
-    QVERIFY(ui::click("Form6", "Op2"));
-    for (int row = 0; row < 4; ++row) {
-        for (int i = 0; i < 4; ++i)
-            ui::type("Form6", qPrintable(Boxes[i]), QString::number(i + 1));
-        QVERIFY(ui::click("Form6", qPrintable(Clears[row])));
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(ui::text("Form6", qPrintable(Boxes[i])), i == row ? QString() : QString::number(i + 1));
-    }
-}
-
-void PerimetersTest::disabledRowsKeepTheirTexts()
-{
-    compute("Op2", {"1", "2", "3", "4"}, "Comh");
-    QVERIFY(ui::click("Form6", "Op3"));
-    for (int row = 1; row < 4; ++row) {
-        auto *box = ui::control<QLineEdit>("Form6", qPrintable(Boxes[row]));
-        QVERIFY(box->isVisible() && !box->isEnabled());
-        QCOMPARE(box->text(), QString::number(row + 1));
-        QVERIFY(!ui::click("Form6", qPrintable(Clears[row])));
-    }
-    QVERIFY(ui::click("Form6", "Comb"));
-    QCOMPARE(ui::text("Form6", "Te5"), QStringLiteral("4"));
-    QVERIFY(ui::click("Form6", "Op2"));
-    QCOMPARE(ui::text("Form6", "Te4"), QStringLiteral("4"));
+    QCOMPARE(result(), before);
 }
 
 void PerimetersTest::enterRunsTheChosenFigure()
@@ -295,11 +178,11 @@ void PerimetersTest::enterRunsTheChosenFigure()
     QVERIFY(ui::click("Form6", "Op3"));
     ui::type("Form6", "Te1", QStringLiteral("5"));
     ui::pressEnter(ui::control("Form6", "Te1"));
-    QCOMPARE(ui::text("Form6", "Te5"), QStringLiteral("20"));
+    QCOMPARE(result(), QStringLiteral("20"));
     QVERIFY(ui::click("Form6", "Op6"));
     ui::type("Form6", "Te2", QStringLiteral("4"));
     ui::pressEnter(ui::control("Form6", "Te2"));
-    QCOMPARE(ui::text("Form6", "Te5"), QStringLiteral("18"));
+    QCOMPARE(result(), QStringLiteral("18"));
 }
 
 QTEST_MAIN(PerimetersTest)

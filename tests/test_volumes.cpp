@@ -1,62 +1,39 @@
-// The volumes window: three shared rows relabelled per solid, the volumes of
-// the five solids, their notices and the clear buttons.
+// The volumes window: the volumes of the five solids and their notices. How
+// the rows follow the chosen solid is tested with the perimeters window's, in
+// test_figurewindow.
 
 #include "support/scripted.h"
+#include "support/sharedrows.h"
 #include "support/ui.h"
 
-#include "app/window.h"
 #include "numtext/notice.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 using namespace numtext;
 
 namespace {
 const QString Empty = QStringLiteral("فارغ");
 const QString ChooseOne = QStringLiteral("اختر خانة واحدة");
-const QStringList Boxes{"Te1", "Te2", "Te3"};
-const QStringList Clears{"Com1", "Com2", "Com3"};
-const QStringList RowLabels{"Lakk", "Lakd1", "Lakd2", "Laks1", "Laks2", "Laks3"};
-const QStringList Calculates{"Comk", "Comr", "Coms", "Comn", "Comd"};
 } // namespace
 
 class VolumesTest : public WindowTest {
     Q_OBJECT
 private slots:
     void init();
-    void initialState();
-    void solids_data();
-    void solids();
     void volumes_data();
     void volumes();
     void inputNotices_data();
     void inputNotices();
     void failuresLeaveTheResult_data();
     void failuresLeaveTheResult();
-    void clears();
-    void disabledRowsKeepTheirTexts();
     void enterRunsTheChosenSolid();
 
 private:
     QWidget *form() const { return ui::window("Form9"); }
-    // Chooses a solid, types the rows (text for a row the solid leaves
-    // disabled stands for what was typed there earlier) and presses the
-    // solid's calculate button.
     void compute(const QString &option, const QStringList &rows, const QString &calculate)
     {
-        QVERIFY(ui::click(ui::control(form(), qPrintable(option))));
-        for (int i = 0; i < rows.size(); ++i) {
-            auto *box = ui::control<QLineEdit>(form(), qPrintable(Boxes[i]));
-            if (box->isEnabled())
-                ui::type(box, rows[i]);
-            else
-                box->setText(rows[i]);
-        }
-        QVERIFY(ui::click(ui::control(form(), qPrintable(calculate))));
+        QVERIFY(sharedrows::compute(form(), option, rows, calculate));
     }
+    QString result() const { return sharedrows::result(form()); }
 };
 
 void VolumesTest::init()
@@ -65,70 +42,6 @@ void VolumesTest::init()
     QVERIFY(ui::click("Form1", "Op7"));
     QVERIFY(ui::click("Form1", "Command1"));
     QVERIFY(form()->isVisible());
-}
-
-void VolumesTest::initialState()
-{
-    for (QRadioButton *o : form()->findChildren<QRadioButton *>())
-        QVERIFY2(!o->isChecked(), qPrintable(o->objectName()));
-    for (const QString &name : Boxes + Clears + RowLabels + Calculates) {
-        QWidget *c = ui::control(form(), qPrintable(name));
-        QVERIFY2(!c->isVisible(), qPrintable(name));
-        QVERIFY2(c->isEnabled(), qPrintable(name));
-    }
-    for (const char *name : {"Te5", "Label1", "la22", "Label7"})
-        QVERIFY2(ui::control("Form9", name)->isVisible(), name);
-    QCOMPARE(ui::text("Form9", "Te5"), QString());
-    QCOMPARE(ui::text("Form9", "la22"), QString());
-    QCOMPARE(ui::text("Form9", "Label1"), QStringLiteral("الحجم يساوي"));
-}
-
-void VolumesTest::solids_data()
-{
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("heading");
-    QTest::addColumn<QStringList>("labels"); // beside rows 1, 2, ... in order
-    QTest::addColumn<QString>("calculate");
-    QTest::newRow("cube") << "Op1" << QStringLiteral("حساب حجم المكعب بطول حرف منه") << QStringList{"Lakk"} << "Comk";
-    QTest::newRow("sphere") << "Op2" << QStringLiteral("حساب حجم الكرة") << QStringList{"Lakd1", "Lakd2"} << "Comr";
-    QTest::newRow("cuboid") << "Op3" << QStringLiteral("حساب حجم متوازي المستطيلات")
-                            << QStringList{"Laks1", "Laks2", "Laks3"} << "Coms";
-    QTest::newRow("cylinder") << "Op4" << QStringLiteral("حساب حجم الاسطوانة")
-                              << QStringList{"Lakd1", "Lakd2", "Laks3"} << "Comn";
-    QTest::newRow("cone") << "Op5" << QStringLiteral("حساب حجم المخروط") << QStringList{"Lakd1", "Lakd2", "Laks3"}
-                          << "Comd";
-}
-
-void VolumesTest::solids()
-{
-    QFETCH(QString, option);
-    QFETCH(QString, heading);
-    QFETCH(QStringList, labels);
-    QFETCH(QString, calculate);
-    // From every other solid, so that each choice undoes the one before.
-    for (const char *from : {"Op1", "Op2", "Op3", "Op4", "Op5"}) {
-        QVERIFY(ui::click("Form9", from));
-        QVERIFY(ui::click(ui::control(form(), qPrintable(option))));
-        QCOMPARE(ui::text("Form9", "la22"), heading);
-        QCOMPARE(static_cast<app::Window *>(form())->defaultButton()->objectName(), calculate);
-        for (int row = 0; row < 3; ++row) {
-            QWidget *box = ui::control(form(), qPrintable(Boxes[row]));
-            QWidget *clear = ui::control(form(), qPrintable(Clears[row]));
-            QVERIFY(box->isVisible() && clear->isVisible());
-            QCOMPARE(box->isEnabled(), row < labels.size());
-            QCOMPARE(clear->isEnabled(), row < labels.size());
-            if (row < labels.size()) {
-                // The label stands beside its own row.
-                QWidget *label = ui::control(form(), qPrintable(labels[row]));
-                QVERIFY(label->geometry().top() >= box->geometry().top());
-                QVERIFY(label->geometry().top() < box->geometry().bottom());
-            }
-        }
-        for (const QString &name : RowLabels)
-            QVERIFY2(ui::control(form(), qPrintable(name))->isVisible() == labels.contains(name), qPrintable(name));
-        for (const QString &name : Calculates)
-            QVERIFY2(ui::control(form(), qPrintable(name))->isVisible() == (name == calculate), qPrintable(name));
-    }
 }
 
 void VolumesTest::volumes_data()
@@ -179,7 +92,7 @@ void VolumesTest::volumes()
     QFETCH(QString, calculate);
     QFETCH(QString, volume);
     compute(option, rows, calculate);
-    QCOMPARE(ui::text("Form9", "Te5"), volume);
+    QCOMPARE(result(), volume);
 }
 
 void VolumesTest::inputNotices_data()
@@ -226,11 +139,11 @@ void VolumesTest::inputNotices()
     QFETCH(int, style);
     QFETCH(QString, title);
     compute(option, {"1", option == "Op3" ? "1" : "", "1"}, calculate);
-    const QString before = ui::text("Form9", "Te5");
+    const QString before = result();
     QVERIFY(!before.isEmpty());
     notices.expect(message, std::uint32_t(style), title);
     compute(option, rows, calculate);
-    QCOMPARE(ui::text("Form9", "Te5"), before);
+    QCOMPARE(result(), before);
 }
 
 void VolumesTest::failuresLeaveTheResult_data()
@@ -256,39 +169,11 @@ void VolumesTest::failuresLeaveTheResult()
     QFETCH(QStringList, rows);
     QFETCH(QString, calculate);
     compute(option, {"1", option == "Op3" ? "1" : "", "1"}, calculate);
-    const QString before = ui::text("Form9", "Te5");
+    const QString before = result();
     QVERIFY(!before.isEmpty());
     expectFailure(notices);
     compute(option, rows, calculate);
-    QCOMPARE(ui::text("Form9", "Te5"), before);
-}
-
-void VolumesTest::clears()
-{
-    QVERIFY(ui::click("Form9", "Op3"));
-    for (int row = 0; row < 3; ++row) {
-        for (int i = 0; i < 3; ++i)
-            ui::type("Form9", qPrintable(Boxes[i]), QString::number(i + 1));
-        QVERIFY(ui::click("Form9", qPrintable(Clears[row])));
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(ui::text("Form9", qPrintable(Boxes[i])), i == row ? QString() : QString::number(i + 1));
-    }
-}
-
-void VolumesTest::disabledRowsKeepTheirTexts()
-{
-    compute("Op4", {"1", "", "2"}, "Comn");
-    ui::type("Form9", "Te2", QStringLiteral("8"));
-    QVERIFY(ui::click("Form9", "Op1"));
-    for (int row = 1; row < 3; ++row) {
-        auto *box = ui::control<QLineEdit>("Form9", qPrintable(Boxes[row]));
-        QVERIFY(box->isVisible() && !box->isEnabled());
-        QVERIFY(!ui::click("Form9", qPrintable(Clears[row])));
-    }
-    QCOMPARE(ui::text("Form9", "Te2"), QStringLiteral("8"));
-    QCOMPARE(ui::text("Form9", "Te3"), QStringLiteral("2"));
-    QVERIFY(ui::click("Form9", "Comk"));
-    QCOMPARE(ui::text("Form9", "Te5"), QStringLiteral("1"));
+    QCOMPARE(result(), before);
 }
 
 void VolumesTest::enterRunsTheChosenSolid()
@@ -296,11 +181,11 @@ void VolumesTest::enterRunsTheChosenSolid()
     QVERIFY(ui::click("Form9", "Op1"));
     ui::type("Form9", "Te1", QStringLiteral("3"));
     ui::pressEnter(ui::control("Form9", "Te1"));
-    QCOMPARE(ui::text("Form9", "Te5"), QStringLiteral("27"));
+    QCOMPARE(result(), QStringLiteral("27"));
     QVERIFY(ui::click("Form9", "Op5"));
     ui::type("Form9", "Te3", QStringLiteral("1"));
     ui::pressEnter(ui::control("Form9", "Te3"));
-    QCOMPARE(ui::text("Form9", "Te5"), QStringLiteral("9.424776"));
+    QCOMPARE(result(), QStringLiteral("9.424776"));
 }
 
 QTEST_MAIN(VolumesTest)
