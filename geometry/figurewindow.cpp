@@ -72,7 +72,8 @@ FigureWindow::FigureWindow(const Section &section)
     Label7->setAlignment(Qt::AlignCenter);
 
     Command1 = button(this, "Command1", QStringLiteral("خروج"), {240, section.frameTop, 1215, RowHeight});
-    Command2 = button(this, "Command2", QStringLiteral("قوانين رياضية"), {section.lawsX, section.frameTop, 1335, RowHeight});
+    Command2 = button(this, "Command2", QStringLiteral("قوانين رياضية"),
+                      {section.lawsX, section.frameTop, 1335, RowHeight});
     Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3120, section.frameTop, 1455, RowHeight});
     joinFrame(Command1, Command3, Command2, QString::fromLatin1(section.lawsWindow));
     on(Label7, &ClickLabel::clicked, this, &FigureWindow::Label7_Click);

@@ -88,7 +88,10 @@ Form6::Form6() : SharedRowsWindow(Perimeters)
 void Form6::Op1_Click() { showFigure(Op1, QStringLiteral("حساب محيط الدائرة"), 2, {Lac1, Lac2}, Comc); }
 void Form6::Op2_Click() { showFigure(Op2, QStringLiteral("حساب محيط شبه المنحرف"), 4, {Lak1, Lak2, Lak3, Lak4}, Comh); }
 void Form6::Op3_Click() { showFigure(Op3, QStringLiteral("حساب محيط المربع بطول ضلع واحد منه"), 1, {Lak7}, Comb); }
-void Form6::Op4_Click() { showFigure(Op4, QStringLiteral("حساب محيط متوازي الأضلاع"), 4, {Lak1, Lak2, Lak3, Lak4}, Comz); }
+void Form6::Op4_Click()
+{
+    showFigure(Op4, QStringLiteral("حساب محيط متوازي الأضلاع"), 4, {Lak1, Lak2, Lak3, Lak4}, Comz);
+}
 void Form6::Op5_Click() { showFigure(Op5, QStringLiteral("حساب محيط المثلث"), 3, {Lak1, Lak2, Lak3}, Comt); }
 void Form6::Op6_Click()
 {

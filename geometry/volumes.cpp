@@ -84,7 +84,10 @@ Form9::Form9() : SharedRowsWindow(Volumes)
 
 void Form9::Op1_Click() { showFigure(Op1, QStringLiteral("حساب حجم المكعب بطول حرف منه"), 1, {Lakk}, Comk); }
 void Form9::Op2_Click() { showFigure(Op2, QStringLiteral("حساب حجم الكرة"), 2, {Lakd1, Lakd2}, Comr); }
-void Form9::Op3_Click() { showFigure(Op3, QStringLiteral("حساب حجم متوازي المستطيلات"), 3, {Laks1, Laks2, Laks3}, Coms); }
+void Form9::Op3_Click()
+{
+    showFigure(Op3, QStringLiteral("حساب حجم متوازي المستطيلات"), 3, {Laks1, Laks2, Laks3}, Coms);
+}
 void Form9::Op4_Click() { showFigure(Op4, QStringLiteral("حساب حجم الاسطوانة"), 3, {Lakd1, Lakd2, Laks3}, Comn); }
 void Form9::Op5_Click() { showFigure(Op5, QStringLiteral("حساب حجم المخروط"), 3, {Lakd1, Lakd2, Laks3}, Comd); }
 
