@@ -11,6 +11,9 @@
 #include "calculators/conventional.h"
 #include "conversions/conversions.h"
 #include "conversions/trigonometry.h"
+#include "geometry/areas.h"
+#include "geometry/perimeters.h"
+#include "geometry/volumes.h"
 #include "numbers/operations.h"
 #include "reference/about.h"
 #include "reference/laws.h"
@@ -48,16 +51,19 @@ void registerWindows()
     add<Form1>();
     add<Form2>();
     add<Form3>();
+    add<Form4>();
     add<Form5>();
+    add<Form6>();
     add<Form7>();
     add<Form8>();
+    add<Form9>();
     add<Form10>();
-    add<Form16>();
-    add<Form17>();
     add<Form11>();
     add<Form12>();
     add<Form13>();
     add<Form14>();
+    add<Form16>();
+    add<Form17>();
     add<Form19>();
     add<Form22>();
     // Sections that the menu already opens while their calculations are on

@@ -4,6 +4,7 @@
 #include "app/windows.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -45,6 +46,15 @@ void Window::keyPressEvent(QKeyEvent *event)
         button = defaultButton_;
     if (button && button->isVisible() && button->isEnabled())
         button->click();
+}
+
+void Window::hideEvent(QHideEvent *event)
+{
+    // The button that left the window does not keep Enter for itself when
+    // the window comes back: Enter goes to the default button again.
+    if (qobject_cast<QPushButton *>(focusWidget()))
+        focusWidget()->clearFocus();
+    QWidget::hideEvent(event);
 }
 
 void Window::closeEvent(QCloseEvent *event)

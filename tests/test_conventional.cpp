@@ -221,6 +221,7 @@ void ConventionalTest::enterOnAFocusedButtonPressesIt()
 void ConventionalTest::backToTheMenuKeepsTexts()
 {
     compute("2", "3", "Command6");
+    ui::control("Form3", "Command2")->setFocus();
     QVERIFY(ui::click("Form3", "Command2"));
     QVERIFY(!ui::window("Form3")->isVisible());
     QVERIFY(ui::window("Form1")->isVisible());
@@ -228,6 +229,13 @@ void ConventionalTest::backToTheMenuKeepsTexts()
     QVERIFY(ui::window("Form3")->isVisible());
     QCOMPARE(ui::text("Form3", "Text1"), QStringLiteral("2"));
     QCOMPARE(ui::text("Form3", "Text3"), QStringLiteral("5"));
+    // Enter adds again: the back button that had the focus gave it up.
+    ui::pressEnter(ui::window("Form3"));
+    QVERIFY(ui::window("Form3")->isVisible());
+    QCOMPARE(ui::text("Form3", "Text3"), QStringLiteral("5"));
+    ui::type("Form3", "Text2", "4");
+    ui::pressEnter(ui::window("Form3"));
+    QCOMPARE(ui::text("Form3", "Text3"), QStringLiteral("6"));
 }
 
 void ConventionalTest::backRestoresTheCaller_data()
