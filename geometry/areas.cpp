@@ -163,6 +163,7 @@ Form4::Form4() : FigureWindow(Areas)
 
     // The cube's second box only says that nothing goes there.
     Tk2->setText(QStringLiteral("لا تكتب شيئا هنا"));
+    Tk2->setAccessibleName(Tk2->text());
     Tk2->setCursorPosition(0);
     Tk2->setEnabled(false);
     Comk2->setEnabled(false);

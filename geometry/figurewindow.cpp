@@ -66,7 +66,7 @@ FigureWindow::FigureWindow(const Section &section)
     Label7 = clickLabel(this, "Label7", QStringLiteral("؟"), {240, section.resultTop, 240, RowHeight},
                         QString::fromUtf8(section.unitTip));
     QFont large = interfaceFont();
-    large.setPointSizeF(14);
+    large.setPointSizeF(13);
     large.setBold(true);
     Label7->setFont(large);
     Label7->setAlignment(Qt::AlignCenter);
@@ -197,7 +197,8 @@ void SharedRowsWindow::showFigure(QRadioButton *option, const QString &heading, 
         boxes_[i]->setEnabled(used);
         clears_[i]->setEnabled(used);
         // The labels stand beside the rows in order, row 1 first.
-        boxes_[i]->setAccessibleName(i < labels.size() ? labels.begin()[i]->text() : QString());
+        boxes_[i]->setAccessibleName(i < labels.size() ? labels.begin()[i]->text()
+                                                       : QStringLiteral("الخانة %1").arg(i + 1));
     }
     for (QLabel *l : labels_)
         l->setVisible(std::find(labels.begin(), labels.end(), l) != labels.end());

@@ -193,7 +193,8 @@ QLineEdit *SharedRowsWindow::build(W *self, std::span<const OptionEntry<W>> opti
             app::on(option, &QRadioButton::clicked, self, o.click);
     }
     for (const RowEntry<W> &r : rows) {
-        QLineEdit *box = rowBox(r.box.name, r.top, QString());
+        // Named by its place until a figure gives the row its caption.
+        QLineEdit *box = rowBox(r.box.name, r.top, QStringLiteral("الخانة %1").arg(boxes_.size() + 1));
         QPushButton *clear = clearButton(r.clear.name, r.top);
         self->*r.box.pointer = box;
         self->*r.clear.pointer = clear;
