@@ -6,6 +6,7 @@
 #include "app/noticebox.h"
 #include "app/pending.h"
 #include "app/windows.h"
+#include "calculators/advanced.h"
 #include "calculators/conventional.h"
 #include "reference/about.h"
 
@@ -35,6 +36,7 @@ void registerWindows()
     add<Form2>();
     add<Form3>();
     add<Form10>();
+    add<Form15>();
     // Sections that the menu already opens while their calculations are on
     // their way: their caption and the common frame.
     for (const MenuSection &s : Form1::sections()) {
