@@ -8,6 +8,7 @@
 #include "app/noticebox.h"
 #include "app/pending.h"
 #include "app/windows.h"
+#include "calculators/advanced.h"
 #include "calculators/conventional.h"
 #include "conversions/conversions.h"
 #include "conversions/trigonometry.h"
@@ -62,6 +63,7 @@ void registerWindows()
     add<Form12>();
     add<Form13>();
     add<Form14>();
+    add<Form15>();
     add<Form16>();
     add<Form17>();
     add<Form19>();

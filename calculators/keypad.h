@@ -1,0 +1,65 @@
+#pragma once
+// The working of the keypad calculator, apart from its widgets: the values it
+// holds besides its display, and what each key does to them and to the
+// display text. A key takes the display text and gives the text the display
+// shows next; the window writes it back last.
+//
+// The display's number is the leading-number parse of the display text; the
+// square root, logarithm and percent keys convert the display strictly. Every
+// step is guarded arithmetic, so a key that fails throws before it has written
+// the value of the failing step.
+
+#include <QString>
+
+#include <cstdint>
+
+namespace keypad {
+
+// The operation that "=" applies.
+enum Operator : std::int16_t { None = 0, Add = 1, Multiply = 2, Divide = 3, Subtract = 4 };
+
+// The values the calculator keeps apart from its controls. They belong to the
+// program's single calculator and outlive its window.
+struct Held {
+    double running = 0; // 0 counts as no running value for -, * and /
+    double memory = 0;
+    QString memoryQuestion; // the clear-memory question while it is asked
+    QString memoryAnswer;   // its answer as decimal digits
+    std::int16_t newEntry = 0; // 1 after "=": the next digit starts a new number
+    std::int16_t pending = None;
+};
+
+// A digit or the point: starts a new number after "=", then appends the key.
+QString digit(Held &held, const QString &display, QChar key);
+
+// +, -, * and /: each folds the display's number into the running value by its
+// own operation and becomes the pending operator; the display empties.
+QString operatorKey(Held &held, const QString &display, Operator key);
+
+// "=": the pending operation on the running value and the display's number
+// (the display as it is when none is pending); then the running value is 0 and
+// the next digit starts a new number.
+QString equals(Held &held, const QString &display);
+
+// Functions of the display converted strictly. The logarithm and the percent
+// leave an empty display as it is; the percent keeps its sign on the display.
+QString squareRoot(const QString &display);
+QString logarithm(const QString &display);
+QString percent(const QString &display);
+
+// The display without its last character (an empty display stays empty).
+QString backspace(const QString &display);
+
+// The memory keys that take the display's number (the window then empties
+// the display).
+void memoryAdd(Held &held, const QString &display);
+void memorySubtract(Held &held, const QString &display);
+void memoryStore(Held &held, const QString &display);
+
+// The memory written with the general number format.
+QString memoryRecall(const Held &held);
+
+// Asks whether to clear the memory and clears it on Yes; true when cleared.
+bool memoryClear(Held &held);
+
+} // namespace keypad
