@@ -25,6 +25,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <random>
@@ -45,8 +46,17 @@ const QHash<QString, QStringList> &windowWords()
         {QStringLiteral("Form8"),
          {QStringLiteral("قيمة غير معروفة"), QStringLiteral("نعم .. العدد أولي"), QStringLiteral("العدد غيرأولي"),
           QStringLiteral("نوع العدد زوجي"), QStringLiteral("نوع العدد فردي")}},
+        {QStringLiteral("Form15"), {QStringLiteral("M")}},
     };
     return words;
+}
+
+// Boxes that the keys build up as an entry rather than write whole: the
+// keypad calculator's display holds digits, a point, signs and a percent sign.
+bool isEntry(const QString &window, const QString &box, const QString &text)
+{
+    static const QRegularExpression keyed(QStringLiteral("^[0-9.E+%-]*$"));
+    return window == QLatin1String("Form15") && box == QLatin1String("Text1") && keyed.match(text).hasMatch();
 }
 
 // A text that the general number format can write.
@@ -227,7 +237,8 @@ private:
                 continue;
             const QString text = box->text();
             const QString window = box->window()->objectName();
-            if (text == before || text.isEmpty() || isNumberText(text) || windowWords().value(window).contains(text))
+            if (text == before || text.isEmpty() || isNumberText(text) || windowWords().value(window).contains(text)
+                || isEntry(window, box->objectName(), text))
                 continue;
             return QStringLiteral("%1.%2 holds '%3'").arg(window, box->objectName(), text.left(80));
         }
