@@ -34,7 +34,7 @@ using namespace numtext;
 
 namespace {
 
-constexpr int EventsPerSeed = 3000;
+constexpr int EventsPerSeed = 5000;
 constexpr long long SlowHandler = 50'000'000; // nanoseconds
 
 // Words that result boxes may hold besides numbers, per window.
