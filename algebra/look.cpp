@@ -7,22 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <functional>
 
 namespace algebra {
-
-namespace {
-constexpr qreal SmallestPoints = 7;
-
-// Steps the font down while the text does not fit.
-void shrink(QWidget *control, const std::function<bool(const QFontMetrics &)> &fits)
-{
-    QFont f = control->font();
-    while (!fits(QFontMetrics(f)) && f.pointSizeF() - 0.5 >= SmallestPoints)
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    control->setFont(f);
-}
-} // namespace
 
 QFont boldFont(qreal points)
 {
@@ -65,14 +51,13 @@ void area(QWidget *parent, app::Tw at)
 void fitText(QLineEdit *box)
 {
     // The frame and the text margins of the box on both sides.
-    const int room = box->width() - 12;
-    shrink(box, [&](const QFontMetrics &m) { return m.horizontalAdvance(box->text()) <= room; });
+    app::fitWidth(box, box->text(), box->width() - 12);
 }
 
 void fitText(QLabel *label)
 {
     const QRect room = label->contentsRect();
-    shrink(label, [&](const QFontMetrics &m) {
+    app::shrinkFont(label, [&](const QFontMetrics &m) {
         return m.boundingRect(room, Qt::TextWordWrap | int(label->alignment()), label->text()).height() <= room.height();
     });
 }

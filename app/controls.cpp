@@ -119,6 +119,20 @@ QLineEdit *headingLine(QWidget *parent, const char *name, Tw at, const QString &
     return e;
 }
 
+void shrinkFont(QWidget *control, const std::function<bool(const QFontMetrics &)> &fits)
+{
+    constexpr qreal Smallest = 7;
+    QFont f = control->font();
+    while (!fits(QFontMetrics(f)) && f.pointSizeF() - 0.5 >= Smallest)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    control->setFont(f);
+}
+
+void fitWidth(QWidget *control, const QString &text, int room)
+{
+    shrinkFont(control, [&](const QFontMetrics &m) { return m.horizontalAdvance(text) <= room; });
+}
+
 void tabOrder(std::initializer_list<QWidget *> chain)
 {
     QWidget *previous = nullptr;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QRect>
 
+#include <functional>
 #include <initializer_list>
 
 class QLineEdit;
@@ -46,6 +47,11 @@ QLineEdit *edit(QWidget *parent, const char *name, Tw at, const QString &caption
 QLineEdit *readOnlyEdit(QWidget *parent, const char *name, Tw at, const QString &caption, const QString &text = QString());
 // A read-only line in the heading font (instruction lines, heading boxes).
 QLineEdit *headingLine(QWidget *parent, const char *name, Tw at, const QString &text = QString());
+
+// Makes the control's font smaller, in half points down to 7 points, until
+// the text fits: on one line within `room` pixels, or as `fits` judges.
+void fitWidth(QWidget *control, const QString &text, int room);
+void shrinkFont(QWidget *control, const std::function<bool(const QFontMetrics &)> &fits);
 
 // Sets the tab order to the given sequence.
 void tabOrder(std::initializer_list<QWidget *> chain);

@@ -34,13 +34,7 @@ const QColor Red(200, 0, 0);
 // A caption too long for its control is written smaller rather than cut off
 // or pressed against the control's edges; `margin` is the room the control
 // keeps around its text.
-void fit(QWidget *w, const QString &caption, int margin)
-{
-    QFont f = w->font();
-    while (QFontMetrics(f).horizontalAdvance(caption) > w->width() - margin && f.pointSizeF() > 7)
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    w->setFont(f);
-}
+void fit(QWidget *w, const QString &caption, int margin) { fitWidth(w, caption, w->width() - margin); }
 
 void paint(QWidget *w, const QColor &colour)
 {
