@@ -40,11 +40,12 @@ QString digit(Held &held, const QString &display, QChar key)
 
 QString operatorKey(Held &held, const QString &display, Operator key)
 {
-    held.pending = key;
     const double n = leadingNumber(display);
     // Only addition takes a running value of 0 as a number; the others start
-    // from the display's number.
+    // from the display's number. A key whose computation fails changes
+    // nothing, its pending operator included.
     held.running = key == Add || held.running != 0 ? apply(key, held.running, n) : n;
+    held.pending = key;
     return QString();
 }
 

@@ -13,6 +13,7 @@
 //   gives the same text (the 15-digit value is a fixed point).
 
 #include "numtext/numtext.h"
+#include "tests/support/outcome.h"
 
 #include <QString>
 
@@ -33,16 +34,6 @@ namespace {
     std::abort();
 }
 
-int significantDigits(const QString &text)
-{
-    QString mantissa = text.section(QLatin1Char('E'), 0, 0);
-    mantissa.remove(QLatin1Char('-')).remove(QLatin1Char('.'));
-    while (mantissa.startsWith(QLatin1Char('0')))
-        mantissa.remove(0, 1);
-    while (mantissa.endsWith(QLatin1Char('0')))
-        mantissa.chop(1);
-    return int(mantissa.size());
-}
 
 void checkParses(const std::uint8_t *data, std::size_t size)
 {

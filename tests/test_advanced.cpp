@@ -307,39 +307,36 @@ void AdvancedTest::failuresLeaveEverything_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("pending"); // the operator keys set it before they compute
     const QString huge = QStringLiteral("1") + QString(309, QLatin1Char('0'));
     const QString large = QStringLiteral("1") + QString(200, QLatin1Char('0'));
-    QTest::newRow("square root of empty") << "" << "Sqr" << 0;
-    QTest::newRow("square root of 1.2.3") << "1.2.3" << "Sqr" << 0;
-    QTest::newRow("square root of negative") << "2 - 5 =" << "Sqr" << 4;
-    QTest::newRow("square root of percent") << "50 %" << "Sqr" << 0;
-    QTest::newRow("log of 0") << "5 M+ 0" << "Log" << 0;
-    QTest::newRow("log of negative") << "2 - 5 =" << "Log" << 4;
-    QTest::newRow("log of 1.2.3") << "1.2.3" << "Log" << 0;
-    QTest::newRow("log of percent") << "50 %" << "Log" << 0;
-    QTest::newRow("percent of percent") << "50 %" << "%" << 0;
-    QTest::newRow("percent of 1.2.3") << "1.2.3" << "%" << 0;
-    QTest::newRow("divide key by 0") << "6 / 0" << "/" << 3;
-    QTest::newRow("divide key by empty") << "6 /" << "/" << 3;
-    QTest::newRow("divide key after add") << "6 + 0" << "/" << 3;
-    QTest::newRow("equals divides by 0") << "6 / 0" << "=" << 3;
-    QTest::newRow("equals 0 by 0") << "0 / 0" << "=" << 3;
-    QTest::newRow("display beyond range, add") << huge << "+" << 1;
-    QTest::newRow("display beyond range, M+") << "5 M+ " + huge << "M+" << 0;
-    QTest::newRow("display beyond range, equals") << "2 + " + huge << "=" << 1;
-    QTest::newRow("product beyond range") << large + " * " + large << "=" << 2;
-    QTest::newRow("product key beyond range") << large + " * " + large << "*" << 2;
+    QTest::newRow("square root of empty") << "" << "Sqr";
+    QTest::newRow("square root of 1.2.3") << "1.2.3" << "Sqr";
+    QTest::newRow("square root of negative") << "2 - 5 =" << "Sqr";
+    QTest::newRow("square root of percent") << "50 %" << "Sqr";
+    QTest::newRow("log of 0") << "5 M+ 0" << "Log";
+    QTest::newRow("log of negative") << "2 - 5 =" << "Log";
+    QTest::newRow("log of 1.2.3") << "1.2.3" << "Log";
+    QTest::newRow("log of percent") << "50 %" << "Log";
+    QTest::newRow("percent of percent") << "50 %" << "%";
+    QTest::newRow("percent of 1.2.3") << "1.2.3" << "%";
+    QTest::newRow("divide key by 0") << "6 / 0" << "/";
+    QTest::newRow("divide key by empty") << "6 /" << "/";
+    QTest::newRow("divide key after add") << "6 + 0" << "/";
+    QTest::newRow("equals divides by 0") << "6 / 0" << "=";
+    QTest::newRow("equals 0 by 0") << "0 / 0" << "=";
+    QTest::newRow("display beyond range, add") << huge << "+";
+    QTest::newRow("display beyond range, M+") << "5 M+ " + huge << "M+";
+    QTest::newRow("display beyond range, equals") << "2 + " + huge << "=";
+    QTest::newRow("product beyond range") << large + " * " + large << "=";
+    QTest::newRow("product key beyond range") << large + " * " + large << "*";
 }
 
 void AdvancedTest::failuresLeaveEverything()
 {
     QFETCH(QString, before);
     QFETCH(QString, key);
-    QFETCH(int, pending);
     press(before);
-    Snapshot expected = snapshot();
-    expected.pending = pending;
+    const Snapshot expected = snapshot();
     expectFailure(notices);
     QVERIFY(ui::click("Form15", keyName(key)));
     const Snapshot now = snapshot();

@@ -2,6 +2,7 @@
 // rules, Mod, comparisons, absolute value and truncation.
 
 #include "numtext/mixed.h"
+#include "support/outcome.h"
 
 #include <QtTest>
 
@@ -14,13 +15,10 @@ using numtext::ComputationFailure;
 using numtext::Failure;
 using numtext::Mixed;
 
-using Outcome = std::optional<Failure>;
-Q_DECLARE_METATYPE(Outcome)
 Q_DECLARE_METATYPE(numtext::Mixed)
 
 namespace {
 
-constexpr Outcome Ok = std::nullopt;
 const Outcome NotANumber = Failure::NotANumber;
 const Outcome DivisionByZero = Failure::DivisionByZero;
 const Outcome Overflow = Failure::Overflow;
@@ -36,35 +34,7 @@ Mixed sng(float v) { return Mixed(v); }
 Mixed dbl(double v) { return Mixed(v); }
 Mixed txt(const char *v) { return Mixed(QString::fromUtf8(v)); }
 
-QString outcomeName(Outcome outcome)
-{
-    if (!outcome)
-        return QStringLiteral("no failure");
-    switch (*outcome) {
-    case Failure::NotANumber:
-        return QStringLiteral("NotANumber");
-    case Failure::DivisionByZero:
-        return QStringLiteral("DivisionByZero");
-    case Failure::Overflow:
-        return QStringLiteral("Overflow");
-    case Failure::InvalidOperation:
-        return QStringLiteral("InvalidOperation");
-    case Failure::OutOfRange:
-        return QStringLiteral("OutOfRange");
-    }
-    return QStringLiteral("unknown failure");
-}
 
-template <typename Result, typename F>
-Outcome run(F &&f, Result &result)
-{
-    try {
-        result = f();
-        return Ok;
-    } catch (const ComputationFailure &failure) {
-        return failure.kind();
-    }
-}
 
 // Kind and full-precision value, so that a comparison shows both.
 QString show(const Mixed &m)

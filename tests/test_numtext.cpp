@@ -3,6 +3,7 @@
 // test and exact comparison.
 
 #include "numtext/numtext.h"
+#include "support/outcome.h"
 
 #include <QtTest>
 
@@ -18,63 +19,19 @@
 using numtext::ComputationFailure;
 using numtext::Failure;
 
-using Outcome = std::optional<Failure>;
-Q_DECLARE_METATYPE(Outcome)
 
 namespace {
 
 constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
-constexpr Outcome Ok = std::nullopt;
 
-QString outcomeName(Outcome outcome)
-{
-    if (!outcome)
-        return QStringLiteral("no failure");
-    switch (*outcome) {
-    case Failure::NotANumber:
-        return QStringLiteral("NotANumber");
-    case Failure::DivisionByZero:
-        return QStringLiteral("DivisionByZero");
-    case Failure::Overflow:
-        return QStringLiteral("Overflow");
-    case Failure::InvalidOperation:
-        return QStringLiteral("InvalidOperation");
-    case Failure::OutOfRange:
-        return QStringLiteral("OutOfRange");
-    }
-    return QStringLiteral("unknown failure");
-}
 
-// Runs a computation; gives the failure it raised (if any) and stores its
-// result otherwise.
-template <typename Result, typename F>
-Outcome run(F &&f, Result &result)
-{
-    try {
-        result = f();
-        return Ok;
-    } catch (const ComputationFailure &failure) {
-        return failure.kind();
-    }
-}
 
 // Same value, also telling 0 from -0 apart; NaN never expected here.
 bool sameDouble(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
 
 QString repeated(QChar c, qsizetype count) { return QString(count, c); }
 
-// The number of significant digits in a text the general number format wrote.
-int significantDigits(const QString &text)
-{
-    QString mantissa = text.section(QLatin1Char('E'), 0, 0);
-    mantissa.remove(QLatin1Char('-')).remove(QLatin1Char('.'));
-    while (mantissa.startsWith(QLatin1Char('0')))
-        mantissa.remove(0, 1);
-    while (mantissa.endsWith(QLatin1Char('0')))
-        mantissa.chop(1);
-    return int(mantissa.size());
-}
 
 } // namespace
 
