@@ -94,7 +94,9 @@ void Banner::paintEvent(QPaintEvent *)
         // The word fills the room between the calculator and the gear.
         const qreal gap = side * 0.12;
         const QRectF room(QPointF(calc.right() + gap, r.top()), QPointF(gearCentre.x() - side / 2 - gap, r.bottom()));
-        QFont f = headingFont();
+        // An Arabic word in the heading face; a Latin one (the product's name)
+        // in the interface font's Latin face, which the window has loaded.
+        QFont f = word_.isRightToLeft() ? headingFont() : interfaceFont();
         f.setPixelSize(std::max(8, int(r.height() * 0.42)));
         const qreal wide = QFontMetricsF(f).horizontalAdvance(word_);
         if (wide > room.width())
