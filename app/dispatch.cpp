@@ -3,9 +3,9 @@
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
-#include <QElapsedTimer>
 #include <QString>
 
+#include <ctime>
 #include <new>
 
 namespace app {
@@ -51,22 +51,29 @@ std::function<void(long long)> &handlerObserver()
     return observer;
 }
 
+// The processor time of this thread: what a handler costs, without the time
+// a notice box waits for the user or other programs take from the machine.
+long long threadNanoseconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1'000'000'000LL + t.tv_nsec;
+}
+
 void runTimed(const std::function<void()> &handler)
 {
     if (!handlerObserver()) {
         handler();
         return;
     }
-    QElapsedTimer clock;
-    clock.start();
     struct Report {
-        QElapsedTimer &clock;
+        long long start = threadNanoseconds();
         ~Report()
         {
             if (handlerObserver())
-                handlerObserver()(clock.nsecsElapsed());
+                handlerObserver()(threadNanoseconds() - start);
         }
-    } report{clock};
+    } report;
     handler();
 }
 } // namespace

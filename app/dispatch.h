@@ -16,8 +16,8 @@ namespace app {
 // Runs a handler. Never lets an exception reach the event loop.
 void run(const std::function<void()> &handler) noexcept;
 
-// Tells an observer how long each handler took, in nanoseconds (exploratory
-// tests and benchmarks); an empty function for none.
+// Tells an observer how much processor time each handler took, in
+// nanoseconds (exploratory tests); an empty function for none.
 void setHandlerObserver(std::function<void(long long nanoseconds)> observer);
 
 // The notice shown for a failed computation.

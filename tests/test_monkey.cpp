@@ -95,7 +95,10 @@ public:
     QString run(int events)
     {
         setNoticePresenter(&presenter_);
-        app::setHandlerObserver([this](long long ns) { slowest_ = std::max(slowest_, ns); });
+        app::setHandlerObserver([this](long long ns) {
+            slowest_ = std::max(slowest_, ns);
+            slowestEver_ = std::max(slowestEver_, ns);
+        });
         remember();
         for (int i = 0; i < events; ++i) {
             slowest_ = 0;
@@ -110,6 +113,7 @@ public:
     }
 
     int notices() const { return presenter_.shown; }
+    double slowestMs() const { return slowestEver_ / 1e6; }
     QStringList opened() const
     {
         QStringList names(opened_.begin(), opened_.end());
@@ -266,6 +270,7 @@ private:
     QStringList log_;
     QList<QPair<QPointer<QLineEdit>, QString>> results_;
     long long slowest_ = 0;
+    long long slowestEver_ = 0;
     QSet<QString> opened_;
 };
 
@@ -298,8 +303,8 @@ private slots:
         app::Windows::reset();
         ui::settle();
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
-        qInfo("seed %u: %d events, %d notices, windows opened: %s", seed, EventsPerSeed, monkey.notices(),
-              qPrintable(monkey.opened().join(QLatin1Char(' '))));
+        qInfo("seed %u: %d events, %d notices, slowest handler %.1f ms, windows opened: %s", seed, EventsPerSeed,
+              monkey.notices(), monkey.slowestMs(), qPrintable(monkey.opened().join(QLatin1Char(' '))));
     }
 };
 
