@@ -142,10 +142,7 @@ Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقا
                       QStringLiteral("اضغط هنا لتذهب إلى الحاسبة لتقسم ناتج البسط على ناتج المقام"));
 
     Command1 = button(this, "Command1", QStringLiteral("خروج"), {240, 4920, 1215, 375});
-    Label4 = clickLabel(this, "Label4", QString(), {1680, 4920, 1215, 375});
-    Label4->setFrameShape(QFrame::Panel);
-    Label4->setFrameShadow(QFrame::Raised);
-    Label4->setLineWidth(2);
+    Label4 = noLawsPanel(this, {1680, 4920, 1215, 375});
     Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3120, 4920, 1455, 375});
 
     // The banner comes first in the tab order and holds the focus when the
@@ -247,5 +244,5 @@ void Form17::Command4_Click()
 
 void Form17::Label4_Click()
 {
-    notice(QStringLiteral("معذرة .. لا توجد قوانين هنا"), style::RightAlign, QStringLiteral("لا يوجد"));
+    noLawsNotice();
 }

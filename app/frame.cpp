@@ -70,6 +70,22 @@ bool closeToMenuConfirmation(const QString &question)
     return true;
 }
 
+ClickLabel *noLawsPanel(QWidget *parent, Tw at)
+{
+    ClickLabel *panel = clickLabel(parent, "Label4", QString(), at);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setLineWidth(2);
+    // It has no caption to speak: a screen reader names it by its place.
+    panel->setAccessibleName(QStringLiteral("قوانين رياضية"));
+    return panel;
+}
+
+void noLawsNotice()
+{
+    notice(QStringLiteral("معذرة .. لا توجد قوانين هنا"), style::RightAlign, QStringLiteral("لا يوجد"));
+}
+
 void SectionWindow::joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton,
                               const QString &lawsWindow)
 {

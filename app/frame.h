@@ -2,6 +2,7 @@
 // The frame that windows share: ending the program, returning to the main
 // menu, opening a section's laws window and the close-to-menu confirmation.
 
+#include "app/controls.h"
 #include "app/window.h"
 
 #include <QString>
@@ -33,6 +34,11 @@ void showLaws(QWidget *own, const QString &lawsWindow);
 // Asks whether to close the window and go to the main menu. On Yes the main
 // menu is shown and true returned; on No nothing changes.
 bool closeToMenuConfirmation(const QString &question = QString());
+
+// A section without laws has, in the place of the laws button, a raised panel
+// without caption; a click on it says there are no laws here.
+ClickLabel *noLawsPanel(QWidget *parent, Tw at);
+void noLawsNotice();
 
 // A section window: a window with the common frame buttons. The close box asks
 // the close-to-menu confirmation; closing with Yes destroys the controls.

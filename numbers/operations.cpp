@@ -168,10 +168,7 @@ Form8::Form8() : SectionWindow("Form8", QStringLiteral("حسابات أخرى"),
         panel->hide();
 
     Command1 = button(this, "Command1", QStringLiteral("خروج"), {240, 5160, 1215, 375});
-    Label4 = clickLabel(this, "Label4", QString(), {1680, 5160, 1215, 375});
-    Label4->setFrameShape(QFrame::Panel);
-    Label4->setFrameShadow(QFrame::Raised);
-    Label4->setLineWidth(2);
+    Label4 = noLawsPanel(this, {1680, 5160, 1215, 375});
     Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3120, 5160, 1455, 375});
     joinFrame(Command1, Command3);
 
@@ -262,5 +259,5 @@ void Form8::com_Click() { Te1->clear(); }
 
 void Form8::Label4_Click()
 {
-    notice(QStringLiteral("معذرة .. لا توجد قوانين هنا"), style::RightAlign, QStringLiteral("لا يوجد"));
+    noLawsNotice();
 }

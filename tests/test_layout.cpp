@@ -1,11 +1,12 @@
 // How every window looks to a pupil and to a screen reader: nothing clipped,
-// no control on top of another, every text box named.
+// no control on top of another, every control named.
 
 #include "support/scripted.h"
 #include "support/ui.h"
 
 #include "app/application.h"
 #include "app/banner.h"
+#include "app/controls.h"
 #include "app/mainmenu.h"
 #include "app/windows.h"
 
@@ -59,8 +60,8 @@ private slots:
     void nothingIsClipped();
     void noControlCoversAnother_data() { windows_data(); }
     void noControlCoversAnother();
-    void textBoxesAreNamed_data() { windows_data(); }
-    void textBoxesAreNamed();
+    void controlsAreNamed_data() { windows_data(); }
+    void controlsAreNamed();
 
 private:
     QList<QWidget *> shownControls(QWidget *window)
@@ -112,13 +113,22 @@ void LayoutTest::noControlCoversAnother()
     }
 }
 
-void LayoutTest::textBoxesAreNamed()
+void LayoutTest::controlsAreNamed()
 {
     QFETCH(QString, window);
     QWidget *w = app::Windows::get(window);
-    for (QLineEdit *box : w->findChildren<QLineEdit *>()) {
-        if (box->parentWidget() == w)
-            QVERIFY2(!box->accessibleName().isEmpty(), qPrintable(box->objectName()));
+    for (QWidget *c : w->findChildren<QWidget *>()) {
+        if (c->parentWidget() != w)
+            continue;
+        // A screen reader names buttons and clickable labels by their text
+        // and text boxes by their accessible name.
+        QString spoken = c->accessibleName();
+        if (auto *b = qobject_cast<QAbstractButton *>(c); b && spoken.isEmpty())
+            spoken = b->text();
+        if (auto *l = qobject_cast<app::ClickLabel *>(c); l && spoken.isEmpty())
+            spoken = l->text();
+        if (qobject_cast<QLineEdit *>(c) || qobject_cast<QAbstractButton *>(c) || qobject_cast<app::ClickLabel *>(c))
+            QVERIFY2(!spoken.isEmpty(), qPrintable(c->objectName()));
     }
 }
 
