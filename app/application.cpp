@@ -6,7 +6,6 @@
 #include "app/login.h"
 #include "app/mainmenu.h"
 #include "app/noticebox.h"
-#include "app/pending.h"
 #include "app/windows.h"
 #include "calculators/advanced.h"
 #include "calculators/conventional.h"
@@ -68,16 +67,6 @@ void registerWindows()
     add<Form17>();
     add<Form19>();
     add<Form22>();
-    // Sections that the menu already opens while their calculations are on
-    // their way: their caption and the common frame.
-    for (const MenuSection &s : Form1::sections()) {
-        const QString name = QString::fromLatin1(s.window);
-        if (!Windows::isKnown(name)) {
-            const char *window = s.window;
-            const char *caption = s.windowCaption;
-            Windows::add(name, [window, caption] { return new PendingSection(window, QString::fromUtf8(caption)); });
-        }
-    }
 }
 
 void start() { Windows::show(QStringLiteral("Form1")); }

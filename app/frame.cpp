@@ -45,9 +45,9 @@ void returnToMenu(QWidget *own)
 
 void showLaws(QWidget *own, const QString &lawsWindow)
 {
-    if (!Windows::isKnown(lawsWindow))
-        return;
     QWidget *laws = Windows::get(lawsWindow);
+    if (!laws)
+        return;
     if (!laws->isVisible()) {
         // Beside the section window, on the side where there is room.
         const QRect frame = own->frameGeometry();

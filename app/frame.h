@@ -27,8 +27,8 @@ void showMainMenu();
 // Shows the main menu and hides the given window, which keeps its state.
 void returnToMenu(QWidget *own);
 
-// Shows a laws window beside its section window, building it on first use.
-// A laws window that does not exist yet in the program leaves it at nothing.
+// Shows a laws window beside its section window, building it on first use; a
+// name that no window answers to does nothing.
 void showLaws(QWidget *own, const QString &lawsWindow);
 
 // Asks whether to close the window and go to the main menu. On Yes the main

@@ -314,7 +314,6 @@ void ConversionsTest::hiddenKeepsAndClosedStartsAfresh()
 
 void ConversionsTest::lawsButtonShowsTheLawsBeside()
 {
-    section::standInFor(QStringLiteral("Form13"));
     QVERIFY(ui::click("Form5", "Command5"));
     QVERIFY(ui::window("Form13") && ui::window("Form13")->isVisible());
     QVERIFY(ui::window("Form5")->isVisible());

@@ -285,14 +285,6 @@ void EquationTest::enterSolves()
 
 void EquationTest::lawsButtonShowsTheLawsBeside()
 {
-    // A stand-in where the program has no laws window of that name yet.
-    if (!app::Windows::isKnown(QStringLiteral("Form19"))) {
-        app::Windows::add(QStringLiteral("Form19"), [] {
-            auto *w = new QWidget;
-            w->setObjectName(QStringLiteral("Form19"));
-            return w;
-        });
-    }
     QVERIFY(ui::click("Form16", "Command5"));
     QVERIFY(ui::window("Form19") && ui::window("Form19")->isVisible());
     QVERIFY(ui::window("Form16")->isVisible());

@@ -300,7 +300,6 @@ void TrigonometryTest::hiddenKeepsAndClosedStartsAfresh()
 
 void TrigonometryTest::lawsButtonShowsTheLawsBeside()
 {
-    section::standInFor(QStringLiteral("Form22"));
     QVERIFY(ui::click("Form7", "Command2"));
     QVERIFY(ui::window("Form22") && ui::window("Form22")->isVisible());
     QVERIFY(ui::window("Form7")->isVisible());
