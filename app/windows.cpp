@@ -23,7 +23,6 @@ Registry &registry()
 
 void Windows::add(const QString &name, Factory factory) { registry().factories.insert(name, std::move(factory)); }
 
-bool Windows::isKnown(const QString &name) { return registry().factories.contains(name); }
 
 QStringList Windows::names()
 {

@@ -21,7 +21,6 @@ public:
 
     // Makes a window known by its name (the objectName it will carry).
     static void add(const QString &name, Factory factory);
-    static bool isKnown(const QString &name);
     // The names of every known window.
     static QStringList names();
 
