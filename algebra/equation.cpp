@@ -65,8 +65,8 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
                                          "أ تساوي صفر"),
                           {240, 1785, 4335, 855});
 
-    area(this, {120, 2700, 4575, 1260});
-    area(this, {120, 3960, 4575, 1560});
+    app::rectangle(this, {120, 2700, 4575, 1260});
+    app::rectangle(this, {120, 3960, 4575, 1560});
 
     std::array<QLabel *, 3> letters{}, equals{};
     std::array<QLineEdit *, 3> boxes{};

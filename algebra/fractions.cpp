@@ -99,7 +99,7 @@ Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقا
     Label2 = label(this, "Label2", QStringLiteral("اختـر من هنا أولا"), {3360, 2370, 1215, 255});
     setTextColour(Label2, "#000080");
 
-    area(this, {120, 2310, 4575, 1785});
+    app::rectangle(this, {120, 2310, 4575, 1785});
 
     std::array<QRadioButton *, 2> options{};
     std::array<QLabel *, 2> signs{};

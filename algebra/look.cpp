@@ -39,15 +39,6 @@ void setTextColour(QWidget *control, const char *colour)
     control->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(colour)));
 }
 
-void area(QWidget *parent, app::Tw at)
-{
-    auto *f = new QFrame(parent);
-    f->setFrameShape(QFrame::Box);
-    f->setFrameShadow(QFrame::Sunken);
-    f->setGeometry(app::twips(at.x, at.y, at.w, at.h));
-    f->lower();
-}
-
 void fitText(QLineEdit *box)
 {
     // The frame and the text margins of the box on both sides.

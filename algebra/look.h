@@ -1,7 +1,7 @@
 #pragma once
-// The look that the two algebra windows share: their bold box fonts, the
-// rectangles that group their areas, and fitting a long text into the control
-// that must show it whole.
+// The look that the two algebra windows share: their bold box fonts, their
+// heading box, and fitting a long text into the control that must show it
+// whole.
 
 #include "app/controls.h"
 
@@ -26,10 +26,6 @@ QLabel *wrappedLabel(QWidget *parent, const char *name, const QString &text, app
 
 // The colour of the control's text, as "#rrggbb".
 void setTextColour(QWidget *control, const char *colour);
-
-// A sunken rectangle around an area of the window, behind its controls; it
-// has no behaviour.
-void area(QWidget *parent, app::Tw at);
 
 // Makes the font of the control smaller, in half points, until its text fits
 // whole: on one line for a text box, wrapped within the label's rectangle for

@@ -2,6 +2,7 @@
 
 #include "app/window.h"
 
+#include <QFrame>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -117,6 +118,17 @@ QLineEdit *headingLine(QWidget *parent, const char *name, Tw at, const QString &
     e->setFont(headingFont());
     e->setFocusPolicy(Qt::NoFocus);
     return e;
+}
+
+QFrame *rectangle(QWidget *parent, Tw at, const char *name)
+{
+    auto *f = new QFrame(parent);
+    if (name)
+        f->setObjectName(QString::fromLatin1(name));
+    f->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    f->setGeometry(rectOf(at));
+    f->lower();
+    return f;
 }
 
 void shrinkFont(QWidget *control, const std::function<bool(const QFontMetrics &)> &fits)

@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 
+class QFrame;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -52,6 +53,10 @@ QLineEdit *headingLine(QWidget *parent, const char *name, Tw at, const QString &
 // the text fits: on one line within `room` pixels, or as `fits` judges.
 void fitWidth(QWidget *control, const QString &text, int room);
 void shrinkFont(QWidget *control, const std::function<bool(const QFontMetrics &)> &fits);
+
+// A decorative sunken rectangle that frames an area of the window, behind its
+// controls; it has no behaviour.
+QFrame *rectangle(QWidget *parent, Tw at, const char *name = nullptr);
 
 // Sets the tab order to the given sequence.
 void tabOrder(std::initializer_list<QWidget *> chain);

@@ -74,16 +74,6 @@ constexpr Tw ButtonAt{2520, 3840, 2055, 375};
 constexpr Tw rightColumn(int top) { return {2520, top, 2055, 240}; }
 constexpr Tw leftColumn(int top) { return {240, top, 2175, 240}; }
 
-// The rectangles that frame the option list with its heading, the rows of the
-// panel and the frame row.
-void frameRectangle(QWidget *parent, const char *name, Tw at)
-{
-    auto *shape = new QFrame(parent);
-    shape->setObjectName(QString::fromLatin1(name));
-    shape->setFrameShape(QFrame::Box);
-    shape->setFrameShadow(QFrame::Sunken);
-    shape->setGeometry(twips(at.x, at.y, at.w, at.h));
-}
 } // namespace
 
 struct Form8::Operation {
@@ -132,10 +122,11 @@ const std::array<Form8::Operation, 7> &Form8::operations()
 
 Form8::Form8() : SectionWindow("Form8", QStringLiteral("حسابات أخرى"), 4815, 5775)
 {
-    frameRectangle(this, "Shape1", {60, 1740, 4695, 1440});
-    frameRectangle(this, "Shape2", {60, 3195, 4695, 1080});
-    frameRectangle(this, "Shape3", {60, 4365, 4695, 555});
-    frameRectangle(this, "Shape4", {60, 5085, 4695, 525});
+    // The option list with its heading, the rows of the panel, the frame row.
+    rectangle(this, {60, 1740, 4695, 1440}, "Shape1");
+    rectangle(this, {60, 3195, 4695, 1080}, "Shape2");
+    rectangle(this, {60, 4365, 4695, 555}, "Shape3");
+    rectangle(this, {60, 5085, 4695, 525}, "Shape4");
 
     Picture1 = new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QStringLiteral("أخرى"));
     Picture1->setFocusPolicy(Qt::TabFocus);

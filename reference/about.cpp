@@ -21,21 +21,13 @@ QLabel *valueLabel(QWidget *parent, const char *name, const QString &text, Tw at
     return l;
 }
 
-void frameRows(QWidget *parent, Tw at)
-{
-    auto *f = new QFrame(parent);
-    f->setFrameShape(QFrame::Box);
-    f->setFrameShadow(QFrame::Sunken);
-    f->setGeometry(twips(at.x, at.y, at.w, at.h));
-    f->lower();
-}
 } // namespace
 
 Form10::Form10() : Window("Form10", QStringLiteral("حول البرنامج"), 4815, 2775)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    frameRows(this, {120, 120, 4575, 900});
-    frameRows(this, {120, 1080, 4575, 900});
+    rectangle(this, {120, 120, 4575, 900});
+    rectangle(this, {120, 1080, 4575, 900});
     Label5 = label(this, "Label5", QStringLiteral("اسم البرنامج"), {3360, 240, 1095, 255});
     Label3 = valueLabel(this, "Label3", QStringLiteral("Nabrosa"), {240, 240, 3015, 255}, QStringLiteral("اسم البرنامج"),
                         "green");

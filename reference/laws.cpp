@@ -119,9 +119,7 @@ LawsWindow::LawsWindow(const LawsDesign &d) : Window(d.name, QString::fromUtf8(d
 {
     // A close box, no minimize or maximize buttons.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    auto *frame = new QFrame(this);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(twips(d.bottomFrame.x, d.bottomFrame.y, d.bottomFrame.w, d.bottomFrame.h));
+    app::rectangle(this, d.bottomFrame);
     for (const LawsDesign::Shown &s : d.pictures) {
         auto *box = new PictureBox(this, s.name, twips(s.at.x, s.at.y, s.at.w, s.at.h), s.picture);
         box->setHidden(s.hidden);
