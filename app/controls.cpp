@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <utility>
+
 namespace app {
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -15,6 +17,29 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+Option::Option(const QString &text, QWidget *parent) : QRadioButton(text, parent)
+{
+    connect(this, &QAbstractButton::toggled, this, [this](bool on) {
+        if (on && !quiet_)
+            emit chosen();
+    });
+    connect(this, &QAbstractButton::clicked, this, &Option::chosen);
+}
+
+void Option::setMarked(bool marked)
+{
+    const bool wasQuiet = std::exchange(quiet_, true);
+    setChecked(marked);
+    quiet_ = wasQuiet;
+}
+
+void Option::nextCheckState()
+{
+    const bool wasQuiet = std::exchange(quiet_, true);
+    QRadioButton::nextCheckState();
+    quiet_ = wasQuiet;
 }
 
 // Latin letters and signs come from DejaVu Sans, named here so that no
@@ -91,9 +116,9 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, Tw a
     return b;
 }
 
-QRadioButton *option(QWidget *parent, const char *name, const QString &text, Tw at)
+Option *option(QWidget *parent, const char *name, const QString &text, Tw at)
 {
-    return place(new QRadioButton(text, parent), name, at);
+    return place(new Option(text, parent), name, at);
 }
 
 QLineEdit *edit(QWidget *parent, const char *name, Tw at, const QString &caption, const QString &text)

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QRadioButton>
 #include <QRect>
 
 #include <functional>
@@ -12,7 +13,6 @@
 class QFrame;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace app {
 
@@ -28,6 +28,26 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
+// An option of a list. A pupil chooses it with a click, the space bar, the
+// arrow keys or a screen reader's action; every such choice emits chosen()
+// exactly once, and a click on the option already chosen chooses it again.
+// A window that moves the mark itself (to put back an earlier choice) uses
+// setMarked(), which chooses nothing.
+class Option : public QRadioButton {
+    Q_OBJECT
+public:
+    Option(const QString &text, QWidget *parent);
+    void setMarked(bool marked);
+signals:
+    void chosen();
+
+protected:
+    void nextCheckState() override;
+
+private:
+    bool quiet_ = false; // inside a click, whose own signal chooses, or inside setMarked()
+};
+
 // The interface font, and the heading font of instruction lines and heading
 // boxes (a bold Naskh face at 12 points).
 QFont interfaceFont();
@@ -41,7 +61,7 @@ struct Tw {
 QLabel *label(QWidget *parent, const char *name, const QString &text, Tw at, const QString &tip = QString());
 ClickLabel *clickLabel(QWidget *parent, const char *name, const QString &text, Tw at, const QString &tip = QString());
 QPushButton *button(QWidget *parent, const char *name, const QString &text, Tw at, const QString &tip = QString());
-QRadioButton *option(QWidget *parent, const char *name, const QString &text, Tw at);
+Option *option(QWidget *parent, const char *name, const QString &text, Tw at);
 // A text box with its text centred; the accessible name is the caption of the
 // label that names it.
 QLineEdit *edit(QWidget *parent, const char *name, Tw at, const QString &caption, const QString &text = QString());
