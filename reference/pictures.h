@@ -1,72 +1,69 @@
 #pragma once
 // The formula pictures of the laws windows: Arabic formulas set right to left
-// on white, over one large faded drawing. Every picture is a short list of
-// lines written in a small markup and is drawn as vectors when it is painted,
-// so it stays crisp at any scale and pixel density and costs nothing until a
-// laws window is first shown.
-//
-// The markup of a line:
-//   text                 drawn as it is, right to left, in the line's colour
-//   [colour:...]         the enclosed markup in a colour (an SVG colour name);
-//                        the word "bold" may join the colour: [darkblue bold:...]
-//   ^{...}               a small raised exponent after its base
-//   \frac{...}{...}      a stacked fraction, numerator over denominator
-//   \sqrt{...}           a radical sign with its bar over the enclosed markup
-// Arabic-Indic digits with the comma as decimal separator (٣,١٤) and one-line
-// fractions (١/٢) are plain text.
+// on white, with one faded drawing in the room the text leaves free. Every
+// picture is a short list of lines (reference/formulas.h) set by the
+// typesetter (reference/typeset.h) and drawn as vectors, so it stays crisp at
+// any scale and pixel density and costs nothing until a laws window is first
+// shown. A picture box lays its picture out once and keeps the layout until
+// its size or font changes.
 
-#include <QColor>
-#include <QFont>
+#include "reference/formulas.h"
+#include "reference/typeset.h"
+
 #include <QFrame>
 #include <QList>
-#include <QPainterPath>
-#include <QPointF>
 #include <QRectF>
-#include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QPainter;
 
 namespace reference {
 
-enum class Picture {
-    Areas,            // areas of plane figures and solids, over books and a pencil
-    Perimeters,       // perimeters, over an open book with glasses
-    Temperature,      // temperature scales, over a cup
-    Angles,           // degrees and radians, over a book and a pencil
-    Volumes,          // volumes, over a globe with floating islands
-    QuadraticFormula, // the roots of a quadratic, over a question and an exclamation mark
-    GeneralForm,      // the general form of a quadratic, over books
-    Trigonometry,     // the trigonometric functions, over a slice of cake
-};
-
 // Every picture is 300 pixels wide; its height is 300 or 400 pixels.
 constexpr int PictureWidth = 300;
 int pictureHeight(Picture picture);
 
-// One drawn element of a laid-out picture, in picture pixels (y grows down).
-struct Piece {
-    enum Kind { Text, FractionBar, Radical, Rule };
-    Kind kind = Text;
-    QString text;       // the characters of a Text piece
-    QFont font;         // its font
-    QPointF origin;     // the left end of its baseline
-    QRectF box;         // the ink it covers: the advance across, the ink up and down
-    QColor colour;
-    QPainterPath path;  // the stroke of a bar, radical or rule
-    int line = -1;      // the line of the picture it belongs to
+// A picture laid out in a 300-pixel-wide area of a height (at most the
+// picture's own): the lines spread over the area from top to bottom, a line
+// too wide for its place is set smaller, and the drawing takes the largest
+// square that no line covers.
+class PictureLayout {
+public:
+    PictureLayout(Picture picture, qreal height);
+
+    Picture picture() const { return picture_; }
+    qreal height() const { return height_; }
+    const QList<Piece> &pieces() const { return pieces_; }
+    // The ink of every line, one box for each line of the picture that shows.
+    QList<QRectF> lineBoxes() const;
+    // The square the faded drawing fills; empty when no room is left for it.
+    QRectF drawingSquare() const { return drawingSquare_; }
+    // Tells layouts apart: every layout made gets a number of its own.
+    quint64 serial() const { return serial_; }
+
+    // White background, drawing and lines, the top left corner at the
+    // painter's origin.
+    void paint(QPainter &painter) const;
+    void paintDrawing(QPainter &painter) const;
+
+private:
+    Picture picture_;
+    qreal height_;
+    QList<Piece> pieces_;
+    QRectF drawingSquare_;
+    quint64 serial_;
 };
 
-// Lays out a picture in a 300-pixel-wide area of the given height (at most
-// the picture's own): the lines spread over the area from top to bottom, a
-// line too wide for its place is set smaller.
+// The pieces of a picture laid out at a height.
 QList<Piece> layOut(Picture picture, qreal height);
 
 // Lays out one line of markup with the right end of its baseline at the origin.
 QList<Piece> layOutMarkup(const QString &markup, qreal pixelSize = 15);
 
-// Draws a picture (white background, faded drawing, lines) into the given
-// height, its top left corner at the painter's origin.
+// Draws a picture into the given height, its top left corner at the
+// painter's origin.
 void paint(QPainter &painter, Picture picture, qreal height);
 
 // The lines of a picture as plain text (a raised digit follows its base, a
@@ -84,12 +81,18 @@ public:
     // The part of the picture the box shows: 300 pixels wide at most, as high
     // as the picture or the box's inner area, whichever is less.
     QSizeF shownSize() const;
+    // The picture laid out for what the box shows; made when first needed and
+    // kept until the box's size or font changes.
+    const PictureLayout &layout() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     Picture picture_;
+    mutable std::optional<PictureLayout> layout_;
 };
 
 } // namespace reference
