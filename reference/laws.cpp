@@ -19,23 +19,24 @@ using reference::Picture;
 namespace {
 
 // A footer title, bold 11.25 points in the Naskh face of the heading boxes.
-// A title a hair too long for its place draws its words closer together
-// rather than lose its first letters.
+// A title too long for its place is set smaller, never with its words
+// squeezed together.
 QLabel *footerTitle(QWidget *parent, const LawsDesign::Control &c)
 {
     QLabel *l = label(parent, c.name, QString::fromUtf8(c.caption), c.at);
     QFont f = headingFont();
     f.setPointSizeF(11.25);
-    const qreal excess = QFontMetricsF(f).horizontalAdvance(l->text()) - l->contentsRect().width();
-    const int spaces = int(l->text().count(u' '));
-    if (excess > 0 && spaces > 0)
-        f.setWordSpacing(-std::ceil(excess / spaces));
+    const qreal room = l->contentsRect().width();
+    while (QFontMetricsF(f).horizontalAdvance(l->text()) > room && f.pointSizeF() > 7)
+        f.setPointSizeF(f.pointSizeF() - 0.25);
     l->setFont(f);
     l->resize(l->width(), std::max(l->height(), int(std::ceil(QFontMetricsF(f).height()))));
     return l;
 }
 
-// An option as tall as its caption needs.
+// An option as tall as its caption needs. The options of the bottom row end
+// 120 twips short of the frame around it, so that the circle at their right
+// stands clear of its line.
 QRadioButton *lawsOption(QWidget *parent, const LawsDesign::Control &c)
 {
     QRadioButton *o = app::option(parent, c.name, QString::fromUtf8(c.caption), c.at);
@@ -70,7 +71,7 @@ const LawsDesign &temperatureAndAngles()
          {"Pic3", {120, 120, 4575, 3975}, Picture::Angles, false}},
         {"Command1", "إغلاق", {240, 4560, 1815, 375}},
         {},
-        {{"Op1", "قوانين تحويل درجات الحرارة", {2280, 4200, 2400, 255}},
+        {{"Op1", "قوانين تحويل درجات الحرارة", {2280, 4200, 2280, 255}},
          {"Op2", "قوانين تحويل الزوايا", {360, 4200, 1860, 255}}},
         {"Command2", "ملاحظة رياضية", {2280, 4560, 2295, 375}},
         {120, 4140, 4575, 900}};
@@ -94,7 +95,7 @@ const LawsDesign &quadratic()
          {"Pic2", {120, 120, 4575, 4455}, Picture::GeneralForm, true}},
         {"Command1", "إغلاق", {240, 5040, 2055, 375}},
         {},
-        {{"Op1", "قانون المميز للدرجة الثانية", {2520, 4680, 2160, 255}},
+        {{"Op1", "قانون المميز للدرجة الثانية", {2520, 4680, 2040, 255}},
          {"Op2", "الصيغة العامة", {1080, 4680, 1395, 255}}},
         {"Command2", "معلومة رياضية", {2520, 5040, 2055, 375}},
         {120, 4620, 4575, 900}};
