@@ -9,9 +9,12 @@
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -69,6 +72,30 @@ constexpr std::array<FractionColumn, 3> Columns{{
     {"Text5", "Text6", 240, 1455},
 }};
 
+// The subtraction sign keeps its caption "-" but is drawn as the minus sign
+// U+2212 of its font, as long and heavy as the plus, its middle on the line
+// of the fraction bars.
+class MinusSign : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *l = qobject_cast<QLabel *>(watched);
+        if (!l || event->type() != QEvent::Paint)
+            return false;
+        QPainter p(l);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath minus;
+        minus.addText(0, 0, l->font(), QStringLiteral("\u2212"));
+        const QPointF middle = minus.boundingRect().center();
+        p.translate(l->width() / 2.0 - middle.x(), px(3360) - l->y() - middle.y());
+        p.fillPath(minus, l->palette().color(l->foregroundRole()));
+        return true;
+    }
+};
+
 // A large sign between the fractions.
 QLabel *sign(QWidget *parent, const char *name, const QString &text, int x, const char *colour)
 {
@@ -76,6 +103,8 @@ QLabel *sign(QWidget *parent, const char *name, const QString &text, int x, cons
     l->setAlignment(Qt::AlignCenter);
     l->setFont(boldFont(18));
     setTextColour(l, colour);
+    if (text == u"-")
+        l->installEventFilter(new MinusSign(l));
     return l;
 }
 
