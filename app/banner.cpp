@@ -10,8 +10,8 @@
 
 namespace app {
 
-Banner::Banner(QWidget *parent, const char *name, const QRect &at, const QString &word)
-    : QWidget(parent), word_(word)
+Banner::Banner(QWidget *parent, const char *name, const QRect &at, const QString &word, Face face)
+    : QWidget(parent), word_(word), face_(face)
 {
     setObjectName(QString::fromLatin1(name));
     setGeometry(at);
@@ -75,6 +75,44 @@ void drawGear(QPainter &p, const QPointF &centre, qreal radius)
 
 } // namespace
 
+namespace {
+
+// The side of the calculator's and the gear's squares in a band.
+qreal pictureSide(const QRectF &r) { return std::min(r.height() * 0.78, r.width() * 0.2); }
+
+QRectF calculatorBox(const QRectF &r)
+{
+    const qreal side = pictureSide(r);
+    return QRectF(r.left() + r.height() * 0.14, r.center().y() - side / 2, side * 0.72, side);
+}
+
+QPointF gearCentre(const QRectF &r) { return QPointF(r.right() - r.height() * 0.14 - pictureSide(r) / 2, r.center().y()); }
+
+} // namespace
+
+// The room between the calculator and the gear.
+QRectF Banner::wordRoom() const
+{
+    const QRectF r = rect();
+    const qreal side = pictureSide(r), gap = side * 0.12;
+    return QRectF(QPointF(calculatorBox(r).right() + gap, r.top()), QPointF(gearCentre(r).x() - side / 2 - gap, r.bottom()));
+}
+
+QFont Banner::wordFont() const
+{
+    // An Arabic word in the heading face unless the window asks for its own;
+    // a Latin one (the product's name) in the interface font's Latin face,
+    // which the window has loaded.
+    QFont f = word_.isRightToLeft() && face_ == Face::Heading ? headingFont() : interfaceFont();
+    f.setPixelSize(std::max(8, int(height() * 0.42)));
+    // The word fills the room between the calculator and the gear.
+    const qreal wide = QFontMetricsF(f).horizontalAdvance(word_);
+    const qreal room = wordRoom().width();
+    if (wide > room)
+        f.setPixelSize(std::max(8, int(f.pixelSize() * room / wide)));
+    return f;
+}
+
 void Banner::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -84,27 +122,14 @@ void Banner::paintEvent(QPaintEvent *)
     band.setColorAt(0, QColor(40, 110, 200));
     band.setColorAt(1, QColor(15, 55, 130));
     p.fillRect(r, band);
-    const qreal side = std::min(r.height() * 0.78, r.width() * 0.2);
-    const QRectF calc(r.left() + r.height() * 0.14, r.center().y() - side / 2, side * 0.72, side);
-    drawCalculator(p, calc);
-    const QPointF gearCentre(r.right() - r.height() * 0.14 - side / 2, r.center().y());
-    drawGear(p, gearCentre, side / 2);
+    drawCalculator(p, calculatorBox(r));
+    drawGear(p, gearCentre(r), pictureSide(r) / 2);
 
     if (!word_.isEmpty()) {
-        // The word fills the room between the calculator and the gear.
-        const qreal gap = side * 0.12;
-        const QRectF room(QPointF(calc.right() + gap, r.top()), QPointF(gearCentre.x() - side / 2 - gap, r.bottom()));
-        // An Arabic word in the heading face; a Latin one (the product's name)
-        // in the interface font's Latin face, which the window has loaded.
-        QFont f = word_.isRightToLeft() ? headingFont() : interfaceFont();
-        f.setPixelSize(std::max(8, int(r.height() * 0.42)));
-        const qreal wide = QFontMetricsF(f).horizontalAdvance(word_);
-        if (wide > room.width())
-            f.setPixelSize(std::max(8, int(f.pixelSize() * room.width() / wide)));
-        p.setFont(f);
+        p.setFont(wordFont());
         p.setPen(Qt::white);
         p.setLayoutDirection(Qt::RightToLeft);
-        p.drawText(room, Qt::AlignCenter, word_);
+        p.drawText(wordRoom(), Qt::AlignCenter, word_);
     }
 }
 

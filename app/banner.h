@@ -10,8 +10,16 @@ namespace app {
 class Banner : public QWidget {
     Q_OBJECT
 public:
-    Banner(QWidget *parent, const char *name, const QRect &at, const QString &word = QString());
+    // The face of an Arabic word: the heading face of the section windows, or
+    // the interface face for a window that loads no other (the main menu).
+    // A Latin word is always set in the interface font.
+    enum class Face { Heading, Interface };
+
+    Banner(QWidget *parent, const char *name, const QRect &at, const QString &word = QString(),
+           Face face = Face::Heading);
     QString word() const { return word_; }
+    // The font the word is drawn in, at the size that fits the band.
+    QFont wordFont() const;
 
 signals:
     void clicked();
@@ -21,7 +29,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    QRectF wordRoom() const;
+
     QString word_;
+    Face face_;
 };
 
 } // namespace app

@@ -41,7 +41,7 @@ const std::array<MenuSection, 10> &Form1::sections()
 Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
 {
     setDestroyedOnClose(false);
-    Image1 = new Banner(this, "Image1", twips(120, 120, 4575, 3030), QStringLiteral("Nabrosa"));
+    Image1 = new Banner(this, "Image1", twips(120, 120, 4575, 3030), QStringLiteral("نبروسة"), Banner::Face::Interface);
     Label1 = label(this, "Label1", QStringLiteral("بسم الله الرحمن الرحيم"), {1200, 120, 2415, 375});
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet(QStringLiteral("color: white;"));
