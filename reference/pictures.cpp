@@ -239,6 +239,8 @@ PictureLayout::PictureLayout(Picture picture, qreal height)
     }
 }
 
+quint64 PictureLayout::made() { return layoutsMade; }
+
 QList<QRectF> PictureLayout::lineBoxes() const { return boxesOfLines(pieces_); }
 
 void PictureLayout::paintDrawing(QPainter &painter) const

@@ -42,6 +42,8 @@ public:
     QRectF drawingSquare() const { return drawingSquare_; }
     // Tells layouts apart: every layout made gets a number of its own.
     quint64 serial() const { return serial_; }
+    // How many picture layouts have been made so far.
+    static quint64 made();
 
     // White background, drawing and lines, the top left corner at the
     // painter's origin.

@@ -194,6 +194,10 @@ Block setRoot(const Row &row, const Style &style)
     radical.text = QStringLiteral("√");
     radical.colour = style.colour;
     radical.path = stroker.createStroke(stroke);
+    // The mitred point of the sign may reach a little below its line.
+    const QRectF ink = radical.path.boundingRect();
+    b.ascent = std::max(b.ascent, -ink.top());
+    b.descent = std::max(b.descent, ink.bottom());
     radical.box = QRectF(0, -b.ascent, b.width, b.ascent + b.descent);
     b.take(std::move(body), QPointF(pad, 0));
     b.pieces.append(radical);
