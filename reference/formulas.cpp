@@ -52,7 +52,7 @@ const PictureDesign &design(Picture picture)
             radiusAndPi,
         }};
         // x magenta, a blue, b green, c red. The formula is the picture: it
-        // is set across the whole width, its signs closely spaced.
+        // is set as large as the picture's width allows.
         d[int(Picture::QuadraticFormula)] = {300, Drawing::Marks, 19, 22, 34, {
             {Row::Title, "[darkblue:قانون المميز]"},
             {Row::Display, "[magenta:س] = \\frac{−[green:ب] ± \\sqrt{[green:ب]^{٢} − ٤ × [blue:أ] × [red:جـ]}}"
