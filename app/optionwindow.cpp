@@ -158,6 +158,11 @@ void OptionWindow::orderTabs(std::initializer_list<QWidget *> first, const std::
         setTabOrder(chain[i - 1], chain[i]);
 }
 
+void OptionWindow::onClick(QPushButton *button, const Handler &handler)
+{
+    join(button, &QPushButton::clicked, this, handler);
+}
+
 QWidget *OptionWindow::namedWidget(const char *name) const
 {
     auto *w = findChild<QWidget *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);

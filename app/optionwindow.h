@@ -119,6 +119,8 @@ protected:
     void orderTabs(std::initializer_list<QWidget *> first, const std::vector<QWidget *> &middle,
                    std::initializer_list<QWidget *> frame);
     const std::vector<Option *> &options() const { return options_; }
+    // Runs a handler that a table names when the button is clicked.
+    void onClick(QPushButton *button, const Handler &handler);
 
     QLineEdit *la22 = nullptr;
 
