@@ -138,8 +138,11 @@ void OptionWindow::notAvailable()
         earlier->setMarked(true);
     } else {
         group_->setExclusive(false);
-        for (Option *o : options_)
+        for (Option *o : options_) {
             o->setMarked(false);
+            // Tab enters the list at its first option again.
+            o->setFocusPolicy(Qt::StrongFocus);
+        }
         group_->setExclusive(true);
     }
     notice(QStringLiteral("هذه الخاصية غير متوفرة حاليا في هذا الإصدار") + crlf()
