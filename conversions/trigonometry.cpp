@@ -8,7 +8,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QTextLayout>
 
 #include <cmath>
 
@@ -49,6 +51,52 @@ bool undefinedInDegrees(Poles poles, float angle)
 // pi/2 is irrational, so the only pole a number of radians can hit exactly is
 // the zero of the cotangent and the cosecant.
 bool undefinedInRadians(Poles poles, float angle) { return poles == Poles::StraightAngles && angle == 0; }
+
+// The caption of a result row: the Arabic word over its English one, each
+// line standing flush right. (The toolkit's own wrapping keeps the space
+// between the words at the end of the Arabic line, which then stands short
+// of the right edge.)
+class ResultCaption : public QLabel {
+public:
+    ResultCaption(const QString &text, QWidget *parent) : QLabel(text, parent) { setWordWrap(true); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const QRect room = contentsRect();
+        QTextLayout layout(text(), font());
+        QTextOption option(Qt::AlignRight | Qt::AlignAbsolute);
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        const QFontMetrics metrics(font());
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(room.width());
+            lines << text().mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+        // The lines centred together, as the label centres its text.
+        const int lineHeight = metrics.height() + std::max(metrics.leading(), 0);
+        int y = room.top() + (room.height() - int(lines.size()) * lineHeight + std::max(metrics.leading(), 0)) / 2;
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        for (const QString &line : lines) {
+            painter.drawText(QRect(room.left(), y, room.width(), metrics.height()),
+                             Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter, line);
+            y += lineHeight;
+        }
+    }
+};
+
+QLabel *resultCaption(QWidget *parent, const char *name, const QString &text, Tw at)
+{
+    auto *caption = new ResultCaption(text, parent);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    caption->setObjectName(QString::fromLatin1(name));
+    caption->setGeometry(twips(at.x, at.y, at.w, at.h));
+    return caption;
+}
 
 constexpr Tw ButtonAt{2400, 3360, 2175, 375};
 const char *const OtherNumberText = "من فضلك .. أدخل العدد المطلوب أولا";
@@ -94,16 +142,12 @@ Form7::Form7() : OptionWindow("Form7", QStringLiteral("حساب الدوال ا�
     buildChoices(Functions, ButtonAt);
     auto *Comc = button(this, "Comc", QStringLiteral("مسح الزاوية"), {240, 3360, 1095, 375});
 
-    // The captions of the result rows are two short lines: the Arabic word
-    // over its English one.
-    QLabel *Label1 = label(this, "Label1", QStringLiteral("بالدرجات Degrees"), {3720, 3900, 975, 495});
+    resultCaption(this, "Label1", QStringLiteral("بالدرجات Degrees"), {3720, 3900, 975, 495});
     Te2 = readOnlyEdit(this, "Te2", {1080, 3960, 2535, 375}, QStringLiteral("بالدرجات"));
     auto *Command4 = button(this, "Command4", QStringLiteral("مسح"), {240, 3960, 735, 375});
-    QLabel *Label2 = label(this, "Label2", QStringLiteral("بالراديان Radian"), {3720, 4500, 975, 495});
+    QLabel *Label2 = resultCaption(this, "Label2", QStringLiteral("بالراديان Radian"), {3720, 4500, 975, 495});
     Te3 = readOnlyEdit(this, "Te3", {1080, 4560, 2535, 375}, QStringLiteral("بالراديان"));
     auto *Command5 = button(this, "Command5", QStringLiteral("مسح"), {240, 4560, 735, 375});
-    for (QLabel *caption : {Label1, Label2})
-        caption->setWordWrap(true);
     const QString darkRed = QStringLiteral("color: #8b0000;");
     Label2->setStyleSheet(darkRed);
     Te3->setStyleSheet(darkRed);
