@@ -8,17 +8,21 @@
 //
 // A window describes its options in a table of Choice, every field named:
 //
-//     {.option = {"Op1", "من المئوي إلى الفهرنهايت", {2400, 2040, 2175, 240}},
+//     {.option = {.name = "Op1", .caption = "من المئوي إلى الفهرنهايت", .at = {2400, 2040, 2175, 240}},
 //      .chosen = &Form5::Op1_Click,
 //      .heading = "التحويل من المئوي إلى الفهرنهايت",
-//      .action = {"Comh1", "تحويل إلى فهرنهايت", &Form5::Comh1_Click},
-//      .labels = {{"Lamh1", "أدخل الدرجة بالمئوي", InputLabelAt}, ...}},
+//      .action = {.name = "Comh1", .caption = "تحويل إلى فهرنهايت", .clicked = &Form5::Comh1_Click},
+//      .labels = {{.name = "Lamh1", .caption = "أدخل الدرجة بالمئوي", .at = InputLabelAt}, ...}},
+//
+// and its handlers are one line each: Op1_Click() { showPanel("Op1"); }, and
+// the action's handler calls the window's formula.
 
 #include "app/controls.h"
 #include "app/frame.h"
 
 #include <QString>
 
+#include <concepts>
 #include <functional>
 #include <initializer_list>
 #include <span>
@@ -39,6 +43,7 @@ class Handler {
 public:
     Handler() = default;
     template <class W>
+        requires std::derived_from<W, OptionWindow>
     Handler(void (W::*handler)()) : call_([handler](OptionWindow &w) { (static_cast<W &>(w).*handler)(); })
     {
     }
@@ -65,14 +70,25 @@ struct Action {
 
 // One option of the list and the panel that choosing it shows.
 struct Choice {
-    Control option = {};     // the option; it keeps the width of its circle and caption from the right edge
-    Handler chosen = {};     // its handler, run once per choice
-    bool available = true;   // false: in red, and choosing it only says it is not available yet
-    const char *heading = ""; // put into la22
-    Action action = {};      // runs the calculation; the default button while the option is chosen
-    std::vector<Control> labels = {}; // labels of its own, built hidden
-    std::vector<const char *> shows = {}; // other controls of its panel, built by the window
-    std::vector<const char *> rowLabels = {}; // labels beside the shared input rows, row 1 first; rows without one are disabled
+    // The option; it keeps the width of its circle and caption from the
+    // right edge of its place, so that a click anywhere on it chooses it.
+    Control option = {};
+    // Its handler, run once per choice however the choice is made.
+    Handler chosen = {};
+    // An option that is not available yet is red and has no panel: choosing
+    // it only says so (its handler calls notAvailable()).
+    bool available = true;
+    // Put into la22.
+    const char *heading = "";
+    // Runs the calculation; the default button while the option is chosen.
+    Action action = {};
+    // Labels of its own, built hidden.
+    std::vector<Control> labels = {};
+    // Other controls of its panel, built by the window.
+    std::vector<const char *> shows = {};
+    // The labels that stand beside the shared input rows, row 1 first; the
+    // rows without one are disabled.
+    std::vector<const char *> rowLabels = {};
 };
 
 class OptionWindow : public SectionWindow {
