@@ -5,7 +5,6 @@
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 

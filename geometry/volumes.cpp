@@ -4,10 +4,6 @@
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
 using namespace numtext;
 
 namespace {
