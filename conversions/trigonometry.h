@@ -3,51 +3,14 @@
 // once as degrees and once as radians. Where the function is undefined for
 // the angle, its box says so in place of a number.
 
-#include "app/frame.h"
+#include "app/optionwindow.h"
 
-#include <array>
-
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
-namespace app {
-class Banner;
-}
-
-class Form7 : public app::SectionWindow {
+class Form7 : public app::OptionWindow {
     Q_OBJECT
 public:
     Form7();
-
-    app::Banner *Picture1;
-    QLineEdit *Text2;
-    QRadioButton *Op3; // sine
-    QRadioButton *Op1; // cosine
-    QRadioButton *Op5; // tangent
-    QRadioButton *Op2; // cotangent
-    QRadioButton *Op4; // secant
-    QRadioButton *Op6; // cosecant
-    QLineEdit *la22;
-    QLabel *Label3;
-    QLineEdit *Te1;
-    QPushButton *Comc;
-    QPushButton *comsine;
-    QPushButton *comcos;
-    QPushButton *comtan;
-    QPushButton *comcot;
-    QPushButton *comsec;
-    QPushButton *comcosc;
-    QLabel *Label1;
-    QLineEdit *Te2;
-    QPushButton *Command4;
-    QLabel *Label2;
-    QLineEdit *Te3;
-    QPushButton *Command5;
-    QPushButton *Command1;
-    QPushButton *Command2;
-    QPushButton *Command3;
 
     void Op1_Click();
     void Op2_Click();
@@ -65,9 +28,16 @@ public:
     void Command4_Click();
     void Command5_Click();
 
+    // Where a function has no value.
+    enum class Poles;
+
 private:
-    struct Function;
-    static const std::array<Function, 6> &functions();
-    void choose(const Function &chosen);
-    void calculate(const Function &function);
+    // Writes into Te2 the function of the angle in Te1 read as degrees and
+    // into Te3 that of the same number read as radians; an empty Te1 gets the
+    // empty-field notice with the given text.
+    void calculate(const char *emptyText, Poles poles, double (*function)(double x));
+
+    QLineEdit *Te1;
+    QLineEdit *Te2;
+    QLineEdit *Te3;
 };

@@ -4,65 +4,88 @@
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
 using namespace numtext;
 
 namespace {
 
-#define NAMED(member) GEOMETRY_MEMBER(Form6, member)
+using app::Choice;
+using geometry::leftColumn;
+using geometry::rightColumn;
+using geometry::Row;
 
 const geometry::Section Perimeters{
-    "Form6", "حساب المحيط", "المحيط", 6855,
-    2520, 120,                                // la22, row labels a little lower than their boxes
-    5520, 2895, "Label1", "المحيط يساوي", 3480, // the result row
-    "اضغط هنا لمعرفة وحدة المحيط", "وحدة المحيط = متر .. وكذلك وحدة المسافة = متر ", "المحيط",
-    6240, 1560, "Form12",                    // the frame
-};
-
-const geometry::OptionEntry<Form6> Options[] = {
-    {NAMED(Op5), "محيط المثلث", true, 1800, &Form6::Op5_Click},
-    {NAMED(Op2), "محيط شبه منحرف", true, 2040, &Form6::Op2_Click},
-    {NAMED(Op4), "محيط متوازي الأضلاع", true, 2280, &Form6::Op4_Click},
-    {NAMED(Op1), "محيط الدائرة", false, 1800, &Form6::Op1_Click},
-    {NAMED(Op3), "محيط المربع", false, 2040, &Form6::Op3_Click},
-    {NAMED(Op6), "محيط المستطيل", false, 2280, &Form6::Op6_Click},
+    .name = "Form6",
+    .caption = "حساب المحيط",
+    .word = "المحيط",
+    .height = 6855,
+    .headingTop = 2520,
+    .labelDrop = 120, // row labels a little lower than their boxes
+    .resultTop = 5520,
+    .resultWidth = 2895,
+    .resultCaptionName = "Label1",
+    .resultCaption = "المحيط يساوي",
+    .resultCaptionX = 3480,
+    .unitTip = "اضغط هنا لمعرفة وحدة المحيط",
+    .unitText = "وحدة المحيط = متر .. وكذلك وحدة المسافة = متر ",
+    .unitTitle = "المحيط",
+    .frameTop = 6240,
+    .lawsX = 1560,
+    .lawsWindow = "Form12",
 };
 
 constexpr int Row1 = 3000, Row2 = 3480, Row3 = 3960, Row4 = 4440;
 
-const geometry::RowEntry<Form6> Rows[] = {
-    {NAMED(Te1), NAMED(Com1), &Form6::Com1_Click, Row1},
-    {NAMED(Te2), NAMED(Com2), &Form6::Com2_Click, Row2},
-    {NAMED(Te3), NAMED(Com3), &Form6::Com3_Click, Row3},
-    {NAMED(Te4), NAMED(Com4), &Form6::Com4_Click, Row4},
+// The four rows, and every label that may stand beside one.
+const Row Rows[] = {
+    {.box = "Te1", .clear = "Com1", .cleared = &Form6::Com1_Click, .top = Row1},
+    {.box = "Te2", .clear = "Com2", .cleared = &Form6::Com2_Click, .top = Row2},
+    {.box = "Te3", .clear = "Com3", .cleared = &Form6::Com3_Click, .top = Row3},
+    {.box = "Te4", .clear = "Com4", .cleared = &Form6::Com4_Click, .top = Row4},
+    {.label = "Lac1", .caption = "أدخل نصف القطر", .green = true, .top = Row1},
+    {.label = "Lac2", .caption = "أو أدخل طول القطر", .top = Row2},
+    {.label = "Lak1", .caption = "أدخل طول الضلع 1", .top = Row1},
+    {.label = "Lak2", .caption = "أدخل طول الضلع 2", .top = Row2},
+    {.label = "Lak3", .caption = "أدخل طول الضلع 3", .top = Row3},
+    {.label = "Lak4", .caption = "أدخل طول الضلع 4", .top = Row4},
+    {.label = "Lak5", .caption = "أدخل الــطــول", .top = Row1},
+    {.label = "Lak6", .caption = "أدخل الــعــرض", .top = Row2},
+    {.label = "Lak7", .caption = "أدخل طول الضلع", .top = Row1},
 };
 
-const geometry::LabelEntry<Form6> Labels[] = {
-    {NAMED(Lac1), "أدخل نصف القطر", Row1, true},
-    {NAMED(Lac2), "أو أدخل طول القطر", Row2, false},
-    {NAMED(Lak1), "أدخل طول الضلع 1", Row1, false},
-    {NAMED(Lak2), "أدخل طول الضلع 2", Row2, false},
-    {NAMED(Lak3), "أدخل طول الضلع 3", Row3, false},
-    {NAMED(Lak4), "أدخل طول الضلع 4", Row4, false},
-    {NAMED(Lak5), "أدخل الــطــول", Row1, false},
-    {NAMED(Lak6), "أدخل الــعــرض", Row2, false},
-    {NAMED(Lak7), "أدخل طول الضلع", Row1, false},
+// The figures in the order of the option list: the right-hand column, then
+// the left-hand one.
+const Choice Figures[] = {
+    {.option = {.name = "Op5", .caption = "محيط المثلث", .at = rightColumn(1800)},
+     .chosen = &Form6::Op5_Click,
+     .heading = "حساب محيط المثلث",
+     .action = {.name = "Comt", .caption = "احسب محيط المثلث", .clicked = &Form6::Comt_Click},
+     .rowLabels = {"Lak1", "Lak2", "Lak3"}},
+    {.option = {.name = "Op2", .caption = "محيط شبه منحرف", .at = rightColumn(2040)},
+     .chosen = &Form6::Op2_Click,
+     .heading = "حساب محيط شبه المنحرف",
+     .action = {.name = "Comh", .caption = "احسب محيط شبه المنحرف", .clicked = &Form6::Comh_Click},
+     .rowLabels = {"Lak1", "Lak2", "Lak3", "Lak4"}},
+    {.option = {.name = "Op4", .caption = "محيط متوازي الأضلاع", .at = rightColumn(2280)},
+     .chosen = &Form6::Op4_Click,
+     .heading = "حساب محيط متوازي الأضلاع",
+     .action = {.name = "Comz", .caption = "احسب محيط متوازي الأضلاع", .clicked = &Form6::Comz_Click},
+     .rowLabels = {"Lak1", "Lak2", "Lak3", "Lak4"}},
+    {.option = {.name = "Op1", .caption = "محيط الدائرة", .at = leftColumn(1800)},
+     .chosen = &Form6::Op1_Click,
+     .heading = "حساب محيط الدائرة",
+     .action = {.name = "Comc", .caption = "احسب محيط الدائــرة", .clicked = &Form6::Comc_Click},
+     .rowLabels = {"Lac1", "Lac2"}},
+    {.option = {.name = "Op3", .caption = "محيط المربع", .at = leftColumn(2040)},
+     .chosen = &Form6::Op3_Click,
+     .heading = "حساب محيط المربع بطول ضلع واحد منه",
+     .action = {.name = "Comb", .caption = "احسب محيط المربع", .clicked = &Form6::Comb_Click},
+     .rowLabels = {"Lak7"}},
+    {.option = {.name = "Op6", .caption = "محيط المستطيل", .at = leftColumn(2280)},
+     .chosen = &Form6::Op6_Click,
+     .heading = "حساب محيط المستطيل بدلالة الطول والعرض",
+     .action = {.name = "Coms", .caption = "احسب محيط المستطيل", .clicked = &Form6::Coms_Click},
+     .rowLabels = {"Lak5", "Lak6"}},
 };
-
-const geometry::ButtonEntry<Form6> Calculates[] = {
-    {NAMED(Comc), "احسب محيط الدائــرة", &Form6::Comc_Click},
-    {NAMED(Comh), "احسب محيط شبه المنحرف", &Form6::Comh_Click},
-    {NAMED(Comb), "احسب محيط المربع", &Form6::Comb_Click},
-    {NAMED(Comz), "احسب محيط متوازي الأضلاع", &Form6::Comz_Click},
-    {NAMED(Comt), "احسب محيط المثلث", &Form6::Comt_Click},
-    {NAMED(Coms), "احسب محيط المستطيل", &Form6::Coms_Click},
-};
-
-#undef NAMED
 
 constexpr app::Tw CalculateAt{2280, 4920, 2295, 375};
 constexpr std::uint32_t InformationStyle = style::Information | style::RightAlign;
@@ -79,33 +102,23 @@ const QString RectangleNotices[] = {QStringLiteral("من فضلك .. أدخل ط
 
 } // namespace
 
-Form6::Form6() : SharedRowsWindow(Perimeters)
-{
-    Label1 = resultCaption();
-    Te5 = build<Form6>(this, Options, Rows, Labels, Calculates, CalculateAt);
-}
+Form6::Form6() : SharedRowsWindow(Perimeters) { build(Rows, Figures, CalculateAt); }
 
-void Form6::Op1_Click() { showFigure(Op1, QStringLiteral("حساب محيط الدائرة"), 2, {Lac1, Lac2}, Comc); }
-void Form6::Op2_Click() { showFigure(Op2, QStringLiteral("حساب محيط شبه المنحرف"), 4, {Lak1, Lak2, Lak3, Lak4}, Comh); }
-void Form6::Op3_Click() { showFigure(Op3, QStringLiteral("حساب محيط المربع بطول ضلع واحد منه"), 1, {Lak7}, Comb); }
-void Form6::Op4_Click()
-{
-    showFigure(Op4, QStringLiteral("حساب محيط متوازي الأضلاع"), 4, {Lak1, Lak2, Lak3, Lak4}, Comz);
-}
-void Form6::Op5_Click() { showFigure(Op5, QStringLiteral("حساب محيط المثلث"), 3, {Lak1, Lak2, Lak3}, Comt); }
-void Form6::Op6_Click()
-{
-    showFigure(Op6, QStringLiteral("حساب محيط المستطيل بدلالة الطول والعرض"), 2, {Lak5, Lak6}, Coms);
-}
+void Form6::Op1_Click() { showPanel("Op1"); }
+void Form6::Op2_Click() { showPanel("Op2"); }
+void Form6::Op3_Click() { showPanel("Op3"); }
+void Form6::Op4_Click() { showPanel("Op4"); }
+void Form6::Op5_Click() { showPanel("Op5"); }
+void Form6::Op6_Click() { showPanel("Op6"); }
 
 void Form6::Comc_Click()
 {
-    const double radius = leadingNumber(Te1->text());
-    const QString diameter = format(leadingNumber(Te2->text()));
+    const double radius = leadingNumber(row(1));
+    const QString diameter = format(leadingNumber(row(2)));
     const double pi = strictNumber(format(geometry::Pi));
     double perimeter = 0;
-    if (!isEmpty(Te1->text())) {
-        if (!isEmpty(Te2->text())) {
+    if (!isEmpty(row(1))) {
+        if (!isEmpty(row(2))) {
             notice(QStringLiteral("من فضلك .. أدخل إما نصف القطر أو القطر نفسه"), style::RightAlign,
                    QStringLiteral("اختر خانة واحدة"));
             return;
@@ -150,7 +163,7 @@ void Form6::Coms_Click()
     showResult(half + half);
 }
 
-void Form6::Com1_Click() { Te1->clear(); }
-void Form6::Com2_Click() { Te2->clear(); }
-void Form6::Com3_Click() { Te3->clear(); }
-void Form6::Com4_Click() { Te4->clear(); }
+void Form6::Com1_Click() { clearRow(1); }
+void Form6::Com2_Click() { clearRow(2); }
+void Form6::Com3_Click() { clearRow(3); }
+void Form6::Com4_Click() { clearRow(4); }

@@ -10,38 +10,6 @@ class Form6 : public geometry::SharedRowsWindow {
 public:
     Form6();
 
-    QRadioButton *Op5;
-    QRadioButton *Op2;
-    QRadioButton *Op4;
-    QRadioButton *Op1;
-    QRadioButton *Op3;
-    QRadioButton *Op6;
-    QLineEdit *Te1;
-    QLineEdit *Te2;
-    QLineEdit *Te3;
-    QLineEdit *Te4;
-    QPushButton *Com1;
-    QPushButton *Com2;
-    QPushButton *Com3;
-    QPushButton *Com4;
-    QLabel *Lac1;
-    QLabel *Lac2;
-    QLabel *Lak1;
-    QLabel *Lak2;
-    QLabel *Lak3;
-    QLabel *Lak4;
-    QLabel *Lak5;
-    QLabel *Lak6;
-    QLabel *Lak7;
-    QPushButton *Comc;
-    QPushButton *Comh;
-    QPushButton *Comb;
-    QPushButton *Comz;
-    QPushButton *Comt;
-    QPushButton *Coms;
-    QLineEdit *Te5;
-    QLabel *Label1;
-
     void Op1_Click();
     void Op2_Click();
     void Op3_Click();

@@ -4,60 +4,82 @@
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
 using namespace numtext;
 
 namespace {
 
-#define NAMED(member) GEOMETRY_MEMBER(Form9, member)
+using app::Choice;
+using geometry::leftColumn;
+using geometry::rightColumn;
+using geometry::Row;
 
 const geometry::Section Volumes{
-    "Form9", "حساب الأحجام", "الحجم", 6495,
-    2520, 120,                               // la22, row labels a little lower than their boxes
-    5160, 3015, "Label1", "الحجم يساوي", 3600, // the result row
-    "اضغط هنا لمعرفة وحدة الحجم", "وحدة الحجم = متر مكعب", "الحجم",
-    5880, 1680, "Form14",                   // the frame
-};
-
-const geometry::OptionEntry<Form9> Options[] = {
-    {NAMED(Op5), "حجم المخروط", true, 1800, &Form9::Op5_Click},
-    {NAMED(Op2), "حجم الكرة", true, 2040, &Form9::Op2_Click},
-    {NAMED(Op4), "حجم الاسطوانة", true, 2280, &Form9::Op4_Click},
-    {NAMED(Op1), "حجم المكعب", false, 1800, &Form9::Op1_Click},
-    {NAMED(Op3), "متوازي المستطيلات", false, 2040, &Form9::Op3_Click},
-    {NAMED(Option1), "حجم الهرم والمنشور", false, 2280, nullptr},
+    .name = "Form9",
+    .caption = "حساب الأحجام",
+    .word = "الحجم",
+    .height = 6495,
+    .headingTop = 2520,
+    .labelDrop = 120, // row labels a little lower than their boxes
+    .resultTop = 5160,
+    .resultWidth = 3015,
+    .resultCaptionName = "Label1",
+    .resultCaption = "الحجم يساوي",
+    .resultCaptionX = 3600,
+    .unitTip = "اضغط هنا لمعرفة وحدة الحجم",
+    .unitText = "وحدة الحجم = متر مكعب",
+    .unitTitle = "الحجم",
+    .frameTop = 5880,
+    .lawsX = 1680,
+    .lawsWindow = "Form14",
 };
 
 constexpr int Row1 = 3000, Row2 = 3480, Row3 = 3960;
 
-const geometry::RowEntry<Form9> Rows[] = {
-    {NAMED(Te1), NAMED(Com1), &Form9::Com1_Click, Row1},
-    {NAMED(Te2), NAMED(Com2), &Form9::Com2_Click, Row2},
-    {NAMED(Te3), NAMED(Com3), &Form9::Com3_Click, Row3},
+// The three rows, and every label that may stand beside one.
+const Row Rows[] = {
+    {.box = "Te1", .clear = "Com1", .cleared = &Form9::Com1_Click, .top = Row1},
+    {.box = "Te2", .clear = "Com2", .cleared = &Form9::Com2_Click, .top = Row2},
+    {.box = "Te3", .clear = "Com3", .cleared = &Form9::Com3_Click, .top = Row3},
+    {.label = "Lakk", .caption = "أدخل طول الحرف", .top = Row1},
+    {.label = "Lakd1", .caption = "أدخل نصف القطر", .green = true, .top = Row1},
+    {.label = "Lakd2", .caption = "أو أدخل القطر", .top = Row2},
+    {.label = "Laks1", .caption = "أدخل طول القاعدة", .top = Row1},
+    {.label = "Laks2", .caption = "أدخل عرض القاعدة", .top = Row2},
+    {.label = "Laks3", .caption = "أدخل الارتفاع", .top = Row3},
 };
 
-const geometry::LabelEntry<Form9> Labels[] = {
-    {NAMED(Lakk), "أدخل طول الحرف", Row1, false},
-    {NAMED(Lakd1), "أدخل نصف القطر", Row1, true},
-    {NAMED(Lakd2), "أو أدخل القطر", Row2, false},
-    {NAMED(Laks1), "أدخل طول القاعدة", Row1, false},
-    {NAMED(Laks2), "أدخل عرض القاعدة", Row2, false},
-    {NAMED(Laks3), "أدخل الارتفاع", Row3, false},
+// The solids in the order of the option list: the right-hand column, then
+// the left-hand one.
+const Choice Solids[] = {
+    {.option = {.name = "Op5", .caption = "حجم المخروط", .at = rightColumn(1800)},
+     .chosen = &Form9::Op5_Click,
+     .heading = "حساب حجم المخروط",
+     .action = {.name = "Comd", .caption = "احسب حجم المخروط", .clicked = &Form9::Comd_Click},
+     .rowLabels = {"Lakd1", "Lakd2", "Laks3"}},
+    {.option = {.name = "Op2", .caption = "حجم الكرة", .at = rightColumn(2040)},
+     .chosen = &Form9::Op2_Click,
+     .heading = "حساب حجم الكرة",
+     .action = {.name = "Comr", .caption = "احسب حجم الكرة", .clicked = &Form9::Comr_Click},
+     .rowLabels = {"Lakd1", "Lakd2"}},
+    {.option = {.name = "Op4", .caption = "حجم الاسطوانة", .at = rightColumn(2280)},
+     .chosen = &Form9::Op4_Click,
+     .heading = "حساب حجم الاسطوانة",
+     .action = {.name = "Comn", .caption = "احسب حجم الاسطوانة", .clicked = &Form9::Comn_Click},
+     .rowLabels = {"Lakd1", "Lakd2", "Laks3"}},
+    {.option = {.name = "Op1", .caption = "حجم المكعب", .at = leftColumn(1800)},
+     .chosen = &Form9::Op1_Click,
+     .heading = "حساب حجم المكعب بطول حرف منه",
+     .action = {.name = "Comk", .caption = "احسب حجم المكعب", .clicked = &Form9::Comk_Click},
+     .rowLabels = {"Lakk"}},
+    {.option = {.name = "Op3", .caption = "متوازي المستطيلات", .at = leftColumn(2040)},
+     .chosen = &Form9::Op3_Click,
+     .heading = "حساب حجم متوازي المستطيلات",
+     .action = {.name = "Coms", .caption = "احسب حجم متوازي المستطيلات", .clicked = &Form9::Coms_Click},
+     .rowLabels = {"Laks1", "Laks2", "Laks3"}},
+    {.option = {.name = "Option1", .caption = "حجم الهرم والمنشور", .at = leftColumn(2280)},
+     .chosen = &Form9::Option1_Click,
+     .available = false},
 };
-
-const geometry::ButtonEntry<Form9> Calculates[] = {
-    {NAMED(Comk), "احسب حجم المكعب", &Form9::Comk_Click},
-    {NAMED(Comr), "احسب حجم الكرة", &Form9::Comr_Click},
-    {NAMED(Coms), "احسب حجم متوازي المستطيلات", &Form9::Coms_Click},
-    {NAMED(Comn), "احسب حجم الاسطوانة", &Form9::Comn_Click},
-    {NAMED(Comd), "احسب حجم المخروط", &Form9::Comd_Click},
-};
-
-#undef NAMED
 
 constexpr app::Tw CalculateAt{2160, 4560, 2415, 375};
 
@@ -76,20 +98,13 @@ Mixed sphereOf(const Mixed &p) { return ((p * Mixed(geometry::Pi)) * integer(4))
 
 } // namespace
 
-Form9::Form9() : SharedRowsWindow(Volumes)
-{
-    Label1 = resultCaption();
-    Te5 = build<Form9>(this, Options, Rows, Labels, Calculates, CalculateAt);
-}
+Form9::Form9() : SharedRowsWindow(Volumes) { build(Rows, Solids, CalculateAt); }
 
-void Form9::Op1_Click() { showFigure(Op1, QStringLiteral("حساب حجم المكعب بطول حرف منه"), 1, {Lakk}, Comk); }
-void Form9::Op2_Click() { showFigure(Op2, QStringLiteral("حساب حجم الكرة"), 2, {Lakd1, Lakd2}, Comr); }
-void Form9::Op3_Click()
-{
-    showFigure(Op3, QStringLiteral("حساب حجم متوازي المستطيلات"), 3, {Laks1, Laks2, Laks3}, Coms);
-}
-void Form9::Op4_Click() { showFigure(Op4, QStringLiteral("حساب حجم الاسطوانة"), 3, {Lakd1, Lakd2, Laks3}, Comn); }
-void Form9::Op5_Click() { showFigure(Op5, QStringLiteral("حساب حجم المخروط"), 3, {Lakd1, Lakd2, Laks3}, Comd); }
+void Form9::Op1_Click() { showPanel("Op1"); }
+void Form9::Op2_Click() { showPanel("Op2"); }
+void Form9::Op3_Click() { showPanel("Op3"); }
+void Form9::Op4_Click() { showPanel("Op4"); }
+void Form9::Op5_Click() { showPanel("Op5"); }
 
 void Form9::Comk_Click()
 {
@@ -107,43 +122,43 @@ void Form9::Coms_Click()
 
 void Form9::Comr_Click()
 {
-    const std::vector<Mixed> row = operands(2);
-    const bool radiusGiven = !isEmpty(Te1->text());
-    if (radiusGiven && !isEmpty(Te2->text())) {
+    const std::vector<Mixed> operand = operands(2);
+    const bool radiusGiven = !isEmpty(row(1));
+    if (radiusGiven && !isEmpty(row(2))) {
         notice(QStringLiteral("من فضلك .. أدخل فقط إما نصف القطر أو القطر نفسه"), style::RightAlign, ChooseOneBox);
         return;
     }
     // The cube of the radius, 4/3 × π × r³; from the radius it is rounded to
     // 15 significant digits first. An empty diameter row too gives 0.
     if (radiusGiven) {
-        const Mixed &r = row[0];
+        const Mixed &r = operand[0];
         showResult(sphereOf(strictNumber(format(((r * r) * r).number()))));
     } else {
-        const Mixed x = row[1] / integer(2);
+        const Mixed x = operand[1] / integer(2);
         showResult(sphereOf((x * x) * x));
     }
 }
 
 void Form9::roundBase(const QString &heightNotice, bool cone)
 {
-    const std::vector<Mixed> row = operands(3, 2);
-    const bool radiusGiven = !isEmpty(Te1->text());
-    if (radiusGiven && !isEmpty(Te2->text())) {
-        if (!isEmpty(Te3->text()))
+    const std::vector<Mixed> operand = operands(3, 2);
+    const bool radiusGiven = !isEmpty(row(1));
+    if (radiusGiven && !isEmpty(row(2))) {
+        if (!isEmpty(row(3)))
             notice(QStringLiteral("من فضلك .. أدخل إما نصف القطر أو القطر نفسه"), style::RightAlign, ChooseOneBox);
         else
             emptyFieldNotice(heightNotice, style::RightAlign);
         return;
     }
     // An empty height row counts as 0.
-    const Mixed r = radiusGiven ? row[0] : row[1] / integer(2);
-    const Mixed volume = ((r * r) * Mixed(geometry::Pi)) * row[2];
+    const Mixed r = radiusGiven ? operand[0] : operand[1] / integer(2);
+    const Mixed volume = ((r * r) * Mixed(geometry::Pi)) * operand[2];
     showResult(cone ? volume / integer(3) : volume);
 }
 
 void Form9::Comn_Click() { roundBase(QStringLiteral("من فضلك أدخل ارتفاع الاسطوانة"), false); }
 void Form9::Comd_Click() { roundBase(QStringLiteral("من فضلك أدخل ارتفاع المخروط"), true); }
 
-void Form9::Com1_Click() { Te1->clear(); }
-void Form9::Com2_Click() { Te2->clear(); }
-void Form9::Com3_Click() { Te3->clear(); }
+void Form9::Com1_Click() { clearRow(1); }
+void Form9::Com2_Click() { clearRow(2); }
+void Form9::Com3_Click() { clearRow(3); }

@@ -10,32 +10,6 @@ class Form9 : public geometry::SharedRowsWindow {
 public:
     Form9();
 
-    QRadioButton *Op5;
-    QRadioButton *Op2;
-    QRadioButton *Op4;
-    QRadioButton *Op1;
-    QRadioButton *Op3;
-    QRadioButton *Option1;
-    QLineEdit *Te1;
-    QLineEdit *Te2;
-    QLineEdit *Te3;
-    QPushButton *Com1;
-    QPushButton *Com2;
-    QPushButton *Com3;
-    QLabel *Lakk;
-    QLabel *Lakd1;
-    QLabel *Lakd2;
-    QLabel *Laks1;
-    QLabel *Laks2;
-    QLabel *Laks3;
-    QPushButton *Comk;
-    QPushButton *Comr;
-    QPushButton *Coms;
-    QPushButton *Comn;
-    QPushButton *Comd;
-    QLineEdit *Te5;
-    QLabel *Label1;
-
     void Op1_Click();
     void Op2_Click();
     void Op3_Click();

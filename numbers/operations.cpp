@@ -8,12 +8,10 @@
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
-#include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <cmath>
 #include <optional>
@@ -23,8 +21,6 @@ using namespace numtext;
 
 namespace {
 const QString Unknown = QStringLiteral("قيمة غير معروفة");
-
-QString utf8(const char *text) { return QString::fromUtf8(text); }
 
 // Each answer reads the operand from the text of the input box and gives the
 // text of the result box, or nothing when it has told the user why not.
@@ -74,53 +70,46 @@ constexpr Tw ButtonAt{2520, 3840, 2055, 375};
 constexpr Tw rightColumn(int top) { return {2520, top, 2055, 240}; }
 constexpr Tw leftColumn(int top) { return {240, top, 2175, 240}; }
 
-} // namespace
-
-struct Form8::Operation {
-    QRadioButton *Form8::*option;
-    const char *optionName;
-    const char *caption;
-    Tw optionAt;
-    const char *heading;
-    QPushButton *Form8::*button;
-    const char *buttonName;
-    const char *buttonText;
-    const char *emptyText;
-    std::optional<QString> (*answer)(const QString &text);
-    void (Form8::*chosen)();
-    void (Form8::*clicked)();
+// The operations in the order of the option list: the right-hand column,
+// then the left-hand one.
+const Choice Operations[] = {
+    {.option = {.name = "Op2", .caption = "القيمة المطلقة", .at = rightColumn(1800)},
+     .chosen = &Form8::Op2_Click,
+     .heading = "ايجاد القيمة المطلقة",
+     .action = {.name = "Comg", .caption = "أوجد القيمة المطلقة", .clicked = &Form8::Comg_Click}},
+    {.option = {.name = "Op1", .caption = "الجذر التربيعي", .at = rightColumn(2040)},
+     .chosen = &Form8::Op1_Click,
+     .heading = "ايجاد الجذر التربيعي",
+     .action = {.name = "Comj", .caption = "أوجد الجذر التربيعي", .clicked = &Form8::Comj_Click}},
+    {.option = {.name = "Op9", .caption = "اللوغاريتم الطبيعي", .at = rightColumn(2280)},
+     .chosen = &Form8::Op9_Click,
+     .heading = "ايجاد اللوغاريتم الطبيعي للعدد",
+     .action = {.name = "Comldd", .caption = "أوجد اللوغاريتم الطبيعي", .clicked = &Form8::Comldd_Click}},
+    {.option = {.name = "Op3", .caption = "اللوغاريتم العشري", .at = rightColumn(2520)},
+     .chosen = &Form8::Op3_Click,
+     .heading = "ايجاد اللوغاريتم العشري للعدد",
+     .action = {.name = "Coml", .caption = "أوجد اللوغاريتم العشري", .clicked = &Form8::Coml_Click}},
+    {.option = {.name = "Op4", .caption = "العدد الأولي", .at = leftColumn(1800)},
+     .chosen = &Form8::Op4_Click,
+     .heading = "معرفة العدد الأولي وغير الأولي",
+     .action = {.name = "Comwl", .caption = "هل هذا العدد أولي؟", .clicked = &Form8::Comwl_Click}},
+    {.option = {.name = "Op5", .caption = "تقريب الأعداد النسبية", .at = leftColumn(2040)},
+     .chosen = &Form8::Op5_Click,
+     .heading = "تقريب العدد لجزء من المئة",
+     .action = {.name = "Comt", .caption = "تقريب العدد", .clicked = &Form8::Comt_Click}},
+    {.option = {.name = "Op6", .caption = "العدد الزوجي والفردي", .at = leftColumn(2280)},
+     .chosen = &Form8::Op6_Click,
+     .heading = "معرفة العدد الزوجي والفردي",
+     .action = {.name = "Comw", .caption = "أوجد نوع العدد", .clicked = &Form8::Comw_Click}},
+    // The cumulative average is not in this version.
+    {.option = {.name = "Option2", .caption = "حساب المعدل التراكمي", .at = leftColumn(2520)},
+     .chosen = &Form8::Option2_Click,
+     .available = false},
 };
 
-// In the order of the option list: the right-hand column, then the left-hand
-// one.
-const std::array<Form8::Operation, 7> &Form8::operations()
-{
-    static const std::array<Operation, 7> table{{
-        {&Form8::Op2, "Op2", "القيمة المطلقة", rightColumn(1800), "ايجاد القيمة المطلقة", &Form8::Comg, "Comg",
-         "أوجد القيمة المطلقة", "من فضلك .. ادخل العدد المطلوب لإيجاد القيمة المطلقة له", absoluteValueOf,
-         &Form8::Op2_Click, &Form8::Comg_Click},
-        {&Form8::Op1, "Op1", "الجذر التربيعي", rightColumn(2040), "ايجاد الجذر التربيعي", &Form8::Comj, "Comj",
-         "أوجد الجذر التربيعي", "من فضلك .. اكتب العدد المطلوب ايجاد الجذر التربيعي له", squareRootOf,
-         &Form8::Op1_Click, &Form8::Comj_Click},
-        {&Form8::Op9, "Op9", "اللوغاريتم الطبيعي", rightColumn(2280), "ايجاد اللوغاريتم الطبيعي للعدد", &Form8::Comldd,
-         "Comldd", "أوجد اللوغاريتم الطبيعي", "من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم الطبيعي له",
-         naturalLogOf, &Form8::Op9_Click, &Form8::Comldd_Click},
-        {&Form8::Op3, "Op3", "اللوغاريتم العشري", rightColumn(2520), "ايجاد اللوغاريتم العشري للعدد", &Form8::Coml,
-         "Coml", "أوجد اللوغاريتم العشري", "من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم له", decimalLogOf,
-         &Form8::Op3_Click, &Form8::Coml_Click},
-        {&Form8::Op4, "Op4", "العدد الأولي", leftColumn(1800), "معرفة العدد الأولي وغير الأولي", &Form8::Comwl, "Comwl",
-         "هل هذا العدد أولي؟", "من فضلك .. اكتب العدد أولا", primeAnswer, &Form8::Op4_Click, &Form8::Comwl_Click},
-        {&Form8::Op5, "Op5", "تقريب الأعداد النسبية", leftColumn(2040), "تقريب العدد لجزء من المئة", &Form8::Comt,
-         "Comt", "تقريب العدد", "من فضلك .. اكتب عددا به فاصلة لتقريبه لجزء من المئة", hundredthsOf,
-         &Form8::Op5_Click, &Form8::Comt_Click},
-        {&Form8::Op6, "Op6", "العدد الزوجي والفردي", leftColumn(2280), "معرفة العدد الزوجي والفردي", &Form8::Comw,
-         "Comw", "أوجد نوع العدد", "من فضلك .. اكتب العدد المطلوب أولا", parityOf, &Form8::Op6_Click,
-         &Form8::Comw_Click},
-    }};
-    return table;
-}
+} // namespace
 
-Form8::Form8() : SectionWindow("Form8", QStringLiteral("حسابات أخرى"), 4815, 5775)
+Form8::Form8() : OptionWindow("Form8", QStringLiteral("حسابات أخرى"), 4815, 5775)
 {
     // The option list with its heading, the rows of the panel, the frame row.
     rectangle(this, {60, 1740, 4695, 1440}, "Shape1");
@@ -128,127 +117,67 @@ Form8::Form8() : SectionWindow("Form8", QStringLiteral("حسابات أخرى"),
     rectangle(this, {60, 4365, 4695, 555}, "Shape3");
     rectangle(this, {60, 5085, 4695, 525}, "Shape4");
 
-    Picture1 = new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QStringLiteral("أخرى"));
+    auto *Picture1 = new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QStringLiteral("أخرى"));
     Picture1->setFocusPolicy(Qt::TabFocus);
-    Text1 = headingLine(this, "Text1", {120, 1320, 4575, 375}, QStringLiteral("اختر من الخيارات التي بالأســفـل"));
+    QLineEdit *Text1 =
+        headingLine(this, "Text1", {120, 1320, 4575, 375}, QStringLiteral("اختر من الخيارات التي بالأســفـل"));
     Text1->setStyleSheet(QStringLiteral("background: #ffffe1; color: #000080;"));
+    headingBox(2760)->setStyleSheet(QStringLiteral("background: white; color: blue;"));
 
-    group_ = new QButtonGroup(this);
-    for (const Operation &o : operations()) {
-        QRadioButton *r = option(this, o.optionName, utf8(o.caption), o.optionAt);
-        this->*o.option = r;
-        group_->addButton(r);
-    }
-    Option2 = option(this, "Option2", QStringLiteral("حساب المعدل التراكمي"), leftColumn(2520));
-    Option2->setStyleSheet(QStringLiteral("color: red;"));
-    group_->addButton(Option2);
-    la22 = headingLine(this, "la22", {120, 2760, 4575, 375});
-    la22->setStyleSheet(QStringLiteral("background: white; color: blue;"));
-
-    Lak1 = label(this, "Lak1", QStringLiteral("أدخل العدد"), {3360, 3360, 1215, 255});
+    QLabel *Lak1 = label(this, "Lak1", QStringLiteral("أدخل العدد"), {3360, 3360, 1215, 255});
     Te1 = edit(this, "Te1", {240, 3240, 3015, 405}, Lak1->text());
-    com = button(this, "com", QStringLiteral("مسح"), {240, 3840, 855, 375});
-    for (const Operation &o : operations()) {
-        QPushButton *b = button(this, o.buttonName, utf8(o.buttonText), ButtonAt);
-        b->hide();
-        this->*o.button = b;
-    }
-    Lak2 = label(this, "Lak2", QStringLiteral("النـــاتج"), {3480, 4560, 1095, 255});
+    auto *com = button(this, "com", QStringLiteral("مسح"), {240, 3840, 855, 375});
+    QLabel *Lak2 = label(this, "Lak2", QStringLiteral("النـــاتج"), {3480, 4560, 1095, 255});
     Te2 = edit(this, "Te2", {240, 4440, 3015, 405}, Lak2->text());
-    for (QWidget *panel : std::initializer_list<QWidget *>{Lak1, Te1, com, Lak2, Te2})
-        panel->hide();
+    setSharedPanel({Lak1, Te1, com, Lak2, Te2});
+    buildChoices(Operations, ButtonAt);
+    on(com, &QPushButton::clicked, this, &Form8::com_Click);
 
-    Command1 = button(this, "Command1", QStringLiteral("خروج"), {240, 5160, 1215, 375});
-    Label4 = noLawsPanel(this, {1680, 5160, 1215, 375});
-    Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3120, 5160, 1455, 375});
+    auto *Command1 = button(this, "Command1", QStringLiteral("خروج"), {240, 5160, 1215, 375});
+    ClickLabel *Label4 = noLawsPanel(this, {1680, 5160, 1215, 375});
+    auto *Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3120, 5160, 1455, 375});
     joinFrame(Command1, Command3);
+    on(Label4, &ClickLabel::clicked, this, &Form8::Label4_Click);
 
     // The banner comes first and holds the focus when the window opens.
-    tabOrder({Picture1, Op2, Op1, Op9, Op3, Op4, Op5, Op6, Option2, Te1, Comj, Comg, Coml, Comldd, Comwl, Comw, Comt, com,
-              Te2, Command3, Command1});
+    orderTabs({Picture1},
+              {Te1, named("Comj"), named("Comg"), named("Coml"), named("Comldd"), named("Comwl"), named("Comw"),
+               named("Comt"), com, Te2},
+              {Command3, Command1});
     Picture1->setFocus();
-
-    for (const Operation &o : operations()) {
-        on(this->*o.option, &QRadioButton::clicked, this, o.chosen);
-        on(this->*o.button, &QPushButton::clicked, this, o.clicked);
-    }
-    on(Option2, &QRadioButton::clicked, this, &Form8::Option2_Click);
-    on(com, &QPushButton::clicked, this, &Form8::com_Click);
-    on(Label4, &ClickLabel::clicked, this, &Form8::Label4_Click);
-}
-
-void Form8::choose(const Operation &chosen)
-{
-    for (QWidget *panel : std::initializer_list<QWidget *>{Te1, Te2, com, Lak1, Lak2})
-        panel->show();
-    QPushButton *own = this->*chosen.button;
-    setDefaultButton(own);
-    own->show();
-    for (const Operation &o : operations()) {
-        if (&o != &chosen)
-            (this->*o.button)->hide();
-    }
-    la22->setText(utf8(chosen.heading));
-    la22->setCursorPosition(0);
 }
 
 // Only the exactly empty box counts as empty; the result box changes only
 // when there is an answer.
-void Form8::answer(const Operation &operation)
+void Form8::answer(const char *emptyText, std::optional<QString> (*answerFor)(const QString &text))
 {
     if (isEmpty(Te1->text())) {
-        emptyFieldNotice(utf8(operation.emptyText), style::RightAlign);
+        emptyFieldNotice(QString::fromUtf8(emptyText), style::RightAlign);
         return;
     }
-    if (const std::optional<QString> result = operation.answer(Te1->text())) {
+    if (const std::optional<QString> result = answerFor(Te1->text())) {
         Te2->setText(*result);
         Te2->setCursorPosition(0);
     }
 }
 
-// The operations table is in the order Op2, Op1, Op9, Op3, Op4, Op5, Op6.
-void Form8::Op2_Click() { choose(operations()[0]); }
-void Form8::Op1_Click() { choose(operations()[1]); }
-void Form8::Op9_Click() { choose(operations()[2]); }
-void Form8::Op3_Click() { choose(operations()[3]); }
-void Form8::Op4_Click() { choose(operations()[4]); }
-void Form8::Op5_Click() { choose(operations()[5]); }
-void Form8::Op6_Click() { choose(operations()[6]); }
-void Form8::Comg_Click() { answer(operations()[0]); }
-void Form8::Comj_Click() { answer(operations()[1]); }
-void Form8::Comldd_Click() { answer(operations()[2]); }
-void Form8::Coml_Click() { answer(operations()[3]); }
-void Form8::Comwl_Click() { answer(operations()[4]); }
-void Form8::Comt_Click() { answer(operations()[5]); }
-void Form8::Comw_Click() { answer(operations()[6]); }
+void Form8::Op1_Click() { showPanel("Op1"); }
+void Form8::Op2_Click() { showPanel("Op2"); }
+void Form8::Op3_Click() { showPanel("Op3"); }
+void Form8::Op4_Click() { showPanel("Op4"); }
+void Form8::Op5_Click() { showPanel("Op5"); }
+void Form8::Op6_Click() { showPanel("Op6"); }
+void Form8::Op9_Click() { showPanel("Op9"); }
+void Form8::Option2_Click() { notAvailable(); }
 
-// The cumulative average is not in this version; the shown panel stays.
-void Form8::Option2_Click()
-{
-    notice(QStringLiteral("هذه الخاصية غير متوفرة حاليا في هذا الإصدار") + crlf()
-               + QStringLiteral("ربما يتم إضافتها في إصدار أحدث"),
-           style::RightAlign, QStringLiteral("غير متوفر"));
-    selectShownOperation();
-}
-
-// The list marks the option whose panel is shown, or none before the first
-// choice.
-void Form8::selectShownOperation()
-{
-    for (const Operation &o : operations()) {
-        if (this->*o.button == defaultButton()) {
-            (this->*o.option)->setChecked(true);
-            return;
-        }
-    }
-    group_->setExclusive(false);
-    Option2->setChecked(false);
-    group_->setExclusive(true);
-}
+void Form8::Comj_Click() { answer("من فضلك .. اكتب العدد المطلوب ايجاد الجذر التربيعي له", squareRootOf); }
+void Form8::Comg_Click() { answer("من فضلك .. ادخل العدد المطلوب لإيجاد القيمة المطلقة له", absoluteValueOf); }
+void Form8::Coml_Click() { answer("من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم له", decimalLogOf); }
+void Form8::Comldd_Click() { answer("من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم الطبيعي له", naturalLogOf); }
+void Form8::Comwl_Click() { answer("من فضلك .. اكتب العدد أولا", primeAnswer); }
+void Form8::Comw_Click() { answer("من فضلك .. اكتب العدد المطلوب أولا", parityOf); }
+void Form8::Comt_Click() { answer("من فضلك .. اكتب عددا به فاصلة لتقريبه لجزء من المئة", hundredthsOf); }
 
 void Form8::com_Click() { Te1->clear(); }
 
-void Form8::Label4_Click()
-{
-    noLawsNotice();
-}
+void Form8::Label4_Click() { noLawsNotice(); }

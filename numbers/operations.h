@@ -3,52 +3,16 @@
 // the natural logarithm, the prime test, even or odd, and rounding to
 // hundredths, all on the one number typed.
 
-#include "app/frame.h"
+#include "app/optionwindow.h"
 
-#include <array>
+#include <optional>
 
-class QButtonGroup;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
-namespace app {
-class Banner;
-class ClickLabel;
-} // namespace app
-
-class Form8 : public app::SectionWindow {
+class Form8 : public app::OptionWindow {
     Q_OBJECT
 public:
     Form8();
-
-    app::Banner *Picture1;
-    QLineEdit *Text1;
-    QRadioButton *Op2; // absolute value
-    QRadioButton *Op1; // square root
-    QRadioButton *Op9; // natural logarithm
-    QRadioButton *Op3; // decimal logarithm
-    QRadioButton *Op4; // prime test
-    QRadioButton *Op5; // rounding to hundredths
-    QRadioButton *Op6; // even or odd
-    QRadioButton *Option2; // the cumulative average, not available
-    QLineEdit *la22;
-    QLabel *Lak1;
-    QLineEdit *Te1;
-    QPushButton *com;
-    QPushButton *Comj;
-    QPushButton *Comg;
-    QPushButton *Coml;
-    QPushButton *Comldd;
-    QPushButton *Comwl;
-    QPushButton *Comw;
-    QPushButton *Comt;
-    QLabel *Lak2;
-    QLineEdit *Te2;
-    QPushButton *Command1;
-    app::ClickLabel *Label4;
-    QPushButton *Command3;
 
     void Op1_Click();
     void Op2_Click();
@@ -69,10 +33,10 @@ public:
     void Label4_Click();
 
 private:
-    struct Operation;
-    static const std::array<Operation, 7> &operations();
-    void choose(const Operation &chosen);
-    void answer(const Operation &operation);
-    void selectShownOperation();
-    QButtonGroup *group_;
+    // Writes into Te2 the answer for the number in Te1, when there is one; an
+    // empty Te1 gets the empty-field notice with the given text.
+    void answer(const char *emptyText, std::optional<QString> (*answerFor)(const QString &text));
+
+    QLineEdit *Te1;
+    QLineEdit *Te2;
 };
