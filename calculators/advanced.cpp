@@ -1,9 +1,12 @@
 #include "calculators/advanced.h"
 
+#include "app/application.h"
 #include "app/banner.h"
 #include "app/controls.h"
 #include "app/dispatch.h"
+#include "app/mainmenu.h"
 #include "app/windows.h"
+#include "calculators/conventional.h"
 #include "numtext/notice.h"
 
 #include <QApplication>
@@ -121,7 +124,7 @@ void dress(QPushButton *key, Look look)
 const QString MemoryMark = QStringLiteral("M");
 } // namespace
 
-keypad::Held &Form15::held() { return Windows::kept<keypad::Held>(); }
+keypad::Held &Form15::held() { return Context::current().kept<keypad::Held>(); }
 
 Form15::Form15() : SectionWindow("Form15", QStringLiteral("الحاسبة المتقدمة - تجريبية"), 4830, 6375)
 {
@@ -243,12 +246,12 @@ void Form15::Command21_Click()
 void Form15::Command31_Click()
 {
     setWindowState(windowState() | Qt::WindowMinimized);
-    Windows::show(QStringLiteral("Form3"));
+    Windows::show<Form3>();
 }
 
 void Form15::Command30_Click()
 {
-    if (Windows::get(QStringLiteral("Form1"))->isVisible())
+    if (Windows::get<Form1>()->isVisible())
         return;
     hide();
     showMainMenu();
