@@ -100,6 +100,22 @@ private:
             }
         }
     }
+
+    // The same where the digit keys are not what is tested: a number's first
+    // key is clicked (it may start a new number), and the rest of the number
+    // is written into the display at once, as the further keys append it.
+    void enter(const QString &sequence)
+    {
+        for (const QString &token : sequence.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (QRegularExpression(QStringLiteral("^[0-9.]{2,}$")).match(token).hasMatch()) {
+                QVERIFY(ui::click("Form15", keyName(token.left(1))));
+                auto *display = ui::control<QLineEdit>("Form15", "Text1");
+                display->setText(display->text() + token.mid(1));
+            } else {
+                press(token);
+            }
+        }
+    }
 };
 
 void AdvancedTest::init()
@@ -337,7 +353,7 @@ void AdvancedTest::failuresLeaveEverything()
     QFETCH(Failure, kind);
     QFETCH(QString, before);
     QFETCH(QString, key);
-    press(before);
+    enter(before);
     const Snapshot expected = snapshot();
     expectFailure(notices, kind);
     QVERIFY(ui::click("Form15", keyName(key)));
