@@ -27,7 +27,9 @@ namespace {
 // How a key looks: the keys of one kind share a colour.
 enum class Look { Digit, Operator, Function, Memory, Clear, Frame };
 
-struct Key {
+} // namespace
+
+struct Form15::Key {
     QPushButton *Form15::*member;
     const char *name;
     const char *caption;
@@ -38,7 +40,7 @@ struct Key {
 };
 
 // Every button of the window, row by row as they stand on the keypad.
-const std::array<Key, 31> &keys()
+const std::array<Form15::Key, 31> &Form15::keys()
 {
     static const std::array<Key, 31> table{{
         {&Form15::Command20, "Command20", "AC", {240, 2040, 855, 495}, "حذف الكل", &Form15::Command20_Click, Look::Clear},
@@ -80,6 +82,7 @@ const std::array<Key, 31> &keys()
     return table;
 }
 
+namespace {
 // Draws a key's caption left to right in the right-to-left window, so that
 // "M+" reads "M+" and not "+M".
 class LatinCaptions : public QProxyStyle {
