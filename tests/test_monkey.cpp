@@ -96,10 +96,8 @@ public:
     int present(const Notice &notice) override
     {
         ++shown;
-        if (notice.title == failure::FaultTitle)
-            fault = QStringLiteral("the internal-fault notice: ") + notice.text;
-        else if (notice.title == failure::Title && !isFailureOf(notice, window))
-            fault = QStringLiteral("%1 showed a failure it cannot meet: %2").arg(window, notice.text);
+        if (fault.isEmpty())
+            fault = wrong(notice);
         if ((notice.style & style::ButtonMask) != style::YesNo)
             return answer::Ok;
         if (notice.text == QStringLiteral("هل أنت متأكد من الخروج ؟"))
@@ -111,6 +109,17 @@ public:
     QString fault;  // the first wrong notice
 
 private:
+    // What is wrong with a notice: the internal-fault notice, or a failure
+    // that the window the pupil acts on cannot meet; empty for a right one.
+    QString wrong(const Notice &notice) const
+    {
+        if (notice.title == failure::FaultTitle)
+            return QStringLiteral("the internal-fault notice: ") + notice.text;
+        if (notice.title == failure::Title && !isFailureOf(notice, window))
+            return QStringLiteral("%1 showed a failure it cannot meet: %2").arg(window, notice.text);
+        return QString();
+    }
+
     static bool isFailureOf(const Notice &notice, const QString &window)
     {
         if (notice.style != failure::Style)
