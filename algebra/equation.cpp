@@ -8,6 +8,7 @@
 #include "numtext/mixed.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
+#include "reference/laws.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -109,7 +110,7 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
 
     on(Command4, &QPushButton::clicked, this, &Form16::Command4_Click);
     on(Command2, &QPushButton::clicked, this, &Form16::Command2_Click);
-    joinFrame(Command1, Command3, Command5, QStringLiteral("Form19"));
+    joinFrame<Form19>(Command1, Command3, Command5);
 }
 
 void Form16::Command4_Click()

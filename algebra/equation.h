@@ -18,6 +18,10 @@ class Form16 : public app::SectionWindow {
 public:
     Form16();
 
+    void Command4_Click();
+    void Command2_Click();
+
+private:
     app::Banner *Picture1;
     QLineEdit *la22;
     QLabel *Label1;
@@ -44,10 +48,6 @@ public:
     QPushButton *Command5;
     QPushButton *Command3;
 
-    void Command4_Click();
-    void Command2_Click();
-
-private:
     // The second-root row: its box, the conjunction and its caption pair.
     void showSecondRoot(bool shown);
 };

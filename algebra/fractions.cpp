@@ -264,11 +264,9 @@ void Form17::Command4_Click()
     }
     // The calculator divides the numerator by the denominator; this window
     // waits minimized until the calculator's back button restores it.
-    Form3 *calculator = Windows::get<Form3>();
-    calculator->Text1->setText(Text5->text());
-    calculator->Text2->setText(Text6->text());
+    Windows::get<Form3>()->setOperands(Text5->text(), Text6->text());
     showMinimized();
-    Windows::show(QStringLiteral("Form3"));
+    Windows::show<Form3>();
 }
 
 void Form17::Label4_Click()

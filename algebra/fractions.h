@@ -20,6 +20,15 @@ class Form17 : public app::SectionWindow {
 public:
     Form17();
 
+    void Opt1_Click();
+    void Opt2_Click();
+    void Com2_Click();
+    void Com4_Click();
+    void Command2_Click();
+    void Command4_Click();
+    void Label4_Click();
+
+private:
     app::Banner *Picture1;
     QLineEdit *la22;
     QLabel *Label1;
@@ -43,15 +52,6 @@ public:
     app::ClickLabel *Label4;
     QPushButton *Command3;
 
-    void Opt1_Click();
-    void Opt2_Click();
-    void Com2_Click();
-    void Com4_Click();
-    void Command2_Click();
-    void Command4_Click();
-    void Label4_Click();
-
-private:
     enum class Operation { Add, Subtract };
     void choose(Operation operation);
     void calculate(Operation operation);

@@ -15,6 +15,7 @@
 #include "geometry/perimeters.h"
 #include "geometry/volumes.h"
 #include "numbers/operations.h"
+#include "numtext/notice.h"
 #include "reference/about.h"
 #include "reference/laws.h"
 
@@ -26,49 +27,97 @@
 namespace app {
 
 namespace {
-template <class T> void add() { Windows::add(QString::fromLatin1(T::staticMetaObject.className()), [] { return new T; }); }
+template <class T> WindowKind kind()
+{
+    return {T::staticMetaObject.className(), [] { return static_cast<QWidget *>(new T); }};
+}
+
+Context *running = nullptr;
+
+// exit() leaves the event loop without asking any window to close; quit()
+// would ask, and the main menu refuses.
+void exitAtOnce() { QCoreApplication::exit(0); }
 } // namespace
 
-void configure(QApplication &application)
+const std::vector<WindowKind> &windowKinds()
 {
+    static const std::vector<WindowKind> all = {
+        kind<Form1>(),  kind<Form2>(),  kind<Form3>(),  kind<Form4>(),  kind<Form5>(),  kind<Form6>(),  kind<Form7>(),
+        kind<Form8>(),  kind<Form9>(),  kind<Form10>(), kind<Form11>(), kind<Form12>(), kind<Form13>(), kind<Form14>(),
+        kind<Form15>(), kind<Form16>(), kind<Form17>(), kind<Form19>(), kind<Form22>(),
+    };
+    return all;
+}
+
+struct Context::Private {
+    explicit Private(QApplication &a) : application(a) {}
+    QApplication &application;
+    MessageBoxPresenter messageBoxes{};
+    QTranslator qtWords{};
+    bool qtWordsInstalled = false;
+    std::function<void()> end = exitAtOnce;
+    FaultHandler fault{};
+    HandlerObserver *observer = nullptr;
+    QHash<QString, QPointer<QWidget>> windows{};
+    std::unordered_map<std::type_index, std::shared_ptr<void>> kept{};
+};
+
+Context::Context(QApplication &application) : d(std::make_unique<Private>(application))
+{
+    Q_ASSERT_X(!running, "Context", "one context at a time");
+    running = this;
     application.setApplicationName(QStringLiteral("Nabrosa"));
     application.setApplicationDisplayName(QString());
     application.setFont(interfaceFont());
     application.setLayoutDirection(Qt::RightToLeft);
     // The program ends only through the exit confirmation.
     application.setQuitOnLastWindowClosed(false);
-    static MessageBoxPresenter presenter;
-    numtext::setNoticePresenter(&presenter);
+    numtext::setNoticePresenter(&d->messageBoxes);
     // Qt's own words (the text boxes' right-click menu) in Arabic.
-    static QTranslator qtWords;
-    if (qtWords.load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(&qtWords);
+    if (d->qtWords.load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        d->qtWordsInstalled = QApplication::installTranslator(&d->qtWords);
 }
 
-void registerWindows()
+Context::~Context()
 {
-    add<Form1>();
-    add<Form2>();
-    add<Form3>();
-    add<Form4>();
-    add<Form5>();
-    add<Form6>();
-    add<Form7>();
-    add<Form8>();
-    add<Form9>();
-    add<Form10>();
-    add<Form11>();
-    add<Form12>();
-    add<Form13>();
-    add<Form14>();
-    add<Form15>();
-    add<Form16>();
-    add<Form17>();
-    add<Form19>();
-    add<Form22>();
+    Windows::reset();
+    d->kept.clear();
+    numtext::setNoticePresenter(nullptr);
+    if (d->qtWordsInstalled)
+        QApplication::removeTranslator(&d->qtWords);
+    running = nullptr;
 }
 
-void start() { Windows::show(QStringLiteral("Form1")); }
+Context &Context::current()
+{
+    Q_ASSERT_X(running, "Context", "the program has no context");
+    return *running;
+}
+
+Context *Context::instance() { return running; }
+
+void Context::start() { Windows::show<Form1>(); }
+
+void Context::setNoticePresenter(numtext::NoticePresenter *presenter)
+{
+    numtext::setNoticePresenter(presenter ? presenter : &d->messageBoxes);
+}
+
+void Context::endProgram() { d->end(); }
+
+void Context::setProgramEnd(std::function<void()> end) { d->end = end ? std::move(end) : exitAtOnce; }
+
+void Context::setFaultHandler(FaultHandler handler) { d->fault = std::move(handler); }
+
+const Context::FaultHandler &Context::faultHandler() const { return d->fault; }
+
+void Context::setHandlerObserver(HandlerObserver *observer) { d->observer = observer; }
+
+HandlerObserver *Context::handlerObserver() const { return d->observer; }
+
+std::shared_ptr<void> &Context::keptSlot(std::type_index type) { return d->kept[type]; }
+
+QHash<QString, QPointer<QWidget>> &Context::liveWindows() { return d->windows; }
 
 } // namespace app

@@ -1,11 +1,11 @@
 #include "app/dispatch.h"
 
+#include "app/application.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
-#include <QString>
-
-#include <ctime>
+#include <cstdio>
+#include <exception>
 #include <new>
 
 namespace app {
@@ -29,76 +29,75 @@ QString describe(numtext::Failure kind)
     return QStringLiteral("تعذر إجراء الحساب");
 }
 
-const QString &failureTitle()
+const QString FailureTitle = QStringLiteral("خطأ في الحساب");
+constexpr std::uint32_t FailureStyle = numtext::style::Exclamation | numtext::style::RightAlign;
+
+// A notice must never let an exception out of run().
+template <class F> void guarded(F &&f) noexcept
 {
-    static const QString title = QStringLiteral("خطأ في الحساب");
-    return title;
+    try {
+        f();
+    } catch (...) {
+    }
 }
 
-constexpr std::uint32_t FailureStyle = numtext::style::Exclamation | numtext::style::RightAlign;
+void fault(const QString &message)
+{
+    const Context *context = Context::instance();
+    if (context && context->faultHandler())
+        context->faultHandler()(message);
+    else
+        reportFault(message);
+}
+
+// Tells the observer that a handler begins and, however it ends, that it
+// ended.
+struct Observed {
+    HandlerObserver *observer;
+    explicit Observed(HandlerObserver *o) : observer(o)
+    {
+        if (observer)
+            observer->handlerBegins();
+    }
+    ~Observed()
+    {
+        if (observer)
+            observer->handlerEnds();
+    }
+    Observed(const Observed &) = delete;
+    Observed &operator=(const Observed &) = delete;
+};
 } // namespace
 
 void reportFailure(const numtext::ComputationFailure &failure)
 {
     numtext::notice(describe(failure.kind()) + numtext::crlf() + QStringLiteral("لم يتغير شيء، صحح المدخلات ثم أعد المحاولة"),
-                    FailureStyle, failureTitle());
+                    FailureStyle, FailureTitle);
 }
 
-namespace {
-std::function<void(long long)> &handlerObserver()
+void reportFault(const QString &message)
 {
-    static std::function<void(long long)> observer;
-    return observer;
+    std::fprintf(stderr, "nabrosa: internal fault: %s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    numtext::notice(QStringLiteral("واجه البرنامج خطأ داخليا فأوقف هذه العملية") + numtext::crlf()
+                        + QStringLiteral("لم يتغير شيء، ويمكنك متابعة العمل"),
+                    FailureStyle, QStringLiteral("خطأ داخلي في البرنامج"));
 }
-
-// The processor time of this thread: what a handler costs, without the time
-// a notice box waits for the user or other programs take from the machine.
-long long threadNanoseconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1'000'000'000LL + t.tv_nsec;
-}
-
-void runTimed(const std::function<void()> &handler)
-{
-    if (!handlerObserver()) {
-        handler();
-        return;
-    }
-    struct Report {
-        long long start = threadNanoseconds();
-        ~Report()
-        {
-            if (handlerObserver())
-                handlerObserver()(threadNanoseconds() - start);
-        }
-    } report;
-    handler();
-}
-} // namespace
-
-void setHandlerObserver(std::function<void(long long)> observer) { handlerObserver() = std::move(observer); }
 
 void run(const std::function<void()> &handler) noexcept
 {
+    const Context *context = Context::instance();
     try {
-        runTimed(handler);
+        const Observed observed(context ? context->handlerObserver() : nullptr);
+        handler();
     } catch (const numtext::ComputationFailure &failure) {
-        try {
-            reportFailure(failure);
-        } catch (...) {
-        }
+        guarded([&] { reportFailure(failure); });
     } catch (const std::bad_alloc &) {
-        try {
-            numtext::notice(QStringLiteral("لا تكفي الذاكرة لإجراء هذا الحساب"), FailureStyle, failureTitle());
-        } catch (...) {
-        }
+        guarded([] { numtext::notice(QStringLiteral("لا تكفي الذاكرة لإجراء هذا الحساب"), FailureStyle, FailureTitle); });
+    } catch (const std::exception &e) {
+        guarded([&] { fault(QString::fromLocal8Bit(e.what())); });
     } catch (...) {
-        try {
-            numtext::notice(QStringLiteral("تعذر إجراء الحساب"), FailureStyle, failureTitle());
-        } catch (...) {
-        }
+        guarded([] { fault(QStringLiteral("an exception that is no std::exception")); });
     }
 }
 

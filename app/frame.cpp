@@ -1,41 +1,26 @@
 #include "app/frame.h"
 
+#include "app/application.h"
 #include "app/dispatch.h"
+#include "app/mainmenu.h"
 #include "app/windows.h"
 #include "numtext/notice.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 
 namespace app {
 
 using namespace numtext;
 
-namespace {
-// exit() leaves the event loop without asking any window to close; quit()
-// would ask, and the main menu refuses.
-void exitAtOnce() { QCoreApplication::exit(0); }
-
-std::function<void()> &programEnd()
-{
-    static std::function<void()> end = exitAtOnce;
-    return end;
-}
-} // namespace
-
-void setProgramEnd(std::function<void()> end) { programEnd() = end ? std::move(end) : exitAtOnce; }
-
-void endProgram() { programEnd()(); }
-
 void exitConfirmation()
 {
     const int answer = notice(QStringLiteral("هل أنت متأكد من الخروج ؟"),
                               style::YesNo | style::Question | style::RightAlign, QStringLiteral("تنبيه"));
     if (answer == answer::Yes)
-        endProgram();
+        Context::current().endProgram();
 }
 
-void showMainMenu() { Windows::show(QStringLiteral("Form1")); }
+void showMainMenu() { Windows::show<Form1>(); }
 
 void returnToMenu(QWidget *own)
 {
@@ -43,11 +28,8 @@ void returnToMenu(QWidget *own)
     own->hide();
 }
 
-void showLaws(QWidget *own, const QString &lawsWindow)
+void showLaws(QWidget *own, QWidget *laws)
 {
-    QWidget *laws = Windows::get(lawsWindow);
-    if (!laws)
-        return;
     if (!laws->isVisible()) {
         // Beside the section window, on the side where there is room.
         const QRect frame = own->frameGeometry();
@@ -56,7 +38,7 @@ void showLaws(QWidget *own, const QString &lawsWindow)
                        : frame.right() + 8,
                    frame.top());
     }
-    Windows::show(lawsWindow);
+    Windows::show(laws);
 }
 
 bool closeToMenuConfirmation(const QString &question)
@@ -87,16 +69,29 @@ void noLawsNotice()
 }
 
 void SectionWindow::joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton,
+                              WindowRef lawsWindow)
+{
+    Q_ASSERT_X(!lawsButton == !lawsWindow, "joinFrame", "a laws button opens a laws window");
+    if (lawsWindow)
+        lawsWindow_ = lawsWindow;
+    joinFrameButtons(exitButton, menuButton, lawsButton);
+}
+
+void SectionWindow::joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton,
                               const QString &lawsWindow)
+{
+    lawsWindow_ = [lawsWindow] { return Windows::get(lawsWindow); };
+    joinFrameButtons(exitButton, menuButton, lawsButton);
+}
+
+void SectionWindow::joinFrameButtons(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton)
 {
     if (exitButton)
         on(exitButton, &QPushButton::clicked, this, &SectionWindow::ExitButton_Click);
     if (menuButton)
         on(menuButton, &QPushButton::clicked, this, &SectionWindow::MainMenuButton_Click);
-    if (lawsButton) {
-        lawsWindow_ = lawsWindow;
+    if (lawsButton)
         on(lawsButton, &QPushButton::clicked, this, &SectionWindow::LawsButton_Click);
-    }
 }
 
 void SectionWindow::Form_QueryUnload(bool &cancel) { cancel = !closeToMenuConfirmation(closeQuestion_); }
@@ -105,6 +100,11 @@ void SectionWindow::ExitButton_Click() { exitConfirmation(); }
 
 void SectionWindow::MainMenuButton_Click() { returnToMenu(this); }
 
-void SectionWindow::LawsButton_Click() { showLaws(this, lawsWindow_); }
+void SectionWindow::LawsButton_Click()
+{
+    // A laws window named by a text that no window answers to is none.
+    if (QWidget *laws = lawsWindow_ ? lawsWindow_() : nullptr)
+        showLaws(this, laws);
+}
 
 } // namespace app

@@ -4,6 +4,7 @@
 
 #include "app/controls.h"
 #include "app/window.h"
+#include "app/windows.h"
 
 #include <QString>
 
@@ -12,11 +13,6 @@
 class QPushButton;
 
 namespace app {
-
-// Ends the program at once: no window is asked to close. Tests replace how
-// the end happens; an empty function restores the real end.
-void endProgram();
-void setProgramEnd(std::function<void()> end);
 
 // "هل أنت متأكد من الخروج ؟": ends the program on Yes.
 void exitConfirmation();
@@ -27,9 +23,9 @@ void showMainMenu();
 // Shows the main menu and hides the given window, which keeps its state.
 void returnToMenu(QWidget *own);
 
-// Shows a laws window beside its section window, building it on first use; a
-// name that no window answers to does nothing.
-void showLaws(QWidget *own, const QString &lawsWindow);
+// Shows a laws window beside its section window (the laws window is placed
+// only when it is not shown yet).
+void showLaws(QWidget *own, QWidget *laws);
 
 // Asks whether to close the window and go to the main menu. On Yes the main
 // menu is shown and true returned; on No nothing changes.
@@ -49,8 +45,16 @@ public:
 
 protected:
     // Joins the frame buttons to their operations; a null button is absent.
+    // The laws button opens the window of type Laws.
+    template <class Laws> void joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton)
+    {
+        joinFrame(exitButton, menuButton, lawsButton, &windowOf<Laws>);
+    }
     void joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton = nullptr,
-                   const QString &lawsWindow = QString());
+                   WindowRef lawsWindow = nullptr);
+    // The same for a laws window named by text.
+    void joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton,
+                   const QString &lawsWindow);
     // The question of the close-to-menu confirmation (empty for the common one).
     void setCloseQuestion(const QString &question) { closeQuestion_ = question; }
 
@@ -61,7 +65,9 @@ protected:
     void LawsButton_Click();
 
 private:
-    QString lawsWindow_;
+    void joinFrameButtons(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton);
+
+    std::function<QWidget *()> lawsWindow_;
     QString closeQuestion_;
 };
 

@@ -8,6 +8,7 @@
 #include "app/windows.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
+#include "reference/about.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,11 +48,11 @@ void Form2::Command1_Click()
         notice(QStringLiteral("من فضلك .. اكتب اسمك أولاً"), style::Exclamation | style::RightAlign, QStringLiteral("لم يتم"));
         return;
     }
-    QLabel *userName = Windows::get<Form1>()->Label2;
-    if (!same(name, userName->text())) {
+    Form1 *menu = Windows::get<Form1>();
+    if (!same(name, menu->userName())) {
         notice(QStringLiteral("أهلا وسهلا بك في البرنامج يا ") + name, style::RightAlign);
         returnToMenu(this);
-        userName->setText(name);
+        menu->setUserName(name);
     } else {
         notice(QStringLiteral("هذا اسمك السابق..فأهلا وسهلا بك مرة أخرى"), style::RightAlign, QStringLiteral("تسجيل الدخول"));
         returnToMenu(this);
@@ -60,7 +61,7 @@ void Form2::Command1_Click()
 
 void Form2::Command4_Click() { Text1->clear(); }
 
-void Form2::Command7_Click() { Windows::show(QStringLiteral("Form10")); }
+void Form2::Command7_Click() { Windows::show<Form10>(); }
 
 void Form2::Command2_Click() { exitConfirmation(); }
 

@@ -16,14 +16,6 @@ class Form2 : public app::Window {
 public:
     Form2();
 
-    app::Banner *Image1;
-    QLabel *Label1;
-    QLineEdit *Text1;
-    QPushButton *Command4;
-    QPushButton *Command1;
-    QPushButton *Command7;
-    QPushButton *Command2;
-
     void Command1_Click();
     void Command4_Click();
     void Command7_Click();
@@ -31,4 +23,13 @@ public:
 
 protected:
     void Form_QueryUnload(bool &cancel) override;
+
+private:
+    app::Banner *Image1;
+    QLabel *Label1;
+    QLineEdit *Text1;
+    QPushButton *Command4;
+    QPushButton *Command1;
+    QPushButton *Command7;
+    QPushButton *Command2;
 };

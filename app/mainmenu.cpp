@@ -1,11 +1,23 @@
 #include "app/mainmenu.h"
 
+#include "algebra/equation.h"
+#include "algebra/fractions.h"
 #include "app/banner.h"
 #include "app/controls.h"
 #include "app/dispatch.h"
 #include "app/frame.h"
+#include "app/login.h"
 #include "app/windows.h"
+#include "calculators/advanced.h"
+#include "calculators/conventional.h"
+#include "conversions/conversions.h"
+#include "conversions/trigonometry.h"
+#include "geometry/areas.h"
+#include "geometry/perimeters.h"
+#include "geometry/volumes.h"
+#include "numbers/operations.h"
 #include "numtext/notice.h"
+#include "reference/about.h"
 #include "numtext/numtext.h"
 
 #include <QButtonGroup>
@@ -24,16 +36,16 @@ using namespace numtext;
 const std::array<MenuSection, 10> &Form1::sections()
 {
     static const std::array<MenuSection, 10> table{{
-        {"Op1", "الحاسبة التقليدية", 4560, true, "Form3", "الحاسبة التقليدية"},
-        {"Op2", "حساب المساحات", 5280, true, "Form4", "حساب المساحات"},
-        {"Op3", "حساب التحويلات", 5520, true, "Form5", "حساب التحويلات"},
-        {"Op4", "حساب المحيط", 4800, true, "Form6", "حساب المحيط"},
-        {"Op5", "حساب الدوال المثلثية", 5520, false, "Form7", "حساب الدوال المثلثية"},
-        {"Op6", "حسابات أخرى", 5040, false, "Form8", "حسابات أخرى"},
-        {"Op7", "حساب الأحجام", 5040, true, "Form9", "حساب الأحجام"},
-        {"Op8", "الحاسبة المتقدمة", 5280, false, "Form15", "الحاسبة المتقدمة - تجريبية"},
-        {"Op9", "حل معادلة", 4560, false, "Form16", "حل معادلات"},
-        {"Op10", "توحيد المقامات", 4800, false, "Form17", "توحيد المقامات"},
+        {"Op1", "الحاسبة التقليدية", 4560, true, &windowOf<Form3>},
+        {"Op2", "حساب المساحات", 5280, true, &windowOf<Form4>},
+        {"Op3", "حساب التحويلات", 5520, true, &windowOf<Form5>},
+        {"Op4", "حساب المحيط", 4800, true, &windowOf<Form6>},
+        {"Op5", "حساب الدوال المثلثية", 5520, false, &windowOf<Form7>},
+        {"Op6", "حسابات أخرى", 5040, false, &windowOf<Form8>},
+        {"Op7", "حساب الأحجام", 5040, true, &windowOf<Form9>},
+        {"Op8", "الحاسبة المتقدمة", 5280, false, &windowOf<Form15>},
+        {"Op9", "حل معادلة", 4560, false, &windowOf<Form16>},
+        {"Op10", "توحيد المقامات", 4800, false, &windowOf<Form17>},
     }};
     return table;
 }
@@ -99,7 +111,7 @@ void Form1::Command1_Click()
     for (std::size_t i = 0; i < sections().size(); ++i) {
         if (options[i]->isChecked()) {
             hide();
-            Windows::show(QString::fromLatin1(sections()[i].window));
+            Windows::show(sections()[i].window());
             return;
         }
     }
@@ -110,11 +122,11 @@ void Form1::Command2_Click() { exitConfirmation(); }
 
 void Form1::Command3_Click()
 {
-    Windows::show(QStringLiteral("Form2"));
+    Windows::show<Form2>();
     hide();
 }
 
-void Form1::Command4_Click() { Windows::show(QStringLiteral("Form10")); }
+void Form1::Command4_Click() { Windows::show<Form10>(); }
 
 void Form1::command5_Click()
 {
@@ -150,3 +162,7 @@ void Form1::Timer1_Timer()
 }
 
 void Form1::Form_QueryUnload(bool &cancel) { cancel = true; }
+
+QString Form1::userName() const { return Label2->text(); }
+
+void Form1::setUserName(const QString &name) { Label2->setText(name); }

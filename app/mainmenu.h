@@ -2,6 +2,7 @@
 // The main menu: the ten sections, the user name, the clock and the date.
 
 #include "app/window.h"
+#include "app/windows.h"
 
 #include <array>
 
@@ -21,10 +22,9 @@ class ClickLabel;
 struct MenuSection {
     const char *option;
     const char *caption;
-    int top;         // twips
+    int top; // twips
     bool rightColumn;
-    const char *window;
-    const char *windowCaption;
+    app::WindowRef window;
 };
 
 class Form1 : public app::Window {
@@ -35,6 +35,22 @@ public:
     // The sections in the order the navigate button tests them (Op1 .. Op10).
     static const std::array<MenuSection, 10> &sections();
 
+    // The user name that Label2 shows.
+    QString userName() const;
+    void setUserName(const QString &name);
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void command5_Click();
+    void Image1_Click();
+    void Timer1_Timer();
+
+protected:
+    void Form_QueryUnload(bool &cancel) override;
+
+private:
     app::Banner *Image1;
     QLabel *Label1;
     QLabel *Label4;
@@ -48,15 +64,4 @@ public:
     QPushButton *Command4;
     QPushButton *Command2;
     QTimer *Timer1;
-
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void command5_Click();
-    void Image1_Click();
-    void Timer1_Timer();
-
-protected:
-    void Form_QueryUnload(bool &cancel) override;
 };

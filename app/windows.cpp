@@ -1,65 +1,80 @@
 #include "app/windows.h"
 
-#include <QHash>
-#include <QPointer>
+#include "app/application.h"
 
-#include <unordered_map>
+#include <QtGlobal>
 
 namespace app {
 
 namespace {
-struct Registry {
-    QHash<QString, Windows::Factory> factories;
-    QHash<QString, QPointer<QWidget>> windows;
-    std::unordered_map<std::type_index, std::shared_ptr<void>> kept;
-};
-
-Registry &registry()
+QWidget *(*makerOf(const QString &name))()
 {
-    static Registry r;
-    return r;
+    for (const WindowKind &kind : windowKinds()) {
+        if (name == QLatin1String(kind.name))
+            return kind.make;
+    }
+    return nullptr;
+}
+
+// A name that no window answers to is a fault of the caller: a debug build
+// stops at once; a release build finds no window.
+bool known(const QString &name)
+{
+    const bool found = makerOf(name) != nullptr;
+    Q_ASSERT_X(found, "Windows", qPrintable(QStringLiteral("no window of the program is called ") + name));
+    return found;
 }
 } // namespace
 
-void Windows::add(const QString &name, Factory factory) { registry().factories.insert(name, std::move(factory)); }
-
-
 QStringList Windows::names()
 {
-    QStringList all = registry().factories.keys();
+    QStringList all;
+    for (const WindowKind &kind : windowKinds())
+        all << QString::fromLatin1(kind.name);
     all.sort();
     return all;
 }
 
-QWidget *Windows::find(const QString &name) { return registry().windows.value(name).data(); }
-
-QWidget *Windows::get(const QString &name)
+QWidget *Windows::get(const QString &name, QWidget *(*make)())
 {
-    if (QWidget *w = find(name))
+    auto &windows = Context::current().liveWindows();
+    if (QWidget *w = windows.value(name).data())
         return w;
-    const auto factory = registry().factories.value(name);
-    if (!factory)
-        return nullptr;
-    QWidget *w = factory();
-    registry().windows.insert(name, w);
+    QWidget *w = make();
+    Q_ASSERT_X(w->objectName() == name, "Windows::get", "a window is named after its class");
+    windows.insert(name, w);
     return w;
+}
+
+QWidget *Windows::get(const QString &name) { return known(name) ? get(name, makerOf(name)) : nullptr; }
+
+QWidget *Windows::find(const QString &name)
+{
+    return known(name) ? Context::current().liveWindows().value(name).data() : nullptr;
+}
+
+void Windows::show(QWidget *w)
+{
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->show();
+    w->raise();
+    w->activateWindow();
 }
 
 QWidget *Windows::show(const QString &name)
 {
     QWidget *w = get(name);
-    if (!w)
-        return nullptr;
-    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    w->show();
-    w->raise();
-    w->activateWindow();
+    if (w)
+        show(w);
     return w;
 }
 
 void Windows::release(QWidget *window)
 {
-    auto &windows = registry().windows;
+    Context *context = Context::instance();
+    if (!context)
+        return;
+    auto &windows = context->liveWindows();
     for (auto it = windows.begin(); it != windows.end(); ++it) {
         if (it.value() == window) {
             windows.erase(it);
@@ -70,13 +85,11 @@ void Windows::release(QWidget *window)
 
 void Windows::reset()
 {
-    const auto windows = registry().windows;
-    registry().windows.clear();
+    auto &live = Context::current().liveWindows();
+    const auto windows = live;
+    live.clear();
     for (const auto &w : windows)
         delete w.data();
-    registry().kept.clear();
 }
-
-std::shared_ptr<void> &Windows::keptSlot(std::type_index type) { return registry().kept[type]; }
 
 } // namespace app

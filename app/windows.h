@@ -2,60 +2,60 @@
 // The window registry: every window exists at most once. It is built on its
 // first reference and afterwards shown and hidden with its state; a window
 // closed for good is released and the next reference builds it afresh.
-// Values a window keeps apart from its controls live here too and survive
-// such a close.
+//
+// Windows are referred to by their type: Windows::show<Form3>(). A name that
+// is text (a test, the gallery) must be the name of a window of the program;
+// any other name stops a debug build at once.
 
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
-#include <functional>
-#include <memory>
-#include <typeindex>
+#include <type_traits>
 
 namespace app {
 
 class Windows {
 public:
-    using Factory = std::function<QWidget *()>;
-
-    // Makes a window known by its name (the objectName it will carry).
-    static void add(const QString &name, Factory factory);
-    // The names of every known window.
-    static QStringList names();
-
-    // The window, built first if it does not exist; nullptr for a name that
-    // no window answers to yet.
-    static QWidget *get(const QString &name);
+    // The window, built first if it does not exist.
+    template <class T> static T *get()
+    {
+        static_assert(std::is_base_of_v<QWidget, T>);
+        return qobject_cast<T *>(get(nameOf<T>(), [] { return static_cast<QWidget *>(new T); }));
+    }
     // The window if it exists, without building it.
+    template <class T> static T *find() { return qobject_cast<T *>(find(nameOf<T>())); }
+    // Shows the window (building it if needed), restores it from minimized
+    // and brings it forward.
+    template <class T> static T *show()
+    {
+        T *w = get<T>();
+        show(static_cast<QWidget *>(w));
+        return w;
+    }
+    // Shows a window that exists, as above.
+    static void show(QWidget *window);
+
+    // The same by name.
+    static QWidget *get(const QString &name);
     static QWidget *find(const QString &name);
-
-    template <class T> static T *get() { return static_cast<T *>(get(nameOf<T>())); }
-    template <class T> static T *find() { return static_cast<T *>(find(nameOf<T>())); }
-
-    // Shows a window (building it if needed), restores it from minimized and
-    // brings it forward.
     static QWidget *show(const QString &name);
+    // The names of every window of the program.
+    static QStringList names();
 
     // Forgets a window that is being destroyed.
     static void release(QWidget *window);
-
-    // Destroys every window and every kept value (end of the program, tests).
+    // Destroys every window (the end of the program's context).
     static void reset();
-
-    // A value of type T that belongs to the program rather than to a
-    // window's controls.
-    template <class T> static T &kept()
-    {
-        auto &slot = keptSlot(std::type_index(typeid(T)));
-        if (!slot)
-            slot = std::make_shared<T>();
-        return *std::static_pointer_cast<T>(slot);
-    }
 
 private:
     template <class T> static QString nameOf() { return QString::fromLatin1(T::staticMetaObject.className()); }
-    static std::shared_ptr<void> &keptSlot(std::type_index type);
+    static QWidget *get(const QString &name, QWidget *(*make)());
 };
+
+// A window type as a plain function that gives the window, built if needed
+// (the main menu's sections, a section's laws window).
+using WindowRef = QWidget *(*)();
+template <class T> QWidget *windowOf() { return Windows::get<T>(); }
 
 } // namespace app

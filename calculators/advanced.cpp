@@ -1,9 +1,12 @@
 #include "calculators/advanced.h"
 
+#include "app/application.h"
 #include "app/banner.h"
 #include "app/controls.h"
 #include "app/dispatch.h"
+#include "app/mainmenu.h"
 #include "app/windows.h"
+#include "calculators/conventional.h"
 #include "numtext/notice.h"
 
 #include <QApplication>
@@ -24,7 +27,9 @@ namespace {
 // How a key looks: the keys of one kind share a colour.
 enum class Look { Digit, Operator, Function, Memory, Clear, Frame };
 
-struct Key {
+} // namespace
+
+struct Form15::Key {
     QPushButton *Form15::*member;
     const char *name;
     const char *caption;
@@ -35,7 +40,7 @@ struct Key {
 };
 
 // Every button of the window, row by row as they stand on the keypad.
-const std::array<Key, 31> &keys()
+const std::array<Form15::Key, 31> &Form15::keys()
 {
     static const std::array<Key, 31> table{{
         {&Form15::Command20, "Command20", "AC", {240, 2040, 855, 495}, "حذف الكل", &Form15::Command20_Click, Look::Clear},
@@ -77,6 +82,7 @@ const std::array<Key, 31> &keys()
     return table;
 }
 
+namespace {
 // Draws a key's caption left to right in the right-to-left window, so that
 // "M+" reads "M+" and not "+M".
 class LatinCaptions : public QProxyStyle {
@@ -121,7 +127,7 @@ void dress(QPushButton *key, Look look)
 const QString MemoryMark = QStringLiteral("M");
 } // namespace
 
-keypad::Held &Form15::held() { return Windows::kept<keypad::Held>(); }
+keypad::Held &Form15::held() { return Context::current().kept<keypad::Held>(); }
 
 Form15::Form15() : SectionWindow("Form15", QStringLiteral("الحاسبة المتقدمة - تجريبية"), 4830, 6375)
 {
@@ -243,12 +249,12 @@ void Form15::Command21_Click()
 void Form15::Command31_Click()
 {
     setWindowState(windowState() | Qt::WindowMinimized);
-    Windows::show(QStringLiteral("Form3"));
+    Windows::show<Form3>();
 }
 
 void Form15::Command30_Click()
 {
-    if (Windows::get(QStringLiteral("Form1"))->isVisible())
+    if (Windows::get<Form1>()->isVisible())
         return;
     hide();
     showMainMenu();

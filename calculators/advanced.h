@@ -7,6 +7,8 @@
 #include "app/frame.h"
 #include "calculators/keypad.h"
 
+#include <array>
+
 class QLineEdit;
 class QPushButton;
 
@@ -21,14 +23,6 @@ public:
 
     // The values the calculator holds apart from its controls.
     static keypad::Held &held();
-
-    app::Banner *Picture1;
-    QLineEdit *Text1; // the display
-    QLineEdit *Text2; // the memory mark
-    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7, *Command8, *Command9,
-        *Command10, *Command11, *Command12, *Command13, *Command14, *Command15, *Command16, *Command17, *Command18,
-        *Command19, *Command20, *Command21, *Command22, *Command23, *Command24, *Command25, *Command26, *Command27,
-        *Command28, *Command29, *Command30, *Command31;
 
     // The digit keys and the point append their own character.
     void Digit_Click(QChar key);
@@ -53,6 +47,18 @@ public:
     void Command30_Click(); // to the main menu, when it is not shown
 
 private:
+    // The keys as they stand on the keypad.
+    struct Key;
+    static const std::array<Key, 31> &keys();
+
+    app::Banner *Picture1;
+    QLineEdit *Text1; // the display
+    QLineEdit *Text2; // the memory mark
+    QPushButton *Command1, *Command2, *Command3, *Command4, *Command5, *Command6, *Command7, *Command8, *Command9,
+        *Command10, *Command11, *Command12, *Command13, *Command14, *Command15, *Command16, *Command17, *Command18,
+        *Command19, *Command20, *Command21, *Command22, *Command23, *Command24, *Command25, *Command26, *Command27,
+        *Command28, *Command29, *Command30, *Command31;
+
     void operatorKey(keypad::Operator key);
     // Empties the display after a memory key and gives it the focus.
     void emptyDisplay();

@@ -5,6 +5,8 @@
 #include "app/dispatch.h"
 #include "app/frame.h"
 #include "app/windows.h"
+#include "algebra/fractions.h"
+#include "calculators/advanced.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
@@ -123,14 +125,19 @@ void Form3::Command10_Click()
     Text5->setText(format(roundDecimal(result, 2)));
 }
 
+void Form3::setOperands(const QString &first, const QString &second)
+{
+    Text1->setText(first);
+    Text2->setText(second);
+}
+
 void Form3::Command11_Click() { Text1->clear(); }
 void Form3::Command4_Click() { Text2->clear(); }
 void Form3::Command13_Click() { Text3->clear(); }
 
 void Form3::Command2_Click()
 {
-    for (const char *caller : {"Form15", "Form17"}) {
-        QWidget *w = Windows::find(QString::fromLatin1(caller));
+    for (QWidget *w : {static_cast<QWidget *>(Windows::find<Form15>()), static_cast<QWidget *>(Windows::find<Form17>())}) {
         if (w && w->isVisible()) {
             w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
             w->raise();

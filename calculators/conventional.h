@@ -17,6 +17,25 @@ class Form3 : public app::Window {
 public:
     Form3();
 
+    // Puts two numbers into the boxes of the first and second number (the
+    // fractions window hands over its result this way).
+    void setOperands(const QString &first, const QString &second);
+
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command4_Click();
+    void Command13_Click();
+    void Command2_Click();
+    void Command1_Click();
+
+protected:
+    void Form_QueryUnload(bool &cancel) override;
+
+private:
     app::Banner *Picture1;
     QLineEdit *Text4;
     QLabel *Label1;
@@ -37,21 +56,6 @@ public:
     QPushButton *Command2;
     QPushButton *Command1;
 
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Command4_Click();
-    void Command13_Click();
-    void Command2_Click();
-    void Command1_Click();
-
-protected:
-    void Form_QueryUnload(bool &cancel) override;
-
-private:
     enum class Operation { Add, Subtract, Multiply, Divide };
     void calculate(Operation operation);
 };

@@ -1,8 +1,9 @@
 #pragma once
 // Notice boxes: a modal message with a text (CR LF line breaks), a style made
 // of the flags below and an optional title. How a box is presented is
-// replaceable; the program installs a message-box presenter at start and the
-// tests a scripted one.
+// replaceable, and the number rules stay free of widgets: the application
+// context (app/application.h) installs its message-box presenter here, and
+// tests a scripted one through the context.
 
 #include <QString>
 
@@ -50,6 +51,7 @@ public:
 
 // Installs the presenter used from now on (not owned); nullptr restores none,
 // in which case notices answer OK (or No to a Yes/No box) without showing.
+// The application context is the one caller.
 void setNoticePresenter(NoticePresenter *presenter);
 NoticePresenter *noticePresenter();
 

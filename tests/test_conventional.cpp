@@ -5,6 +5,7 @@
 #include "support/ui.h"
 
 #include "app/windows.h"
+#include "calculators/conventional.h"
 #include "numtext/notice.h"
 
 #include <QLineEdit>
@@ -120,10 +121,10 @@ void ConventionalTest::emptyNumbers()
 void ConventionalTest::overflowLeavesTheResult()
 {
     compute("2", "3", "Command6");
-    expectFailure(notices);
+    expectFailure(notices, Failure::Overflow);
     compute("1E+300", "1E+300", "Command8");
     QCOMPARE(ui::text("Form3", "Text3"), QStringLiteral("5"));
-    expectFailure(notices);
+    expectFailure(notices, Failure::Overflow);
     compute("1E999", "1", "Command6");
     QCOMPARE(ui::text("Form3", "Text3"), QStringLiteral("5"));
 }
@@ -250,7 +251,7 @@ void ConventionalTest::backRestoresTheCaller()
     QFETCH(QString, caller);
     QWidget *from = app::Windows::show(caller);
     from->showMinimized();
-    app::Windows::show(QStringLiteral("Form3"));
+    app::Windows::show<Form3>();
     ui::window("Form1")->hide();
     QVERIFY(ui::click("Form3", "Command2"));
     QVERIFY(!ui::window("Form3")->isVisible());

@@ -28,7 +28,7 @@ namespace {
 
 QWidget *openLaws(const QString &section, const QString &laws)
 {
-    app::showLaws(app::Windows::show(section), laws);
+    app::showLaws(app::Windows::show(section), app::Windows::get(laws));
     return app::Windows::find(laws);
 }
 

@@ -78,8 +78,6 @@ private:
 void LayoutTest::windows_data()
 {
     QTest::addColumn<QString>("window");
-    if (app::Windows::names().isEmpty())
-        app::registerWindows();
     for (const QString &name : app::Windows::names())
         QTest::newRow(qPrintable(name)) << name;
 }

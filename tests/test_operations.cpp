@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+using numtext::Failure;
+
 namespace {
 struct Operation {
     const char *option;
@@ -207,28 +209,30 @@ void OperationsTest::failureKeepsTheAnswer_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("input");
-    QTest::newRow("root of letters") << "Op1" << "abc";
-    QTest::newRow("root of one space") << "Op1" << " ";
-    QTest::newRow("root of 5x") << "Op1" << "5x";
-    QTest::newRow("absolute of letters") << "Op2" << "abc";
-    QTest::newRow("absolute beyond the doubles") << "Op2" << "-1e400";
-    QTest::newRow("log of 12abc") << "Op3" << "12abc";
-    QTest::newRow("ln of one space") << "Op9" << " ";
-    QTest::newRow("round letters") << "Op5" << "abc";
-    QTest::newRow("round 1.2.3") << "Op5" << "1.2.3";
-    QTest::newRow("parity beyond 32 bits") << "Op6" << "3e9";
-    QTest::newRow("parity beyond 32 bits, negative") << "Op6" << "-2147483649";
-    QTest::newRow("parity beyond the doubles") << "Op6" << "1e400";
-    QTest::newRow("prime beyond the doubles") << "Op4" << "1e400";
+    QTest::addColumn<Failure>("kind");
+    QTest::newRow("root of letters") << "Op1" << "abc" << Failure::NotANumber;
+    QTest::newRow("root of one space") << "Op1" << " " << Failure::NotANumber;
+    QTest::newRow("root of 5x") << "Op1" << "5x" << Failure::NotANumber;
+    QTest::newRow("absolute of letters") << "Op2" << "abc" << Failure::NotANumber;
+    QTest::newRow("absolute beyond the doubles") << "Op2" << "-1e400" << Failure::Overflow;
+    QTest::newRow("log of 12abc") << "Op3" << "12abc" << Failure::NotANumber;
+    QTest::newRow("ln of one space") << "Op9" << " " << Failure::NotANumber;
+    QTest::newRow("round letters") << "Op5" << "abc" << Failure::NotANumber;
+    QTest::newRow("round 1.2.3") << "Op5" << "1.2.3" << Failure::NotANumber;
+    QTest::newRow("parity beyond 32 bits") << "Op6" << "3e9" << Failure::OutOfRange;
+    QTest::newRow("parity beyond 32 bits, negative") << "Op6" << "-2147483649" << Failure::OutOfRange;
+    QTest::newRow("parity beyond the doubles") << "Op6" << "1e400" << Failure::Overflow;
+    QTest::newRow("prime beyond the doubles") << "Op4" << "1e400" << Failure::Overflow;
 }
 
 void OperationsTest::failureKeepsTheAnswer()
 {
+    QFETCH(Failure, kind);
     QFETCH(QString, option);
     QFETCH(QString, input);
     operate(option, QStringLiteral("3"));
     const QString before = ui::text("Form8", "Te2");
-    expectFailure(notices);
+    expectFailure(notices, kind);
     operate(option, input);
     QCOMPARE(ui::text("Form8", "Te2"), before);
 }

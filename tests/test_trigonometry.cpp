@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using numtext::Failure;
+
 namespace {
 struct Function {
     const char *option;
@@ -171,22 +173,24 @@ void TrigonometryTest::failureKeepsBothResults_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("angle");
-    QTest::newRow("letters") << "Op3" << "abc";
-    QTest::newRow("number and letters") << "Op1" << "12abc";
-    QTest::newRow("one space") << "Op5" << " ";
-    QTest::newRow("beyond the singles") << "Op2" << "1e39";
-    QTest::newRow("beyond the singles, negative") << "Op4" << "-1e39";
-    QTest::newRow("beyond the doubles") << "Op6" << "1e400";
-    QTest::newRow("letters, cosecant") << "Op6" << "abc";
+    QTest::addColumn<Failure>("kind");
+    QTest::newRow("letters") << "Op3" << "abc" << Failure::NotANumber;
+    QTest::newRow("number and letters") << "Op1" << "12abc" << Failure::NotANumber;
+    QTest::newRow("one space") << "Op5" << " " << Failure::NotANumber;
+    QTest::newRow("beyond the singles") << "Op2" << "1e39" << Failure::OutOfRange;
+    QTest::newRow("beyond the singles, negative") << "Op4" << "-1e39" << Failure::OutOfRange;
+    QTest::newRow("beyond the doubles") << "Op6" << "1e400" << Failure::Overflow;
+    QTest::newRow("letters, cosecant") << "Op6" << "abc" << Failure::NotANumber;
 }
 
 void TrigonometryTest::failureKeepsBothResults()
 {
+    QFETCH(Failure, kind);
     QFETCH(QString, option);
     QFETCH(QString, angle);
     calculate(option, QStringLiteral("30"));
     const QString degrees = ui::text("Form7", "Te2"), radians = ui::text("Form7", "Te3");
-    expectFailure(notices);
+    expectFailure(notices, kind);
     calculate(option, angle);
     QCOMPARE(ui::text("Form7", "Te2"), degrees);
     QCOMPARE(ui::text("Form7", "Te3"), radians);

@@ -21,11 +21,14 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: nabrosa-gallery OUTDIR WINDOW[:CONTROL...]...\n");
         return 2;
     }
-    app::configure(application);
-    app::registerWindows();
+    app::Context context(application);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     for (int i = 2; i < argc; ++i) {
         const QStringList parts = QString::fromLocal8Bit(argv[i]).split(QLatin1Char(':'));
+        if (!app::Windows::names().contains(parts.first())) {
+            std::fprintf(stderr, "no window %s\n", qPrintable(parts.first()));
+            return 1;
+        }
         QWidget *w = app::Windows::show(parts.first());
         if (!w) {
             std::fprintf(stderr, "no window %s\n", qPrintable(parts.first()));

@@ -1,5 +1,7 @@
 // How long the calculate buttons of every window take: each case fills the
 // boxes of a window, chooses its option and clicks the button, over and over.
+// Then how long each window takes to open: built and shown the first time,
+// and shown again after it was hidden (the "open" cases).
 // Built with the program, run by hand:  build/bench/nabrosa-handlers-bench
 // (a release build gives the figures a pupil sees: cmake -DCMAKE_BUILD_TYPE=Release).
 //
@@ -15,13 +17,13 @@
 // is reported as an error instead of a time: it would not time the sum.
 
 #include "app/application.h"
-#include "app/dispatch.h"
 #include "app/windows.h"
 #include "numtext/notice.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QStringList>
 
 #include <benchmark/benchmark.h>
 
@@ -238,18 +240,69 @@ void clickCase(benchmark::State &state, const Case &c)
         state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     // One more click, untimed, tells whether the button runs a handler at all.
-    int handlers = 0;
-    app::setHandlerObserver([&handlers](long long) { ++handlers; });
+    struct Counter : app::HandlerObserver {
+        int handlers = 0;
+        void handlerBegins() override { ++handlers; }
+        void handlerEnds() override {}
+    } counter;
+    app::Context::current().setHandlerObserver(&counter);
     reset();
     button->click();
-    app::setHandlerObserver({});
+    app::Context::current().setHandlerObserver(nullptr);
 
     if (presenter().count != notices)
         fail("a notice was raised: " + presenter().last.simplified().toStdString());
-    else if (handlers == 0)
+    else if (counter.handlers == 0)
         fail(std::string(c.button) + " runs no handler");
     else if (std::any_of(results.begin(), results.end(), [](QLineEdit *box) { return box->text().isEmpty(); }))
         fail("a result box stayed empty");
+}
+
+// Destroys a window, as a close answered Yes does, so that the next opening
+// builds it afresh.
+void destroy(const QString &name)
+{
+    if (QWidget *w = app::Windows::find(name)) {
+        app::Windows::release(w);
+        delete w;
+    }
+}
+
+// A window opened as the pupil waits for it: built if needed, shown, and its
+// first events (showing, laying out, painting) handled.
+void open(const QString &name)
+{
+    app::Windows::show(name);
+    QCoreApplication::processEvents();
+}
+
+void firstOpening(benchmark::State &state, const QString &name)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        destroy(name);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        const auto start = std::chrono::steady_clock::now();
+        open(name);
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    destroy(name);
+}
+
+void reopening(benchmark::State &state, const QString &name)
+{
+    open(name);
+    for (auto _ : state) {
+        state.PauseTiming();
+        app::Windows::find(name)->hide();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        const auto start = std::chrono::steady_clock::now();
+        open(name);
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    app::Windows::find(name)->hide();
 }
 
 } // namespace
@@ -261,16 +314,27 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quiet);
     QApplication application(argc, argv);
-    app::configure(application);
-    app::registerWindows();
-    numtext::setNoticePresenter(&presenter());
+    app::Context context(application);
+    context.setNoticePresenter(&presenter());
     for (const Case &c : cases())
         benchmark::RegisterBenchmark(c.name, [&c](benchmark::State &state) { clickCase(state, c); })
             ->UseManualTime()
             ->Unit(benchmark::kMicrosecond);
+    // Every window but the main menu, which the start-up benchmark measures.
+    static QStringList windows = app::Windows::names();
+    windows.removeAll(QStringLiteral("Form1"));
+    for (const QString &name : windows) {
+        benchmark::RegisterBenchmark((name + QStringLiteral(" open first")).toStdString().c_str(),
+                                     [&name](benchmark::State &state) { firstOpening(state, name); })
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((name + QStringLiteral(" open again")).toStdString().c_str(),
+                                     [&name](benchmark::State &state) { reopening(state, name); })
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    app::Windows::reset();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "probe.h"
 
 #include "app/application.h"
+#include "app/mainmenu.h"
 #include "app/windows.h"
 
 #include <QApplication>
@@ -12,9 +13,8 @@ int main(int argc, char *argv[])
 {
     const long long start = startup::startFromArguments(argc, argv);
     QApplication application(argc, argv);
-    app::configure(application);
-    app::registerWindows();
-    startup::FirstPaint probe(app::Windows::get(QStringLiteral("Form1")), start);
-    app::start();
+    app::Context context(application);
+    startup::FirstPaint probe(app::Windows::get<Form1>(), start);
+    context.start();
     return application.exec();
 }

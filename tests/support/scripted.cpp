@@ -13,12 +13,7 @@ using namespace numtext;
 
 void ScriptedPresenter::expect(const QString &text, std::uint32_t style, const QString &title, int answer)
 {
-    pending.push_back({Notice{text, style, title}, answer, false});
-}
-
-void ScriptedPresenter::expectAnyText(std::uint32_t style, const QString &title, int answer)
-{
-    pending.push_back({Notice{QString(), style, title}, answer, true});
+    pending.push_back({Notice{text, style, title}, answer});
 }
 
 int ScriptedPresenter::present(const Notice &notice)
@@ -33,22 +28,49 @@ int ScriptedPresenter::present(const Notice &notice)
     }
     const Expected e = pending.front();
     pending.pop_front();
-    const bool matches = e.notice.style == notice.style && e.notice.title == notice.title
-                         && (e.anyText || e.notice.text == notice.text);
+    const bool matches = e.notice == notice;
     if (!matches) {
         ++unexpected;
         QTest::qFail(qPrintable(QStringLiteral("notice differs: got [%1] %2 (0x%3), expected [%4] %5 (0x%6)")
                                     .arg(notice.title, notice.text, QString::number(notice.style, 16), e.notice.title,
-                                         e.anyText ? QStringLiteral("*") : e.notice.text,
-                                         QString::number(e.notice.style, 16))),
+                                         e.notice.text, QString::number(e.notice.style, 16))),
                      __FILE__, __LINE__);
     }
     return e.answer;
 }
 
-void expectFailure(ScriptedPresenter &presenter)
+QString failure::text(Failure kind)
 {
-    presenter.expectAnyText(style::Exclamation | style::RightAlign, QStringLiteral("خطأ في الحساب"));
+    const QString what = [kind] {
+        switch (kind) {
+        case Failure::NotANumber:
+            return QStringLiteral("القيمة المكتوبة ليست عددا صحيح الكتابة");
+        case Failure::DivisionByZero:
+            return QStringLiteral("لا يمكن القسمة على صفر");
+        case Failure::Overflow:
+            return QStringLiteral("الناتج أكبر من أن يحسبه البرنامج");
+        case Failure::InvalidOperation:
+            return QStringLiteral("هذه العملية غير معرفة رياضيا");
+        case Failure::OutOfRange:
+            return QStringLiteral("العدد خارج المدى الذي يقبله البرنامج");
+        }
+        return QString();
+    }();
+    return what + QStringLiteral("\r\nلم يتغير شيء، صحح المدخلات ثم أعد المحاولة");
+}
+
+void expectFailure(ScriptedPresenter &presenter, Failure kind)
+{
+    presenter.expect(failure::text(kind), failure::Style, failure::Title);
+}
+
+std::unique_ptr<app::Context> testContext()
+{
+    auto context = std::make_unique<app::Context>(*static_cast<QApplication *>(QCoreApplication::instance()));
+    context->setFaultHandler([](const QString &message) {
+        QTest::qFail(qPrintable(QStringLiteral("programming fault in a handler: ") + message), __FILE__, __LINE__);
+    });
+    return context;
 }
 
 namespace {
@@ -73,26 +95,20 @@ void quietenHeadlessWarnings()
 void WindowTest::init()
 {
     quietenHeadlessWarnings();
-    static bool configured = false;
-    if (!configured) {
-        app::configure(*qApp);
-        app::registerWindows();
-        configured = true;
-    }
     notices = ScriptedPresenter();
     programEnds = 0;
-    setNoticePresenter(&notices);
-    app::setProgramEnd([this] { ++programEnds; });
-    app::start();
+    context = testContext();
+    context->setNoticePresenter(&notices);
+    context->setProgramEnd([this] { ++programEnds; });
+    context->start();
 }
 
 void WindowTest::cleanup()
 {
     const bool allShown = notices.pending.empty();
     const int left = int(notices.pending.size());
-    app::Windows::reset();
+    context.reset();
     ui::settle();
-    setNoticePresenter(nullptr);
     QVERIFY2(allShown, qPrintable(QStringLiteral("%1 expected notice(s) never shown").arg(left)));
 }
 
