@@ -77,13 +77,6 @@ void SectionWindow::joinFrame(QPushButton *exitButton, QPushButton *menuButton, 
     joinFrameButtons(exitButton, menuButton, lawsButton);
 }
 
-void SectionWindow::joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton,
-                              const QString &lawsWindow)
-{
-    lawsWindow_ = [lawsWindow] { return Windows::get(lawsWindow); };
-    joinFrameButtons(exitButton, menuButton, lawsButton);
-}
-
 void SectionWindow::joinFrameButtons(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton)
 {
     if (exitButton)

@@ -52,9 +52,6 @@ protected:
     }
     void joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton = nullptr,
                    WindowRef lawsWindow = nullptr);
-    // The same for a laws window named by text.
-    void joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton,
-                   const QString &lawsWindow);
     // The question of the close-to-menu confirmation (empty for the common one).
     void setCloseQuestion(const QString &question) { closeQuestion_ = question; }
 

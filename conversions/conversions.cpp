@@ -5,6 +5,7 @@
 #include "app/dispatch.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
+#include "reference/laws.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -114,7 +115,7 @@ Form5::Form5() : OptionWindow("Form5", QStringLiteral("حساب التحويلا
     auto *Command1 = button(this, "Command1", QStringLiteral("خروج"), {240, 5880, 1215, 375});
     auto *Command5 = button(this, "Command5", QStringLiteral("قوانين رياضية"), {1560, 5880, 1455, 375});
     auto *Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3120, 5880, 1455, 375});
-    joinFrame(Command1, Command3, Command5, QStringLiteral("Form13"));
+    joinFrame<Form13>(Command1, Command3, Command5);
 
     // Reading order: the right-hand column, the left-hand column, the panel,
     // then the frame from the right. The first option holds the focus.

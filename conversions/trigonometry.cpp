@@ -5,6 +5,7 @@
 #include "app/dispatch.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
+#include "reference/laws.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -155,7 +156,7 @@ Form7::Form7() : OptionWindow("Form7", QStringLiteral("حساب الدوال ا�
     auto *Command1 = button(this, "Command1", QStringLiteral("خروج"), {240, 5280, 1215, 375});
     auto *Command2 = button(this, "Command2", QStringLiteral("قوانين رياضية"), {1680, 5280, 1335, 375});
     auto *Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3240, 5280, 1335, 375});
-    joinFrame(Command1, Command3, Command2, QStringLiteral("Form22"));
+    joinFrame<Form22>(Command1, Command3, Command2);
 
     orderTabs({},
               {Te1, named("comsine"), named("comcos"), named("comtan"), named("comcot"), named("comsec"),

@@ -4,6 +4,7 @@
 #include "numtext/mixed.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
+#include "reference/laws.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,7 +36,7 @@ const geometry::Section Areas{
     .unitTitle = "المساحة",
     .frameTop = 5640,
     .lawsX = 1560,
-    .lawsWindow = "Form11",
+    .lawsWindow = &app::windowOf<Form11>,
 };
 
 constexpr int Row1 = 3240, Row2 = 3720;

@@ -55,7 +55,7 @@ FigureWindow::FigureWindow(const Section &section)
     Command2 = button(this, "Command2", QStringLiteral("قوانين رياضية"),
                       {section.lawsX, section.frameTop, 1335, RowHeight});
     Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3120, section.frameTop, 1455, RowHeight});
-    joinFrame(Command1, Command3, Command2, QString::fromLatin1(section.lawsWindow));
+    joinFrame(Command1, Command3, Command2, section.lawsWindow);
 }
 
 void FigureWindow::buildRows(std::span<const Row> rows)

@@ -50,7 +50,7 @@ struct Section {
     const char *unitTitle;
     int frameTop; // the frame buttons
     int lawsX;    // the laws button
-    const char *lawsWindow;
+    app::WindowRef lawsWindow; // the window its laws button opens
 };
 
 // Parts of an input row at the given top: a label that stands beside it, and

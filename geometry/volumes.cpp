@@ -3,6 +3,7 @@
 #include "numtext/mixed.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
+#include "reference/laws.h"
 
 using namespace numtext;
 
@@ -30,7 +31,7 @@ const geometry::Section Volumes{
     .unitTitle = "الحجم",
     .frameTop = 5880,
     .lawsX = 1680,
-    .lawsWindow = "Form14",
+    .lawsWindow = &app::windowOf<Form14>,
 };
 
 constexpr int Row1 = 3000, Row2 = 3480, Row3 = 3960;
