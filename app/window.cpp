@@ -5,8 +5,12 @@
 
 #include <QCloseEvent>
 #include <QHideEvent>
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
 
 namespace app {
 
@@ -35,6 +39,17 @@ void Window::Form_QueryUnload(bool &) {}
 
 void Window::keyPressEvent(QKeyEvent *event)
 {
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Escape && escapeButton_ && escapeButton_->isVisible() && escapeButton_->isEnabled()) {
+            event->accept();
+            escapeButton_->click();
+            return;
+        }
+        if (moveAlongOptions(event->key())) {
+            event->accept();
+            return;
+        }
+    }
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
         QWidget::keyPressEvent(event);
         return;
@@ -46,6 +61,83 @@ void Window::keyPressEvent(QKeyEvent *event)
         button = defaultButton_;
     if (button && button->isVisible() && button->isEnabled())
         button->click();
+}
+
+bool Window::isTabStop(const QWidget *w) const
+{
+    // Qt takes the options of a list that are not chosen out of the Tab
+    // order (their focus policy loses TabFocus); here every option is a stop.
+    const bool takesTab = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus
+                          || (qobject_cast<const QRadioButton *>(w) && w->focusPolicy() != Qt::NoFocus);
+    return w != this && takesTab && w->window() == this && w->isEnabled() && w->isVisibleTo(this) && !w->focusProxy();
+}
+
+bool Window::focusNextPrevChild(bool next)
+{
+    QWidget *start = focusWidget() ? focusWidget() : this;
+    for (QWidget *w = start;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == start)
+            return isTabStop(start);
+        if (isTabStop(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+}
+
+bool Window::moveAlongOptions(int key)
+{
+    auto *current = qobject_cast<QRadioButton *>(focusWidget());
+    if (!current)
+        return false;
+    bool forward = false;
+    switch (key) {
+    case Qt::Key_Down:
+        forward = true;
+        break;
+    case Qt::Key_Up:
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // Left reads on in a right-to-left window.
+        forward = (key == Qt::Key_Left) == (layoutDirection() == Qt::RightToLeft);
+        break;
+    default:
+        return false;
+    }
+    auto sameList = [current](QWidget *w) {
+        auto *other = qobject_cast<QRadioButton *>(w);
+        if (!other)
+            return false;
+        if (current->group())
+            return other->group() == current->group();
+        return other->autoExclusive() && current->autoExclusive() && other->parentWidget() == current->parentWidget();
+    };
+    for (QWidget *w = current;;) {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == current)
+            return false;
+        if (sameList(w) && isTabStop(w)) {
+            const bool choose = current->isChecked();
+            w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            if (choose)
+                static_cast<QRadioButton *>(w)->click();
+            return true;
+        }
+    }
+}
+
+void Window::showEvent(QShowEvent *event)
+{
+    // The control given the focus before the window first opens is where the
+    // focus goes back whenever the window opens without one.
+    if (!firstFocus_)
+        firstFocus_ = focusWidget();
+    QWidget *focus = focusWidget();
+    if ((!focus || !isTabStop(focus)) && firstFocus_ && isTabStop(firstFocus_))
+        firstFocus_->setFocus(Qt::OtherFocusReason);
+    QWidget::showEvent(event);
 }
 
 void Window::hideEvent(QHideEvent *event)
