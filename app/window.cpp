@@ -1,7 +1,12 @@
 #include "app/window.h"
 
+#include "app/banner.h"
+#include "app/controls.h"
 #include "app/dispatch.h"
 #include "app/windows.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
 
 #include <QCloseEvent>
 #include <QHideEvent>
@@ -14,8 +19,51 @@
 
 namespace app {
 
+namespace {
+
+// A picture or a label that acts on a click: a screen reader presses it as a
+// button (a framed panel) or follows it as a link, and hears its caption.
+class ClickableAccessible : public QAccessibleWidget {
+public:
+    ClickableAccessible(QWidget *w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString s = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && s.isEmpty())
+            if (auto *l = qobject_cast<QLabel *>(widget()))
+                s = l->text();
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString &action) override
+    {
+        // After the call returns, as a button's press does, so that a notice
+        // box the click raises does not hold up the screen reader.
+        if (action == pressAction())
+            QMetaObject::invokeMethod(widget(), "clicked", Qt::QueuedConnection);
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *accessibleFor(const QString &, QObject *object)
+{
+    if (auto *w = qobject_cast<Window *>(object))
+        return new QAccessibleWidget(w, QAccessible::Window);
+    if (auto *banner = qobject_cast<Banner *>(object))
+        return new ClickableAccessible(banner, QAccessible::Graphic);
+    if (auto *label = qobject_cast<ClickLabel *>(object))
+        return new ClickableAccessible(label, label->frameShape() == QFrame::NoFrame ? QAccessible::Link : QAccessible::Button);
+    return nullptr;
+}
+
+} // namespace
+
 Window::Window(const char *name, const QString &caption, int widthTwips, int heightTwips)
 {
+    static const bool accessible = (QAccessible::installFactory(&accessibleFor), true);
+    Q_UNUSED(accessible);
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
     setLayoutDirection(Qt::RightToLeft);

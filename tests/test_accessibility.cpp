@@ -6,6 +6,7 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
+#include "app/controls.h"
 #include "app/noticebox.h"
 #include "app/windows.h"
 #include "numtext/notice.h"
@@ -49,9 +50,21 @@ void AccessibilityTest::controlsHaveNamesAndRoles()
 {
     QFETCH(QString, window);
     QWidget *w = app::Windows::show(window);
+    QAccessibleInterface *self = QAccessible::queryAccessibleInterface(w);
+    QCOMPARE(self->role(), QAccessible::Window);
+    QCOMPARE(self->text(QAccessible::Name), w->windowTitle());
     const bool keypad = window == QLatin1String("Form15");
     for (QWidget *c : w->findChildren<QWidget *>()) {
         QAccessible::Role role;
+        if (auto *link = qobject_cast<app::ClickLabel *>(c)) {
+            // A label that acts on a click is pressed like a button.
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(link);
+            QVERIFY2(a->role() == QAccessible::Link || a->role() == QAccessible::Button, qPrintable(c->objectName()));
+            QVERIFY(a->actionInterface() && a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+            QVERIFY2(isArabic(a->text(QAccessible::Name)) || a->text(QAccessible::Name) == QLatin1String("؟"),
+                     qPrintable(c->objectName()));
+            continue;
+        }
         if (qobject_cast<QRadioButton *>(c))
             role = QAccessible::RadioButton;
         else if (qobject_cast<QPushButton *>(c))
