@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QWidget>
 
+class QFocusFrame;
 class QPushButton;
 
 namespace app {
@@ -58,6 +59,7 @@ private:
     // The control that holds the focus when the window opens without one: the
     // one focused when it was first shown.
     QPointer<QWidget> firstFocus_;
+    QPointer<QFocusFrame> focusMark_;
     bool destroyedOnClose_ = true;
 };
 

@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QFocusFrame>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -61,6 +62,7 @@ private slots:
     void optionChoice();
     void arrowKeysWalkTheWholeList_data();
     void arrowKeysWalkTheWholeList();
+    void focusIsMarked();
     void escapeCloses_data();
     void escapeCloses();
 };
@@ -275,6 +277,23 @@ void KeyboardTest::arrowKeysWalkTheWholeList()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QCOMPARE(focusName(), list.front());
     QVERIFY(first->isChecked());
+}
+
+// A ring around the focused control, whatever its kind, follows the focus.
+void KeyboardTest::focusIsMarked()
+{
+    QWidget *w = openActive(QStringLiteral("Form17"));
+    for (int i = 0; i < 4; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus && focus->window() == w);
+        const QList<QFocusFrame *> marks = w->findChildren<QFocusFrame *>();
+        QCOMPARE(marks.size(), 1);
+        QFocusFrame *mark = marks.front();
+        QVERIFY(mark->isVisible());
+        QCOMPARE(mark->widget(), focus);
+        QVERIFY(mark->geometry().contains(QRect(focus->mapTo(w, QPoint(0, 0)), focus->size())));
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
 }
 
 void KeyboardTest::escapeCloses_data()
