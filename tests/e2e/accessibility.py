@@ -106,9 +106,12 @@ def text_of(acc):
 
 
 def type_into(root, name, value, nth=0):
-    box = control(root, "text", name, nth)
+    type_box(control(root, "text", name, nth), value)
+
+
+def type_box(box, value):
     box.queryEditableText().setTextContents(value)
-    wait(f"'{value}' in '{name}'", lambda: text_of(box) == value)
+    wait(f"'{value}' in '{box.name}'", lambda: text_of(box) == value)
 
 
 class Program:
@@ -154,7 +157,14 @@ class Program:
     def result(self, root, name, expected, nth=0):
         """Waits for a result box to show the text and to have announced it."""
         box = control(root, "text", name, nth)
-        wait(f"'{expected}' in '{name}' (it shows '{text_of(box)}')", lambda: text_of(box) == expected)
+
+        def shown():
+            for w in self.app:
+                if w is not None and w.getRoleName() == "alert" and showing(w):
+                    said = " ".join(a.name for a in descendants(w) if a.getRoleName() == "label")
+                    raise Failure(f"notice '{w.name}' in place of a result: {said}")
+            return text_of(box) == expected
+        wait(f"'{expected}' in '{name}'", shown)
         wait(f"'{name}' announcing '{expected}'",
              lambda: any(source == box and expected in data for source, data in self.heard))
 
@@ -220,23 +230,10 @@ def conversions(p):
     p.back_to_menu(w, "حساب التحويلات")
 
 
-def first_box(window):
-    """The first shown box the pupil can type into."""
-    def probe():
-        for a in descendants(window):
-            state = a.getState()
-            if (a.getRoleName() == "text" and showing(a) and state.contains(pyatspi.STATE_EDITABLE)
-                    and state.contains(pyatspi.STATE_SENSITIVE)):
-                return a
-        return None
-    return wait("a box to type into", probe)
-
-
 def perimeters(p):
     w = p.section("حساب المحيط", "حساب المحيط")
     choose(w, "محيط المربع")
-    box = first_box(w)
-    type_into(w, box.name, "5")
+    type_into(w, "أدخل طول الضلع", "5")
     press(w, "احسب محيط المربع")
     p.result(w, "المحيط يساوي", "20")
     p.back_to_menu(w, "حساب المحيط")
@@ -245,8 +242,7 @@ def perimeters(p):
 def volumes(p):
     w = p.section("حساب الأحجام", "حساب الأحجام")
     choose(w, "حجم المكعب")
-    box = first_box(w)
-    type_into(w, box.name, "3")
+    type_into(w, "أدخل طول الحرف", "3")
     press(w, "احسب حجم المكعب")
     p.result(w, "الحجم يساوي", "27")
     p.back_to_menu(w, "حساب الأحجام")
@@ -265,7 +261,7 @@ def operations(p):
     w = p.section("حسابات أخرى", "حسابات أخرى")
     choose(w, "الجذر التربيعي")
     type_into(w, "أدخل العدد", "16")
-    press(w, "ايجاد الجذر التربيعي")
+    press(w, "أوجد الجذر التربيعي")
     p.result(w, "النـــاتج", "4")
     p.back_to_menu(w, "حسابات أخرى")
 
