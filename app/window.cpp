@@ -8,14 +8,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QFocusFrame>
-#include <QPainter>
-
 #include <QCloseEvent>
+#include <QFocusFrame>
 #include <QHideEvent>
-#include <QAbstractButton>
-#include <QButtonGroup>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
