@@ -130,7 +130,7 @@ Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقا
 
     app::rectangle(this, {120, 2310, 4575, 1785});
 
-    std::array<QRadioButton *, 2> options{};
+    std::array<app::Option *, 2> options{};
     std::array<QLabel *, 2> signs{};
     std::array<QPushButton *, 2> actions{};
     for (std::size_t i = 0; i < operations().size(); ++i) {
@@ -177,12 +177,12 @@ Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقا
     // The banner comes first in the tab order and holds the focus when the
     // window first opens.
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    tabOrder({Picture1, Opt1, Opt2, Text1, Text2, Text3, Text4, Com2, Com4, Command2, Command4, Text5, Text6, Command3,
+    tabOrder({Picture1, Opt1, Opt2, Text1, Text2, Text3, Text4, Text5, Text6, Command4, Command2, Com2, Com4, Command3,
               Command1});
     Picture1->setFocus();
 
-    on(Opt1, &QRadioButton::clicked, this, &Form17::Opt1_Click);
-    on(Opt2, &QRadioButton::clicked, this, &Form17::Opt2_Click);
+    on(Opt1, &app::Option::chosen, this, &Form17::Opt1_Click);
+    on(Opt2, &app::Option::chosen, this, &Form17::Opt2_Click);
     on(Com2, &QPushButton::clicked, this, &Form17::Com2_Click);
     on(Com4, &QPushButton::clicked, this, &Form17::Com4_Click);
     on(Command2, &QPushButton::clicked, this, &Form17::Command2_Click);

@@ -33,8 +33,8 @@ private:
     QLineEdit *la22;
     QLabel *Label1;
     QLabel *Label2;
-    QRadioButton *Opt1;
-    QRadioButton *Opt2;
+    app::Option *Opt1;
+    app::Option *Opt2;
     QLineEdit *Text1;
     QLineEdit *Text2;
     QLineEdit *Text3;

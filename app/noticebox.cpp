@@ -1,7 +1,9 @@
 #include "app/noticebox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -54,6 +56,17 @@ NoticeBox::NoticeBox(const Notice &notice, QWidget *parent)
         label->setLayoutDirection((notice.style & style::RtlReading) || text.isRightToLeft() ? Qt::RightToLeft
                                                                                             : Qt::LeftToRight);
     }
+}
+
+void NoticeBox::showEvent(QShowEvent *event)
+{
+    // The box sizes itself to its text; it is never narrower than its title,
+    // with room for the title bar's icon and close button.
+    QMessageBox::showEvent(event);
+    const QFontMetrics bar(QApplication::font("QWorkspaceTitleBar"));
+    const int room = bar.horizontalAdvance(windowTitle()) + 6 * bar.height() + 24;
+    if (width() < room)
+        setFixedSize(room, height());
 }
 
 int NoticeBox::answer() const

@@ -1,17 +1,98 @@
 #include "app/window.h"
 
+#include "app/banner.h"
+#include "app/controls.h"
 #include "app/dispatch.h"
 #include "app/windows.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFocusFrame>
 #include <QHideEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
 
 namespace app {
 
+namespace {
+
+// A picture or a label that acts on a click: a screen reader presses it as a
+// button (a framed panel) or follows it as a link, and hears its caption.
+class ClickableAccessible : public QAccessibleWidget {
+public:
+    ClickableAccessible(QWidget *w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString s = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && s.isEmpty())
+            if (auto *l = qobject_cast<QLabel *>(widget()))
+                s = l->text();
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString &action) override
+    {
+        // After the call returns, as a button's press does, so that a notice
+        // box the click raises does not hold up the screen reader.
+        if (action == pressAction())
+            QMetaObject::invokeMethod(widget(), "clicked", Qt::QueuedConnection);
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+// A ring in the highlight colour around the control that holds the focus,
+// whatever its kind: the style marks some kinds only after a Tab, some not
+// at all. Screen readers pass it by, as they do every focus frame.
+class FocusMark : public QFocusFrame {
+public:
+    using QFocusFrame::QFocusFrame;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    }
+};
+
+QAccessibleInterface *accessibleFor(const QString &, QObject *object)
+{
+    if (auto *w = qobject_cast<Window *>(object))
+        return new QAccessibleWidget(w, QAccessible::Window);
+    if (auto *banner = qobject_cast<Banner *>(object))
+        return new ClickableAccessible(banner, QAccessible::Graphic);
+    if (auto *label = qobject_cast<ClickLabel *>(object))
+        return new ClickableAccessible(label, label->frameShape() == QFrame::NoFrame ? QAccessible::Link : QAccessible::Button);
+    return nullptr;
+}
+
+} // namespace
+
 Window::Window(const char *name, const QString &caption, int widthTwips, int heightTwips)
 {
+    static const bool accessible = (QAccessible::installFactory(&accessibleFor), true);
+    Q_UNUSED(accessible);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && now->window() == this && now != this) {
+            if (!focusMark_)
+                focusMark_ = new FocusMark(this);
+            focusMark_->setWidget(now);
+            focusMark_->show();
+        } else if (focusMark_) {
+            focusMark_->setWidget(nullptr);
+            focusMark_->hide();
+        }
+    });
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
     setLayoutDirection(Qt::RightToLeft);
@@ -35,6 +116,17 @@ void Window::Form_QueryUnload(bool &) {}
 
 void Window::keyPressEvent(QKeyEvent *event)
 {
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (event->key() == Qt::Key_Escape && escapeButton_ && escapeButton_->isVisible() && escapeButton_->isEnabled()) {
+            event->accept();
+            escapeButton_->click();
+            return;
+        }
+        if (moveAlongOptions(event->key())) {
+            event->accept();
+            return;
+        }
+    }
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
         QWidget::keyPressEvent(event);
         return;
@@ -46,6 +138,83 @@ void Window::keyPressEvent(QKeyEvent *event)
         button = defaultButton_;
     if (button && button->isVisible() && button->isEnabled())
         button->click();
+}
+
+bool Window::isTabStop(const QWidget *w) const
+{
+    // Qt takes the options of a list that are not chosen out of the Tab
+    // order (their focus policy loses TabFocus); here every option is a stop.
+    const bool takesTab = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus
+                          || (qobject_cast<const QRadioButton *>(w) && w->focusPolicy() != Qt::NoFocus);
+    return w != this && takesTab && w->window() == this && w->isEnabled() && w->isVisibleTo(this) && !w->focusProxy();
+}
+
+bool Window::focusNextPrevChild(bool next)
+{
+    QWidget *start = focusWidget() ? focusWidget() : this;
+    for (QWidget *w = start;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == start)
+            return isTabStop(start);
+        if (isTabStop(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+}
+
+bool Window::moveAlongOptions(int key)
+{
+    auto *current = qobject_cast<QRadioButton *>(focusWidget());
+    if (!current)
+        return false;
+    bool forward = false;
+    switch (key) {
+    case Qt::Key_Down:
+        forward = true;
+        break;
+    case Qt::Key_Up:
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // Left reads on in a right-to-left window.
+        forward = (key == Qt::Key_Left) == (layoutDirection() == Qt::RightToLeft);
+        break;
+    default:
+        return false;
+    }
+    auto sameList = [current](QWidget *w) {
+        auto *other = qobject_cast<QRadioButton *>(w);
+        if (!other)
+            return false;
+        if (current->group())
+            return other->group() == current->group();
+        return other->autoExclusive() && current->autoExclusive() && other->parentWidget() == current->parentWidget();
+    };
+    for (QWidget *w = current;;) {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == current)
+            return false;
+        if (sameList(w) && isTabStop(w)) {
+            const bool choose = current->isChecked();
+            w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            if (choose)
+                static_cast<QRadioButton *>(w)->click();
+            return true;
+        }
+    }
+}
+
+void Window::showEvent(QShowEvent *event)
+{
+    // The control given the focus before the window first opens is where the
+    // focus goes back whenever the window opens without one.
+    if (!firstFocus_)
+        firstFocus_ = focusWidget();
+    QWidget *focus = focusWidget();
+    if ((!focus || !isTabStop(focus)) && firstFocus_ && isTabStop(firstFocus_))
+        firstFocus_->setFocus(Qt::OtherFocusReason);
+    QWidget::showEvent(event);
 }
 
 void Window::hideEvent(QHideEvent *event)

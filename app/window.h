@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QWidget>
 
+class QFocusFrame;
 class QPushButton;
 
 namespace app {
@@ -28,6 +29,9 @@ public:
     void setDefaultButton(QPushButton *button);
     QPushButton *defaultButton() const { return defaultButton_; }
 
+    // The button that Escape presses (none: Escape does nothing).
+    void setEscapeButton(QPushButton *button) { escapeButton_ = button; }
+
 protected:
     // A close request (close box, system menu, keyboard). Set cancel to
     // refuse it. The default accepts.
@@ -38,10 +42,24 @@ protected:
 
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    // Tab and Shift+Tab stop at every shown and enabled control of the tab
+    // order, each option of a list included.
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    bool isTabStop(const QWidget *w) const;
+    // An arrow key that the focused option left unused moves along its list
+    // in tab order; when the option was chosen, the one reached is chosen.
+    bool moveAlongOptions(int key);
+
     QPointer<QPushButton> defaultButton_;
+    QPointer<QPushButton> escapeButton_;
+    // The control that holds the focus when the window opens without one: the
+    // one focused when it was first shown.
+    QPointer<QWidget> firstFocus_;
+    QPointer<QFocusFrame> focusMark_;
     bool destroyedOnClose_ = true;
 };
 

@@ -45,6 +45,8 @@ Form10::Form10() : Window("Form10", QStringLiteral("حول البرنامج"), 4
     Text1->setStyleSheet(QStringLiteral("color: purple;"));
     Command1 = button(this, "Command1", QStringLiteral("إغــــلاق"), {240, 2160, 1215, 375}, QStringLiteral("إغلاق هذه النافذة"));
     setDefaultButton(Command1);
+    setEscapeButton(Command1);
+    tabOrder({Text1, Command1});
     on(Command1, &QPushButton::clicked, this, &Form10::Command1_Click);
 }
 

@@ -37,9 +37,9 @@ QLabel *footerTitle(QWidget *parent, const LawsDesign::Control &c)
 // An option as tall as its caption needs. The options of the bottom row end
 // 120 twips short of the frame around it, so that the circle at their right
 // stands clear of its line.
-QRadioButton *lawsOption(QWidget *parent, const LawsDesign::Control &c)
+app::Option *lawsOption(QWidget *parent, const LawsDesign::Control &c)
 {
-    QRadioButton *o = app::option(parent, c.name, QString::fromUtf8(c.caption), c.at);
+    app::Option *o = app::option(parent, c.name, QString::fromUtf8(c.caption), c.at);
     o->resize(o->width(), std::max(o->height(), o->sizeHint().height()));
     return o;
 }
@@ -134,6 +134,7 @@ LawsWindow::LawsWindow(const LawsDesign &d) : Window(d.name, QString::fromUtf8(d
     if (d.title.name)
         title_ = footerTitle(this, d.title);
     setDefaultButton(Command1);
+    setEscapeButton(Command1);
     on(Command1, &QPushButton::clicked, this, &LawsWindow::Command1_Click);
 }
 
@@ -156,14 +157,14 @@ Form13::Form13()
       Command2(note())
 {
     Form_Load();
-    on(Op1, &QRadioButton::clicked, this, &Form13::Op1_Click);
-    on(Op2, &QRadioButton::clicked, this, &Form13::Op2_Click);
+    on(Op1, &app::Option::chosen, this, &Form13::Op1_Click);
+    on(Op2, &app::Option::chosen, this, &Form13::Op2_Click);
     on(Command2, &QPushButton::clicked, this, &Form13::Command2_Click);
     tabOrder({Op1, Op2, Command2, Command1});
     // The first option holds the focus when the window opens, and the focus
     // chooses it: the temperature laws are there from the start.
     Op1->setFocus();
-    Op1->setChecked(true);
+    Op1->setMarked(true);
     Op1_Click();
 }
 
@@ -200,8 +201,8 @@ void Form13::Command2_Click()
 Form19::Form19()
     : LawsWindow(quadratic()), Pic1(picture(0)), Pic2(picture(1)), Op1(option(0)), Op2(option(1)), Command2(note())
 {
-    on(Op1, &QRadioButton::clicked, this, &Form19::Op1_Click);
-    on(Op2, &QRadioButton::clicked, this, &Form19::Op2_Click);
+    on(Op1, &app::Option::chosen, this, &Form19::Op1_Click);
+    on(Op2, &app::Option::chosen, this, &Form19::Op2_Click);
     on(Command2, &QPushButton::clicked, this, &Form19::Command2_Click);
     // No option is chosen and no picture shown until the user picks one.
     tabOrder({Command1, Op1, Op2, Command2});

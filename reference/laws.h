@@ -54,13 +54,13 @@ protected:
     explicit LawsWindow(const LawsDesign &design);
 
     PictureBox *picture(std::size_t i) const { return pictures_.at(i); }
-    QRadioButton *option(std::size_t i) const { return options_.at(i); }
+    app::Option *option(std::size_t i) const { return options_.at(i); }
     QLabel *title() const { return title_; }
     QPushButton *note() const { return note_; }
 
 private:
     std::vector<PictureBox *> pictures_;
-    std::vector<QRadioButton *> options_;
+    std::vector<app::Option *> options_;
     QLabel *title_ = nullptr;
     QPushButton *note_ = nullptr;
 };
@@ -93,8 +93,8 @@ public:
     Form13();
     reference::PictureBox *Pic2;
     reference::PictureBox *Pic3;
-    QRadioButton *Op1;
-    QRadioButton *Op2;
+    app::Option *Op1;
+    app::Option *Op2;
     QPushButton *Command2;
 
     void Form_Load();
@@ -120,8 +120,8 @@ public:
     Form19();
     reference::PictureBox *Pic1;
     reference::PictureBox *Pic2;
-    QRadioButton *Op1;
-    QRadioButton *Op2;
+    app::Option *Op1;
+    app::Option *Op2;
     QPushButton *Command2;
 
     void Op1_Click();

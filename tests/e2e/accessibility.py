@@ -1,0 +1,343 @@
+#!/usr/bin/python3
+"""Uses Nabrosa as a screen reader user does, through the accessibility bus.
+
+Starts the program, then opens every section from the main menu by the
+option's action and the navigate button's action, chooses options by their
+action, types into boxes found by their spoken names, presses buttons by
+their action, reads the result boxes (and hears them announce the new
+text), and answers notice boxes. Waits for states, never for a fixed time.
+
+Usage: accessibility.py PROGRAM
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import GLib  # noqa: E402
+
+import pyatspi  # noqa: E402
+
+TIMEOUT = float(os.environ.get("NABROSA_A11Y_TIMEOUT", "20"))
+OK = "موافق"
+MENU = "Nabrosa"
+NAVIGATE = "انتقـــــــــال"
+TO_MENU = "القائمة الرئيسية"
+
+
+class Failure(Exception):
+    pass
+
+
+def pump():
+    """Lets the accessibility library deliver the events that came in."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
+def wait(what, probe, timeout=TIMEOUT):
+    """Polls probe until it gives a true value; fails after timeout."""
+    end = time.monotonic() + timeout
+    while True:
+        pump()
+        try:
+            value = probe()
+        except (GLib.Error, LookupError, AttributeError):
+            value = None
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise Failure(f"timed out waiting for {what}")
+        time.sleep(0.01)
+
+
+def showing(acc):
+    return acc is not None and acc.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def descendants(root):
+    queue = [root]
+    while queue:
+        node = queue.pop(0)
+        for child in node:
+            if child is not None:
+                yield child
+                queue.append(child)
+
+
+def find(root, role, name=None, nth=0):
+    """The nth shown control of a role (and a spoken name) under root."""
+    found = [a for a in descendants(root)
+             if a.getRoleName() == role and (name is None or a.name == name) and showing(a)]
+    return found[nth] if len(found) > nth else None
+
+
+def control(root, role, name, nth=0):
+    return wait(f"{role} '{name}'", lambda: find(root, role, name, nth))
+
+
+def act(acc, action):
+    actions = acc.queryAction()
+    for i in range(actions.nActions):
+        if actions.getName(i) == action:
+            actions.doAction(i)
+            return
+    raise Failure(f"'{acc.name}' has no action {action}")
+
+
+def press(root, name, nth=0):
+    act(control(root, "push button", name, nth), "Press")
+
+
+def choose(root, name):
+    option = control(root, "radio button", name)
+    act(option, "Toggle")
+    wait(f"'{name}' checked", lambda: option.getState().contains(pyatspi.STATE_CHECKED))
+
+
+def text_of(acc):
+    text = acc.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def type_into(root, name, value, nth=0):
+    type_box(control(root, "text", name, nth), value)
+
+
+def type_box(box, value):
+    box.queryEditableText().setTextContents(value)
+    wait(f"'{value}' in '{box.name}'", lambda: text_of(box) == value)
+
+
+class Program:
+    def __init__(self, path):
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   QT_ACCESSIBILITY="1")
+        self.process = subprocess.Popen([path], env=env)
+        self.heard = []
+        self.listener = lambda event: self.heard.append((event.source, str(event.any_data)))
+        pyatspi.Registry.registerEventListener(self.listener, "object:text-changed:insert")
+        self.app = wait("the program on the accessibility bus", self.find_app)
+
+    def find_app(self):
+        if self.process.poll() is not None:
+            raise Failure(f"the program ended with {self.process.returncode}")
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.process.pid:
+                return app
+        return None
+
+    def window(self, title, role="frame"):
+        def probe():
+            for w in self.app:
+                if w is not None and w.getRoleName() == role and w.name == title and showing(w):
+                    return w
+            return None
+        return wait(f"window '{title}'", probe)
+
+    def gone(self, title, role="frame"):
+        def probe():
+            return not any(w is not None and w.getRoleName() == role and w.name == title and showing(w)
+                           for w in self.app)
+        wait(f"window '{title}' to go", probe)
+
+    def notice(self, title, text, button=OK):
+        """Answers the notice box with that title whose text contains text."""
+        box = self.window(title, role="alert")
+        wait(f"the text of notice '{title}'",
+             lambda: any(text in (a.name or "") for a in descendants(box) if a.getRoleName() == "label"))
+        press(box, button)
+        self.gone(title, role="alert")
+
+    def result(self, root, name, expected, nth=0):
+        """Waits for a result box to show the text and to have announced it."""
+        box = control(root, "text", name, nth)
+
+        def shown():
+            for w in self.app:
+                if w is not None and w.getRoleName() == "alert" and showing(w):
+                    said = " ".join(a.name for a in descendants(w) if a.getRoleName() == "label")
+                    raise Failure(f"notice '{w.name}' in place of a result: {said}")
+            return text_of(box) == expected
+        wait(f"'{expected}' in '{name}'", shown)
+        wait(f"'{name}' announcing '{expected}'",
+             lambda: any(source == box and expected in data for source, data in self.heard))
+
+    def section(self, option, title):
+        menu = self.window(MENU)
+        choose(menu, option)
+        press(menu, NAVIGATE)
+        self.gone(MENU)
+        return self.window(title)
+
+    def back_to_menu(self, window, title, button=TO_MENU):
+        press(window, button)
+        self.gone(title)
+        self.window(MENU)
+
+    def recover(self):
+        """Back to the main menu from whatever window a failed check left."""
+        pump()
+        for w in list(self.app):
+            if w is None or not showing(w):
+                continue
+            if w.getRoleName() == "alert":
+                press(w, OK)
+            elif w.name != MENU:
+                for leave in (TO_MENU, "رجــــــوع", "إغلاق"):
+                    if find(w, "push button", leave):
+                        press(w, leave)
+                        break
+        self.window(MENU)
+
+    def end(self):
+        pyatspi.Registry.deregisterEventListener(self.listener, "object:text-changed:insert")
+        menu = self.window(MENU)
+        press(menu, "خروج")
+        self.notice("تنبيه", "هل أنت متأكد من الخروج", button="نعم")
+        self.process.wait(timeout=TIMEOUT)
+
+
+def conventional(p):
+    w = p.section("الحاسبة التقليدية", "الحاسبة التقليدية")
+    type_into(w, "العدد 1", "2")
+    type_into(w, "العدد 2", "3")
+    press(w, "الجمــع +")
+    p.result(w, "الناتج", "5")
+    p.back_to_menu(w, "الحاسبة التقليدية", "رجــــــوع")
+
+
+def areas(p):
+    w = p.section("حساب المساحات", "حساب المساحات")
+    choose(w, "مساحة الدائرة")
+    type_into(w, "أدخل نصف القطر", "1")
+    press(w, "احسب مساحة الدائرة")
+    p.result(w, "المساحة تساوي", "3.141592")
+    p.back_to_menu(w, "حساب المساحات")
+
+
+def conversions(p):
+    w = p.section("حساب التحويلات", "حساب التحويلات")
+    choose(w, "من المئوي إلى الفهرنهايت")
+    type_into(w, "العدد المطلوب تحويله", "100")
+    press(w, "تحويل إلى فهرنهايت")
+    p.result(w, "الناتج", "212")
+    p.back_to_menu(w, "حساب التحويلات")
+
+
+def perimeters(p):
+    w = p.section("حساب المحيط", "حساب المحيط")
+    choose(w, "محيط المربع")
+    type_into(w, "أدخل طول الضلع", "5")
+    press(w, "احسب محيط المربع")
+    p.result(w, "المحيط يساوي", "20")
+    p.back_to_menu(w, "حساب المحيط")
+
+
+def volumes(p):
+    w = p.section("حساب الأحجام", "حساب الأحجام")
+    choose(w, "حجم المكعب")
+    type_into(w, "أدخل طول الحرف", "3")
+    press(w, "احسب حجم المكعب")
+    p.result(w, "الحجم يساوي", "27")
+    p.back_to_menu(w, "حساب الأحجام")
+
+
+def trigonometry(p):
+    w = p.section("حساب الدوال المثلثية", "حساب الدوال المثلثية")
+    type_into(w, "أدخل الزاوية", "0")
+    choose(w, "حساب الـ جتا")
+    press(w, "احسب جتا الزاوية")
+    p.result(w, "بالدرجات", "1")
+    p.back_to_menu(w, "حساب الدوال المثلثية")
+
+
+def operations(p):
+    w = p.section("حسابات أخرى", "حسابات أخرى")
+    choose(w, "الجذر التربيعي")
+    type_into(w, "أدخل العدد", "16")
+    press(w, "أوجد الجذر التربيعي")
+    p.result(w, "النـــاتج", "4")
+    p.back_to_menu(w, "حسابات أخرى")
+
+
+def keypad(p):
+    w = p.section("الحاسبة المتقدمة", "الحاسبة المتقدمة - تجريبية")
+    display = control(w, "text", "الشاشة")
+    for key in ("1", "2", "+", "3", "="):
+        before = text_of(display)
+        press(w, key)
+        wait(f"the display to take key {key}", lambda: text_of(display) != before)
+    p.result(w, "الشاشة", "15")
+    p.back_to_menu(w, "الحاسبة المتقدمة - تجريبية")
+
+
+def equation(p):
+    w = p.section("حل معادلة", "حل معادلات")
+    type_into(w, "أ", "1")
+    type_into(w, "ب", "-3")
+    type_into(w, "جـا", "2")
+    press(w, "أوجد الحل")
+    p.result(w, "الحل الأول", "2")
+    # The laws window: an option chosen by its action, a note answered.
+    press(w, "قوانين رياضية")
+    laws = p.window("معادلة الدرجة الثانية")
+    choose(laws, "الصيغة العامة")
+    press(laws, "معلومة رياضية")
+    p.notice("معلومة رياضية", "للمعادلة من الدرجة الثانية حلين")
+    press(laws, "إغلاق")
+    p.gone("معادلة الدرجة الثانية")
+    p.back_to_menu(w, "حل معادلات")
+
+
+def fractions(p):
+    w = p.section("توحيد المقامات", "توحيد المقامات")
+    choose(w, "جمع كسرين")
+    type_into(w, "البسط", "1", 0)
+    type_into(w, "المقام", "2", 0)
+    type_into(w, "البسط", "1", 1)
+    type_into(w, "المقام", "3", 1)
+    press(w, "الجمـــع")
+    p.result(w, "المقام", "6", 2)
+    p.result(w, "البسط", "5", 2)
+    p.back_to_menu(w, "توحيد المقامات")
+
+
+def main():
+    started = time.monotonic()
+    program = Program(sys.argv[1])
+    try:
+        menu = program.window(MENU)
+        # Navigate with nothing chosen: the notice under the program's title.
+        press(menu, NAVIGATE)
+        program.notice("Nabrosa", "من فضلك اختر أحد الحسابات")
+        failed = []
+        for check in (conventional, areas, conversions, perimeters, trigonometry, operations, volumes,
+                      keypad, equation, fractions):
+            try:
+                check(program)
+                print(f"ok {check.__name__}", flush=True)
+            except Failure as failure:
+                print(f"FAIL {check.__name__}: {failure}", flush=True)
+                failed.append(check.__name__)
+                program.recover()
+        program.end()
+    except BaseException:
+        program.process.kill()
+        raise
+    print(f"windows used through the accessibility bus in {time.monotonic() - started:.1f} s")
+    if failed:
+        raise Failure("failed: " + ", ".join(failed))
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except Failure as failure:
+        print(f"FAIL: {failure}", file=sys.stderr)
+        sys.exit(1)

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs the accessibility walk-through of the program under a private X
+# server and a private D-Bus session, with the accessibility bus that the
+# session starts on demand. Usage: run.sh PROGRAM
+# Exits 77 (skipped) when the tools it needs are not installed.
+set -euo pipefail
+program="$(realpath "$1")"
+here="$(cd "$(dirname "$0")" && pwd)"
+python=/usr/bin/python3
+for tool in xvfb-run dbus-run-session "$python"; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+"$python" -c 'import pyatspi' 2>/dev/null || { echo "skipped: python3-pyatspi is not installed"; exit 77; }
+[ -e /usr/share/dbus-1/services/org.a11y.Bus.service ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
+
+# The program runs with its leak checker quiet: it ends through the exit
+# confirmation, at once, as a pupil ends it.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
+export LC_ALL=C.UTF-8
+[ -n "${XDG_RUNTIME_DIR:-}" ] || export XDG_RUNTIME_DIR="$(mktemp -d)"
+unset QT_QPA_PLATFORM DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
+exec dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$python" "$here/accessibility.py" "$program"
