@@ -91,7 +91,7 @@ void KeyboardTest::tabOrderAndFirstFocus_data()
     QTest::newRow("Form5 conversions") << "Form5"
                                        << QStringList{"Op1", "Op3", "Op5", "Op4", "Op2", "Op6", "Op7", "Op8"} << false;
     QTest::newRow("Form6 perimeters") << "Form6" << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Op6"} << false;
-    QTest::newRow("Form7 trigonometry") << "Form7" << QStringList{"Op3", "Op5", "Op4", "Op1", "Op2", "Op6"} << false;
+    QTest::newRow("Form7 trigonometry") << "Form7" << QStringList{"Op3", "Op1", "Op5", "Op2", "Op4", "Op6"} << false;
     QTest::newRow("Form8 other operations")
         << "Form8" << QStringList{"Picture1", "Op2", "Op1", "Op9", "Op3", "Op4", "Op5", "Op6", "Option2"} << false;
     QTest::newRow("Form9 volumes") << "Form9" << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Option1"} << false;
