@@ -3,6 +3,10 @@
 #include <array>
 #include <cmath>
 
+#if defined(_MSC_VER) && defined(_M_X64) && !defined(__clang__)
+#include <intrin.h>
+#endif
+
 namespace numbers {
 
 namespace {
@@ -13,11 +17,10 @@ constexpr std::array<std::uint32_t, 12> SmallPrimes{2, 3, 5, 7, 11, 13, 17, 19, 
 // 2^53: from here on every double is an even whole number.
 constexpr double ExactLimit = 9007199254740992.0;
 
-using u128 = unsigned __int128;
-
-std::uint64_t mulMod(std::uint64_t a, std::uint64_t b, std::uint64_t m)
+// x + y mod m for x, y below m, without overflow.
+std::uint64_t addMod(std::uint64_t x, std::uint64_t y, std::uint64_t m)
 {
-    return static_cast<std::uint64_t>(static_cast<u128>(a) * b % m);
+    return x >= m - y ? x - (m - y) : x + y;
 }
 
 std::uint64_t powMod(std::uint64_t base, std::uint64_t exponent, std::uint64_t m)
@@ -48,6 +51,37 @@ bool strongProbablePrime(std::uint64_t n, std::uint64_t d, int s, std::uint64_t 
     return false;
 }
 } // namespace
+
+std::uint64_t mulModPortable(std::uint64_t a, std::uint64_t b, std::uint64_t m)
+{
+    a %= m;
+    b %= m;
+    std::uint64_t result = 0;
+    while (b > 0) {
+        if (b & 1)
+            result = addMod(result, a, m);
+        a = addMod(a, a, m);
+        b >>= 1;
+    }
+    return result;
+}
+
+std::uint64_t mulMod(std::uint64_t a, std::uint64_t b, std::uint64_t m)
+{
+#if defined(__SIZEOF_INT128__)
+    return static_cast<std::uint64_t>(static_cast<unsigned __int128>(a) * b % m);
+#elif defined(_MSC_VER) && defined(_M_X64) && !defined(__clang__)
+    // The 128-bit product and its remainder; the high half is below m once
+    // a is reduced, so the division cannot overflow.
+    std::uint64_t high = 0;
+    const std::uint64_t low = _umul128(a % m, b, &high);
+    std::uint64_t remainder = 0;
+    _udiv128(high, low, m, &remainder);
+    return remainder;
+#else
+    return mulModPortable(a, b, m);
+#endif
+}
 
 bool isPrimeInteger(std::uint64_t n)
 {

@@ -17,4 +17,12 @@ bool isPrime(double x);
 // exact for every 64-bit number.
 bool isPrimeInteger(std::uint64_t n);
 
+// a * b mod m for any 64-bit operands and m > 0, without overflow. Uses the
+// compiler's 128-bit product where there is one.
+std::uint64_t mulMod(std::uint64_t a, std::uint64_t b, std::uint64_t m);
+
+// The same product with 64-bit arithmetic only (doubling and adding), the
+// fallback for compilers without a 128-bit product.
+std::uint64_t mulModPortable(std::uint64_t a, std::uint64_t b, std::uint64_t m);
+
 } // namespace numbers

@@ -1,6 +1,8 @@
 // The prime test: whole numbers of at least 2 only, exact for every double
 // and every 64-bit integer, including the composites that fool a Miller-Rabin
-// test with too few bases and the products whose squares overflow 64 bits.
+// test with too few bases and the products whose squares overflow 64 bits;
+// and the modular product under it, both the compiler's 128-bit one and the
+// 64-bit fallback other compilers get.
 
 #include "numbers/prime.h"
 
@@ -20,6 +22,9 @@ private slots:
     void integers_data();
     void integers();
     void agreesWithTrialDivisionBelowTenThousand();
+    void mulMod_data();
+    void mulMod();
+    void mulModFallbackAgreesOnRandomOperands();
 };
 
 void PrimeTest::doubles_data()
@@ -109,6 +114,65 @@ void PrimeTest::agreesWithTrialDivisionBelowTenThousand()
             prime = n % d != 0;
         if (numbers::isPrime(double(n)) != prime)
             QFAIL(qPrintable(QStringLiteral("%1 answered wrongly").arg(n)));
+    }
+}
+
+void PrimeTest::mulMod_data()
+{
+    QTest::addColumn<std::uint64_t>("a");
+    QTest::addColumn<std::uint64_t>("b");
+    QTest::addColumn<std::uint64_t>("m");
+    QTest::addColumn<std::uint64_t>("product");
+    const std::uint64_t top = std::numeric_limits<std::uint64_t>::max();
+    const std::uint64_t p = 18446744073709551557ULL; // the largest 64-bit prime
+    QTest::newRow("largest operands and modulus") << top << top << top << std::uint64_t(0);
+    QTest::newRow("(m + 1)(m - 1) near 2^64") << p + 1 << p - 1 << p << p - 1;
+    QTest::newRow("both operands near 2^64") << top - 1 << top - 2 << p << std::uint64_t(3192);
+    QTest::newRow("operands above the modulus") << top << top - 1 << std::uint64_t(1000000007)
+                                                << std::uint64_t(532600269);
+    QTest::newRow("modulus 1") << std::uint64_t(123456789) << std::uint64_t(987654321) << std::uint64_t(1)
+                               << std::uint64_t(0);
+    QTest::newRow("modulus 2^63") << top << top << (std::uint64_t(1) << 63) << std::uint64_t(1);
+    QTest::newRow("zero factor") << std::uint64_t(0) << top << p << std::uint64_t(0);
+    QTest::newRow("one times 2^64 - 1") << std::uint64_t(1) << top << p << std::uint64_t(58);
+    QTest::newRow("(2^61 - 1) squared") << std::uint64_t(2305843009213693951ULL) << std::uint64_t(2305843009213693951ULL)
+                                        << p << std::uint64_t(12393906174523604993ULL);
+    QTest::newRow("2^32 * 2^32 mod 2^64 - 1") << (std::uint64_t(1) << 32) << (std::uint64_t(1) << 32) << top
+                                              << std::uint64_t(1);
+    QTest::newRow("sums that pass 2^64 while doubling")
+        << std::uint64_t(18446744069414584321ULL) << std::uint64_t(18446744069414584321ULL) << top
+        << std::uint64_t(18446744056529682436ULL);
+    QTest::newRow("modulus the largest prime below 2^53")
+        << std::uint64_t(9007199254740880) << std::uint64_t(9007199254740879) << std::uint64_t(9007199254740881)
+        << std::uint64_t(2);
+}
+
+void PrimeTest::mulMod()
+{
+    QFETCH(std::uint64_t, a);
+    QFETCH(std::uint64_t, b);
+    QFETCH(std::uint64_t, m);
+    QFETCH(std::uint64_t, product);
+    QCOMPARE(numbers::mulMod(a, b, m), product);
+    QCOMPARE(numbers::mulModPortable(a, b, m), product);
+}
+
+// The fallback against the product this compiler uses, on operands spread
+// over the whole 64-bit range (a fixed pseudo-random sequence).
+void PrimeTest::mulModFallbackAgreesOnRandomOperands()
+{
+    std::uint64_t state = 0x9e3779b97f4a7c15ULL;
+    const auto next = [&state] {
+        std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t a = next(), b = next();
+        const std::uint64_t m = next() >> (i % 64) | 1;
+        if (numbers::mulModPortable(a, b, m) != numbers::mulMod(a, b, m))
+            QFAIL(qPrintable(QStringLiteral("%1 * %2 mod %3 differs").arg(a).arg(b).arg(m)));
     }
 }
 
