@@ -41,8 +41,10 @@ void StepsSource::open()
         stepsWindow_ = new reference::StepsWindow;
         stepsWindow_->setSteps(last_);
     }
-    if (!stepsWindow_->isVisible())
+    if (!stepsWindow_->isVisible()) {
+        stepsWindow_->fitToSteps();
         stepsWindow_->move(besideWindow(window(), stepsWindow_));
+    }
     stepsWindow_->showNormal();
     stepsWindow_->raise();
     stepsWindow_->activateWindow();

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -281,22 +282,28 @@ StepsWindow::StepsWindow()
     app::on(westernDigits_, &QRadioButton::clicked, this, &StepsWindow::WesternDigits_Click);
     connect(&numtext::DigitChoice::instance(), &numtext::DigitChoice::changed, this, &StepsWindow::markShape);
     markShape();
-    setSteps(numtext::Steps());
     view_->setFocus();
 }
 
-void StepsWindow::setSteps(const numtext::Steps &steps)
+void StepsWindow::setSteps(const numtext::Steps &steps) { view_->setSteps(steps); }
+
+void StepsWindow::fitToSteps()
 {
-    view_->setSteps(steps);
-    // Until it is first shown, the window takes the size its steps need,
-    // within bounds; afterwards the pupil's size stays and the lines scroll.
-    if (!shownBefore_) {
-        const QSize content = view_->sizeHint();
-        const int frame = 2 * area_->frameWidth() + area_->verticalScrollBar()->sizeHint().width();
-        const QSize size(std::clamp(content.width() + frame + 24, 380, 760),
-                         std::clamp(content.height() + frame + 70, 220, 560));
-        resize(size.expandedTo(minimumSizeHint()));
-    }
+    if (sizedByPupil_)
+        return;
+    const QSize content = view_->sizeHint();
+    const int frame = 2 * area_->frameWidth() + area_->verticalScrollBar()->sizeHint().width();
+    const QSize size(std::clamp(content.width() + frame + 24, 380, 760),
+                     std::clamp(content.height() + frame + 70, 220, 560));
+    fitted_ = size.expandedTo(minimumSizeHint());
+    resize(fitted_);
+}
+
+void StepsWindow::resizeEvent(QResizeEvent *event)
+{
+    if (isVisible() && event->size() != fitted_)
+        sizedByPupil_ = true;
+    QWidget::resizeEvent(event);
 }
 
 void StepsWindow::markShape()
@@ -313,12 +320,6 @@ void StepsWindow::CloseButton_Click() { close(); }
 void StepsWindow::ArabicDigits_Click() { numtext::setDigitShape(DigitShape::ArabicIndic); }
 
 void StepsWindow::WesternDigits_Click() { numtext::setDigitShape(DigitShape::Western); }
-
-void StepsWindow::showEvent(QShowEvent *event)
-{
-    shownBefore_ = true;
-    QWidget::showEvent(event);
-}
 
 void StepsWindow::keyPressEvent(QKeyEvent *event)
 {

@@ -71,8 +71,12 @@ class StepsWindow : public QWidget {
 public:
     StepsWindow();
 
+    // The lines follow at once; the window keeps its size and they scroll.
     void setSteps(const numtext::Steps &steps);
     StepsView *view() const { return view_; }
+    // Takes the size the steps need, within bounds, unless the pupil has
+    // sized the window.
+    void fitToSteps();
 
     void CopyButton_Click();
     void CloseButton_Click();
@@ -81,12 +85,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void markShape();
 
-    bool shownBefore_ = false;
+    QSize fitted_;
+    bool sizedByPupil_ = false;
     StepsView *view_;
     QScrollArea *area_;
     QRadioButton *arabicDigits_;

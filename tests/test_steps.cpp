@@ -555,6 +555,26 @@ private slots:
         QVERIFY2(gap >= 0 && gap <= 8, qPrintable(QString::number(gap)));
     }
 
+    // Each opening fits the window to its steps, until the pupil sizes it.
+    void sizeFollowsTheStepsUntilThePupilSizesIt()
+    {
+        open();
+        const QSize empty = stepsWindow()->size();
+        stepsWindow()->close();
+        section->work("2");
+        Steps s = section->steps->last();
+        for (int i = 0; i < 6; ++i)
+            s.line("= ", num(i));
+        section->steps->publish(s);
+        open();
+        QVERIFY(stepsWindow()->height() > empty.height());
+        stepsWindow()->resize(500, 260);
+        stepsWindow()->close();
+        section->work("3");
+        open();
+        QCOMPARE(stepsWindow()->size(), QSize(500, 260));
+    }
+
     void longStepsScroll()
     {
         Steps s;
