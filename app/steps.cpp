@@ -110,6 +110,8 @@ StepsSource *offerSteps(QWidget *window, std::initializer_list<QLineEdit *> resu
     button->setFont(f);
     button->setGeometry(controlAt);
     button->raise();
+    // A window already shown shows it at once.
+    button->show();
     on(button, &QPushButton::clicked, source, &StepsSource::StepsButton_Click);
     return source;
 }

@@ -377,6 +377,7 @@ private slots:
             QVERIFY(button);
             QCOMPARE(button->text(), QStringLiteral("خطوات الحل"));
             QVERIFY(button->toolTip().contains(QStringLiteral("F2")));
+            QVERIFY(button->isVisible());
             QTest::mouseClick(button, Qt::LeftButton);
         }
         QVERIFY(stepsShown());
@@ -386,6 +387,22 @@ private slots:
         QTest::keyClick(section->radius, Qt::Key_F2);
         QCOMPARE(stepsWindow(), first);
         QCOMPARE(QApplication::topLevelWidgets().count(QPointer<QWidget>(first).data()), 1);
+    }
+
+    // A window that offers its steps once it is shown has the button too,
+    // above the banner it stands on.
+    void offeredOnAShownWindow()
+    {
+        QWidget window;
+        auto *banner = new QWidget(&window);
+        banner->setGeometry(0, 0, 300, 80);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        app::StepsSource *source = app::offerSteps(&window, {}, QRect(10, 50, 80, 22));
+        auto *button = window.findChild<QPushButton *>(QStringLiteral("StepsButton"));
+        QVERIFY(button->isVisible());
+        QCOMPARE(window.childAt(button->geometry().center()), button);
+        QCOMPARE(app::stepsOf(&window), source);
     }
 
     void followsTheSectionWindow()
