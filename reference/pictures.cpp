@@ -1,5 +1,6 @@
 #include "reference/pictures.h"
 
+#include "numtext/digits.h"
 #include "reference/markup.h"
 
 #include <QEvent>
@@ -46,7 +47,8 @@ SetLine setLine(const FormulaLine &line, const PictureDesign &d, int index)
                      qreal size = 0) {
         if (!markup || !*markup)
             return;
-        FormulaLayout f = FormulaLayout::fitted(QString::fromUtf8(markup), formulaFont(size > 0 ? size : px), room);
+        FormulaLayout f = FormulaLayout::fitted(numtext::shownDigits(QString::fromUtf8(markup)),
+                                                formulaFont(size > 0 ? size : px), room);
         set.ascent = std::max(set.ascent, f.ascent());
         set.descent = std::max(set.descent, f.descent());
         f.translate(QPointF(leftFor(f.width()), 0));
@@ -277,7 +279,7 @@ QStringList lines(Picture picture)
     for (const FormulaLine &line : design(picture).lines) {
         for (const char *part : {line.first, line.second}) {
             if (part && *part)
-                out << markup::plainText(markup::read(QString::fromUtf8(part)));
+                out << markup::plainText(markup::read(numtext::shownDigits(QString::fromUtf8(part))));
         }
     }
     return out;
@@ -293,6 +295,12 @@ PictureBox::PictureBox(QWidget *parent, const char *name, const QRect &at, Pictu
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setAccessibleDescription(lines(picture).join(u'\n'));
+    // The digits take the shape the pupil chooses: the picture is set again.
+    connect(&numtext::DigitChoice::instance(), &numtext::DigitChoice::changed, this, [this] {
+        layout_.reset();
+        setAccessibleDescription(lines(picture_).join(u'\n'));
+        update();
+    });
 }
 
 QSizeF PictureBox::shownSize() const

@@ -5,7 +5,7 @@
 // typesetter (reference/typeset.h) and drawn as vectors, so it stays crisp at
 // any scale and pixel density and costs nothing until a laws window is first
 // shown. A picture box lays its picture out once and keeps the layout until
-// its size or font changes.
+// its size or font or the digit shape (numtext/digits.h) changes.
 
 #include "reference/formulas.h"
 #include "reference/typeset.h"
@@ -28,7 +28,8 @@ int pictureHeight(Picture picture);
 // A picture laid out in a 300-pixel-wide area of a height (at most the
 // picture's own): the lines spread over the area from top to bottom, a line
 // too wide for its place is set smaller, and the drawing takes the largest
-// square that no line covers.
+// square that no line covers. The digits are in the shape chosen when the
+// layout is made.
 class PictureLayout {
 public:
     PictureLayout(Picture picture, qreal height);
@@ -68,7 +69,7 @@ QList<Piece> layOutMarkup(const QString &markup, qreal pixelSize = 15);
 // painter's origin.
 void paint(QPainter &painter, Picture picture, qreal height);
 
-// The lines of a picture as plain text (a raised digit follows its base, a
+// The lines of a picture as plain text, digits in the shape chosen now (a raised digit follows its base, a
 // stacked fraction reads "(top) / (bottom)", a radical "√(…)"), for screen
 // readers and for finding a line.
 QStringList lines(Picture picture);
@@ -84,7 +85,7 @@ public:
     // as the picture or the box's inner area, whichever is less.
     QSizeF shownSize() const;
     // The picture laid out for what the box shows; made when first needed and
-    // kept until the box's size or font changes.
+    // kept until the box's size or font or the digit shape changes.
     const PictureLayout &layout() const;
 
 protected:

@@ -1,0 +1,73 @@
+#pragma once
+// The shapes in which the formulas of the program show their digits: the
+// worked steps and the laws pictures. A pupil chooses "١٢٣" or "123" in the
+// steps window; the choice holds for the rest of the process and is kept
+// nowhere. The result boxes are not concerned: they keep the number texts the
+// rules of numtext.h read and write.
+
+#include <QObject>
+#include <QString>
+#include <QStringView>
+
+class QLocale;
+
+namespace numtext {
+
+enum class DigitShape {
+    ArabicIndic, // ١٢٣٫٤٥, a minus sign before the number in reading order
+    Western,     // 123.45, a minus sign at the left of the number
+};
+
+// The shape a locale writes its numbers in: an Arabic locale's own digits
+// (Egypt and Saudi Arabia ١٢٣, Morocco, Algeria and Tunisia 123); any other
+// locale gets the Arabic-Indic digits.
+DigitShape localeDigitShape(const QLocale &locale);
+
+// A line of formula markup, or a plain text, with its numbers in a shape:
+//   - every digit (Western, Arabic-Indic or Extended Arabic-Indic) in the
+//     shape's digits;
+//   - a decimal separator between digits ('.', ',' or '٫') as the shape's
+//     ('٫' or '.');
+//   - the sign of a negative number (a minus directly before a digit, not
+//     after a letter or digit) marked so that it stands where a reader of
+//     the shape expects it, wherever the text is set or pasted: an Arabic
+//     letter mark before it for ١٢٣, for 123 the signed number held left to
+//     right between a left-to-right and a right-to-left mark;
+//   - in the ١٢٣ shape, the exponent form of the general number format
+//     (1.5E+15) written as a power of ten: ١٫٥ × ١٠^{١٥}. The 123 shape keeps
+//     the result boxes' text character for character.
+// The colour names of the markup are left as they are.
+QString shapeDigits(QStringView text, DigitShape shape);
+
+// The process-wide choice of shape.
+class DigitChoice : public QObject {
+    Q_OBJECT
+public:
+    static DigitChoice &instance();
+
+    DigitShape shape() const { return shape_; }
+    // Changes the shape; whoever shows digits hears changed() and lays out
+    // again. Choosing the shape already chosen changes nothing.
+    void setShape(DigitShape shape);
+    // Grows by one with every change, for whoever keeps a layout made in
+    // the shape of the moment.
+    quint64 serial() const { return serial_; }
+
+signals:
+    void changed();
+
+private:
+    DigitChoice();
+    DigitShape shape_;
+    quint64 serial_ = 0;
+};
+
+// The shape the process starts with: the system locale's (localeDigitShape).
+DigitShape defaultDigitShape();
+
+inline DigitShape digitShape() { return DigitChoice::instance().shape(); }
+inline void setDigitShape(DigitShape shape) { DigitChoice::instance().setShape(shape); }
+// The text in the shape chosen now.
+inline QString shownDigits(QStringView text) { return shapeDigits(text, digitShape()); }
+
+} // namespace numtext

@@ -1,0 +1,87 @@
+#pragma once
+// Worked steps: how a calculation reached its result, line by line, as plain
+// data. Every line is a formula in the markup of the laws pictures (exponents
+// ^{..}, \frac{..}{..}, \sqrt{..}, [colour:..]), written with Western digits
+// and the full stop as decimal point; the digits take their shape only when
+// the steps are shown (numtext/digits.h).
+//
+// A formula writes its steps into a Steps it is given, next to computing its
+// value, so the two cannot disagree:
+//
+//     double circleArea(double r, numtext::Steps &s)
+//     {
+//         s.line("[blue:المساحة] = [red:ط] × [green:نق]^{2}");
+//         s.line("= ", num(Pi), " × ", num(r), "^{2}");
+//         const double r2 = times(r, r);
+//         s.line("= ", num(Pi), " × ", num(r2));
+//         const double area = times(r2, Pi);
+//         s.result(area);                 // "= 12.566368", the result box's text
+//         return area;
+//     }
+//
+// A computation failure on the way leaves the lines written so far; the text
+// of the failure ends them (fail(), or the failure's own wording when the
+// formula gave none).
+
+#include "numtext/numtext.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace numtext {
+
+// A double in the general number format, as a result box shows it.
+inline QString num(double value) { return format(value); }
+
+namespace detail {
+inline QString part(const QString &text) { return text; }
+inline QString part(QStringView text) { return text.toString(); }
+inline QString part(const char *text) { return QString::fromUtf8(text); }
+inline QString part(const char16_t *text) { return QString::fromUtf16(text); }
+inline QString part(QChar c) { return QString(c); }
+// A number is written with num(), in the format of the result boxes.
+template <class T> QString part(T) = delete;
+} // namespace detail
+
+class Steps {
+public:
+    // Adds a line; its parts (texts, not numbers: write numbers with num())
+    // are joined.
+    template <class... Parts> Steps &line(const Parts &...parts)
+    {
+        lines_.append((QString() + ... + detail::part(parts)));
+        return *this;
+    }
+
+    // Adds the line "= value" (or "name = value") and keeps the value's text:
+    // the text its result box shows.
+    Steps &result(double value);
+    Steps &result(const QString &name, double value);
+
+    // Ends the steps with why the calculation cannot go on ("ظا 90° غير معرف
+    // لأن جتا 90° = 0"). The first text given stays.
+    Steps &fail(const QString &text);
+    // Ends the steps with the wording of a failure of this kind, unless a
+    // text ends them already.
+    Steps &fail(Failure kind);
+
+    const QStringList &lines() const { return lines_; }
+    // The texts of the results, in the order they were given.
+    const QStringList &results() const { return results_; }
+    const QString &failure() const { return failure_; }
+    bool failed() const { return !failure_.isEmpty(); }
+    // No line and no failure: nothing has been worked yet.
+    bool isEmpty() const { return lines_.isEmpty() && failure_.isEmpty(); }
+
+    bool operator==(const Steps &) const = default;
+
+private:
+    QStringList lines_;
+    QStringList results_;
+    QString failure_;
+};
+
+// The wording of a failure of a kind, as a line of the steps.
+QString failureText(Failure kind);
+
+} // namespace numtext

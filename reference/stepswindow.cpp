@@ -1,0 +1,334 @@
+#include "reference/stepswindow.h"
+
+#include "app/dispatch.h"
+#include "reference/markup.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using numtext::DigitShape;
+
+namespace reference {
+
+namespace {
+
+constexpr qreal LinePx = 18;   // the size of the steps' text
+constexpr qreal Margin = 14;   // around the lines
+constexpr qreal LineGap = 0.5; // between lines, in ems
+const QColor FailureColour(QStringLiteral("darkred"));
+const QColor NoStepsColour(QStringLiteral("dimgray"));
+
+constexpr char16_t RightToLeftMark = u'\u200F';
+
+bool isSuperscriptable(const QString &s)
+{
+    return !s.isEmpty() && std::all_of(s.begin(), s.end(), [](QChar c) {
+        return c.isDigit() || c == u'-' || c == u'+' || c == QChar(u'\u2212') || c.category() == QChar::Other_Format;
+    });
+}
+
+QString superscript(const QString &s)
+{
+    static const char16_t digits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString out;
+    for (QChar c : s) {
+        if (c.isDigit())
+            out += QChar(digits[c.digitValue()]);
+        else if (c == u'+')
+            out += QChar(u'⁺');
+        else if (c == u'-' || c == QChar(u'\u2212'))
+            out += QChar(u'⁻');
+    }
+    return out;
+}
+
+QString plainRow(const markup::Row &row);
+
+// A side of a fraction keeps its brackets when it is more than one word.
+QString fractionSide(const markup::Row &row)
+{
+    const QString s = plainRow(row).trimmed();
+    return s.contains(u' ') ? u'(' + s + u')' : s;
+}
+
+QString plainNode(const markup::Node &n)
+{
+    using markup::Node;
+    switch (n.kind) {
+    case Node::Text:
+        return n.text;
+    case Node::Group:
+        return plainRow(n.children);
+    case Node::Raised: {
+        const QString raised = plainRow(n.children);
+        return isSuperscriptable(raised) ? superscript(raised) : QStringLiteral("^(%1)").arg(raised);
+    }
+    case Node::Fraction:
+        return fractionSide(n.children[0].children) + QStringLiteral(" / ") + fractionSide(n.children[1].children);
+    case Node::Root:
+        return QStringLiteral("√(%1)").arg(plainRow(n.children));
+    }
+    return QString();
+}
+
+QString plainRow(const markup::Row &row)
+{
+    QString s;
+    for (const markup::Node &n : row)
+        s += plainNode(n);
+    return s;
+}
+
+} // namespace
+
+QString noStepsText() { return QStringLiteral("لم يُجرَ أي حساب بعد في هذه النافذة"); }
+
+QString plainStepLine(const QString &markup, DigitShape shape)
+{
+    return plainRow(markup::read(numtext::shapeDigits(markup, shape)));
+}
+
+QString stepsText(const numtext::Steps &steps, DigitShape shape)
+{
+    QStringList lines;
+    if (steps.isEmpty())
+        lines << noStepsText();
+    for (const QString &line : steps.lines())
+        lines << plainStepLine(line, shape);
+    if (steps.failed())
+        lines << plainStepLine(steps.failure(), shape);
+    for (QString &line : lines)
+        line.prepend(QChar(RightToLeftMark));
+    return lines.join(u'\n');
+}
+
+// ---------------------------------------------------------------------------
+
+StepsView::StepsView(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("StepsView"));
+    setAccessibleName(QStringLiteral("خطوات الحل"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    connect(&numtext::DigitChoice::instance(), &numtext::DigitChoice::changed, this, &StepsView::refresh);
+    refresh();
+}
+
+void StepsView::setSteps(const numtext::Steps &steps)
+{
+    steps_ = steps;
+    refresh();
+}
+
+// The text now, the layouts when they are next needed: steps that arrive
+// while the window is hidden cost no typesetting.
+void StepsView::refresh()
+{
+    plainText_ = stepsText(steps_, numtext::digitShape());
+    setAccessibleDescription(plainText_);
+    layouts_.clear();
+    laidOut_ = false;
+    updateGeometry();
+    update();
+}
+
+const std::vector<FormulaLayout> &StepsView::layouts() const
+{
+    if (!laidOut_) {
+        const QFont font = formulaFont(LinePx);
+        for (const QString &line : steps_.lines())
+            layouts_.emplace_back(numtext::shownDigits(line), font);
+        if (steps_.failed())
+            layouts_.emplace_back(numtext::shownDigits(steps_.failure()), font, FailureColour);
+        if (steps_.isEmpty())
+            layouts_.emplace_back(noStepsText(), formulaFont(LinePx - 2), NoStepsColour);
+        laidOut_ = true;
+    }
+    return layouts_;
+}
+
+QList<QPointF> StepsView::origins() const
+{
+    QList<QPointF> at;
+    const auto &lines = layouts();
+    qreal y = Margin;
+    for (const FormulaLayout &f : lines) {
+        const qreal x = steps_.isEmpty() ? (width() - f.width()) / 2 : width() - Margin - f.width();
+        at.append(QPointF(x, y + f.ascent()));
+        y += f.ascent() + f.descent() + LinePx * LineGap;
+    }
+    return at;
+}
+
+QSize StepsView::contentSize() const
+{
+    qreal w = 0, h = 2 * Margin;
+    const auto &lines = layouts();
+    for (const FormulaLayout &f : lines) {
+        w = std::max(w, f.width());
+        h += f.ascent() + f.descent();
+    }
+    if (lines.size() > 1)
+        h += (lines.size() - 1) * LinePx * LineGap;
+    return QSize(qCeil(w + 2 * Margin), qCeil(h));
+}
+
+QSize StepsView::sizeHint() const { return contentSize(); }
+
+QSize StepsView::minimumSizeHint() const { return contentSize(); }
+
+void StepsView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const auto &lines = layouts();
+    const QList<QPointF> at = origins();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lines[i].paint(p, at[qsizetype(i)]);
+    if (hasFocus()) {
+        QPen pen(palette().color(QPalette::Highlight));
+        pen.setStyle(Qt::DotLine);
+        p.setPen(pen);
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+QPushButton *windowButton(QWidget *parent, const char *name, const QString &text, const QString &accessible)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAccessibleName(accessible);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QRadioButton *digitOption(QWidget *parent, const char *name, const QString &text, const QString &accessible)
+{
+    auto *o = new QRadioButton(text, parent);
+    o->setObjectName(QString::fromLatin1(name));
+    o->setAccessibleName(accessible);
+    return o;
+}
+} // namespace
+
+StepsWindow::StepsWindow()
+{
+    setObjectName(QStringLiteral("StepsWindow"));
+    setWindowTitle(QStringLiteral("خطوات الحل"));
+    setLayoutDirection(Qt::RightToLeft);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+
+    view_ = new StepsView;
+    area_ = new QScrollArea(this);
+    area_->setObjectName(QStringLiteral("StepsArea"));
+    area_->setAccessibleName(QStringLiteral("منطقة خطوات الحل"));
+    area_->setWidgetResizable(true);
+    area_->setWidget(view_);
+    area_->setBackgroundRole(QPalette::Base);
+
+    auto *digitsLabel = new QLabel(QStringLiteral("الأرقام:"), this);
+    digitsLabel->setObjectName(QStringLiteral("DigitsLabel"));
+    digitsLabel->setAccessibleName(QStringLiteral("شكل الأرقام"));
+    arabicDigits_ = digitOption(this, "ArabicDigits", QStringLiteral("١٢٣"), QStringLiteral("الأرقام المشرقية ١٢٣"));
+    westernDigits_ = digitOption(this, "WesternDigits", QStringLiteral("123"), QStringLiteral("الأرقام الغربية 123"));
+    auto *digits = new QButtonGroup(this);
+    digits->addButton(arabicDigits_);
+    digits->addButton(westernDigits_);
+    copyButton_ = windowButton(this, "CopyButton", QStringLiteral("نسخ"), QStringLiteral("نسخ الخطوات"));
+    copyButton_->setToolTip(QStringLiteral("ينسخ الخطوات نصا يلصق في أي مستند"));
+    closeButton_ = windowButton(this, "CloseButton", QStringLiteral("إغلاق"), QStringLiteral("إغلاق"));
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(digitsLabel);
+    bottom->addWidget(arabicDigits_);
+    bottom->addWidget(westernDigits_);
+    bottom->addStretch(1);
+    bottom->addWidget(copyButton_);
+    bottom->addWidget(closeButton_);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(area_, 1);
+    layout->addLayout(bottom);
+
+    setTabOrder(view_, arabicDigits_);
+    setTabOrder(arabicDigits_, westernDigits_);
+    setTabOrder(westernDigits_, copyButton_);
+    setTabOrder(copyButton_, closeButton_);
+
+    app::on(copyButton_, &QPushButton::clicked, this, &StepsWindow::CopyButton_Click);
+    app::on(closeButton_, &QPushButton::clicked, this, &StepsWindow::CloseButton_Click);
+    app::on(arabicDigits_, &QRadioButton::clicked, this, &StepsWindow::ArabicDigits_Click);
+    app::on(westernDigits_, &QRadioButton::clicked, this, &StepsWindow::WesternDigits_Click);
+    connect(&numtext::DigitChoice::instance(), &numtext::DigitChoice::changed, this, &StepsWindow::markShape);
+    markShape();
+    view_->setFocus();
+}
+
+void StepsWindow::setSteps(const numtext::Steps &steps) { view_->setSteps(steps); }
+
+void StepsWindow::fitToSteps()
+{
+    if (sizedByPupil_)
+        return;
+    const QSize content = view_->sizeHint();
+    const int frame = 2 * area_->frameWidth() + area_->verticalScrollBar()->sizeHint().width();
+    const QSize size(std::clamp(content.width() + frame + 24, 380, 760),
+                     std::clamp(content.height() + frame + 70, 220, 560));
+    fitted_ = size.expandedTo(minimumSizeHint());
+    resize(fitted_);
+}
+
+void StepsWindow::resizeEvent(QResizeEvent *event)
+{
+    if (isVisible() && event->size() != fitted_)
+        sizedByPupil_ = true;
+    QWidget::resizeEvent(event);
+}
+
+void StepsWindow::markShape()
+{
+    const bool arabic = numtext::digitShape() == DigitShape::ArabicIndic;
+    arabicDigits_->setChecked(arabic);
+    westernDigits_->setChecked(!arabic);
+}
+
+void StepsWindow::CopyButton_Click() { QGuiApplication::clipboard()->setText(view_->plainText()); }
+
+void StepsWindow::CloseButton_Click() { close(); }
+
+void StepsWindow::ArabicDigits_Click() { numtext::setDigitShape(DigitShape::ArabicIndic); }
+
+void StepsWindow::WesternDigits_Click() { numtext::setDigitShape(DigitShape::Western); }
+
+void StepsWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace reference

@@ -1,0 +1,103 @@
+#pragma once
+// The steps window "خطوات الحل": the last calculation of a section window
+// worked through line by line, each line set right to left by the typesetter
+// of the laws pictures (exponents, fractions, radicals), with the digits in
+// the shape the pupil chose. The window shows what it is given; who gives it
+// the steps is the section window's business (app/steps.h).
+
+#include "numtext/digits.h"
+#include "numtext/steps.h"
+#include "reference/typeset.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <vector>
+
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+
+namespace reference {
+
+// What the window says before the section window has worked anything.
+QString noStepsText();
+
+// One line of markup as plain Unicode text in a digit shape: a raised number
+// becomes superscript digits (نق²), any other raised text "^(…)"; a stacked
+// fraction "أ / ب", parenthesised where a side has more than one word; a
+// radical "√(…)".
+QString plainStepLine(const QString &markup, numtext::DigitShape shape);
+
+// The steps as plain Unicode text, one line a step and the failure last,
+// every line opened by a right-to-left mark so that it reads right to left
+// wherever it is pasted; before any calculation, noStepsText().
+QString stepsText(const numtext::Steps &steps, numtext::DigitShape shape);
+
+// The lines set one under another at the right, scrolled by the window.
+class StepsView : public QWidget {
+    Q_OBJECT
+public:
+    explicit StepsView(QWidget *parent = nullptr);
+
+    void setSteps(const numtext::Steps &steps);
+    const numtext::Steps &steps() const { return steps_; }
+    // The text a screen reader reads and the copy button copies.
+    const QString &plainText() const { return plainText_; }
+    // The lines laid out in the digit shape of the moment (made when first
+    // needed), the failure last.
+    const std::vector<FormulaLayout> &layouts() const;
+    // Where each line's layout stands: the left end of its baseline.
+    QList<QPointF> origins() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void refresh();
+    QSize contentSize() const;
+
+    numtext::Steps steps_;
+    QString plainText_;
+    mutable std::vector<FormulaLayout> layouts_;
+    mutable bool laidOut_ = false;
+};
+
+class StepsWindow : public QWidget {
+    Q_OBJECT
+public:
+    StepsWindow();
+
+    // The lines follow at once; the window keeps its size and they scroll.
+    void setSteps(const numtext::Steps &steps);
+    StepsView *view() const { return view_; }
+    // Takes the size the steps need, within bounds, unless the pupil has
+    // sized the window.
+    void fitToSteps();
+
+    void CopyButton_Click();
+    void CloseButton_Click();
+    void ArabicDigits_Click();
+    void WesternDigits_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void markShape();
+
+    QSize fitted_;
+    bool sizedByPupil_ = false;
+    StepsView *view_;
+    QScrollArea *area_;
+    QRadioButton *arabicDigits_;
+    QRadioButton *westernDigits_;
+    QPushButton *copyButton_;
+    QPushButton *closeButton_;
+};
+
+} // namespace reference
