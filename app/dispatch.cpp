@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
+#include "numtext/steps.h"
 
 #include <cstdio>
 #include <exception>
@@ -11,24 +12,6 @@
 namespace app {
 
 namespace {
-QString describe(numtext::Failure kind)
-{
-    using numtext::Failure;
-    switch (kind) {
-    case Failure::NotANumber:
-        return QStringLiteral("القيمة المكتوبة ليست عددا صحيح الكتابة");
-    case Failure::DivisionByZero:
-        return QStringLiteral("لا يمكن القسمة على صفر");
-    case Failure::Overflow:
-        return QStringLiteral("الناتج أكبر من أن يحسبه البرنامج");
-    case Failure::InvalidOperation:
-        return QStringLiteral("هذه العملية غير معرفة رياضيا");
-    case Failure::OutOfRange:
-        return QStringLiteral("العدد خارج المدى الذي يقبله البرنامج");
-    }
-    return QStringLiteral("تعذر إجراء الحساب");
-}
-
 const QString FailureTitle = QStringLiteral("خطأ في الحساب");
 constexpr std::uint32_t FailureStyle = numtext::style::Exclamation | numtext::style::RightAlign;
 
@@ -71,7 +54,7 @@ struct Observed {
 
 void reportFailure(const numtext::ComputationFailure &failure)
 {
-    numtext::notice(describe(failure.kind()) + numtext::crlf() + QStringLiteral("لم يتغير شيء، صحح المدخلات ثم أعد المحاولة"),
+    numtext::notice(numtext::failureText(failure.kind()) + numtext::crlf() + QStringLiteral("لم يتغير شيء، صحح المدخلات ثم أعد المحاولة"),
                     FailureStyle, FailureTitle);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Where event handlers are dispatched. A computation that fails anywhere in a
 // handler ends the handler there; the user sees one notice naming the problem
-// and the program goes on. This is the only place that catches a failure.
+// and the program goes on. This is the only place that handles a failure
+// (the worked steps only note it on its way here).
 //
 // Only a computation failure (numtext::ComputationFailure) is the pupil's
 // "خطأ في الحساب"; running out of memory has a notice of its own. Anything
