@@ -212,40 +212,34 @@ def conventional(p):
     p.back_to_menu(w, "الحاسبة التقليدية", "رجــــــوع")
 
 
-def areas(p):
-    w = p.section("حساب المساحات", "حساب المساحات")
-    choose(w, "مساحة الدائرة")
-    type_into(w, "أدخل نصف القطر", "1")
-    press(w, "احسب مساحة الدائرة")
-    p.result(w, "المساحة تساوي", "3.141592")
-    p.back_to_menu(w, "حساب المساحات")
+# The windows of an option list, each used once: (menu option and window
+# title, option, input box, input, calculate button, result box, result).
+OPTION_WINDOWS = {
+    "areas": ("حساب المساحات", "مساحة الدائرة", "أدخل نصف القطر", "1",
+             "احسب مساحة الدائرة", "المساحة تساوي", "3.141592"),
+    "conversions": ("حساب التحويلات", "من المئوي إلى الفهرنهايت", "العدد المطلوب تحويله", "100",
+                   "تحويل إلى فهرنهايت", "الناتج", "212"),
+    "perimeters": ("حساب المحيط", "محيط المربع", "أدخل طول الضلع", "5",
+                  "احسب محيط المربع", "المحيط يساوي", "20"),
+    "volumes": ("حساب الأحجام", "حجم المكعب", "أدخل طول الحرف", "3",
+               "احسب حجم المكعب", "الحجم يساوي", "27"),
+    "operations": ("حسابات أخرى", "الجذر التربيعي", "أدخل العدد", "16",
+                  "أوجد الجذر التربيعي", "النـــاتج", "4"),
+}
 
 
-def conversions(p):
-    w = p.section("حساب التحويلات", "حساب التحويلات")
-    choose(w, "من المئوي إلى الفهرنهايت")
-    type_into(w, "العدد المطلوب تحويله", "100")
-    press(w, "تحويل إلى فهرنهايت")
-    p.result(w, "الناتج", "212")
-    p.back_to_menu(w, "حساب التحويلات")
+def option_window(name):
+    title, option, box, value, button, result, expected = OPTION_WINDOWS[name]
 
-
-def perimeters(p):
-    w = p.section("حساب المحيط", "حساب المحيط")
-    choose(w, "محيط المربع")
-    type_into(w, "أدخل طول الضلع", "5")
-    press(w, "احسب محيط المربع")
-    p.result(w, "المحيط يساوي", "20")
-    p.back_to_menu(w, "حساب المحيط")
-
-
-def volumes(p):
-    w = p.section("حساب الأحجام", "حساب الأحجام")
-    choose(w, "حجم المكعب")
-    type_into(w, "أدخل طول الحرف", "3")
-    press(w, "احسب حجم المكعب")
-    p.result(w, "الحجم يساوي", "27")
-    p.back_to_menu(w, "حساب الأحجام")
+    def check(p):
+        w = p.section(title, title)
+        choose(w, option)
+        type_into(w, box, value)
+        press(w, button)
+        p.result(w, result, expected)
+        p.back_to_menu(w, title)
+    check.__name__ = name
+    return check
 
 
 def trigonometry(p):
@@ -255,15 +249,6 @@ def trigonometry(p):
     press(w, "احسب جتا الزاوية")
     p.result(w, "بالدرجات", "1")
     p.back_to_menu(w, "حساب الدوال المثلثية")
-
-
-def operations(p):
-    w = p.section("حسابات أخرى", "حسابات أخرى")
-    choose(w, "الجذر التربيعي")
-    type_into(w, "أدخل العدد", "16")
-    press(w, "أوجد الجذر التربيعي")
-    p.result(w, "النـــاتج", "4")
-    p.back_to_menu(w, "حسابات أخرى")
 
 
 def keypad(p):
@@ -317,8 +302,8 @@ def main():
         press(menu, NAVIGATE)
         program.notice("Nabrosa", "من فضلك اختر أحد الحسابات")
         failed = []
-        for check in (conventional, areas, conversions, perimeters, trigonometry, operations, volumes,
-                      keypad, equation, fractions):
+        checks = [conventional, *map(option_window, OPTION_WINDOWS), trigonometry, keypad, equation, fractions]
+        for check in checks:
             try:
                 check(program)
                 print(f"ok {check.__name__}", flush=True)
