@@ -24,7 +24,7 @@ constexpr int BoxX = 1080, BoxWidth = 2055, RowHeight = 375;
 constexpr int ClearX = 240, ClearWidth = 735;
 // The steps button (pixels): in the banner's lower left corner, below the
 // calculator icon, where the banner draws nothing.
-const QRect StepsButtonAt(12, 64, 76, 22);
+const QRect StepsButtonAt(122, 66, 76, 20);
 
 void paintGreen(QWidget *w)
 {
