@@ -28,14 +28,6 @@ const QString Volume = QStringLiteral("[blue:الحجم]");
 
 Mixed integer(std::int16_t value) { return Mixed(value); }
 
-// A number standing as an operand: a negative one in brackets.
-QString op(double value)
-{
-    const QString text = num(value);
-    return text.startsWith(u'-') ? u'(' + text + u')' : text;
-}
-QString op(const Mixed &value) { return op(value.number()); }
-
 // A number with every digit it holds (the shortest text that reads back as
 // it), written like the result boxes write numbers.
 QString exact(double value)
@@ -48,6 +40,22 @@ QString exact(double value)
     return text.left(e) + u'E' + (exponent < 0 ? u'-' : u'+')
         + QStringLiteral("%1").arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
 }
+
+// A number as the result boxes write it, unless 15 digits would hide some
+// of the value computed with.
+QString shown(double value)
+{
+    const QString text = num(value);
+    return strictNumber(text) == value ? text : exact(value);
+}
+
+// A number standing as an operand: a negative one in brackets.
+QString op(double value)
+{
+    const QString text = shown(value);
+    return text.startsWith(u'-') ? u'(' + text + u')' : text;
+}
+QString op(const Mixed &value) { return op(value.number()); }
 
 // A length rounded to 15 significant digits, as a round trip through the
 // general number format gives it; the steps show it where it changes.
@@ -66,7 +74,7 @@ template <class Halve> auto halved(double diameter, Halve halve, Steps &s)
     s.line(Radius, " = ", Diameter, " ÷ 2");
     s.line("= ", op(diameter), " ÷ 2");
     const auto r = halve(diameter);
-    s.line("= ", num(Mixed(r).number()));
+    s.line("= ", shown(Mixed(r).number()));
     return r;
 }
 
