@@ -1,7 +1,7 @@
 #include "geometry/areas.h"
 
 #include "app/dispatch.h"
-#include "numtext/mixed.h"
+#include "app/steps.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 #include "reference/laws.h"
@@ -13,6 +13,7 @@
 
 using namespace app;
 using namespace numtext;
+using numtext::Steps;
 using geometry::leftColumn;
 using geometry::rightColumn;
 using geometry::Row;
@@ -174,73 +175,72 @@ void Form4::Op6_Click() { showPanel("Op6"); }
 QString Form4::text(const char *box) const { return named<QLineEdit>(box)->text(); }
 void Form4::clear(const char *box) { named<QLineEdit>(box)->clear(); }
 
-void Form4::radiusOrDiameter(const char *radiusBox, const char *diameterBox, const char *resultBox, bool sphere)
+// The boxes are read before they are tested, so a length beyond the range of
+// a double fails before any notice.
+void Form4::radiusOrDiameter(const char *radiusBox, const char *diameterBox, const char *resultBox, Round area)
 {
-    const QString radiusText = text(radiusBox);
-    const QString diameterText = text(diameterBox);
-    const QString radius = format(leadingNumber(radiusText));
-    const double diameter = leadingNumber(diameterText);
-    const Mixed pi = format(geometry::Pi);
-    Mixed r;
-    if (!isEmpty(radiusText)) {
-        if (!isEmpty(diameterText)) {
+    steps()->record([&](Steps &s) {
+        const QString radiusText = text(radiusBox);
+        const QString diameterText = text(diameterBox);
+        const double radius = leadingNumber(radiusText);
+        const double diameter = leadingNumber(diameterText);
+        if (!isEmpty(radiusText) && !isEmpty(diameterText)) {
             notice(RadiusOrDiameter, style::RightAlign, ChooseOneBox);
             return;
         }
-        r = leadingNumber(radius);
-    } else {
         // An empty diameter box too gives the radius 0.
-        r = divide(leadingNumber(format(diameter)), 2);
-    }
-    const Mixed area = sphere ? ((r * r) * Mixed(std::int16_t(4))) * pi : (r * r) * pi;
-    named<QLineEdit>(resultBox)->setText(format(area.number()));
+        const geometry::RoundSize size = isEmpty(radiusText) ? geometry::RoundSize{diameter, true}
+                                                             : geometry::RoundSize{radius, false};
+        named<QLineEdit>(resultBox)->setText(format(area(size, s)));
+    });
 }
 
-void Form4::lengths(Length first, Length second, const char *resultBox, double (*area)(double, double))
+void Form4::lengths(Length first, Length second, const char *resultBox, Sides area)
 {
-    const QString firstText = text(first.box);
-    const QString secondText = second.box ? text(second.box) : QString();
-    // Each length rounded to 15 significant digits.
-    const QString a = format(leadingNumber(firstText));
-    const QString b = second.box ? format(leadingNumber(secondText)) : QString();
-    if (isEmpty(firstText)) {
-        emptyFieldNotice(QString::fromUtf8(first.emptyNotice), InformationStyle);
-        return;
-    }
-    if (second.box && isEmpty(secondText)) {
-        emptyFieldNotice(QString::fromUtf8(second.emptyNotice), InformationStyle);
-        return;
-    }
-    named<QLineEdit>(resultBox)->setText(format(area(strictNumber(a), second.box ? strictNumber(b) : 0)));
+    steps()->record([&](Steps &s) {
+        const QString firstText = text(first.box);
+        const QString secondText = second.box ? text(second.box) : QString();
+        const double a = leadingNumber(firstText);
+        const double b = second.box ? leadingNumber(secondText) : 0;
+        if (isEmpty(firstText)) {
+            emptyFieldNotice(QString::fromUtf8(first.emptyNotice), InformationStyle);
+            return;
+        }
+        if (second.box && isEmpty(secondText)) {
+            emptyFieldNotice(QString::fromUtf8(second.emptyNotice), InformationStyle);
+            return;
+        }
+        named<QLineEdit>(resultBox)->setText(format(area(a, b, s)));
+    });
 }
 
-void Form4::Comc_Click() { radiusOrDiameter("tc2", "tc1", "tc3", false); }
-void Form4::Comb_Click() { radiusOrDiameter("tb2", "tb1", "tb3", true); }
+void Form4::Comc_Click() { radiusOrDiameter("tc2", "tc1", "tc3", geometry::circleArea); }
+void Form4::Comb_Click() { radiusOrDiameter("tb2", "tb1", "tb3", geometry::sphereSurface); }
 void Form4::Comf3_Click()
 {
     lengths({"Tf1", "من فضلك .. أدخل ارتفاع شبه المنحرف"}, {"Tf2", "من فضلك .. أدخل مجموع القاعدتين السفلية والعلوية"},
-            "Tf3", [](double height, double sum) { return divide(times(height, sum), 2); });
+            "Tf3", geometry::trapezoidArea);
 }
 void Form4::Coms3_Click()
 {
     lengths({"Ts1", "من فضلك .. أدخل طول المربع أو المستطيل"}, {"Ts2", "من فضلك .. أدخل عرض المربع أو المستطيل"}, "Ts3",
-            [](double length, double width) { return times(length, width); });
+            geometry::rectangleArea);
 }
 void Form4::Com3_Click()
 {
     lengths({"Tm1", "من فضلك .. أدخل طول قاعدة متوازي الأضلاع"}, {"Tm2", "من فضلك .. أدخل ارتفاع متوازي الأضلاع"},
-            "Tm3", [](double base, double height) { return times(base, height); });
+            "Tm3", geometry::parallelogramArea);
 }
 void Form4::Comt3_Click()
 {
     lengths({"tt1", "من فضلك .. أدخل قاعدة المثلث"}, {"tt2", "من فضلك .. أدخل ارتفاع المثلث"}, "tt3",
-            [](double base, double height) { return divide(times(base, height), 2); });
+            geometry::triangleArea);
 }
 // Six faces of edge × edge; the second box takes no part.
 void Form4::Comk3_Click()
 {
     lengths({"Tk1", "من فضلك .. أدخل طول حرف المكعب"}, {}, "Tk3",
-            [](double edge, double) { return times(times(edge, edge), 6); });
+            [](double edge, double, Steps &s) { return geometry::cubeSurface(edge, s); });
 }
 
 void Form4::Command5_Click() { clear("tc2"); }

@@ -49,10 +49,12 @@ private:
         const char *box = nullptr;
         const char *emptyNotice = nullptr;
     };
+    using Round = double (*)(geometry::RoundSize, numtext::Steps &);
+    using Sides = double (*)(double first, double second, numtext::Steps &);
     // The circle and the sphere: from the radius or the diameter.
-    void radiusOrDiameter(const char *radiusBox, const char *diameterBox, const char *resultBox, bool sphere);
+    void radiusOrDiameter(const char *radiusBox, const char *diameterBox, const char *resultBox, Round area);
     // The figures of one or two lengths; the cube has no second one.
-    void lengths(Length first, Length second, const char *resultBox, double (*area)(double first, double second));
+    void lengths(Length first, Length second, const char *resultBox, Sides area);
     QString text(const char *box) const;
     void clear(const char *box);
 };

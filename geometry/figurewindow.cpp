@@ -2,7 +2,7 @@
 
 #include "app/banner.h"
 #include "app/dispatch.h"
-#include "numtext/mixed.h"
+#include "app/steps.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
@@ -22,6 +22,9 @@ constexpr int RightMargin = 4695;
 constexpr int LabelX = 3240, CaptionDrop = 120, CaptionHeight = 255;
 constexpr int BoxX = 1080, BoxWidth = 2055, RowHeight = 375;
 constexpr int ClearX = 240, ClearWidth = 735;
+// The steps button (pixels): in the banner's lower left corner, below the
+// calculator icon, where the banner draws nothing.
+const QRect StepsButtonAt(122, 66, 76, 20);
 
 void paintGreen(QWidget *w)
 {
@@ -35,6 +38,7 @@ FigureWindow::FigureWindow(const Section &section)
     : OptionWindow(section.name, QString::fromUtf8(section.caption), 4815, section.height), section_(section)
 {
     new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QString::fromUtf8(section.word));
+    steps_ = offerSteps(this, {}, StepsButtonAt);
     headingLine(this, "Text1", {120, 1320, 4575, 375}, QStringLiteral("اختر من الخيارات التي بالأســفـل"));
     headingBox(section.headingTop);
 
@@ -82,8 +86,10 @@ void FigureWindow::buildRows(std::span<const Row> rows)
 
 QLineEdit *FigureWindow::resultBox(const char *name)
 {
-    return readOnlyEdit(this, name, {480, section_.resultTop, section_.resultWidth, RowHeight},
-                        QString::fromUtf8(section_.resultCaption));
+    QLineEdit *box = readOnlyEdit(this, name, {480, section_.resultTop, section_.resultWidth, RowHeight},
+                                  QString::fromUtf8(section_.resultCaption));
+    steps_->offerOn(box);
+    return box;
 }
 
 void FigureWindow::orderTabs(const std::vector<QWidget *> &middle)
@@ -128,13 +134,11 @@ void SharedRowsWindow::build(std::span<const Row> rows, std::span<const Choice> 
 
 QString SharedRowsWindow::row(int n) const { return boxes_[std::size_t(n - 1)]->text(); }
 
-std::vector<Mixed> SharedRowsWindow::operands(int rows, int asText) const
+std::vector<double> SharedRowsWindow::lengths(int rows) const
 {
-    std::vector<Mixed> values;
-    for (int i = 0; i < rows; ++i) {
-        const double value = leadingNumber(boxes_[std::size_t(i)]->text());
-        values.push_back(i == asText ? Mixed(format(value)) : Mixed(value));
-    }
+    std::vector<double> values;
+    for (int i = 0; i < rows; ++i)
+        values.push_back(leadingNumber(boxes_[std::size_t(i)]->text()));
     return values;
 }
 
@@ -149,7 +153,13 @@ bool SharedRowsWindow::filled(std::span<const QString> notices, std::uint32_t st
     return true;
 }
 
-void SharedRowsWindow::showResult(const Mixed &value) { result_->setText(format(value.number())); }
+void SharedRowsWindow::calculate(const std::function<std::optional<double>(numtext::Steps &)> &calculation)
+{
+    steps()->record([&](numtext::Steps &s) {
+        if (const std::optional<double> value = calculation(s))
+            result_->setText(format(*value));
+    });
+}
 
 void SharedRowsWindow::clearRow(int n) { boxes_[std::size_t(n - 1)]->clear(); }
 

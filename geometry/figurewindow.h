@@ -6,10 +6,13 @@
 // buttons along the bottom.
 
 #include "app/optionwindow.h"
+#include "geometry/figures.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -17,14 +20,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace numtext {
-class Mixed;
+namespace app {
+class StepsSource;
 }
 
 namespace geometry {
-
-// π as the geometry windows compute with it: 3.141592, no more precise.
-constexpr double Pi = 3.141592;
 
 // The two columns of the option list (twips); an option keeps the width of
 // its circle and caption from the column's right edge.
@@ -79,8 +79,11 @@ protected:
     // Builds the parts of the rows, hidden; a box is named by its label
     // until a figure names it.
     void buildRows(std::span<const Row> rows);
-    // A read-only result box in the result row, captioned like the row.
+    // A read-only result box in the result row, captioned like the row; it
+    // offers the worked steps of the window's last calculation.
     QLineEdit *resultBox(const char *name);
+    // Where every calculation of the window records its steps.
+    app::StepsSource *steps() const { return steps_; }
     QLabel *resultCaption() const { return resultCaption_; }
 
     // Tab order: the options, the given controls, the frame buttons from the
@@ -89,6 +92,7 @@ protected:
 
 private:
     const Section section_;
+    app::StepsSource *steps_;
     QLabel *resultCaption_;
     QPushButton *Command1;
     QPushButton *Command2;
@@ -109,15 +113,15 @@ protected:
 
     // The text of row n (counted from 1).
     QString row(int n) const;
-    // The operands of the first `rows` rows: each the leading number of its
-    // row, held as a number, except the row `asText` (counted from 0), which
-    // is held as that number written in the general number format.
-    std::vector<numtext::Mixed> operands(int rows, int asText = -1) const;
+    // The lengths of the first `rows` rows: each the leading number of its row.
+    std::vector<double> lengths(int rows) const;
     // Tests the rows in order, row 1 first, against the exactly empty text;
     // the first empty one shows its notice and the answer is false.
     bool filled(std::span<const QString> notices, std::uint32_t style) const;
-    // Writes a result in the general number format into the result box.
-    void showResult(const numtext::Mixed &value);
+    // Runs a calculation that writes its steps and gives the result, and
+    // writes the result in the general number format into the result box.
+    // The calculation gives nothing when a notice stopped it.
+    void calculate(const std::function<std::optional<double>(numtext::Steps &)> &calculation);
     // Empties row n (counted from 1).
     void clearRow(int n);
 

@@ -1,6 +1,5 @@
 #include "geometry/perimeters.h"
 
-#include "numtext/mixed.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 #include "reference/laws.h"
@@ -112,35 +111,34 @@ void Form6::Op4_Click() { showPanel("Op4"); }
 void Form6::Op5_Click() { showPanel("Op5"); }
 void Form6::Op6_Click() { showPanel("Op6"); }
 
+// The rows are read before they are tested, so a length beyond the range of
+// a double fails before any notice.
 void Form6::Comc_Click()
 {
-    const double radius = leadingNumber(row(1));
-    const QString diameter = format(leadingNumber(row(2)));
-    const double pi = strictNumber(format(geometry::Pi));
-    double perimeter = 0;
-    if (!isEmpty(row(1))) {
-        if (!isEmpty(row(2))) {
-            notice(QStringLiteral("من فضلك .. أدخل إما نصف القطر أو القطر نفسه"), style::RightAlign,
-                   QStringLiteral("اختر خانة واحدة"));
-            return;
+    calculate([&](Steps &s) -> std::optional<double> {
+        const double radius = leadingNumber(row(1));
+        const double diameter = leadingNumber(row(2));
+        if (!isEmpty(row(1))) {
+            if (!isEmpty(row(2))) {
+                notice(QStringLiteral("من فضلك .. أدخل إما نصف القطر أو القطر نفسه"), style::RightAlign,
+                       QStringLiteral("اختر خانة واحدة"));
+                return std::nullopt;
+            }
+            return geometry::circlePerimeter({radius, false}, s);
         }
-        perimeter = times(radius, plus(pi, pi));
-    } else {
         // An empty diameter row too gives the radius 0.
-        perimeter = times(divide(strictNumber(diameter), 2), plus(pi, pi));
-    }
-    showResult(perimeter);
+        return geometry::circlePerimeter({diameter, true}, s);
+    });
 }
 
 void Form6::sumOfSides(int sides)
 {
-    const std::vector<Mixed> side = operands(sides, 2);
-    if (!filled(std::span(SideNotices).first(std::size_t(sides)), InformationStyle))
-        return;
-    Mixed sum = (side[0] + side[1]) + side[2];
-    if (sides == 4)
-        sum = sum + side[3];
-    showResult(sum);
+    calculate([&](Steps &s) -> std::optional<double> {
+        const std::vector<double> side = lengths(sides);
+        if (!filled(std::span(SideNotices).first(std::size_t(sides)), InformationStyle))
+            return std::nullopt;
+        return geometry::sumOfSides(side, s);
+    });
 }
 
 void Form6::Comh_Click() { sumOfSides(4); }
@@ -149,19 +147,22 @@ void Form6::Comt_Click() { sumOfSides(3); }
 
 void Form6::Comb_Click()
 {
-    const std::vector<Mixed> side = operands(1);
-    if (filled(SquareNotices, InformationStyle))
-        showResult(Mixed(std::int16_t(4)) * side[0]);
+    calculate([&](Steps &s) -> std::optional<double> {
+        const std::vector<double> side = lengths(1);
+        if (!filled(SquareNotices, InformationStyle))
+            return std::nullopt;
+        return geometry::squarePerimeter(side[0], s);
+    });
 }
 
 void Form6::Coms_Click()
 {
-    const std::vector<Mixed> side = operands(2);
-    if (!filled(RectangleNotices, InformationStyle))
-        return;
-    // Half the perimeter, rounded to 15 significant digits, taken twice.
-    const Mixed half = strictNumber(format((side[0] + side[1]).number()));
-    showResult(half + half);
+    calculate([&](Steps &s) -> std::optional<double> {
+        const std::vector<double> side = lengths(2);
+        if (!filled(RectangleNotices, InformationStyle))
+            return std::nullopt;
+        return geometry::rectanglePerimeter(side[0], side[1], s);
+    });
 }
 
 void Form6::Com1_Click() { clearRow(1); }

@@ -1,6 +1,5 @@
 #include "geometry/volumes.h"
 
-#include "numtext/mixed.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 #include "reference/laws.h"
@@ -92,11 +91,6 @@ const QString CuboidNotices[] = {
 };
 const QString ChooseOneBox = QStringLiteral("اختر خانة واحدة");
 
-Mixed integer(std::int16_t value) { return Mixed(value); }
-
-// Four thirds of π times p.
-Mixed sphereOf(const Mixed &p) { return ((p * Mixed(geometry::Pi)) * integer(4)) / integer(3); }
-
 } // namespace
 
 Form9::Form9() : SharedRowsWindow(Volumes) { build(Rows, Solids, CalculateAt); }
@@ -107,54 +101,61 @@ void Form9::Op3_Click() { showPanel("Op3"); }
 void Form9::Op4_Click() { showPanel("Op4"); }
 void Form9::Op5_Click() { showPanel("Op5"); }
 
+// The rows are read before they are tested, so a length beyond the range of
+// a double fails before any notice.
 void Form9::Comk_Click()
 {
-    const std::vector<Mixed> edge = operands(1);
-    if (filled(CubeNotices, style::RightAlign))
-        showResult((edge[0] * edge[0]) * edge[0]);
+    calculate([&](Steps &s) -> std::optional<double> {
+        const std::vector<double> edge = lengths(1);
+        if (!filled(CubeNotices, style::RightAlign))
+            return std::nullopt;
+        return geometry::cubeVolume(edge[0], s);
+    });
 }
 
 void Form9::Coms_Click()
 {
-    const std::vector<Mixed> side = operands(3, 2);
-    if (filled(CuboidNotices, style::Information | style::RightAlign))
-        showResult((side[0] * side[1]) * side[2]);
+    calculate([&](Steps &s) -> std::optional<double> {
+        const std::vector<double> side = lengths(3);
+        if (!filled(CuboidNotices, style::Information | style::RightAlign))
+            return std::nullopt;
+        return geometry::cuboidVolume(side[0], side[1], side[2], s);
+    });
 }
 
+// From the radius, or else from the diameter: an empty diameter row too
+// gives 0.
 void Form9::Comr_Click()
 {
-    const std::vector<Mixed> operand = operands(2);
-    const bool radiusGiven = !isEmpty(row(1));
-    if (radiusGiven && !isEmpty(row(2))) {
-        notice(QStringLiteral("من فضلك .. أدخل فقط إما نصف القطر أو القطر نفسه"), style::RightAlign, ChooseOneBox);
-        return;
-    }
-    // The cube of the radius, 4/3 × π × r³; from the radius it is rounded to
-    // 15 significant digits first. An empty diameter row too gives 0.
-    if (radiusGiven) {
-        const Mixed &r = operand[0];
-        showResult(sphereOf(strictNumber(format(((r * r) * r).number()))));
-    } else {
-        const Mixed x = operand[1] / integer(2);
-        showResult(sphereOf((x * x) * x));
-    }
+    calculate([&](Steps &s) -> std::optional<double> {
+        const std::vector<double> length = lengths(2);
+        const bool radiusGiven = !isEmpty(row(1));
+        if (radiusGiven && !isEmpty(row(2))) {
+            notice(QStringLiteral("من فضلك .. أدخل فقط إما نصف القطر أو القطر نفسه"), style::RightAlign,
+                   ChooseOneBox);
+            return std::nullopt;
+        }
+        return geometry::sphereVolume({radiusGiven ? length[0] : length[1], !radiusGiven}, s);
+    });
 }
 
 void Form9::roundBase(const QString &heightNotice, bool cone)
 {
-    const std::vector<Mixed> operand = operands(3, 2);
-    const bool radiusGiven = !isEmpty(row(1));
-    if (radiusGiven && !isEmpty(row(2))) {
-        if (!isEmpty(row(3)))
-            notice(QStringLiteral("من فضلك .. أدخل إما نصف القطر أو القطر نفسه"), style::RightAlign, ChooseOneBox);
-        else
-            emptyFieldNotice(heightNotice, style::RightAlign);
-        return;
-    }
-    // An empty height row counts as 0.
-    const Mixed r = radiusGiven ? operand[0] : operand[1] / integer(2);
-    const Mixed volume = ((r * r) * Mixed(geometry::Pi)) * operand[2];
-    showResult(cone ? volume / integer(3) : volume);
+    calculate([&](Steps &s) -> std::optional<double> {
+        const std::vector<double> length = lengths(3);
+        const bool radiusGiven = !isEmpty(row(1));
+        if (radiusGiven && !isEmpty(row(2))) {
+            if (!isEmpty(row(3)))
+                notice(QStringLiteral("من فضلك .. أدخل إما نصف القطر أو القطر نفسه"), style::RightAlign,
+                       ChooseOneBox);
+            else
+                emptyFieldNotice(heightNotice, style::RightAlign);
+            return std::nullopt;
+        }
+        // An empty height row counts as 0.
+        const geometry::RoundSize size{radiusGiven ? length[0] : length[1], !radiusGiven};
+        return cone ? geometry::coneVolume(size, length[2], s) : geometry::cylinderVolume(size, length[2], s);
+    });
 }
 
 void Form9::Comn_Click() { roundBase(QStringLiteral("من فضلك أدخل ارتفاع الاسطوانة"), false); }

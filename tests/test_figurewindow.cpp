@@ -372,6 +372,12 @@ void FigureWindowTest::nothingCutOffOrOverlapping()
         QVERIFY2(w->rect().contains(c->geometry()), qPrintable(c->objectName()));
         QVERIFY2(captionWidth(c) <= c->width(), qPrintable(c->objectName()));
         for (QWidget *d : shown) {
+            // The steps button stands on the banner.
+            if (c->objectName() == "Picture1" && d->objectName() == "StepsButton")
+                QVERIFY(c->geometry().contains(d->geometry()));
+            if (QStringList{c->objectName(), d->objectName()}.contains("Picture1")
+                && QStringList{c->objectName(), d->objectName()}.contains("StepsButton"))
+                continue;
             // A seam of one pixel, where twips round to pixels, is no overlap.
             const QRect common = c->geometry().intersected(d->geometry());
             QVERIFY2(c == d || common.isEmpty() || common.height() == 1 || common.width() == 1,

@@ -151,16 +151,16 @@ void OptionChoiceTest::tabOrderAndFirstFocus_data()
     QTest::addColumn<QStringList>("order"); // the tab order over the controls shown once the option is chosen
     QTest::newRow("areas") << "Op2" << "Form4"
         << QStringList{"Op1", "Op11", "Op5", "Op3", "Op2", "Op4", "Op6", "Option1", "tc3", "Command3",
-                       "Command2", "Command1"}
+                       "Command2", "Command1", "StepsButton"}
         << "Op1"
         << QStringList{"Op1", "Op11", "Op5", "Op3", "Op2", "Op4", "Op6", "Option1", "tc2", "Command5", "tc1",
-                       "Command6", "Comc", "tc3", "Command3", "Command2", "Command1"};
+                       "Command6", "Comc", "tc3", "Command3", "Command2", "Command1", "StepsButton"};
     QTest::newRow("areas, the trapezoid") << "Op2" << "Form4"
         << QStringList{"Op1", "Op11", "Op5", "Op3", "Op2", "Op4", "Op6", "Option1", "tc3", "Command3",
-                       "Command2", "Command1"}
+                       "Command2", "Command1", "StepsButton"}
         << "Op2"
         << QStringList{"Op1", "Op11", "Op5", "Op3", "Op2", "Op4", "Op6", "Option1", "Tf1", "Comf1", "Tf2",
-                       "Comf2", "Comf3", "Comf4", "Tf3", "Command3", "Command2", "Command1"};
+                       "Comf2", "Comf3", "Comf4", "Tf3", "Command3", "Command2", "Command1", "StepsButton"};
     QTest::newRow("conversions") << "Op3" << "Form5"
         << QStringList{"Op1", "Op3", "Op5", "Op4", "Op2", "Op6", "Op7", "Op8", "Command3", "Command5",
                        "Command1"}
@@ -168,10 +168,10 @@ void OptionChoiceTest::tabOrderAndFirstFocus_data()
         << QStringList{"Op1", "Op3", "Op5", "Op4", "Op2", "Op6", "Op7", "Op8", "Te1", "Comh1", "Com1", "Te2",
                        "Command3", "Command5", "Command1"};
     QTest::newRow("perimeters") << "Op4" << "Form6"
-        << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Op6", "Te5", "Command3", "Command2", "Command1"}
+        << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Op6", "Te5", "Command3", "Command2", "Command1", "StepsButton"}
         << "Op3"
         << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Op6", "Te1", "Com1", "Comb", "Te5", "Command3",
-                       "Command2", "Command1"};
+                       "Command2", "Command1", "StepsButton"};
     QTest::newRow("trigonometry") << "Op5" << "Form7"
         << QStringList{"Op3", "Op1", "Op5", "Op2", "Op4", "Op6", "Te1", "Comc", "Te2", "Command4", "Te3",
                        "Command5", "Command3", "Command2", "Command1"}
@@ -185,10 +185,10 @@ void OptionChoiceTest::tabOrderAndFirstFocus_data()
         << QStringList{"Picture1", "Op2", "Op1", "Op9", "Op3", "Op4", "Op5", "Op6", "Option2", "Te1", "Comwl",
                        "com", "Te2", "Command3", "Command1"};
     QTest::newRow("volumes") << "Op7" << "Form9"
-        << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Option1", "Te5", "Command3", "Command2", "Command1"}
+        << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Option1", "Te5", "Command3", "Command2", "Command1", "StepsButton"}
         << "Op1"
         << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Option1", "Te1", "Com1", "Comk", "Te5", "Command3",
-                       "Command2", "Command1"};
+                       "Command2", "Command1", "StepsButton"};
 }
 
 // Walks the window with Tab from the focused control, then back with

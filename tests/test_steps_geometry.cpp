@@ -1,0 +1,487 @@
+// Worked steps of the areas, perimeters and volumes windows: the lines of
+// each figure as its window computes it (rounded operands shown where the
+// rounding changes them, a failure ending the steps with its text), a refused
+// calculation leaving the last steps, the digit shapes of the steps window,
+// the steps button in the banner, and the last step of every calculate button
+// against its result box.
+
+#include "support/scripted.h"
+#include "support/sharedrows.h"
+#include "support/ui.h"
+
+#include "app/steps.h"
+#include "numtext/digits.h"
+#include "numtext/notice.h"
+#include "reference/stepswindow.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <map>
+
+using numtext::DigitShape;
+using numtext::Failure;
+using numtext::Steps;
+
+Q_DECLARE_METATYPE(DigitShape)
+
+namespace {
+
+constexpr int NoFailure = -1;
+const QString Rounded = QStringLiteral(" (مقربا إلى 15 رقما)");
+const QString Empty = QStringLiteral("فارغ");
+constexpr std::uint32_t InformationStyle = numtext::style::Information | numtext::style::RightAlign;
+
+// The areas window's panels: the input boxes in row order and the result box.
+struct Panel {
+    QStringList boxes;
+    const char *result;
+};
+const std::map<QString, Panel> AreaPanels{
+    {"Op1", {{"tc2", "tc1"}, "tc3"}}, {"Op11", {{"tb2", "tb1"}, "tb3"}}, {"Op2", {{"Tf1", "Tf2"}, "Tf3"}},
+    {"Op3", {{"Ts1", "Ts2"}, "Ts3"}}, {"Op4", {{"Tm1", "Tm2"}, "Tm3"}}, {"Op5", {{"tt1", "tt2"}, "tt3"}},
+    {"Op6", {{"Tk1"}, "Tk3"}},
+};
+
+// Each section window as the main menu opens it, and how a calculation is
+// typed into it.
+struct Section {
+    const char *form;
+    const char *menuOption;
+};
+const Section Areas{"Form4", "Op2"}, Perimeters{"Form6", "Op4"}, Volumes{"Form9", "Op7"};
+
+} // namespace
+
+class GeometryStepsTest : public WindowTest {
+    Q_OBJECT
+private slots:
+    void initTestCase() { quietenHeadlessWarnings(); }
+    void cleanup()
+    {
+        numtext::setDigitShape(DigitShape::ArabicIndic);
+        WindowTest::cleanup();
+    }
+
+    void areas_data();
+    void areas();
+    void perimeters_data();
+    void perimeters();
+    void volumes_data();
+    void volumes();
+    void refusedLeavesTheLastSteps_data();
+    void refusedLeavesTheLastSteps();
+    void digitShapes_data();
+    void digitShapes();
+    void stepsButtonInTheBanner_data();
+    void stepsButtonInTheBanner();
+    void lastStepIsTheResultBox_data();
+    void lastStepIsTheResultBox();
+
+private:
+    QWidget *open(const Section &section)
+    {
+        if (!ui::window(section.form) || !ui::window(section.form)->isVisible()) {
+            ui::click("Form1", section.menuOption);
+            ui::click("Form1", "Command1");
+        }
+        return ui::window(section.form);
+    }
+    static const Section &sectionOf(const QString &form)
+    {
+        return form == "Form4" ? Areas : form == "Form6" ? Perimeters : Volumes;
+    }
+    // Chooses the figure, types the texts into its boxes and presses its
+    // calculate button; answers the result box.
+    QLineEdit *work(const QString &form, const QString &option, const QStringList &texts, const QString &calculate)
+    {
+        QWidget *w = open(sectionOf(form));
+        if (form != "Form4") {
+            if (!sharedrows::compute(w, option, texts, calculate))
+                qFatal("could not calculate");
+            return ui::control<QLineEdit>(w, "Te5");
+        }
+        const Panel &panel = AreaPanels.at(option);
+        ui::click(ui::control(w, qPrintable(option)));
+        for (int i = 0; i < texts.size(); ++i)
+            ui::type(ui::control<QLineEdit>(w, qPrintable(panel.boxes[i])), texts[i]);
+        ui::click(ui::control(w, qPrintable(calculate)));
+        return ui::control<QLineEdit>(w, panel.result);
+    }
+    const Steps &last(const QString &form) const { return app::stepsOf(ui::window(qPrintable(form)))->last(); }
+
+    void table();
+    void checkLines(const QString &form);
+};
+
+void GeometryStepsTest::table()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("calculate");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("failure");
+}
+
+// Works the calculation of the row; its steps are the row's lines, ended by
+// the failure's text when it fails (with its notice).
+void GeometryStepsTest::checkLines(const QString &form)
+{
+    QFETCH(QString, option);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, calculate);
+    QFETCH(QStringList, lines);
+    QFETCH(int, failure);
+    if (failure != NoFailure)
+        expectFailure(notices, Failure(failure));
+    QLineEdit *result = work(form, option, texts, calculate);
+    const Steps &s = last(form);
+    QCOMPARE(s.lines(), lines);
+    if (failure == NoFailure) {
+        QVERIFY(!s.failed());
+        QCOMPARE(s.results().last(), result->text());
+    } else {
+        QCOMPARE(s.failure(), numtext::failureText(Failure(failure)));
+    }
+}
+
+void GeometryStepsTest::areas_data()
+{
+    table();
+    const QString circle = "[blue:المساحة] = [red:ط] × [green:نق]^{2}";
+    const QString sphere = "[blue:المساحة] = 4 × [red:ط] × [green:نق]^{2}";
+    QTest::newRow("circle, radius 2") << "Op1" << QStringList{"2", ""} << "Comc"
+                                      << QStringList{circle, "= 3.141592 × 2^{2}", "= 3.141592 × 4", "= 12.566368"}
+                                      << NoFailure;
+    QTest::newRow("circle, diameter 4")
+        << "Op1" << QStringList{"", "4"} << "Comc"
+        << QStringList{"[green:نق] = ق ÷ 2", "= 4 ÷ 2", "= 2", circle, "= 3.141592 × 2^{2}", "= 3.141592 × 4",
+                       "= 12.566368"}
+        << NoFailure;
+    QTest::newRow("circle, both empty") << "Op1" << QStringList{"", ""} << "Comc"
+                                        << QStringList{"[green:نق] = ق ÷ 2", "= 0 ÷ 2", "= 0", circle,
+                                                       "= 3.141592 × 0^{2}", "= 3.141592 × 0", "= 0"}
+                                        << NoFailure;
+    QTest::newRow("circle, radius of 17 digits")
+        << "Op1" << QStringList{"1.0000000000000016", ""} << "Comc"
+        << QStringList{"[green:نق] = 1.0000000000000016 ≈ 1" + Rounded, circle, "= 3.141592 × 1^{2}",
+                       "= 3.141592 × 1", "= 3.141592"}
+        << NoFailure;
+    QTest::newRow("circle, negative radius") << "Op1" << QStringList{"-3", ""} << "Comc"
+                                             << QStringList{circle, "= 3.141592 × (-3)^{2}", "= 3.141592 × 9",
+                                                            "= 28.274328"}
+                                             << NoFailure;
+    QTest::newRow("circle, overflow") << "Op1" << QStringList{"1E200", ""} << "Comc"
+                                      << QStringList{circle, "= 3.141592 × 1E+200^{2}"} << int(Failure::Overflow);
+    QTest::newRow("sphere, diameter 6")
+        << "Op11" << QStringList{"", "6"} << "Comb"
+        << QStringList{"[green:نق] = ق ÷ 2", "= 6 ÷ 2", "= 3", sphere, "= 4 × 3.141592 × 3^{2}",
+                       "= 4 × 3.141592 × 9", "= 3.141592 × 36", "= 113.097312"}
+        << NoFailure;
+    QTest::newRow("trapezoid, 4 and 10")
+        << "Op2" << QStringList{"4", "10"} << "Comf3"
+        << QStringList{"[blue:المساحة] = \\frac{الارتفاع × مجموع القاعدتين}{2}", "= \\frac{4 × 10}{2}",
+                       "= \\frac{40}{2}", "= 20"}
+        << NoFailure;
+    QTest::newRow("rectangle, a space and 5")
+        << "Op3" << QStringList{" ", "5"} << "Coms3"
+        << QStringList{"[blue:المساحة] = الطول × العرض", "= 0 × 5", "= 0"} << NoFailure;
+    QTest::newRow("parallelogram, width of 17 digits")
+        << "Op4" << QStringList{"2", "0.30000000000000004"} << "Com3"
+        << QStringList{"الارتفاع = 0.30000000000000004 ≈ 0.3" + Rounded, "[blue:المساحة] = القاعدة × الارتفاع",
+                       "= 2 × 0.3", "= 0.6"}
+        << NoFailure;
+    QTest::newRow("triangle, 3 and 5")
+        << "Op5" << QStringList{"3", "5"} << "Comt3"
+        << QStringList{"[blue:المساحة] = \\frac{القاعدة × الارتفاع}{2}", "= \\frac{3 × 5}{2}", "= \\frac{15}{2}",
+                       "= 7.5"}
+        << NoFailure;
+    QTest::newRow("cube, edge 2") << "Op6" << QStringList{"2"} << "Comk3"
+                                  << QStringList{"[blue:المساحة] = (طول الحرف)^{2} × 6", "= 2^{2} × 6", "= 4 × 6",
+                                                 "= 24"}
+                                  << NoFailure;
+    QTest::newRow("cube, edge beyond a double") << "Op6" << QStringList{"1E999"} << "Comk3" << QStringList{}
+                                                << int(Failure::Overflow);
+}
+
+void GeometryStepsTest::areas() { checkLines("Form4"); }
+
+void GeometryStepsTest::perimeters_data()
+{
+    table();
+    const QString circle = "[blue:المحيط] = 2 × [red:ط] × [green:نق] = [green:نق] × ([red:ط] + [red:ط])";
+    QTest::newRow("circle, radius 1") << "Op1" << QStringList{"1", ""} << "Comc"
+                                      << QStringList{circle, "= 1 × (3.141592 + 3.141592)", "= 1 × 6.283184",
+                                                     "= 6.283184"}
+                                      << NoFailure;
+    // The radius is used as read; the diameter is rounded to 15 digits.
+    QTest::newRow("circle, radius of 17 digits")
+        << "Op1" << QStringList{"1.0000000000000016", ""} << "Comc"
+        << QStringList{circle, "= 1.0000000000000016 × (3.141592 + 3.141592)", "= 1.0000000000000016 × 6.283184",
+                       "= 6.28318400000001"}
+        << NoFailure;
+    QTest::newRow("circle, diameter of 17 digits")
+        << "Op1" << QStringList{"", "2.0000000000000031"} << "Comc"
+        << QStringList{"ق = 2.000000000000003 ≈ 2" + Rounded, "[green:نق] = ق ÷ 2", "= 2 ÷ 2", "= 1", circle,
+                       "= 1 × (3.141592 + 3.141592)", "= 1 × 6.283184", "= 6.283184"}
+        << NoFailure;
+    QTest::newRow("square, side 5") << "Op3" << QStringList{"5"} << "Comb"
+                                    << QStringList{"[blue:المحيط] = 4 × طول الضلع", "= 4 × 5", "= 20"} << NoFailure;
+    QTest::newRow("rectangle, 3 and 4")
+        << "Op6" << QStringList{"3", "4"} << "Coms"
+        << QStringList{"[blue:المحيط] = 2 × (الطول + العرض) = (الطول + العرض) + (الطول + العرض)",
+                       "الطول + العرض = 3 + 4", "= 7", "[blue:المحيط] = 7 + 7", "= 14"}
+        << NoFailure;
+    QTest::newRow("rectangle, half rounded")
+        << "Op6" << QStringList{"0.1", "0.2"} << "Coms"
+        << QStringList{"[blue:المحيط] = 2 × (الطول + العرض) = (الطول + العرض) + (الطول + العرض)",
+                       "الطول + العرض = 0.1 + 0.2", "= 0.30000000000000004 ≈ 0.3" + Rounded,
+                       "[blue:المحيط] = 0.3 + 0.3", "= 0.6"}
+        << NoFailure;
+    QTest::newRow("triangle, 3, 4 and 5")
+        << "Op5" << QStringList{"3", "4", "5"} << "Comt"
+        << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3", "= 3 + 4 + 5", "= 7 + 5", "= 12"} << NoFailure;
+    QTest::newRow("trapezoid, third side of 17 digits")
+        << "Op2" << QStringList{"1", "2", "3.0000000000000027", "-4"} << "Comh"
+        << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4",
+                       "الضلع 3 = 3.0000000000000027 ≈ 3" + Rounded, "= 1 + 2 + 3 + (-4)", "= 3 + 3 + (-4)",
+                       "= 6 + (-4)", "= 2"}
+        << NoFailure;
+    QTest::newRow("parallelogram, overflow")
+        << "Op4" << QStringList{"1E308", "1E308", "1", "1"} << "Comz"
+        << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4", "= 1E+308 + 1E+308 + 1 + 1"}
+        << int(Failure::Overflow);
+}
+
+void GeometryStepsTest::perimeters() { checkLines("Form6"); }
+
+void GeometryStepsTest::volumes_data()
+{
+    table();
+    const QString sphere = "[blue:الحجم] = \\frac{4}{3} × [red:ط] × [green:نق]^{3}";
+    const QString cylinder = "[blue:الحجم] = [red:ط] × [green:نق]^{2} × الارتفاع";
+    QTest::newRow("cube, edge 3") << "Op1" << QStringList{"3"} << "Comk"
+                                  << QStringList{"[blue:الحجم] = (طول الحرف)^{3}", "= 3^{3}", "= 3 × 3 × 3",
+                                                 "= 9 × 3", "= 27"}
+                                  << NoFailure;
+    QTest::newRow("cuboid, 2, 3 and 4") << "Op3" << QStringList{"2", "3", "4"} << "Coms"
+                                        << QStringList{"[blue:الحجم] = (طول القاعدة × عرض القاعدة) × الارتفاع",
+                                                       "= (2 × 3) × 4", "= 6 × 4", "= 24"}
+                                        << NoFailure;
+    QTest::newRow("sphere, radius 2")
+        << "Op2" << QStringList{"2", ""} << "Comr"
+        << QStringList{sphere, "= \\frac{4}{3} × 3.141592 × 2^{3}", "= \\frac{4}{3} × 3.141592 × 8",
+                       "= \\frac{25.132736 × 4}{3}", "= \\frac{100.530944}{3}", "= 33.5103146666667"}
+        << NoFailure;
+    // From the radius the cube of the radius is rounded to 15 digits.
+    QTest::newRow("sphere, radius of 17 digits")
+        << "Op2" << QStringList{"1.0000000000000016", ""} << "Comr"
+        << QStringList{sphere, "= \\frac{4}{3} × 3.141592 × 1.0000000000000016^{3}",
+                       "[green:نق]^{3} = 1.0000000000000047 ≈ 1" + Rounded, "= \\frac{4}{3} × 3.141592 × 1",
+                       "= \\frac{3.141592 × 4}{3}", "= \\frac{12.566368}{3}", "= 4.18878933333333"}
+        << NoFailure;
+    QTest::newRow("sphere, diameter 2")
+        << "Op2" << QStringList{"", "2"} << "Comr"
+        << QStringList{"[green:نق] = ق ÷ 2", "= 2 ÷ 2", "= 1", sphere, "= \\frac{4}{3} × 3.141592 × 1^{3}",
+                       "= \\frac{4}{3} × 3.141592 × 1", "= \\frac{3.141592 × 4}{3}", "= \\frac{12.566368}{3}",
+                       "= 4.18878933333333"}
+        << NoFailure;
+    QTest::newRow("sphere, overflow") << "Op2" << QStringList{"1E200", ""} << "Comr"
+                                      << QStringList{sphere, "= \\frac{4}{3} × 3.141592 × 1E+200^{3}"}
+                                      << int(Failure::Overflow);
+    QTest::newRow("cylinder, radius 1, height 2")
+        << "Op4" << QStringList{"1", "", "2"} << "Comn"
+        << QStringList{cylinder, "= 3.141592 × 1^{2} × 2", "= 3.141592 × 1 × 2", "= 3.141592 × 2", "= 6.283184"}
+        << NoFailure;
+    QTest::newRow("cylinder, empty height")
+        << "Op4" << QStringList{"1", "", ""} << "Comn"
+        << QStringList{cylinder, "= 3.141592 × 1^{2} × 0", "= 3.141592 × 1 × 0", "= 3.141592 × 0", "= 0"}
+        << NoFailure;
+    QTest::newRow("cone, diameter 6, height of 17 digits")
+        << "Op5" << QStringList{"", "6", "1.0000000000000049"} << "Comd"
+        << QStringList{"[green:نق] = ق ÷ 2", "= 6 ÷ 2", "= 3",
+                       "[blue:الحجم] = \\frac{[red:ط] × [green:نق]^{2} × الارتفاع}{3}",
+                       "الارتفاع = 1.0000000000000049 ≈ 1" + Rounded, "= \\frac{3.141592 × 3^{2} × 1}{3}",
+                       "= \\frac{3.141592 × 9 × 1}{3}", "= \\frac{28.274328 × 1}{3}", "= \\frac{28.274328}{3}",
+                       "= 9.424776"}
+        << NoFailure;
+}
+
+void GeometryStepsTest::volumes() { checkLines("Form9"); }
+
+// A calculation stopped by a notice publishes nothing: the steps of the
+// calculation before it stay.
+void GeometryStepsTest::refusedLeavesTheLastSteps_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("calculate");
+    QTest::addColumn<QStringList>("worked");
+    QTest::addColumn<QStringList>("refused");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<uint>("style");
+    QTest::newRow("areas, triangle without height")
+        << "Form4" << "Op5" << "Comt3" << QStringList{"3", "4"} << QStringList{"3", ""} << "من فضلك .. أدخل ارتفاع المثلث" << Empty
+        << uint(InformationStyle);
+    QTest::newRow("areas, circle with both boxes")
+        << "Form4" << "Op1" << "Comc" << QStringList{"1", ""} << QStringList{"1", "2"} << "من فضلك .. أدخل فقط إما نصف القطر أو القطر نفسه"
+        << "اختر خانة واحدة" << uint(numtext::style::RightAlign);
+    QTest::newRow("perimeters, triangle without a first side")
+        << "Form6" << "Op5" << "Comt" << QStringList{"3", "4", "5"} << QStringList{"", "4", "5"} << "من فضلك .. أدخل طول الضلع الأول" << Empty
+        << uint(InformationStyle);
+    QTest::newRow("volumes, cone without height")
+        << "Form9" << "Op5" << "Comd" << QStringList{"1", "", "2"} << QStringList{"1", "2", ""} << "من فضلك أدخل ارتفاع المخروط" << Empty
+        << uint(numtext::style::RightAlign);
+}
+
+void GeometryStepsTest::refusedLeavesTheLastSteps()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, option);
+    QFETCH(QString, calculate);
+    QFETCH(QStringList, worked);
+    QFETCH(QStringList, refused);
+    QFETCH(QString, notice);
+    QFETCH(QString, title);
+    QFETCH(uint, style);
+    const QString result = work(form, option, worked, calculate)->text();
+    const Steps before = last(form);
+    QCOMPARE(before.results().last(), result);
+
+    notices.expect(notice, style, title);
+    QCOMPARE(work(form, option, refused, calculate)->text(), result);
+    QCOMPARE(last(form), before);
+}
+
+// The steps window shows the lines with the digits chosen in it.
+void GeometryStepsTest::digitShapes_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("calculate");
+    QTest::addColumn<DigitShape>("shape");
+    QTest::addColumn<QStringList>("text");
+    const auto A = DigitShape::ArabicIndic, W = DigitShape::Western;
+    QTest::newRow("areas, circle from the diameter, ١٢٣")
+        << "Form4" << "Op1" << QStringList{"", "4"} << "Comc" << A
+        << QStringList{"نق = ق ÷ ٢", "= ٤ ÷ ٢", "= ٢", "المساحة = ط × نق²", "= ٣٫١٤١٥٩٢ × ٢²", "= ٣٫١٤١٥٩٢ × ٤",
+                       "= ١٢٫٥٦٦٣٦٨"};
+    QTest::newRow("areas, circle from the diameter, 123")
+        << "Form4" << "Op1" << QStringList{"", "4"} << "Comc" << W
+        << QStringList{"نق = ق ÷ 2", "= 4 ÷ 2", "= 2", "المساحة = ط × نق²", "= 3.141592 × 2²", "= 3.141592 × 4",
+                       "= 12.566368"};
+    QTest::newRow("perimeters, rectangle, ١٢٣")
+        << "Form6" << "Op6" << QStringList{"2.5", "4"} << "Coms" << A
+        << QStringList{"المحيط = ٢ × (الطول + العرض) = (الطول + العرض) + (الطول + العرض)",
+                       "الطول + العرض = ٢٫٥ + ٤", "= ٦٫٥", "المحيط = ٦٫٥ + ٦٫٥", "= ١٣"};
+    QTest::newRow("volumes, sphere, 123")
+        << "Form9" << "Op2" << QStringList{"1", ""} << "Comr" << W
+        << QStringList{"الحجم = 4 / 3 × ط × نق³", "= 4 / 3 × 3.141592 × 1³", "= 4 / 3 × 3.141592 × 1",
+                       "= (3.141592 × 4) / 3", "= 12.566368 / 3", "= 4.18878933333333"};
+    QTest::newRow("volumes, cone, ١٢٣")
+        << "Form9" << "Op5" << QStringList{"3", "", "1"} << "Comd" << A
+        << QStringList{"الحجم = (ط × نق² × الارتفاع) / ٣", "= (٣٫١٤١٥٩٢ × ٣² × ١) / ٣", "= (٣٫١٤١٥٩٢ × ٩ × ١) / ٣",
+                       "= (٢٨٫٢٧٤٣٢٨ × ١) / ٣", "= ٢٨٫٢٧٤٣٢٨ / ٣", "= ٩٫٤٢٤٧٧٦"};
+}
+
+void GeometryStepsTest::digitShapes()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, option);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, calculate);
+    QFETCH(DigitShape, shape);
+    QFETCH(QStringList, text);
+    numtext::setDigitShape(shape);
+    work(form, option, texts, calculate);
+    QWidget *w = ui::window(qPrintable(form));
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_F2);
+    reference::StepsWindow *steps = app::stepsOf(w)->stepsWindow();
+    QVERIFY(steps && steps->isVisible());
+    QStringList marked;
+    for (const QString &line : text)
+        marked << QStringLiteral("\u200F") + line;
+    QCOMPARE(steps->view()->plainText(), marked.join(u'\n'));
+}
+
+// The steps button stands inside the banner and covers no other control;
+// it opens the steps of the window's last calculation.
+void GeometryStepsTest::stepsButtonInTheBanner_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::newRow("areas") << "Form4";
+    QTest::newRow("perimeters") << "Form6";
+    QTest::newRow("volumes") << "Form9";
+}
+
+void GeometryStepsTest::stepsButtonInTheBanner()
+{
+    QFETCH(QString, form);
+    QWidget *w = open(sectionOf(form));
+    auto *button = ui::control<QPushButton>(w, "StepsButton");
+    QVERIFY(button->isVisible());
+    QVERIFY(ui::control(w, "Picture1")->geometry().contains(button->geometry()));
+    for (QWidget *other : w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (other != button && other->objectName() != "Picture1")
+            QVERIFY2(!other->geometry().intersects(button->geometry()), qPrintable(other->objectName()));
+    }
+    QVERIFY(ui::click(button));
+    QVERIFY(app::stepsOf(w)->stepsWindow()->isVisible());
+}
+
+// Every calculate button: the last step's number is its result box's text,
+// character for character.
+void GeometryStepsTest::lastStepIsTheResultBox_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("calculate");
+    QTest::addColumn<int>("rows");
+    const struct {
+        const char *form, *option, *calculate;
+        int rows;
+    } buttons[] = {
+        {"Form4", "Op1", "Comc", 1},  {"Form4", "Op11", "Comb", 1}, {"Form4", "Op2", "Comf3", 2},
+        {"Form4", "Op3", "Coms3", 2}, {"Form4", "Op4", "Com3", 2},  {"Form4", "Op5", "Comt3", 2},
+        {"Form4", "Op6", "Comk3", 1}, {"Form6", "Op1", "Comc", 1},  {"Form6", "Op2", "Comh", 4},
+        {"Form6", "Op3", "Comb", 1},  {"Form6", "Op4", "Comz", 4},  {"Form6", "Op5", "Comt", 3},
+        {"Form6", "Op6", "Coms", 2},  {"Form9", "Op1", "Comk", 1},  {"Form9", "Op2", "Comr", 1},
+        {"Form9", "Op3", "Coms", 3},  {"Form9", "Op4", "Comn", 3},  {"Form9", "Op5", "Comd", 3},
+    };
+    for (const auto &b : buttons)
+        QTest::addRow("%s %s", b.form, b.calculate) << b.form << b.option << b.calculate << b.rows;
+}
+
+void GeometryStepsTest::lastStepIsTheResultBox()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, option);
+    QFETCH(QString, calculate);
+    QFETCH(int, rows);
+    const bool round = (option == "Op1" && form != "Form9") || (option == "Op11") || (form == "Form9" && option == "Op2")
+                       || (form == "Form9" && (option == "Op4" || option == "Op5"));
+    for (const QString value : {"2", "0.3", "123456789", "1E-4", "-7.25", "1.0000000000000016", "9.87654321E+40"}) {
+        QStringList texts;
+        for (int i = 0; i < rows; ++i)
+            texts << value;
+        // A round figure takes its radius alone (its height too for the
+        // cylinder and the cone).
+        if (round) {
+            texts = QStringList{value, QString()};
+            if (form == "Form9" && option != "Op2")
+                texts << value;
+        }
+        QLineEdit *result = work(form, option, texts, calculate);
+        const Steps &s = last(form);
+        QVERIFY2(!s.failed(), qPrintable(value));
+        QCOMPARE(s.results().last(), result->text());
+        QCOMPARE(s.lines().last(), "= " + result->text());
+    }
+}
+
+QTEST_MAIN(GeometryStepsTest)
+#include "test_steps_geometry.moc"
