@@ -13,6 +13,7 @@ class QRadioButton;
 namespace app {
 class Banner;
 class ClickLabel;
+class StepsSource;
 } // namespace app
 
 class Form17 : public app::SectionWindow {
@@ -51,6 +52,7 @@ private:
     QPushButton *Command1;
     app::ClickLabel *Label4;
     QPushButton *Command3;
+    app::StepsSource *steps_;
 
     enum class Operation { Add, Subtract };
     void choose(Operation operation);
