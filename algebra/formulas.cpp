@@ -19,6 +19,14 @@ const char *const C = "[red:جـ]";
 // A number that follows an operator: in brackets when it is negative.
 QString operand(double x) { return x < 0 ? QStringLiteral("(%1)").arg(num(x)) : num(x); }
 
+// A number raised to a power: in brackets when it is negative or written
+// with an exponent of its own.
+QString raised(double x)
+{
+    const QString text = num(x);
+    return x < 0 || text.contains(u'E') ? QStringLiteral("(%1)").arg(text) : text;
+}
+
 void append(Steps &to, const Steps &from)
 {
     for (const QString &l : from.lines())
@@ -30,7 +38,7 @@ void append(Steps &to, const Steps &from)
 double discriminantOf(double a, double b, double c, Steps &w)
 {
     w.line("المميز = ", B, "^{2} − 4 × ", A, " × ", C);
-    w.line("= ", operand(b), "^{2} − 4 × ", operand(a), " × ", operand(c));
+    w.line("= ", raised(b), "^{2} − 4 × ", operand(a), " × ", operand(c));
     const double square = times(b, b);
     const double fourAC = times(times(a, 4), c);
     w.line("= ", num(square), " − ", operand(fourAC));
@@ -184,8 +192,8 @@ FractionResult combineFractions(const Fractions &f, FractionOperation operation,
     const double numerator = join(ad, bc);
     s.line("البسط = ", num(ad), sign, operand(bc));
     s.result(numerator);
-    const double denominator = times(f.b, f.d);
     s.line("المقام = ", num(f.b), " × ", operand(f.d));
+    const double denominator = times(f.b, f.d);
     s.result(denominator);
     lowestTerms(numerator, denominator, s);
     return {num(numerator), num(denominator)};
