@@ -116,6 +116,9 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
     on(Command2, &QPushButton::clicked, this, &Form16::Command2_Click);
     joinFrame<Form19>(Command1, Command3, Command5);
     steps_ = offerSteps(this, {Te4, Te5}, StepsButtonAt);
+    // The tab order stays the window's own: F2 opens the steps from the
+    // keyboard.
+    findChild<QPushButton *>(QStringLiteral("StepsButton"))->setFocusPolicy(Qt::NoFocus);
 }
 
 void Form16::Command4_Click()

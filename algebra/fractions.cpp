@@ -192,11 +192,14 @@ Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقا
     on(Label4, &ClickLabel::clicked, this, &Form17::Label4_Click);
     joinFrame(Command1, Command3);
     steps_ = offerSteps(this, {Text5, Text6}, StepsButtonAt);
+    // The tab order stays the window's own: F2 opens the steps from the
+    // keyboard.
+    findChild<QPushButton *>(QStringLiteral("StepsButton"))->setFocusPolicy(Qt::NoFocus);
 }
 
-void Form17::choose(Operation operation)
+void Form17::choose(FractionOperation operation)
 {
-    const bool adding = operation == Operation::Add;
+    const bool adding = operation == FractionOperation::Add;
     Com2->setVisible(adding);
     La3->setVisible(adding);
     Com4->setVisible(!adding);
@@ -204,12 +207,12 @@ void Form17::choose(Operation operation)
     setDefaultButton(adding ? Com2 : Com4);
 }
 
-void Form17::Opt1_Click() { choose(Operation::Add); }
-void Form17::Opt2_Click() { choose(Operation::Subtract); }
+void Form17::Opt1_Click() { choose(FractionOperation::Add); }
+void Form17::Opt2_Click() { choose(FractionOperation::Subtract); }
 
-void Form17::calculate(Operation operation)
+void Form17::calculate(FractionOperation operation)
 {
-    const OperationData &op = operations()[operation == Operation::Add ? 0 : 1];
+    const OperationData &op = operations()[operation == FractionOperation::Add ? 0 : 1];
     steps_->record([&](Steps &s) {
         // Every operand is read before any test.
         const Fractions fractions = readFractions(Text1->text(), Text2->text(), Text3->text(), Text4->text());
@@ -228,16 +231,14 @@ void Form17::calculate(Operation operation)
                 return;
             }
         }
-        const FractionResult result = combineFractions(
-            fractions, operation == Operation::Add ? FractionOperation::Add : FractionOperation::Subtract,
-            Text2->text(), s);
+        const FractionResult result = combineFractions(fractions, operation, Text2->text(), s);
         Text5->setText(result.numerator);
         Text6->setText(result.denominator);
     });
 }
 
-void Form17::Com2_Click() { calculate(Operation::Add); }
-void Form17::Com4_Click() { calculate(Operation::Subtract); }
+void Form17::Com2_Click() { calculate(FractionOperation::Add); }
+void Form17::Com4_Click() { calculate(FractionOperation::Subtract); }
 
 void Form17::Command2_Click()
 {

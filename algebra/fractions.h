@@ -16,6 +16,10 @@ class ClickLabel;
 class StepsSource;
 } // namespace app
 
+namespace algebra {
+enum class FractionOperation;
+}
+
 class Form17 : public app::SectionWindow {
     Q_OBJECT
 public:
@@ -54,7 +58,6 @@ private:
     QPushButton *Command3;
     app::StepsSource *steps_;
 
-    enum class Operation { Add, Subtract };
-    void choose(Operation operation);
-    void calculate(Operation operation);
+    void choose(algebra::FractionOperation operation);
+    void calculate(algebra::FractionOperation operation);
 };

@@ -68,6 +68,9 @@ Form3::Form3() : Window("Form3", QStringLiteral("الحاسبة التقليدي
     on(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     on(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     steps_ = offerSteps(this, {Text3, Text5}, StepsButtonAt);
+    // The tab order stays the window's own: F2 opens the steps from the
+    // keyboard.
+    findChild<QPushButton *>(QStringLiteral("StepsButton"))->setFocusPolicy(Qt::NoFocus);
 }
 
 void Form3::calculate(Operation operation)
