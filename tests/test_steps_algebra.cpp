@@ -5,6 +5,7 @@
 
 #include "support/outcome.h"
 #include "support/scripted.h"
+#include "support/section.h"
 #include "support/ui.h"
 
 #include "app/steps.h"
@@ -14,6 +15,7 @@
 #include "reference/stepswindow.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -112,6 +114,7 @@ private slots:
     void resultsAreTheBoxes();
     void stepsButtonCoversNothing_data();
     void stepsButtonCoversNothing();
+    void closingTheWindowTakesItsSteps();
 
 private:
     // Opens a section window from the main menu.
@@ -589,6 +592,21 @@ void StepsAlgebraTest::stepsButtonCoversNothing()
             continue;
         QVERIFY2(!other->geometry().intersects(button->geometry()), qPrintable(other->objectName()));
     }
+}
+
+// The section window closed for good while its steps window is the active
+// one: the steps window goes with it, and nothing of the section window is
+// touched on the way.
+void StepsAlgebraTest::closingTheWindowTakesItsSteps()
+{
+    open(Equation);
+    work("Form16", {"1", "-3", "2"}, {"Command4"});
+    QVERIFY(ui::click("Form16", "StepsButton"));
+    QPointer<reference::StepsWindow> steps = app::stepsOf(ui::window("Form16"))->stepsWindow();
+    QVERIFY(QTest::qWaitForWindowActive(steps));
+    QVERIFY(section::closeWithYes(notices, "Form16"));
+    QVERIFY(!steps);
+    QVERIFY(ui::window("Form1")->isVisible());
 }
 
 QTEST_MAIN(StepsAlgebraTest)
