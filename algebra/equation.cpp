@@ -1,11 +1,12 @@
 #include "algebra/equation.h"
 
+#include "algebra/formulas.h"
 #include "algebra/look.h"
 #include "app/banner.h"
 #include "app/controls.h"
 #include "app/dispatch.h"
+#include "app/steps.h"
 #include "app/windows.h"
-#include "numtext/mixed.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 #include "reference/laws.h"
@@ -23,6 +24,9 @@ using namespace numtext;
 namespace {
 constexpr std::uint32_t NoticeStyle = style::Information | style::RightAlign;
 const QString MathError = QStringLiteral("خطأ رياضي");
+// The steps button: in the band of the banner under its word, between the
+// calculator and the gear (pixels).
+const QRect StepsButtonAt(115, 67, 90, 20);
 
 // Where each coefficient stands and what its empty-field notice says.
 struct CoefficientRow {
@@ -111,60 +115,51 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
     on(Command4, &QPushButton::clicked, this, &Form16::Command4_Click);
     on(Command2, &QPushButton::clicked, this, &Form16::Command2_Click);
     joinFrame<Form19>(Command1, Command3, Command5);
+    steps_ = offerSteps(this, {Te4, Te5}, StepsButtonAt);
+    // The tab order stays the window's own: F2 opens the steps from the
+    // keyboard.
+    findChild<QPushButton *>(QStringLiteral("StepsButton"))->setFocusPolicy(Qt::NoFocus);
 }
 
 void Form16::Command4_Click()
 {
-    // Each coefficient is its leading number rounded to 15 significant digits.
-    const QString aText = format(leadingNumber(Te1->text()));
-    const QString bText = format(leadingNumber(Te2->text()));
-    const QString cText = format(leadingNumber(Te3->text()));
-    const double a = strictNumber(aText), b = strictNumber(bText), c = strictNumber(cText);
-    // The discriminant comes before any test: an overflow here is reported
-    // even when a box is still empty.
-    const double discriminant = minus(times(b, b), times(times(a, 4), c));
-
-    const std::array<QLineEdit *, 3> boxes{Te1, Te2, Te3};
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        if (isEmpty(boxes[i]->text())) {
-            emptyFieldNotice(QString::fromUtf8(coefficientRows()[i].missing), NoticeStyle);
-            return;
+    steps_->record([&](Steps &s) {
+        // The discriminant comes before any test: an overflow there is
+        // reported even when a box is still empty.
+        const Equation equation = readEquation(Te1->text(), Te2->text(), Te3->text(), s);
+        const std::array<QLineEdit *, 3> boxes{Te1, Te2, Te3};
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            if (isEmpty(boxes[i]->text())) {
+                emptyFieldNotice(QString::fromUtf8(coefficientRows()[i].missing), NoticeStyle);
+                return;
+            }
         }
-    }
-    if (discriminant < 0) {
-        notice(QStringLiteral("لا يوجد حل لهذه المعادلة .. لأنه أثناء حل المعادلة يوجد سالب تحت الجذر"), NoticeStyle,
-               MathError);
-        return;
-    }
-
-    // Whether the equation is quadratic is decided by the typed text of a
-    // itself, so a text that is not a number stops here.
-    if (strictNumber(Te1->text()) != 0) {
-        const double root = squareRoot(discriminant);
-        const double twiceA = plus(a, a);
-        const QString first = format(divide(plus(-b, root), twiceA));
-        const QString second = format(divide(minus(-b, root), twiceA));
-        Te4->setText(first);
-        Te5->setText(second);
-        showSecondRoot(true);
-        return;
-    }
-
-    // Linear, with nothing to divide by: either no number solves it or every
-    // number does.
-    if (b == 0) {
-        if (c != 0)
+        const Roots roots = solveEquation(equation, s);
+        switch (roots.kind) {
+        case Roots::Kind::Two:
+            Te4->setText(roots.first);
+            Te5->setText(roots.second);
+            showSecondRoot(true);
+            break;
+        case Roots::Kind::One:
+            // The second-root box keeps its old text while hidden.
+            Te4->setText(roots.first);
+            showSecondRoot(false);
+            break;
+        case Roots::Kind::NoRealRoot:
+            notice(QStringLiteral("لا يوجد حل لهذه المعادلة .. لأنه أثناء حل المعادلة يوجد سالب تحت الجذر"),
+                   NoticeStyle, MathError);
+            break;
+        case Roots::Kind::NoSolution:
             notice(QStringLiteral("لا يوجد حل لهذه المعادلة .. لأن أ و ب يساويان صفرا والعدد الثابت ليس صفرا"),
                    NoticeStyle, MathError);
-        else
+            break;
+        case Roots::Kind::EveryNumber:
             notice(QStringLiteral("كل عدد هو حل لهذه المعادلة .. لأن جميع المعاملات تساوي صفرا"), NoticeStyle,
                    QStringLiteral("معلومة رياضية"));
-        return;
-    }
-    // The single root; the second-root box keeps its old text while hidden.
-    const QString root = (Mixed(-c) / Mixed(bText)).text();
-    Te4->setText(root);
-    showSecondRoot(false);
+            break;
+        }
+    });
 }
 
 void Form16::Command2_Click()

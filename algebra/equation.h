@@ -11,7 +11,8 @@ class QPushButton;
 
 namespace app {
 class Banner;
-}
+class StepsSource;
+} // namespace app
 
 class Form16 : public app::SectionWindow {
     Q_OBJECT
@@ -47,6 +48,7 @@ private:
     QPushButton *Command1;
     QPushButton *Command5;
     QPushButton *Command3;
+    app::StepsSource *steps_;
 
     // The second-root row: its box, the conjunction and its caption pair.
     void showSecondRoot(bool shown);

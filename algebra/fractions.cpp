@@ -1,9 +1,11 @@
 #include "algebra/fractions.h"
 
+#include "algebra/formulas.h"
 #include "algebra/look.h"
 #include "app/banner.h"
 #include "app/controls.h"
 #include "app/dispatch.h"
+#include "app/steps.h"
 #include "app/windows.h"
 #include "calculators/conventional.h"
 #include "numtext/notice.h"
@@ -27,11 +29,13 @@ using namespace numtext;
 
 namespace {
 const QString MathError = QStringLiteral("خطأ رياضي");
+// The steps button: in the band of the banner under its words, between the
+// calculator and the gear (pixels).
+const QRect StepsButtonAt(115, 67, 90, 20);
 
 // What tells addition and subtraction apart: the option that chooses it, the
 // sign between the fractions, the action button, the texts of the four
-// empty-field notices (numerator 1, denominator 1, numerator 2, denominator 2)
-// and the operator that joins the numerators.
+// empty-field notices (numerator 1, denominator 1, numerator 2, denominator 2).
 struct OperationData {
     const char *optionName;
     const char *optionCaption;
@@ -42,18 +46,16 @@ struct OperationData {
     const char *actionName;
     const char *actionCaption;
     std::array<const char *, 4> missing;
-    double (*join)(double, double);
 };
 
 const std::array<OperationData, 2> &operations()
 {
     static const std::array<OperationData, 2> table{{
         {"Opt1", "جمع كسرين", 1920, "#007a00", "La3", "+", "Com2", "الجمـــع",
-         {"لم تكتب البسط رقم 1", "لم تكتب المقام رقم 1", "لم تكتب البسط رقم 2", "لم تكتب المقام رقم 2"}, &plus},
+         {"لم تكتب البسط رقم 1", "لم تكتب المقام رقم 1", "لم تكتب البسط رقم 2", "لم تكتب المقام رقم 2"}},
         {"Opt2", "طرح كسرين", 480, "#c00000", "La2", "-", "Com4", "الـــطرح",
          {"لم تكتب قيمة البسط رقم 1", "لم تكتب قيمة المقام رقم 1", "لم تكتب قيمة البسط رقم 2",
-          "لم تكتب قيمة المقام رقم 2"},
-         &minus},
+          "لم تكتب قيمة المقام رقم 2"}},
     }};
     return table;
 }
@@ -189,11 +191,15 @@ Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقا
     on(Command4, &QPushButton::clicked, this, &Form17::Command4_Click);
     on(Label4, &ClickLabel::clicked, this, &Form17::Label4_Click);
     joinFrame(Command1, Command3);
+    steps_ = offerSteps(this, {Text5, Text6}, StepsButtonAt);
+    // The tab order stays the window's own: F2 opens the steps from the
+    // keyboard.
+    findChild<QPushButton *>(QStringLiteral("StepsButton"))->setFocusPolicy(Qt::NoFocus);
 }
 
-void Form17::choose(Operation operation)
+void Form17::choose(FractionOperation operation)
 {
-    const bool adding = operation == Operation::Add;
+    const bool adding = operation == FractionOperation::Add;
     Com2->setVisible(adding);
     La3->setVisible(adding);
     Com4->setVisible(!adding);
@@ -201,54 +207,38 @@ void Form17::choose(Operation operation)
     setDefaultButton(adding ? Com2 : Com4);
 }
 
-void Form17::Opt1_Click() { choose(Operation::Add); }
-void Form17::Opt2_Click() { choose(Operation::Subtract); }
+void Form17::Opt1_Click() { choose(FractionOperation::Add); }
+void Form17::Opt2_Click() { choose(FractionOperation::Subtract); }
 
-void Form17::calculate(Operation operation)
+void Form17::calculate(FractionOperation operation)
 {
-    const OperationData &op = operations()[operation == Operation::Add ? 0 : 1];
-    // Every operand is its leading number rounded to 15 significant digits.
-    const std::array<QLineEdit *, 4> boxes{Text1, Text2, Text3, Text4};
-    std::array<QString, 4> texts;
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        texts[i] = format(leadingNumber(boxes[i]->text()));
-    const QString &bText = texts[1], &dText = texts[3];
-    const double a = leadingNumber(texts[0]), b = leadingNumber(bText);
-    const double c = leadingNumber(texts[2]), d = leadingNumber(dText);
-
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        if (isEmpty(boxes[i]->text())) {
-            emptyFieldNotice(QString::fromUtf8(op.missing[i]), style::RightAlign);
-            return;
+    const OperationData &op = operations()[operation == FractionOperation::Add ? 0 : 1];
+    steps_->record([&](Steps &s) {
+        // Every operand is read before any test.
+        const Fractions fractions = readFractions(Text1->text(), Text2->text(), Text3->text(), Text4->text());
+        const std::array<QLineEdit *, 4> boxes{Text1, Text2, Text3, Text4};
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            if (isEmpty(boxes[i]->text())) {
+                emptyFieldNotice(QString::fromUtf8(op.missing[i]), style::RightAlign);
+                return;
+            }
         }
-    }
-    // A fraction over zero is not a number: refuse it instead of computing.
-    for (const auto &[denominator, number] : {std::pair{b, 1}, std::pair{d, 2}}) {
-        if (denominator == 0) {
-            notice(QStringLiteral("لا يمكن أن يكون المقام رقم %1 صفرا").arg(number),
-                   style::Information | style::RightAlign, MathError);
-            return;
+        // A fraction over zero is not a number: refuse it instead of computing.
+        for (const auto &[denominator, number] : {std::pair{fractions.b, 1}, std::pair{fractions.d, 2}}) {
+            if (denominator == 0) {
+                notice(QStringLiteral("لا يمكن أن يكون المقام رقم %1 صفرا").arg(number),
+                       style::Information | style::RightAlign, MathError);
+                return;
+            }
         }
-    }
-
-    QString numerator, commonDenominator;
-    if (same(dText, bText)) {
-        // Equal denominators: the numerators are joined over the first
-        // denominator, written as it was typed.
-        numerator = format(op.join(a, c));
-        commonDenominator = Text2->text();
-    } else {
-        // Different denominators: their product, never reduced.
-        const double ad = times(a, d), bc = times(b, c);
-        numerator = format(op.join(ad, bc));
-        commonDenominator = format(times(b, d));
-    }
-    Text5->setText(numerator);
-    Text6->setText(commonDenominator);
+        const FractionResult result = combineFractions(fractions, operation, Text2->text(), s);
+        Text5->setText(result.numerator);
+        Text6->setText(result.denominator);
+    });
 }
 
-void Form17::Com2_Click() { calculate(Operation::Add); }
-void Form17::Com4_Click() { calculate(Operation::Subtract); }
+void Form17::Com2_Click() { calculate(FractionOperation::Add); }
+void Form17::Com4_Click() { calculate(FractionOperation::Subtract); }
 
 void Form17::Command2_Click()
 {

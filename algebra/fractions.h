@@ -13,7 +13,12 @@ class QRadioButton;
 namespace app {
 class Banner;
 class ClickLabel;
+class StepsSource;
 } // namespace app
+
+namespace algebra {
+enum class FractionOperation;
+}
 
 class Form17 : public app::SectionWindow {
     Q_OBJECT
@@ -51,8 +56,8 @@ private:
     QPushButton *Command1;
     app::ClickLabel *Label4;
     QPushButton *Command3;
+    app::StepsSource *steps_;
 
-    enum class Operation { Add, Subtract };
-    void choose(Operation operation);
-    void calculate(Operation operation);
+    void choose(algebra::FractionOperation operation);
+    void calculate(algebra::FractionOperation operation);
 };

@@ -101,6 +101,8 @@ Window::Window(const char *name, const QString &caption, int widthTwips, int hei
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
+Window::~Window() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
+
 void Window::setDefaultButton(QPushButton *button)
 {
     if (defaultButton_ == button)

@@ -23,6 +23,10 @@ public:
     // A window of the given client size in twips, named for the registry and
     // for tests by its objectName.
     Window(const char *name, const QString &caption, int widthTwips, int heightTwips);
+    // Stops following the focus before the children go: a top-level child
+    // (a steps window) closed with them moves the focus while this window's
+    // members are gone already.
+    ~Window() override;
 
     // The button that Enter presses from any control of the window. One at a
     // time; may change while the window is shown.

@@ -4,9 +4,11 @@
 #include "app/controls.h"
 #include "app/dispatch.h"
 #include "app/frame.h"
+#include "app/steps.h"
 #include "app/windows.h"
 #include "algebra/fractions.h"
 #include "calculators/advanced.h"
+#include "calculators/operations.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
@@ -15,11 +17,14 @@
 #include <QPushButton>
 
 using namespace app;
+using namespace calculators;
 using namespace numtext;
 
 namespace {
 const QString Placeholder = QStringLiteral("الناتــج");
-const QString DivisionByZeroText = QStringLiteral("العدد المقسوم على صفر قيمة غير معروفة");
+// The steps button: in the band of the banner under its word, between the
+// calculator and the gear (pixels).
+const QRect StepsButtonAt(115, 67, 90, 20);
 const QString RoundFirst = QStringLiteral("من فضلك .. قم بالحسابات أولا ثم التقريب");
 } // namespace
 
@@ -62,54 +67,33 @@ Form3::Form3() : Window("Form3", QStringLiteral("الحاسبة التقليدي
     on(Command13, &QPushButton::clicked, this, &Form3::Command13_Click);
     on(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     on(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    steps_ = offerSteps(this, {Text3, Text5}, StepsButtonAt);
+    // The tab order stays the window's own: F2 opens the steps from the
+    // keyboard.
+    findChild<QPushButton *>(QStringLiteral("StepsButton"))->setFocusPolicy(Qt::NoFocus);
 }
 
 void Form3::calculate(Operation operation)
 {
-    // Each operand is the typed number rounded to 15 significant digits.
-    const QString first = format(leadingNumber(Text1->text()));
-    const QString second = format(leadingNumber(Text2->text()));
-    if (isEmpty(Text1->text())) {
-        emptyFieldNotice(QStringLiteral("من فضلك أدخل العدد الأول"), style::Information | style::RightAlign);
-        return;
-    }
-    if (isEmpty(Text2->text())) {
-        emptyFieldNotice(QStringLiteral("من فضلك أدخل العدد الثاني"), style::Information | style::RightAlign);
-        return;
-    }
-    // A second number that the strict conversion refuses is judged by its
-    // leading number, as the operand itself is; for the texts it accepts the
-    // two readings agree.
-    if (operation == Operation::Divide) {
-        const double divisor = isStrictNumber(Text2->text()) ? strictNumber(Text2->text()) : leadingNumber(Text2->text());
-        if (divisor == 0) {
-            Text3->setText(DivisionByZeroText);
+    steps_->record([&](Steps &s) {
+        // Each operand is the typed number rounded to 15 significant digits.
+        const Operands operands = readOperands(Text1->text(), Text2->text());
+        if (isEmpty(Text1->text())) {
+            emptyFieldNotice(QStringLiteral("من فضلك أدخل العدد الأول"), style::Information | style::RightAlign);
             return;
         }
-    }
-    const double a = leadingNumber(first), b = leadingNumber(second);
-    double result = 0;
-    switch (operation) {
-    case Operation::Add:
-        result = plus(a, b);
-        break;
-    case Operation::Subtract:
-        result = minus(a, b);
-        break;
-    case Operation::Multiply:
-        result = times(a, b);
-        break;
-    case Operation::Divide:
-        result = divide(a, b);
-        break;
-    }
-    Text3->setText(format(result));
+        if (isEmpty(Text2->text())) {
+            emptyFieldNotice(QStringLiteral("من فضلك أدخل العدد الثاني"), style::Information | style::RightAlign);
+            return;
+        }
+        Text3->setText(operate(operation, operands, s));
+    });
 }
 
-void Form3::Command6_Click() { calculate(Operation::Add); }
-void Form3::Command7_Click() { calculate(Operation::Subtract); }
-void Form3::Command8_Click() { calculate(Operation::Multiply); }
-void Form3::Command9_Click() { calculate(Operation::Divide); }
+void Form3::Command6_Click() { calculate(calculators::Operation::Add); }
+void Form3::Command7_Click() { calculate(calculators::Operation::Subtract); }
+void Form3::Command8_Click() { calculate(calculators::Operation::Multiply); }
+void Form3::Command9_Click() { calculate(calculators::Operation::Divide); }
 
 void Form3::Command10_Click()
 {
@@ -122,7 +106,7 @@ void Form3::Command10_Click()
         notice(RoundFirst, style::RightAlign, QStringLiteral("فارغ"));
         return;
     }
-    Text5->setText(format(roundDecimal(result, 2)));
+    steps_->record([&](Steps &s) { Text5->setText(format(roundToHundredths(result, s))); });
 }
 
 void Form3::setOperands(const QString &first, const QString &second)

@@ -10,6 +10,11 @@ class QPushButton;
 
 namespace app {
 class Banner;
+class StepsSource;
+} // namespace app
+
+namespace calculators {
+enum class Operation;
 }
 
 class Form3 : public app::Window {
@@ -55,7 +60,7 @@ private:
     QLineEdit *Text5;
     QPushButton *Command2;
     QPushButton *Command1;
+    app::StepsSource *steps_;
 
-    enum class Operation { Add, Subtract, Multiply, Divide };
-    void calculate(Operation operation);
+    void calculate(calculators::Operation operation);
 };

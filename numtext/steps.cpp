@@ -16,6 +16,12 @@ Steps &Steps::result(const QString &name, double value)
     return line(name, " = ", text);
 }
 
+Steps &Steps::resultText(const QString &name, const QString &text)
+{
+    results_.append(text);
+    return line(name, " = ", text);
+}
+
 Steps &Steps::fail(const QString &text)
 {
     if (failure_.isEmpty())

@@ -57,6 +57,9 @@ public:
     // the text its result box shows.
     Steps &result(double value);
     Steps &result(const QString &name, double value);
+    // The same for a result box that takes a typed text as it is, not a
+    // number the program wrote (the text stays as typed).
+    Steps &resultText(const QString &name, const QString &text);
 
     // Ends the steps with why the calculation cannot go on ("ظا 90° غير معرف
     // لأن جتا 90° = 0"). The first text given stays.
