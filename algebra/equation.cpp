@@ -118,7 +118,6 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
     steps_ = offerSteps(this, {Te4, Te5}, StepsButtonAt);
     // The tab order stays the window's own: F2 opens the steps from the
     // keyboard.
-    findChild<QPushButton *>(QStringLiteral("StepsButton"))->setFocusPolicy(Qt::NoFocus);
 }
 
 void Form16::Command4_Click()

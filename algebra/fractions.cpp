@@ -194,7 +194,6 @@ Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقا
     steps_ = offerSteps(this, {Text5, Text6}, StepsButtonAt);
     // The tab order stays the window's own: F2 opens the steps from the
     // keyboard.
-    findChild<QPushButton *>(QStringLiteral("StepsButton"))->setFocusPolicy(Qt::NoFocus);
 }
 
 void Form17::choose(FractionOperation operation)

@@ -70,7 +70,6 @@ Form3::Form3() : Window("Form3", QStringLiteral("الحاسبة التقليدي
     steps_ = offerSteps(this, {Text3, Text5}, StepsButtonAt);
     // The tab order stays the window's own: F2 opens the steps from the
     // keyboard.
-    findChild<QPushButton *>(QStringLiteral("StepsButton"))->setFocusPolicy(Qt::NoFocus);
 }
 
 void Form3::calculate(Operation operation)

@@ -84,7 +84,7 @@ void KeyboardTest::tabOrderAndFirstFocus_data()
     QTest::newRow("Form3 conventional calculator")
         << "Form3"
         << QStringList{"Text1", "Text2", "Command6", "Command7", "Command8", "Command9", "Command11", "Command4",
-                       "Command13", "Command10", "Text3", "Command2", "Command1", "Text4", "Text5"}
+                       "Command13", "Command10", "Text3", "Command2", "Command1", "Text4", "Text5", "StepsButton"}
         << true;
     QTest::newRow("Form4 areas") << "Form4"
                                  << QStringList{"Op1", "Op11", "Op5", "Op3", "Op2", "Op4", "Op6", "Option1"} << false;
@@ -111,12 +111,13 @@ void KeyboardTest::tabOrderAndFirstFocus_data()
         << true;
     QTest::newRow("Form16 equation solver")
         << "Form16"
-        << QStringList{"Te1", "Te2", "Te3", "Command4", "Command2", "Te4", "Te5", "Command3", "Command5", "Command1"}
+        << QStringList{"Te1", "Te2", "Te3", "Command4", "Command2", "Te4", "Te5", "Command3", "Command5", "Command1",
+                       "StepsButton"}
         << true;
     QTest::newRow("Form17 fractions")
         << "Form17"
         << QStringList{"Picture1", "Opt1", "Opt2", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Command4",
-                       "Command2", "Command3", "Command1"}
+                       "Command2", "Command3", "Command1", "StepsButton"}
         << true;
     QTest::newRow("Form19 quadratic laws") << "Form19" << QStringList{"Command1", "Op1", "Op2", "Command2"} << true;
     QTest::newRow("Form22 trigonometric laws") << "Form22" << QStringList{"Command1"} << true;
