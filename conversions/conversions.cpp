@@ -19,7 +19,7 @@ using namespace numtext;
 namespace {
 // The steps button (pixels): in the banner's band under its word, between the
 // calculator and the gear.
-const QRect StepsButtonAt(115, 67, 90, 20);
+const QRect StepsButtonAt(130, 68, 90, 20);
 
 // The panel rows that every option shares: the input label beside Te1, the
 // convert button, the result label beside Te2.

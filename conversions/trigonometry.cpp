@@ -26,7 +26,7 @@ const QString Undefined = QStringLiteral("خطأ");
 
 // The steps button (pixels): in the banner's band under its word, between the
 // calculator and the gear.
-const QRect StepsButtonAt(115, 67, 90, 20);
+const QRect StepsButtonAt(130, 68, 90, 20);
 
 // The caption of a result row: the Arabic word over its English one, each
 // line standing flush right. (The toolkit's own wrapping keeps the space
