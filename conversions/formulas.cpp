@@ -55,6 +55,11 @@ bool roundTripChanges(double x)
     return digits > 15;
 }
 
+// A number read from the input box as it is written in the steps: as the
+// result boxes write numbers, unless fifteen digits would hide some of the
+// value computed with.
+QString operand(double x) { return roundTripChanges(x) ? exactText(x) : num(x); }
+
 enum class Reading {
     RoundTrip, // the leading number, written with 15 digits and read strictly again
     Direct,    // the leading number as it is
@@ -67,11 +72,10 @@ double readOperand(QStringView typed, Reading reading, const char *symbol, Steps
 {
     const double x = leadingNumber(typed);
     const bool rounds = reading == Reading::RoundTrip && roundTripChanges(x);
-    const QString read = rounds ? exactText(x) : num(x);
     if (!isStrictNumber(typed))
-        s.line("يؤخذ العدد الذي في أول المكتوب، والصفر إن لم يبدأ بعدد: ", symbol, " = ", read);
+        s.line("يؤخذ العدد الذي في أول المكتوب، والصفر إن لم يبدأ بعدد: ", symbol, " = ", operand(x));
     else if (rounds)
-        s.line(symbol, " = ", read);
+        s.line(symbol, " = ", operand(x));
     if (reading == Reading::Direct)
         return x;
     const QString written = format(x);
@@ -85,7 +89,7 @@ double readOperand(QStringView typed, Reading reading, const char *symbol, Steps
 
 double celsiusFromFahrenheit(double f, Steps &s)
 {
-    s.line("= \\frac{", num(f), " − 32}{1.8}");
+    s.line("= \\frac{", operand(f), " − 32}{1.8}");
     const double difference = minus(f, FahrenheitZero);
     s.line("= \\frac{", num(difference), "}{1.8}");
     return divide(difference, FahrenheitStep);
@@ -123,7 +127,7 @@ double celsiusToKelvin(QStringView typed, Steps &s)
 {
     s.line(K, " = ", C, " + 273");
     const double c = readOperand(typed, Reading::RoundTrip, C, s);
-    s.line("= ", num(c), " + 273");
+    s.line("= ", operand(c), " + 273");
     const double k = plus(c, KelvinZero);
     s.result(k);
     return k;
@@ -133,7 +137,7 @@ double kelvinToCelsius(QStringView typed, Steps &s)
 {
     s.line(C, " = ", K, " − 273");
     const double k = readOperand(typed, Reading::RoundTrip, K, s);
-    s.line("= ", num(k), " − 273");
+    s.line("= ", operand(k), " − 273");
     const double c = minus(k, KelvinZero);
     s.result(c);
     return c;
@@ -144,7 +148,7 @@ double kelvinToFahrenheit(QStringView typed, Steps &s)
 {
     s.line(C, " = ", K, " − 273");
     const double k = readOperand(typed, Reading::Direct, K, s);
-    s.line("= ", num(k), " − 273");
+    s.line("= ", operand(k), " − 273");
     const double c = minus(k, KelvinZero);
     s.line("= ", num(c));
     s.line(F, " = ", C, " × 1.8 + 32");
@@ -170,7 +174,7 @@ double radiansToDegrees(QStringView typed, Steps &s)
 {
     s.line(Degrees, " = \\frac{", Radians, " × 180}{", PiSymbol, "}");
     const double x = readOperand(typed, Reading::Direct, Radians, s);
-    s.line("= \\frac{", num(x), " × 180}{", num(Pi), "}");
+    s.line("= \\frac{", operand(x), " × 180}{", num(Pi), "}");
     const double product = times(x, HalfTurn);
     s.line("= \\frac{", num(product), "}{", num(Pi), "}");
     const double degrees = divide(product, Pi);
@@ -182,7 +186,7 @@ double degreesToRadians(QStringView typed, Steps &s)
 {
     s.line(Radians, " = \\frac{", Degrees, " × ", PiSymbol, "}{180}");
     const double x = readOperand(typed, Reading::Direct, Degrees, s);
-    s.line("= \\frac{", num(x), " × ", num(Pi), "}{180}");
+    s.line("= \\frac{", operand(x), " × ", num(Pi), "}{180}");
     const double product = times(x, Pi);
     s.line("= \\frac{", num(product), "}{180}");
     const double radians = divide(product, HalfTurn);
