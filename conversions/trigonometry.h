@@ -18,6 +18,7 @@ class Form7 : public app::OptionWindow {
     Q_OBJECT
 public:
     Form7();
+    ~Form7() override;
 
     void Op1_Click();
     void Op2_Click();

@@ -7,6 +7,7 @@
 // and the ways the windows open their steps.
 
 #include "support/scripted.h"
+#include "support/section.h"
 #include "support/ui.h"
 
 #include "app/steps.h"
@@ -14,6 +15,7 @@
 #include "reference/stepswindow.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -85,6 +87,8 @@ private slots:
     void resultsAreTheBoxes();
     void waysToOpen_data();
     void waysToOpen();
+    void closingTheWindowTakesItsSteps_data();
+    void closingTheWindowTakesItsSteps();
 
 private:
     // Opens the section window from the main menu.
@@ -443,6 +447,33 @@ void StepsConversionsTest::waysToOpen()
     }
     QTest::keyClick(section, Qt::Key_F2);
     QVERIFY(steps(name)->stepsWindow()->isVisible());
+}
+
+void StepsConversionsTest::closingTheWindowTakesItsSteps_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("option");
+    QTest::newRow("conversions") << "Form5" << "Op7";
+    QTest::newRow("trigonometry") << "Form7" << "Op1";
+}
+
+// The section window closed through its close box while its steps window
+// is open and active: both go, and the window opens afresh with no steps.
+void StepsConversionsTest::closingTheWindowTakesItsSteps()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, option);
+    const QByteArray name = window.toLatin1();
+    openWindow(name);
+    calculate(name, option, QStringLiteral("1"));
+    QVERIFY(shownLines(name).size() > 3);
+    QPointer<reference::StepsWindow> shown = steps(name)->stepsWindow();
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QVERIFY(section::closeWithYes(notices, name));
+    QVERIFY(!shown);
+    openWindow(name);
+    QVERIFY(steps(name)->last().isEmpty());
 }
 
 QTEST_MAIN(StepsConversionsTest)
