@@ -3,6 +3,8 @@
 #include "app/banner.h"
 #include "app/controls.h"
 #include "app/dispatch.h"
+#include "app/steps.h"
+#include "conversions/formulas.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 #include "reference/laws.h"
@@ -14,20 +16,10 @@
 using namespace app;
 using namespace numtext;
 
-// How the operand is read from the input box.
-enum class Form5::Reading {
-    RoundTrip, // the leading number, written with 15 digits and read strictly again
-    Direct,    // the leading number as it is
-};
-
 namespace {
-// The constants of this window. 1.8 is the nearest double; the Kelvin offset
-// is the whole 273, and pi is taken to six decimals.
-constexpr double FahrenheitStep = 1.8;
-constexpr double FahrenheitZero = 32;
-constexpr double KelvinZero = 273;
-constexpr double HalfTurn = 180;
-constexpr double Pi = 3.141592;
+// The steps button (pixels): in the banner's band under its word, between the
+// calculator and the gear.
+const QRect StepsButtonAt(130, 68, 90, 20);
 
 // The panel rows that every option shares: the input label beside Te1, the
 // convert button, the result label beside Te2.
@@ -116,6 +108,7 @@ Form5::Form5() : OptionWindow("Form5", QStringLiteral("حساب التحويلا
     auto *Command5 = button(this, "Command5", QStringLiteral("قوانين رياضية"), {1560, 5880, 1455, 375});
     auto *Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3120, 5880, 1455, 375});
     joinFrame<Form13>(Command1, Command3, Command5);
+    steps_ = offerSteps(this, {Te2}, StepsButtonAt);
 
     // Reading order: the right-hand column, the left-hand column, the panel,
     // then the frame from the right. The first option holds the focus.
@@ -125,14 +118,17 @@ Form5::Form5() : OptionWindow("Form5", QStringLiteral("حساب التحويلا
     options().front()->setFocus();
 }
 
-void Form5::convert(Reading reading, const char *emptyText, double (*formula)(double x))
+// The steps window goes first, while this window is whole: closing it moves
+// the focus, and this window follows the focus to mark it.
+Form5::~Form5() { delete steps_; }
+
+void Form5::convert(const char *emptyText, double (*formula)(QStringView typed, Steps &s))
 {
     if (isEmpty(Te1->text())) {
         emptyFieldNotice(QString::fromUtf8(emptyText), style::Information | style::RightAlign);
         return;
     }
-    const double x = leadingNumber(Te1->text());
-    Te2->setText(format(formula(reading == Reading::RoundTrip ? strictNumber(format(x)) : x)));
+    steps_->record([&](Steps &s) { Te2->setText(format(formula(Te1->text(), s))); });
 }
 
 void Form5::Op1_Click() { showPanel("Op1"); }
@@ -144,45 +140,19 @@ void Form5::Op6_Click() { showPanel("Op6"); }
 void Form5::Op7_Click() { showPanel("Op7"); }
 void Form5::Op8_Click() { showPanel("Op8"); }
 
-// The Kelvin-Fahrenheit conversions pass through Celsius with the same
-// constants.
-void Form5::Comh1_Click()
-{
-    convert(Reading::RoundTrip, "من فضلك .. أدخل درجة الحرارة بالمئوي",
-            [](double x) { return plus(times(x, FahrenheitStep), FahrenheitZero); });
-}
-void Form5::Cohm1_Click()
-{
-    convert(Reading::RoundTrip, "من فضلك .. أدخل درجة الحرارة بالفهرنهايت",
-            [](double x) { return divide(minus(x, FahrenheitZero), FahrenheitStep); });
-}
-void Form5::Comk1_Click()
-{
-    convert(Reading::RoundTrip, "من فضلك .. أدخل درجة الحرارة بالمئوي", [](double x) { return plus(x, KelvinZero); });
-}
-void Form5::Cokm1_Click()
-{
-    convert(Reading::RoundTrip, "من فضلك .. أدخل درجة الحرارة بالكالفن", [](double x) { return minus(x, KelvinZero); });
-}
-void Form5::Comkh1_Click()
-{
-    convert(Reading::Direct, "من فضلك .. أدخل درجة الحرارة بالكالفن",
-            [](double x) { return plus(times(minus(x, KelvinZero), FahrenheitStep), FahrenheitZero); });
-}
-void Form5::Comhk1_Click()
-{
-    convert(Reading::Direct, "من فضلك .. أدخل درجة الحرارة بالفهرنهايت",
-            [](double x) { return plus(divide(minus(x, FahrenheitZero), FahrenheitStep), KelvinZero); });
-}
+void Form5::Comh1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالمئوي", conversions::celsiusToFahrenheit); }
+void Form5::Cohm1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالفهرنهايت", conversions::fahrenheitToCelsius); }
+void Form5::Comk1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالمئوي", conversions::celsiusToKelvin); }
+void Form5::Cokm1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالكالفن", conversions::kelvinToCelsius); }
+void Form5::Comkh1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالكالفن", conversions::kelvinToFahrenheit); }
+void Form5::Comhk1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالفهرنهايت", conversions::fahrenheitToKelvin); }
 void Form5::Comds1_Click()
 {
-    convert(Reading::Direct, "من فضلك .. أدخل الزاوية بالراديان - التقدير الدائري",
-            [](double x) { return divide(times(x, HalfTurn), Pi); });
+    convert("من فضلك .. أدخل الزاوية بالراديان - التقدير الدائري", conversions::radiansToDegrees);
 }
 void Form5::Comsd1_Click()
 {
-    convert(Reading::Direct, "من فضلك .. أدخل الزاوية بالدرجات - التقدير الستيني",
-            [](double x) { return divide(times(x, Pi), HalfTurn); });
+    convert("من فضلك .. أدخل الزاوية بالدرجات - التقدير الستيني", conversions::degreesToRadians);
 }
 
 void Form5::Com1_Click() { Te1->clear(); }

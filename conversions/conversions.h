@@ -5,13 +5,23 @@
 
 #include "app/optionwindow.h"
 
+#include <QStringView>
+
 class QLineEdit;
 class QPushButton;
+
+namespace app {
+class StepsSource;
+}
+namespace numtext {
+class Steps;
+}
 
 class Form5 : public app::OptionWindow {
     Q_OBJECT
 public:
     Form5();
+    ~Form5() override;
 
     void Op1_Click();
     void Op2_Click();
@@ -32,12 +42,13 @@ public:
     void Com1_Click();
 
 private:
-    enum class Reading;
-    // Reads the number in Te1, converts it and writes the result into Te2;
-    // an empty Te1 gets the empty-field notice with the given text.
-    void convert(Reading reading, const char *emptyText, double (*formula)(double x));
+    // Converts the number typed in Te1 with the formula (conversions/formulas.h),
+    // writes the result into Te2 and keeps the steps; an empty Te1 gets the
+    // empty-field notice with the given text.
+    void convert(const char *emptyText, double (*formula)(QStringView typed, numtext::Steps &s));
 
     QLineEdit *Te1;
     QPushButton *Com1;
     QLineEdit *Te2;
+    app::StepsSource *steps_;
 };

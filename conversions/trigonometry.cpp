@@ -3,6 +3,8 @@
 #include "app/banner.h"
 #include "app/controls.h"
 #include "app/dispatch.h"
+#include "app/steps.h"
+#include "conversions/formulas.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 #include "reference/laws.h"
@@ -13,45 +15,18 @@
 #include <QPushButton>
 #include <QTextLayout>
 
-#include <cmath>
-
 using namespace app;
 using namespace numtext;
 
-enum class Form7::Poles {
-    None,
-    OddRightAngles, // the tangent and the secant: 90, 270, -90 ... degrees
-    StraightAngles, // the cotangent and the cosecant: 0, 180, -180 ... degrees, and 0 radians
-};
+using conversions::Function;
 
 namespace {
-using Poles = Form7::Poles;
-
-// Degrees to radians with pi taken to fifteen significant digits, which is
-// why the tangent of 45 degrees comes out as 0.999999999999998.
-constexpr double DegreeFactor = 3.14159265358979 / 180;
 
 const QString Undefined = QStringLiteral("خطأ");
 
-// The angle is the single-precision number typed, so the degree test is
-// exact: no rounding of pi can hide a pole.
-bool undefinedInDegrees(Poles poles, float angle)
-{
-    const double turn = std::fmod(static_cast<double>(angle), 180.0);
-    switch (poles) {
-    case Poles::None:
-        return false;
-    case Poles::OddRightAngles:
-        return std::fabs(turn) == 90;
-    case Poles::StraightAngles:
-        return turn == 0;
-    }
-    return false;
-}
-
-// pi/2 is irrational, so the only pole a number of radians can hit exactly is
-// the zero of the cotangent and the cosecant.
-bool undefinedInRadians(Poles poles, float angle) { return poles == Poles::StraightAngles && angle == 0; }
+// The steps button (pixels): in the banner's band under its word, between the
+// calculator and the gear.
+const QRect StepsButtonAt(130, 68, 90, 20);
 
 // The caption of a result row: the Arabic word over its English one, each
 // line standing flush right. (The toolkit's own wrapping keeps the space
@@ -157,6 +132,7 @@ Form7::Form7() : OptionWindow("Form7", QStringLiteral("حساب الدوال ا�
     auto *Command2 = button(this, "Command2", QStringLiteral("قوانين رياضية"), {1680, 5280, 1335, 375});
     auto *Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3240, 5280, 1335, 375});
     joinFrame<Form22>(Command1, Command3, Command2);
+    steps_ = offerSteps(this, {Te2, Te3}, StepsButtonAt);
 
     orderTabs({},
               {Te1, named("comsine"), named("comcos"), named("comtan"), named("comcot"), named("comsec"),
@@ -169,22 +145,25 @@ Form7::Form7() : OptionWindow("Form7", QStringLiteral("حساب الدوال ا�
     on(Command5, &QPushButton::clicked, this, &Form7::Command5_Click);
 }
 
-// The angle is held in single precision. A pole gives "خطأ" in its box (a
-// zero angle of the cosecant or the cotangent in both).
-void Form7::calculate(const char *emptyText, Poles poles, double (*function)(double x))
+// The steps window goes first, while this window is whole: closing it moves
+// the focus, and this window follows the focus to mark it.
+Form7::~Form7() { delete steps_; }
+
+// The function of the angle in Te1 (conversions/formulas.h); where it is
+// undefined its box says so.
+void Form7::calculate(const char *emptyText, Function function)
 {
     if (isEmpty(Te1->text())) {
         emptyFieldNotice(QString::fromUtf8(emptyText), style::RightAlign);
         return;
     }
-    const float a = strictSingle(Te1->text());
-    const double d = times(DegreeFactor, a);
-    const QString degrees = undefinedInDegrees(poles, a) ? Undefined : format(function(d));
-    const QString radians = undefinedInRadians(poles, a) ? Undefined : format(function(a));
-    Te2->setText(degrees);
-    Te2->setCursorPosition(0);
-    Te3->setText(radians);
-    Te3->setCursorPosition(0);
+    steps_->record([&](numtext::Steps &s) {
+        const conversions::Trigonometric values = conversions::trigonometric(function, Te1->text(), s);
+        Te2->setText(values.degrees ? format(*values.degrees) : Undefined);
+        Te2->setCursorPosition(0);
+        Te3->setText(values.radians ? format(*values.radians) : Undefined);
+        Te3->setCursorPosition(0);
+    });
 }
 
 void Form7::Op1_Click() { showPanel("Op1"); }
@@ -194,25 +173,12 @@ void Form7::Op4_Click() { showPanel("Op4"); }
 void Form7::Op5_Click() { showPanel("Op5"); }
 void Form7::Op6_Click() { showPanel("Op6"); }
 
-// The reciprocals divide the whole number 1 by the function's value.
-void Form7::comsine_Click()
-{
-    calculate("من فضلك .. أدخل الزاوية المطلوبة أولا", Poles::None, [](double x) { return sine(x); });
-}
-void Form7::comcos_Click() { calculate(OtherNumberText, Poles::None, [](double x) { return cosine(x); }); }
-void Form7::comtan_Click() { calculate(OtherNumberText, Poles::OddRightAngles, [](double x) { return tangent(x); }); }
-void Form7::comcot_Click()
-{
-    calculate(OtherNumberText, Poles::StraightAngles, [](double x) { return divide(1, tangent(x)); });
-}
-void Form7::comsec_Click()
-{
-    calculate(OtherNumberText, Poles::OddRightAngles, [](double x) { return divide(1, cosine(x)); });
-}
-void Form7::comcosc_Click()
-{
-    calculate(OtherNumberText, Poles::StraightAngles, [](double x) { return divide(1, sine(x)); });
-}
+void Form7::comsine_Click() { calculate("من فضلك .. أدخل الزاوية المطلوبة أولا", Function::Sine); }
+void Form7::comcos_Click() { calculate(OtherNumberText, Function::Cosine); }
+void Form7::comtan_Click() { calculate(OtherNumberText, Function::Tangent); }
+void Form7::comcot_Click() { calculate(OtherNumberText, Function::Cotangent); }
+void Form7::comsec_Click() { calculate(OtherNumberText, Function::Secant); }
+void Form7::comcosc_Click() { calculate(OtherNumberText, Function::Cosecant); }
 
 void Form7::Comc_Click() { Te1->clear(); }
 void Form7::Command4_Click() { Te2->clear(); }

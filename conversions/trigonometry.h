@@ -7,10 +7,18 @@
 
 class QLineEdit;
 
+namespace app {
+class StepsSource;
+}
+namespace conversions {
+enum class Function;
+}
+
 class Form7 : public app::OptionWindow {
     Q_OBJECT
 public:
     Form7();
+    ~Form7() override;
 
     void Op1_Click();
     void Op2_Click();
@@ -28,16 +36,14 @@ public:
     void Command4_Click();
     void Command5_Click();
 
-    // Where a function has no value.
-    enum class Poles;
-
 private:
     // Writes into Te2 the function of the angle in Te1 read as degrees and
-    // into Te3 that of the same number read as radians; an empty Te1 gets the
-    // empty-field notice with the given text.
-    void calculate(const char *emptyText, Poles poles, double (*function)(double x));
+    // into Te3 that of the same number read as radians, and keeps the steps;
+    // an empty Te1 gets the empty-field notice with the given text.
+    void calculate(const char *emptyText, conversions::Function function);
 
     QLineEdit *Te1;
     QLineEdit *Te2;
     QLineEdit *Te3;
+    app::StepsSource *steps_;
 };

@@ -163,10 +163,10 @@ void OptionChoiceTest::tabOrderAndFirstFocus_data()
                        "Comf2", "Comf3", "Comf4", "Tf3", "Command3", "Command2", "Command1", "StepsButton"};
     QTest::newRow("conversions") << "Op3" << "Form5"
         << QStringList{"Op1", "Op3", "Op5", "Op4", "Op2", "Op6", "Op7", "Op8", "Command3", "Command5",
-                       "Command1"}
+                       "Command1", "StepsButton"}
         << "Op1"
         << QStringList{"Op1", "Op3", "Op5", "Op4", "Op2", "Op6", "Op7", "Op8", "Te1", "Comh1", "Com1", "Te2",
-                       "Command3", "Command5", "Command1"};
+                       "Command3", "Command5", "Command1", "StepsButton"};
     QTest::newRow("perimeters") << "Op4" << "Form6"
         << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Op6", "Te5", "Command3", "Command2", "Command1", "StepsButton"}
         << "Op3"
@@ -174,10 +174,10 @@ void OptionChoiceTest::tabOrderAndFirstFocus_data()
                        "Command2", "Command1", "StepsButton"};
     QTest::newRow("trigonometry") << "Op5" << "Form7"
         << QStringList{"Op3", "Op1", "Op5", "Op2", "Op4", "Op6", "Te1", "Comc", "Te2", "Command4", "Te3",
-                       "Command5", "Command3", "Command2", "Command1"}
+                       "Command5", "Command3", "Command2", "Command1", "StepsButton"}
         << "Op3"
         << QStringList{"Op3", "Op1", "Op5", "Op2", "Op4", "Op6", "Te1", "comsine", "Comc", "Te2", "Command4",
-                       "Te3", "Command5", "Command3", "Command2", "Command1"};
+                       "Te3", "Command5", "Command3", "Command2", "Command1", "StepsButton"};
     QTest::newRow("number operations") << "Op6" << "Form8"
         << QStringList{"Picture1", "Op2", "Op1", "Op9", "Op3", "Op4", "Op5", "Op6", "Option2", "Command3",
                        "Command1"}
