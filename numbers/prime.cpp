@@ -1,7 +1,9 @@
 #include "numbers/prime.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
 
 #if defined(_MSC_VER) && defined(_M_X64) && !defined(__clang__)
 #include <intrin.h>
@@ -108,6 +110,76 @@ bool isPrimeInteger(std::uint64_t n)
             return false;
     }
     return true;
+}
+
+namespace {
+// Odd divisors below this are tried one by one before the rho method.
+constexpr std::uint64_t TrialLimit = 1024;
+
+// A factor of n other than 1 and n, for n odd and composite: Pollard's rho
+// with Brent's cycle search. The walk x -> x^2 + c (mod n) repeats modulo an
+// unknown prime p of n after about sqrt(p) steps; the gcd of the distance
+// between two of its points with n then holds p. The distances are multiplied
+// together and one gcd is taken for a batch of them; a batch that ran past the
+// factor (the gcd is n) is walked again step by step, and a walk that meets
+// all of n's primes at once starts again with another c.
+std::uint64_t rhoFactor(std::uint64_t n)
+{
+    constexpr std::uint64_t Batch = 128;
+    for (std::uint64_t c = 1;; ++c) {
+        const auto step = [n, c](std::uint64_t v) { return addMod(mulMod(v, v, n), c, n); };
+        const auto distance = [](std::uint64_t a, std::uint64_t b) { return a > b ? a - b : b - a; };
+        std::uint64_t y = 2, x = 2, saved = 2, product = 1, g = 1;
+        for (std::uint64_t length = 1; g == 1; length *= 2) {
+            x = y;
+            for (std::uint64_t i = 0; i < length; ++i)
+                y = step(y);
+            for (std::uint64_t done = 0; done < length && g == 1; done += Batch) {
+                saved = y;
+                const std::uint64_t count = std::min(Batch, length - done);
+                for (std::uint64_t i = 0; i < count; ++i) {
+                    y = step(y);
+                    product = mulMod(product, distance(x, y), n);
+                }
+                g = std::gcd(product, n);
+            }
+        }
+        if (g == n) {
+            // Walk the last batch again one step at a time.
+            do {
+                saved = step(saved);
+                g = std::gcd(distance(x, saved), n);
+            } while (g == 1);
+        }
+        if (g != n)
+            return g;
+    }
+}
+
+// The smallest prime factor of n >= 2 when no prime below TrialLimit divides
+// it: n when it is prime, else the smaller of the two parts' own.
+std::uint64_t smallestLargePrimeFactor(std::uint64_t n)
+{
+    if (isPrimeInteger(n))
+        return n;
+    const std::uint64_t f = rhoFactor(n);
+    return std::min(smallestLargePrimeFactor(f), smallestLargePrimeFactor(n / f));
+}
+} // namespace
+
+std::uint64_t smallestPrimeFactor(std::uint64_t n)
+{
+    if (n < 2)
+        return 0;
+    if (n % 2 == 0)
+        return 2;
+    for (std::uint64_t d = 3; d < TrialLimit; d += 2) {
+        if (d * d > n)
+            return n;
+        if (n % d == 0)
+            return d;
+    }
+    return smallestLargePrimeFactor(n);
 }
 
 bool isPrime(double x)
