@@ -44,7 +44,8 @@ BENCHMARK_CAPTURE(primeTest, one_e_300, 1e300);
 
 BENCHMARK_CAPTURE(smallestFactor, largest_prime_below_2p53, std::uint64_t(9007199254740881));
 BENCHMARK_CAPTURE(smallestFactor, two_primes_near_2p26_5, std::uint64_t(9007195909437503)); // 94906247 * 94906249
-BENCHMARK_CAPTURE(smallestFactor, square_of_a_prime_near_2p26_5, std::uint64_t(9007196099250001)); // 94906249^2
+// 94906249^2
+BENCHMARK_CAPTURE(smallestFactor, square_of_a_prime_near_2p26_5, std::uint64_t(9007196099250001));
 BENCHMARK_CAPTURE(smallestFactor, two_primes_near_2p26, std::uint64_t(4503597479886983)); // 67108837 * 67108859
 BENCHMARK_CAPTURE(smallestFactor, cube_of_a_prime_near_2p17_7, std::uint64_t(9006312171561193)); // 208057^3
 BENCHMARK_CAPTURE(smallestFactor, two_to_53_minus_1, std::uint64_t(9007199254740991)); // 6361 * 69431 * 20394401

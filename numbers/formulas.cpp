@@ -245,7 +245,8 @@ QString hundredthsAnswer(QStringView text, Steps &s)
     // The number as the computer holds it, in binary, may lie on the other
     // side of the middle than its decimal text.
     if ((up ? upper : lower) != rounded)
-        s.line("لكن الحاسوب يحفظ العدد بالنظام الثنائي بقيمة ", QString::number(x, 'g', 17), up ? "، أقل من المنتصف" : "، فوق المنتصف");
+        s.line("لكن الحاسوب يحفظ العدد بالنظام الثنائي بقيمة ", QString::number(x, 'g', 17),
+               up ? "، أقل من المنتصف" : "، فوق المنتصف");
     s.result(rounded);
     return num(rounded);
 }

@@ -123,7 +123,8 @@ Form8::Form8() : OptionWindow("Form8", QStringLiteral("حسابات أخرى"), 
 
 // Only the exactly empty box counts as empty; the result box changes only
 // when there is an answer.
-void Form8::answer(const char *emptyText, std::optional<QString> (*answerFor)(QStringView text, numtext::Steps &s))
+void Form8::answer(const char *emptyText,
+                   std::optional<QString> (*answerFor)(QStringView text, numtext::Steps &s))
 {
     if (isEmpty(Te1->text())) {
         emptyFieldNotice(QString::fromUtf8(emptyText), style::RightAlign);
@@ -148,12 +149,24 @@ void Form8::Op9_Click() { showPanel("Op9"); }
 void Form8::Option2_Click() { notAvailable(); }
 
 void Form8::Comj_Click() { answer("من فضلك .. اكتب العدد المطلوب ايجاد الجذر التربيعي له", squareRootOf); }
-void Form8::Comg_Click() { answer("من فضلك .. ادخل العدد المطلوب لإيجاد القيمة المطلقة له", always<numbers::absoluteValueAnswer>); }
-void Form8::Coml_Click() { answer("من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم له", always<numbers::decimalLogAnswer>); }
-void Form8::Comldd_Click() { answer("من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم الطبيعي له", always<numbers::naturalLogAnswer>); }
+void Form8::Comg_Click()
+{
+    answer("من فضلك .. ادخل العدد المطلوب لإيجاد القيمة المطلقة له", always<numbers::absoluteValueAnswer>);
+}
+void Form8::Coml_Click()
+{
+    answer("من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم له", always<numbers::decimalLogAnswer>);
+}
+void Form8::Comldd_Click()
+{
+    answer("من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم الطبيعي له", always<numbers::naturalLogAnswer>);
+}
 void Form8::Comwl_Click() { answer("من فضلك .. اكتب العدد أولا", always<numbers::primeAnswer>); }
 void Form8::Comw_Click() { answer("من فضلك .. اكتب العدد المطلوب أولا", always<numbers::parityAnswer>); }
-void Form8::Comt_Click() { answer("من فضلك .. اكتب عددا به فاصلة لتقريبه لجزء من المئة", always<numbers::hundredthsAnswer>); }
+void Form8::Comt_Click()
+{
+    answer("من فضلك .. اكتب عددا به فاصلة لتقريبه لجزء من المئة", always<numbers::hundredthsAnswer>);
+}
 
 void Form8::com_Click() { Te1->clear(); }
 

@@ -52,6 +52,11 @@ const QString LnMeaning = QStringLiteral("(لوهـ العدد هو الأس س 
 const QString AbsHead = QStringLiteral("[blue:القيمة المطلقة] = |العدد|");
 const QString AbsMeaning = QStringLiteral("(بعد العدد عن الصفر: العدد بلا إشارة)");
 const QString RoundHead = QStringLiteral("[blue:التقريب لجزء من المئة]: رقمان بعد الفاصلة");
+// The last reason a prime n is given.
+QString onlyOneAndItself(const char *n)
+{
+    return QStringLiteral("ولو كان له قاسم أكبر من جذره لقابله قاسم أصغر من جذره: فلا قاسم له إلا 1 و") + n;
+}
 const QString Decider = QStringLiteral("الرقم الذي يقرر هو رقم جزء من الألف (الثالث بعد الفاصلة): ");
 } // namespace
 
@@ -131,18 +136,18 @@ void StepsOperationsTest::stepsOfEachOperation_data()
     QTest::newRow("prime 97") << "Op4" << "97"
                               << QStringList{"العدد = 97", Definition, "\\sqrt{97} ≈ 9.8488578017961",
                                              "لا يقسمه أي عدد أولي من 2 حتى 9 (2، 3، 5، 7)",
-                                             "ولو كان له قاسم أكبر من جذره لقابله قاسم أصغر من جذره: فلا قاسم له إلا 1 و97",
+                                             onlyOneAndItself("97"),
                                              Prime};
     QTest::newRow("prime 2") << "Op4" << "2"
                              << QStringList{"العدد = 2", Definition, "\\sqrt{2} ≈ 1.4142135623731",
                                             "لا يوجد عدد أولي حتى \\sqrt{2}",
-                                            "ولو كان له قاسم أكبر من جذره لقابله قاسم أصغر من جذره: فلا قاسم له إلا 1 و2",
+                                            onlyOneAndItself("2"),
                                             Prime};
     QTest::newRow("prime near 2^53, every digit")
         << "Op4" << "9007199254740881"
         << QStringList{"العدد = 9007199254740881", Definition, "\\sqrt{9007199254740881} ≈ 94906265.624251",
                        "لا يقسمه أي عدد أولي من 2 حتى 94906265",
-                       "ولو كان له قاسم أكبر من جذره لقابله قاسم أصغر من جذره: فلا قاسم له إلا 1 و9007199254740881",
+                       onlyOneAndItself("9007199254740881"),
                        Prime};
     QTest::newRow("prime 2^53 - 1") << "Op4" << "9007199254740991"
                                     << QStringList{"العدد = 9007199254740991", Definition,
