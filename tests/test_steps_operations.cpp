@@ -4,6 +4,7 @@
 // for every calculate button, and the steps button on the banner.
 
 #include "support/scripted.h"
+#include "support/section.h"
 #include "support/ui.h"
 
 #include "app/steps.h"
@@ -12,6 +13,7 @@
 #include "reference/stepswindow.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 using numtext::DigitShape;
@@ -76,6 +78,7 @@ private slots:
     void stepsEndWithTheResultBox_data();
     void stepsEndWithTheResultBox();
     void stepsButtonCoversNothing();
+    void closingTheWindowTakesItsSteps();
 
 private:
     void operate(const QString &option, const QString &input)
@@ -418,6 +421,22 @@ void StepsOperationsTest::stepsButtonCoversNothing()
     QVERIFY(ui::click(button));
     QVERIFY(steps()->stepsWindow()->isVisible());
     QVERIFY(steps()->stepsWindow()->view()->plainText().endsWith("= 4"));
+}
+
+// Closed from its close box while its steps window is shown and has the
+// focus: both go, and the window opens afresh with no steps.
+void StepsOperationsTest::closingTheWindowTakesItsSteps()
+{
+    operate(QStringLiteral("Op4"), QStringLiteral("91"));
+    QPointer<reference::StepsWindow> window = openSteps();
+    QVERIFY(window && window->isVisible());
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(section::closeWithYes(notices, "Form8"));
+    QVERIFY(!window);
+    QVERIFY(ui::click("Form1", "Command1"));
+    QVERIFY(steps()->last().isEmpty());
+    QVERIFY(!steps()->stepsWindow());
 }
 
 QTEST_MAIN(StepsOperationsTest)
