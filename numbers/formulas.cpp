@@ -142,7 +142,9 @@ QString primeAnswer(QStringView text, Steps &s)
 {
     // Any text has a leading number: letters read as 0.
     const double x = leadingNumber(text);
-    const bool prime = isPrime(x);
+    // Only a whole number from 2 up to below 2^53 can be prime (isPrime); it
+    // is when it is its own smallest prime factor.
+    bool prime = false;
     const QString shown = std::trunc(x) == x ? whole(x) : num(x);
     s.line("العدد = ", shown);
     s.line("العدد الأولي عدد صحيح أكبر من 1 لا يقبل القسمة إلا على 1 وعلى نفسه");
@@ -162,7 +164,8 @@ QString primeAnswer(QStringView text, Steps &s)
     } else {
         const auto n = static_cast<std::uint64_t>(x);
         const std::uint64_t p = smallestPrimeFactor(n);
-        if (p != n) {
+        prime = p == n;
+        if (!prime) {
             s.line("أصغر عدد أولي يقسم ", whole(n), " هو ", whole(p));
             s.line(whole(n), " = ", whole(p), " × ", whole(n / p));
         } else {
