@@ -3,8 +3,8 @@
 #include "app/banner.h"
 #include "app/controls.h"
 #include "app/dispatch.h"
-#include "numbers/prime.h"
-#include "numtext/mixed.h"
+#include "app/steps.h"
+#include "numbers/formulas.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
 
@@ -13,60 +13,33 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <cmath>
 #include <optional>
 
 using namespace app;
 using namespace numtext;
 
 namespace {
-const QString Unknown = QStringLiteral("قيمة غير معروفة");
-
-// Each answer reads the operand from the text of the input box and gives the
-// text of the result box, or nothing when it has told the user why not.
-std::optional<QString> squareRootOf(const QString &text)
+// The square root of a number below zero is refused with a notice; every
+// other operation always answers.
+std::optional<QString> squareRootOf(QStringView text, numtext::Steps &s)
 {
-    const double x = strictNumber(text);
-    if (x < 0) {
+    std::optional<QString> root = numbers::squareRootAnswer(text, s);
+    if (!root)
         notice(QStringLiteral("لا يمكن إيجاد الجذر التربيعي لهذا العدد .. لأنه تحت الصفر"), style::RightAlign,
                QStringLiteral("خطأ رياضي"));
-        return std::nullopt;
-    }
-    return format(squareRoot(x));
+    return root;
 }
 
-std::optional<QString> absoluteValueOf(const QString &text) { return format(std::fabs(strictNumber(text))); }
-
-// The decimal logarithm is the quotient of two natural logarithms, so that of
-// 1000 is a little below 3 and is written 3.
-std::optional<QString> decimalLogOf(const QString &text)
+template <QString (*Answer)(QStringView, numtext::Steps &)>
+std::optional<QString> always(QStringView text, numtext::Steps &s)
 {
-    const double x = strictNumber(text);
-    return x <= 0 ? Unknown : format(divide(naturalLog(x), naturalLog(10)));
+    return Answer(text, s);
 }
-
-std::optional<QString> naturalLogOf(const QString &text)
-{
-    const double x = strictNumber(text);
-    return x <= 0 ? Unknown : format(naturalLog(x));
-}
-
-// Any text has a leading number: letters read as 0, which is not prime.
-std::optional<QString> primeAnswer(const QString &text)
-{
-    return numbers::isPrime(leadingNumber(text)) ? QStringLiteral("نعم .. العدد أولي") : QStringLiteral("العدد غيرأولي");
-}
-
-// The number is rounded to a whole one first, halves to even: 2.5 is even.
-std::optional<QString> parityOf(const QString &text)
-{
-    const Mixed remainder = mod(Mixed(leadingNumber(text)), Mixed(std::int32_t(2)));
-    return remainder == Mixed(std::int32_t(0)) ? QStringLiteral("نوع العدد زوجي") : QStringLiteral("نوع العدد فردي");
-}
-
-std::optional<QString> hundredthsOf(const QString &text) { return format(roundDecimal(QStringView(text), 2)); }
 
 constexpr Tw ButtonAt{2520, 3840, 2055, 375};
+// The steps button: pixels, on the banner's plain band between the
+// calculator and the gear, above the word.
+constexpr QRect StepsButtonAt{72, 9, 94, 21};
 constexpr Tw rightColumn(int top) { return {2520, top, 2055, 240}; }
 constexpr Tw leftColumn(int top) { return {240, top, 2175, 240}; }
 
@@ -145,20 +118,29 @@ Form8::Form8() : OptionWindow("Form8", QStringLiteral("حسابات أخرى"), 
                named("Comt"), com, Te2},
               {Command3, Command1});
     Picture1->setFocus();
+    steps_ = offerSteps(this, {Te2}, StepsButtonAt);
 }
+
+// The steps window goes while this window is still whole: closing it moves
+// the focus, which this window follows.
+Form8::~Form8() { delete steps_; }
 
 // Only the exactly empty box counts as empty; the result box changes only
 // when there is an answer.
-void Form8::answer(const char *emptyText, std::optional<QString> (*answerFor)(const QString &text))
+void Form8::answer(const char *emptyText,
+                   std::optional<QString> (*answerFor)(QStringView text, numtext::Steps &s))
 {
     if (isEmpty(Te1->text())) {
         emptyFieldNotice(QString::fromUtf8(emptyText), style::RightAlign);
         return;
     }
-    if (const std::optional<QString> result = answerFor(Te1->text())) {
-        Te2->setText(*result);
-        Te2->setCursorPosition(0);
-    }
+    const QString text = Te1->text();
+    steps_->record([&](numtext::Steps &s) {
+        if (const std::optional<QString> result = answerFor(text, s)) {
+            Te2->setText(*result);
+            Te2->setCursorPosition(0);
+        }
+    });
 }
 
 void Form8::Op1_Click() { showPanel("Op1"); }
@@ -171,12 +153,24 @@ void Form8::Op9_Click() { showPanel("Op9"); }
 void Form8::Option2_Click() { notAvailable(); }
 
 void Form8::Comj_Click() { answer("من فضلك .. اكتب العدد المطلوب ايجاد الجذر التربيعي له", squareRootOf); }
-void Form8::Comg_Click() { answer("من فضلك .. ادخل العدد المطلوب لإيجاد القيمة المطلقة له", absoluteValueOf); }
-void Form8::Coml_Click() { answer("من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم له", decimalLogOf); }
-void Form8::Comldd_Click() { answer("من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم الطبيعي له", naturalLogOf); }
-void Form8::Comwl_Click() { answer("من فضلك .. اكتب العدد أولا", primeAnswer); }
-void Form8::Comw_Click() { answer("من فضلك .. اكتب العدد المطلوب أولا", parityOf); }
-void Form8::Comt_Click() { answer("من فضلك .. اكتب عددا به فاصلة لتقريبه لجزء من المئة", hundredthsOf); }
+void Form8::Comg_Click()
+{
+    answer("من فضلك .. ادخل العدد المطلوب لإيجاد القيمة المطلقة له", always<numbers::absoluteValueAnswer>);
+}
+void Form8::Coml_Click()
+{
+    answer("من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم له", always<numbers::decimalLogAnswer>);
+}
+void Form8::Comldd_Click()
+{
+    answer("من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم الطبيعي له", always<numbers::naturalLogAnswer>);
+}
+void Form8::Comwl_Click() { answer("من فضلك .. اكتب العدد أولا", always<numbers::primeAnswer>); }
+void Form8::Comw_Click() { answer("من فضلك .. اكتب العدد المطلوب أولا", always<numbers::parityAnswer>); }
+void Form8::Comt_Click()
+{
+    answer("من فضلك .. اكتب عددا به فاصلة لتقريبه لجزء من المئة", always<numbers::hundredthsAnswer>);
+}
 
 void Form8::com_Click() { Te1->clear(); }
 

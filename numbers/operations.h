@@ -4,15 +4,21 @@
 // hundredths, all on the one number typed.
 
 #include "app/optionwindow.h"
+#include "numtext/steps.h"
 
 #include <optional>
 
 class QLineEdit;
 
+namespace app {
+class StepsSource;
+}
+
 class Form8 : public app::OptionWindow {
     Q_OBJECT
 public:
     Form8();
+    ~Form8() override;
 
     void Op1_Click();
     void Op2_Click();
@@ -33,10 +39,12 @@ public:
     void Label4_Click();
 
 private:
-    // Writes into Te2 the answer for the number in Te1, when there is one; an
-    // empty Te1 gets the empty-field notice with the given text.
-    void answer(const char *emptyText, std::optional<QString> (*answerFor)(const QString &text));
+    // Writes into Te2 the answer for the number in Te1, when there is one,
+    // and keeps its steps; an empty Te1 gets the empty-field notice with the
+    // given text.
+    void answer(const char *emptyText, std::optional<QString> (*answerFor)(QStringView text, numtext::Steps &s));
 
     QLineEdit *Te1;
     QLineEdit *Te2;
+    app::StepsSource *steps_;
 };

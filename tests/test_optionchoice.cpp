@@ -180,10 +180,10 @@ void OptionChoiceTest::tabOrderAndFirstFocus_data()
                        "Te3", "Command5", "Command3", "Command2", "Command1", "StepsButton"};
     QTest::newRow("number operations") << "Op6" << "Form8"
         << QStringList{"Picture1", "Op2", "Op1", "Op9", "Op3", "Op4", "Op5", "Op6", "Option2", "Command3",
-                       "Command1"}
+                       "Command1", "StepsButton"}
         << "Op4"
         << QStringList{"Picture1", "Op2", "Op1", "Op9", "Op3", "Op4", "Op5", "Op6", "Option2", "Te1", "Comwl",
-                       "com", "Te2", "Command3", "Command1"};
+                       "com", "Te2", "Command3", "Command1", "StepsButton"};
     QTest::newRow("volumes") << "Op7" << "Form9"
         << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Option1", "Te5", "Command3", "Command2", "Command1", "StepsButton"}
         << "Op1"

@@ -1,13 +1,16 @@
 // The prime test: whole numbers of at least 2 only, exact for every double
 // and every 64-bit integer, including the composites that fool a Miller-Rabin
 // test with too few bases and the products whose squares overflow 64 bits;
-// and the modular product under it, both the compiler's 128-bit one and the
-// 64-bit fallback other compilers get.
+// the smallest prime factor, where trial division hands over to the rho
+// method (products of two large primes, squares and cubes of primes); and the
+// modular product under them, both the compiler's 128-bit one and the 64-bit
+// fallback other compilers get.
 
 #include "numbers/prime.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -22,6 +25,10 @@ private slots:
     void integers_data();
     void integers();
     void agreesWithTrialDivisionBelowTenThousand();
+    void smallestFactor_data();
+    void smallestFactor();
+    void smallestFactorAgreesWithTrialDivision();
+    void smallestFactorOfProductsOfTwoLargePrimes();
     void mulMod_data();
     void mulMod();
     void mulModFallbackAgreesOnRandomOperands();
@@ -90,8 +97,8 @@ void PrimeTest::integers_data()
     QTest::newRow("spsp to 2 .. 17") << std::uint64_t(341550071728321) << false;
     QTest::newRow("spsp to 2 .. 23") << std::uint64_t(3825123056546413051ULL) << false;
     // Products near 2^64, whose steps overflow 64-bit multiplication.
-    QTest::newRow("(2^32 - 5) squared") << std::uint64_t(18446743979220271189ULL) << false;
-    QTest::newRow("(2^32 - 5) * (2^32 - 17)") << std::uint64_t(18446744030759878681ULL) << false;
+    QTest::newRow("(2^32 - 5) * (2^32 - 17)") << std::uint64_t(18446743979220271189ULL) << false;
+    QTest::newRow("(2^32 - 5) squared") << std::uint64_t(18446744030759878681ULL) << false;
     QTest::newRow("2^61 - 1") << std::uint64_t(2305843009213693951ULL) << true;
     QTest::newRow("largest 64-bit prime") << std::uint64_t(18446744073709551557ULL) << true;
     QTest::newRow("2^64 - 1") << std::numeric_limits<std::uint64_t>::max() << false;
@@ -114,6 +121,89 @@ void PrimeTest::agreesWithTrialDivisionBelowTenThousand()
             prime = n % d != 0;
         if (numbers::isPrime(double(n)) != prime)
             QFAIL(qPrintable(QStringLiteral("%1 answered wrongly").arg(n)));
+    }
+}
+
+void PrimeTest::smallestFactor_data()
+{
+    QTest::addColumn<std::uint64_t>("n");
+    QTest::addColumn<std::uint64_t>("factor");
+    const auto row = [](const char *name, std::uint64_t n, std::uint64_t factor) {
+        QTest::newRow(name) << n << factor;
+    };
+    row("0 has none", 0, 0);
+    row("1 has none", 1, 0);
+    row("2", 2, 2);
+    row("3", 3, 3);
+    row("4", 4, 2);
+    row("9", 9, 3);
+    row("91 = 7 * 13", 91, 7);
+    row("Carmichael 561", 561, 3);
+    row("1021, the last prime the divisions try", 1021, 1021);
+    row("1021 * 1031", 1021 * 1031, 1021);
+    row("1031 squared, the first square past the divisions", 1031 * 1031, 1031);
+    row("1031 * 1033", 1031 * 1033, 1031);
+    row("spsp to 2, 3, 5, 7", 3215031751, 151);
+    row("spsp to 2 .. 23", 3825123056546413051ULL, 149491);
+    row("two primes near 2^26", 4503597479886983, 67108837);            // 67108837 * 67108859
+    row("two primes near 2^26.5", 9007195909437503, 94906247);          // 94906247 * 94906249
+    row("square of a prime near 2^26.5", 9007196099250001, 94906249);   // 94906249^2
+    row("cube of a prime near 2^17.7", 9006312171561193, 208057);       // 208057^3
+    row("largest prime below 2^53", 9007199254740881, 9007199254740881);
+    row("another prime near 2^53", 9007199254740847, 9007199254740847);
+    row("2^53 - 1 = 6361 * 69431 * 20394401", 9007199254740991, 6361);
+    row("2^53", 9007199254740992, 2);
+    row("10^9 + 7 times 998244353", 998244359987710471ULL, 998244353);
+    row("(2^32 - 5) * (2^32 - 17)", 18446743979220271189ULL, 4294967279ULL);
+    row("(2^32 - 5) squared", 18446744030759878681ULL, 4294967291ULL);
+    row("2^61 - 1", 2305843009213693951ULL, 2305843009213693951ULL);
+    row("2^64 - 1", std::numeric_limits<std::uint64_t>::max(), 3);
+    row("largest 64-bit prime", 18446744073709551557ULL, 18446744073709551557ULL);
+}
+
+void PrimeTest::smallestFactor()
+{
+    QFETCH(std::uint64_t, n);
+    QFETCH(std::uint64_t, factor);
+    QCOMPARE(numbers::smallestPrimeFactor(n), factor);
+    // A number is prime exactly when it is its own smallest prime factor.
+    QCOMPARE(n >= 2 && factor == n, numbers::isPrimeInteger(n));
+}
+
+// Past the divisions, the small numbers against the plain definition.
+void PrimeTest::smallestFactorAgreesWithTrialDivision()
+{
+    for (std::uint64_t n = 2; n < 300000; ++n) {
+        std::uint64_t factor = n;
+        for (std::uint64_t d = 2; d * d <= n; ++d) {
+            if (n % d == 0) {
+                factor = d;
+                break;
+            }
+        }
+        if (numbers::smallestPrimeFactor(n) != factor)
+            QFAIL(qPrintable(QStringLiteral("%1 answered %2").arg(n).arg(numbers::smallestPrimeFactor(n))));
+    }
+}
+
+// Products of two primes of 20 to 43 bits, below 2^64 (a fixed pseudo-random
+// sequence): the rho method's whole work, with the smaller prime its answer.
+void PrimeTest::smallestFactorOfProductsOfTwoLargePrimes()
+{
+    std::uint64_t state = 12345;
+    const auto nextPrime = [&state](int bits) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        std::uint64_t p = (state >> (64 - bits)) | (std::uint64_t(1) << (bits - 1)) | 1;
+        while (!numbers::isPrimeInteger(p))
+            p += 2;
+        return p;
+    };
+    for (int i = 0; i < 200; ++i) {
+        const int bits = 20 + i % 13;
+        const std::uint64_t p = nextPrime(bits), q = nextPrime(63 - bits);
+        const std::uint64_t n = p * q;
+        if (numbers::smallestPrimeFactor(n) != std::min(p, q))
+            QFAIL(qPrintable(QStringLiteral("%1 * %2 answered %3").arg(p).arg(q).arg(numbers::smallestPrimeFactor(n))));
     }
 }
 

@@ -1,0 +1,50 @@
+#pragma once
+// The answers of the number operations window, worked as the window works
+// them and written as steps. Each reads the number typed (as the text of the
+// input box), writes its steps and gives the text the result box gets; the
+// steps end with that text. No widgets: the window only reads its boxes,
+// calls these and writes the answer.
+
+#include "numtext/steps.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace numbers {
+
+// The answers that are words.
+extern const QString UnknownValue; // "قيمة غير معروفة": the logarithm of 0 or less
+extern const QString PrimeAnswer;
+extern const QString NotPrimeAnswer;
+extern const QString EvenAnswer;
+extern const QString OddAnswer;
+
+// The square root of the number, read strictly. Nothing for a number below
+// zero: the steps end with why, and the window tells the pupil in a notice.
+std::optional<QString> squareRootAnswer(QStringView text, numtext::Steps &s);
+
+// The absolute value of the number, read strictly.
+QString absoluteValueAnswer(QStringView text, numtext::Steps &s);
+
+// The decimal logarithm, the quotient of two natural logarithms (so that of
+// 1000, a little below 3, is written 3), and the natural logarithm, of the
+// number read strictly; "قيمة غير معروفة" for zero and below.
+QString decimalLogAnswer(QStringView text, numtext::Steps &s);
+QString naturalLogAnswer(QStringView text, numtext::Steps &s);
+
+// Whether the leading number of the text is prime: for a whole number from 2
+// up, its smallest prime factor and the cofactor, or that no prime up to its
+// square root divides it; for anything else why it is not prime.
+QString primeAnswer(QStringView text, numtext::Steps &s);
+
+// Even or odd: the leading number of the text rounded to a whole number
+// (halves to even, within the 32-bit range), divided by 2 with a remainder.
+QString parityAnswer(QStringView text, numtext::Steps &s);
+
+// The number, read strictly, rounded to hundredths (halves to even), with the
+// digit that decided.
+QString hundredthsAnswer(QStringView text, numtext::Steps &s);
+
+} // namespace numbers
