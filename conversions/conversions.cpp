@@ -120,8 +120,6 @@ Form5::Form5() : OptionWindow("Form5", QStringLiteral("حساب التحويلا
 
 // The steps window goes first, while this window is whole: closing it moves
 // the focus, and this window follows the focus to mark it.
-Form5::~Form5() { delete steps_; }
-
 void Form5::convert(const char *emptyText, double (*formula)(QStringView typed, Steps &s))
 {
     if (isEmpty(Te1->text())) {

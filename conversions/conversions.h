@@ -21,7 +21,6 @@ class Form5 : public app::OptionWindow {
     Q_OBJECT
 public:
     Form5();
-    ~Form5() override;
 
     void Op1_Click();
     void Op2_Click();

@@ -147,8 +147,6 @@ Form7::Form7() : OptionWindow("Form7", QStringLiteral("حساب الدوال ا�
 
 // The steps window goes first, while this window is whole: closing it moves
 // the focus, and this window follows the focus to mark it.
-Form7::~Form7() { delete steps_; }
-
 // The function of the angle in Te1 (conversions/formulas.h); where it is
 // undefined its box says so.
 void Form7::calculate(const char *emptyText, Function function)

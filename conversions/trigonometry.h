@@ -18,7 +18,6 @@ class Form7 : public app::OptionWindow {
     Q_OBJECT
 public:
     Form7();
-    ~Form7() override;
 
     void Op1_Click();
     void Op2_Click();

@@ -123,8 +123,6 @@ Form8::Form8() : OptionWindow("Form8", QStringLiteral("حسابات أخرى"), 
 
 // The steps window goes while this window is still whole: closing it moves
 // the focus, which this window follows.
-Form8::~Form8() { delete steps_; }
-
 // Only the exactly empty box counts as empty; the result box changes only
 // when there is an answer.
 void Form8::answer(const char *emptyText,

@@ -18,7 +18,6 @@ class Form8 : public app::OptionWindow {
     Q_OBJECT
 public:
     Form8();
-    ~Form8() override;
 
     void Op1_Click();
     void Op2_Click();
