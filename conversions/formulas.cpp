@@ -2,8 +2,6 @@
 
 #include "numtext/numtext.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 
 using namespace numtext;
@@ -25,41 +23,6 @@ const char *const PiSymbol = "[red:ط]";
 // ---------------------------------------------------------------------------
 // Reading the operand
 
-// The digits of a double in the shortest text that reads back as it (at most
-// seventeen), in the style of the general number format. Only written where a
-// round trip through fifteen digits changes the number, so that the two can
-// be told apart.
-QString exactText(double x)
-{
-    std::array<char, 64> buffer{};
-    const bool plain = x == 0 || (std::fabs(x) >= 1e-4 && std::fabs(x) < 1e15);
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                       plain ? std::chars_format::fixed : std::chars_format::scientific);
-    QString text = QString::fromLatin1(buffer.data(), int(written.ptr - buffer.data()));
-    text.replace(u'e', u'E');
-    return text;
-}
-
-// Whether writing the number with fifteen significant digits changes it: its
-// shortest exact text needs more of them.
-bool roundTripChanges(double x)
-{
-    if (x == 0 || !std::isfinite(x))
-        return false;
-    std::array<char, 64> buffer{};
-    const auto written =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::scientific);
-    int digits = 0;
-    for (const char *p = buffer.data(); p != written.ptr && *p != 'e'; ++p)
-        digits += *p >= '0' && *p <= '9';
-    return digits > 15;
-}
-
-// A number read from the input box as it is written in the steps: as the
-// result boxes write numbers, unless fifteen digits would hide some of the
-// value computed with.
-QString operand(double x) { return roundTripChanges(x) ? exactText(x) : num(x); }
-
 enum class Reading {
     RoundTrip, // the leading number, written with 15 digits and read strictly again
     Direct,    // the leading number as it is
@@ -71,11 +34,11 @@ enum class Reading {
 double readOperand(QStringView typed, Reading reading, const char *symbol, Steps &s)
 {
     const double x = leadingNumber(typed);
-    const bool rounds = reading == Reading::RoundTrip && roundTripChanges(x);
+    const bool rounds = reading == Reading::RoundTrip && fifteenDigitsChange(x);
     if (!isStrictNumber(typed))
-        s.line("يؤخذ العدد الذي في أول المكتوب، والصفر إن لم يبدأ بعدد: ", symbol, " = ", operand(x));
+        s.line("يؤخذ العدد الذي في أول المكتوب، والصفر إن لم يبدأ بعدد: ", symbol, " = ", shownNum(x));
     else if (rounds)
-        s.line(symbol, " = ", operand(x));
+        s.line(symbol, " = ", shownNum(x));
     if (reading == Reading::Direct)
         return x;
     const QString written = format(x);
@@ -89,7 +52,7 @@ double readOperand(QStringView typed, Reading reading, const char *symbol, Steps
 
 double celsiusFromFahrenheit(double f, Steps &s)
 {
-    s.line("= \\frac{", operand(f), " − 32}{1.8}");
+    s.line("= \\frac{", shownNum(f), " − 32}{1.8}");
     const double difference = minus(f, FahrenheitZero);
     s.line("= \\frac{", num(difference), "}{1.8}");
     return divide(difference, FahrenheitStep);
@@ -127,7 +90,7 @@ double celsiusToKelvin(QStringView typed, Steps &s)
 {
     s.line(K, " = ", C, " + 273");
     const double c = readOperand(typed, Reading::RoundTrip, C, s);
-    s.line("= ", operand(c), " + 273");
+    s.line("= ", shownNum(c), " + 273");
     const double k = plus(c, KelvinZero);
     s.result(k);
     return k;
@@ -137,7 +100,7 @@ double kelvinToCelsius(QStringView typed, Steps &s)
 {
     s.line(C, " = ", K, " − 273");
     const double k = readOperand(typed, Reading::RoundTrip, K, s);
-    s.line("= ", operand(k), " − 273");
+    s.line("= ", shownNum(k), " − 273");
     const double c = minus(k, KelvinZero);
     s.result(c);
     return c;
@@ -148,7 +111,7 @@ double kelvinToFahrenheit(QStringView typed, Steps &s)
 {
     s.line(C, " = ", K, " − 273");
     const double k = readOperand(typed, Reading::Direct, K, s);
-    s.line("= ", operand(k), " − 273");
+    s.line("= ", shownNum(k), " − 273");
     const double c = minus(k, KelvinZero);
     s.line("= ", num(c));
     s.line(F, " = ", C, " × 1.8 + 32");
@@ -174,7 +137,7 @@ double radiansToDegrees(QStringView typed, Steps &s)
 {
     s.line(Degrees, " = \\frac{", Radians, " × 180}{", PiSymbol, "}");
     const double x = readOperand(typed, Reading::Direct, Radians, s);
-    s.line("= \\frac{", operand(x), " × 180}{", num(Pi), "}");
+    s.line("= \\frac{", shownNum(x), " × 180}{", num(Pi), "}");
     const double product = times(x, HalfTurn);
     s.line("= \\frac{", num(product), "}{", num(Pi), "}");
     const double degrees = divide(product, Pi);
@@ -186,7 +149,7 @@ double degreesToRadians(QStringView typed, Steps &s)
 {
     s.line(Radians, " = \\frac{", Degrees, " × ", PiSymbol, "}{180}");
     const double x = readOperand(typed, Reading::Direct, Degrees, s);
-    s.line("= \\frac{", operand(x), " × ", num(Pi), "}{180}");
+    s.line("= \\frac{", shownNum(x), " × ", num(Pi), "}{180}");
     const double product = times(x, Pi);
     s.line("= \\frac{", num(product), "}{180}");
     const double radians = divide(product, HalfTurn);

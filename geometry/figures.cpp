@@ -28,31 +28,10 @@ const QString Volume = QStringLiteral("[blue:الحجم]");
 
 Mixed integer(std::int16_t value) { return Mixed(value); }
 
-// A number with every digit it holds (the shortest text that reads back as
-// it), written like the result boxes write numbers.
-QString exact(double value)
-{
-    QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
-    const qsizetype e = text.indexOf(u'e');
-    if (e < 0)
-        return text;
-    const int exponent = text.mid(e + 1).toInt();
-    return text.left(e) + u'E' + (exponent < 0 ? u'-' : u'+')
-        + QStringLiteral("%1").arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
-}
-
-// A number as the result boxes write it, unless 15 digits would hide some
-// of the value computed with.
-QString shown(double value)
-{
-    const QString text = num(value);
-    return strictNumber(text) == value ? text : exact(value);
-}
-
 // A number standing as an operand: a negative one in brackets.
 QString op(double value)
 {
-    const QString text = shown(value);
+    const QString text = numtext::shownNum(value);
     return text.startsWith(u'-') ? u'(' + text + u')' : text;
 }
 QString op(const Mixed &value) { return op(value.number()); }
@@ -64,7 +43,7 @@ double rounded(double read, const QString &name, Steps &s)
     const QString text = format(read);
     const double value = strictNumber(text);
     if (value != read)
-        s.line(name, " = ", exact(read), " ≈ ", text, " (مقربا إلى 15 رقما)");
+        s.line(name, " = ", numtext::exactNum(read), " ≈ ", text, " (مقربا إلى 15 رقما)");
     return value;
 }
 
@@ -74,7 +53,7 @@ template <class Halve> auto halved(double diameter, Halve halve, Steps &s)
     s.line(Radius, " = ", Diameter, " ÷ 2");
     s.line("= ", op(diameter), " ÷ 2");
     const auto r = halve(diameter);
-    s.line("= ", shown(Mixed(r).number()));
+    s.line("= ", numtext::shownNum(Mixed(r).number()));
     return r;
 }
 
@@ -225,7 +204,7 @@ double rectanglePerimeter(double length, double width, Steps &s)
     const double sum = (Mixed(length) + Mixed(width)).number();
     const double half = strictNumber(format(sum));
     if (half != sum)
-        s.line("= ", exact(sum), " ≈ ", num(half), " (مقربا إلى 15 رقما)");
+        s.line("= ", numtext::exactNum(sum), " ≈ ", num(half), " (مقربا إلى 15 رقما)");
     else
         s.line("= ", num(half));
     s.line(Perimeter, " = ", op(half), " + ", op(half));
@@ -244,7 +223,7 @@ double sumOfSides(std::span<const double> sides, Steps &s)
     const QString third = format(sides[2]);
     side[2] = third;
     if (strictNumber(third) != sides[2])
-        s.line("الضلع 3 = ", exact(sides[2]), " ≈ ", third, " (مقربا إلى 15 رقما)");
+        s.line("الضلع 3 = ", numtext::exactNum(sides[2]), " ≈ ", third, " (مقربا إلى 15 رقما)");
 
     Mixed sum = side[0];
     for (std::size_t i = 1; i < side.size(); ++i) {
@@ -273,7 +252,7 @@ Mixed volumeHeight(double height, Steps &s)
 {
     const QString text = format(height);
     if (strictNumber(text) != height)
-        s.line("الارتفاع = ", exact(height), " ≈ ", text, " (مقربا إلى 15 رقما)");
+        s.line("الارتفاع = ", numtext::exactNum(height), " ≈ ", text, " (مقربا إلى 15 رقما)");
     return text;
 }
 } // namespace
@@ -311,7 +290,7 @@ double sphereVolume(RoundSize size, Steps &s)
         const double read = cube.number();
         cube = strictNumber(format(read));
         if (cube.number() != read)
-            s.line(Radius, "^{3} = ", exact(read), " ≈ ", op(cube), " (مقربا إلى 15 رقما)");
+            s.line(Radius, "^{3} = ", numtext::exactNum(read), " ≈ ", op(cube), " (مقربا إلى 15 رقما)");
     }
     s.line("= \\frac{4}{3} × ", op(Pi), " × ", op(cube));
     const Mixed withPi = cube * Mixed(Pi);

@@ -32,6 +32,14 @@ namespace numtext {
 
 // A double in the general number format, as a result box shows it.
 inline QString num(double value) { return format(value); }
+// Whether writing the double with fifteen significant digits changes it.
+bool fifteenDigitsChange(double value);
+// Every digit the double holds (the shortest text that reads back as it), in
+// the style of the general number format.
+QString exactNum(double value);
+// As a result box shows it, unless fifteen digits would hide some of the
+// value a calculation goes on with: then every digit.
+QString shownNum(double value);
 
 namespace detail {
 inline QString part(const QString &text) { return text; }
