@@ -17,8 +17,11 @@
 // is reported as an error instead of a time: it would not time the sum.
 
 #include "app/application.h"
+#include "app/steps.h"
 #include "app/windows.h"
 #include "numtext/notice.h"
+#include "numtext/numtext.h"
+#include "reference/stepswindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -202,7 +205,9 @@ bool fill(QWidget *window, const Case &c)
     return true;
 }
 
-void clickCase(benchmark::State &state, const Case &c)
+// A click of the case's button; with the steps shown, the open steps window
+// follows every calculation.
+void clickCase(benchmark::State &state, const Case &c, bool stepsShown)
 {
     auto fail = [&state](const std::string &what) { state.SkipWithError(what.c_str()); };
     QWidget *window = app::Windows::show(QString::fromLatin1(c.window));
@@ -223,6 +228,12 @@ void clickCase(benchmark::State &state, const Case &c)
     }
     if (!button->isEnabled())
         return fail(std::string(c.button) + " is disabled");
+    app::StepsSource *steps = app::stepsOf(window);
+    if (stepsShown) {
+        if (!steps)
+            return fail(std::string(c.window) + " offers no steps");
+        steps->open();
+    }
 
     // The keypad's display is both what the keys read and what they write:
     // it is filled again rather than emptied.
@@ -249,6 +260,8 @@ void clickCase(benchmark::State &state, const Case &c)
     reset();
     button->click();
     app::Context::current().setHandlerObserver(nullptr);
+    if (stepsShown)
+        steps->stepsWindow()->close();
 
     if (presenter().count != notices)
         fail("a notice was raised: " + presenter().last.simplified().toStdString());
@@ -256,6 +269,10 @@ void clickCase(benchmark::State &state, const Case &c)
         fail(std::string(c.button) + " runs no handler");
     else if (std::any_of(results.begin(), results.end(), [](QLineEdit *box) { return box->text().isEmpty(); }))
         fail("a result box stayed empty");
+    else if (steps && std::any_of(results.begin(), results.end(), [steps](QLineEdit *box) {
+                 return numtext::isStrictNumber(box->text()) && !steps->last().results().contains(box->text());
+             }))
+        fail("a result box holds a number that its steps do not end with");
 }
 
 // Destroys a window, as a close answered Yes does, so that the next opening
@@ -316,10 +333,17 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     app::Context context(application);
     context.setNoticePresenter(&presenter());
-    for (const Case &c : cases())
-        benchmark::RegisterBenchmark(c.name, [&c](benchmark::State &state) { clickCase(state, c); })
+    for (const Case &c : cases()) {
+        benchmark::RegisterBenchmark(c.name, [&c](benchmark::State &state) { clickCase(state, c, false); })
             ->UseManualTime()
             ->Unit(benchmark::kMicrosecond);
+        // The keypad calculator works no steps.
+        if (QLatin1String(c.window) != QLatin1String("Form15"))
+            benchmark::RegisterBenchmark((std::string(c.name) + " with its steps shown").c_str(),
+                                         [&c](benchmark::State &state) { clickCase(state, c, true); })
+                ->UseManualTime()
+                ->Unit(benchmark::kMicrosecond);
+    }
     // Every window but the main menu, which the start-up benchmark measures.
     static QStringList windows = app::Windows::names();
     windows.removeAll(QStringLiteral("Form1"));
