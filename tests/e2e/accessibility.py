@@ -22,7 +22,9 @@ from gi.repository import GLib  # noqa: E402
 
 import pyatspi  # noqa: E402
 
-TIMEOUT = float(os.environ.get("NABROSA_A11Y_TIMEOUT", "20"))
+# How long one state may take to come: long enough for a machine whose cores
+# are busy with other builds; a state that comes ends the wait at once.
+TIMEOUT = float(os.environ.get("NABROSA_A11Y_TIMEOUT", "60"))
 OK = "موافق"
 MENU = "Nabrosa"
 NAVIGATE = "انتقـــــــــال"
