@@ -148,12 +148,16 @@ class Program:
                            for w in self.app)
         wait(f"window '{title}' to go", probe)
 
-    def notice(self, title, text, button=OK):
-        """Answers the notice box with that title whose text contains text."""
+    def answer(self, title, text, button=OK):
+        """Presses a button of the notice box with that title whose text contains text."""
         box = self.window(title, role="alert")
         wait(f"the text of notice '{title}'",
              lambda: any(text in (a.name or "") for a in descendants(box) if a.getRoleName() == "label"))
         press(box, button)
+
+    def notice(self, title, text, button=OK):
+        """Answers the notice box and waits for it to go."""
+        self.answer(title, text, button)
         self.gone(title, role="alert")
 
     def result(self, root, name, expected, nth=0):
@@ -201,8 +205,11 @@ class Program:
         pyatspi.Registry.deregisterEventListener(self.listener, "object:text-changed:insert")
         menu = self.window(MENU)
         press(menu, "خروج")
-        self.notice("تنبيه", "هل أنت متأكد من الخروج", button="نعم")
-        self.process.wait(timeout=TIMEOUT)
+        # The program ends at once: its windows leave the bus with it, so the
+        # end of the process is what is waited for.
+        self.answer("تنبيه", "هل أنت متأكد من الخروج", button="نعم")
+        if self.process.wait(timeout=TIMEOUT) != 0:
+            raise Failure(f"the program ended with code {self.process.returncode}")
 
 
 def conventional(p):
