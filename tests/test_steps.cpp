@@ -5,6 +5,7 @@
 // laws pictures again.
 
 #include "support/scripted.h"
+#include "support/stepstext.h"
 
 #include "app/dispatch.h"
 #include "app/steps.h"
@@ -34,23 +35,9 @@ using numtext::DigitShape;
 using numtext::num;
 using numtext::Steps;
 
-Q_DECLARE_METATYPE(DigitShape)
+using namespace stepstext;
 
 namespace {
-
-const QString RLM = QStringLiteral("\u200F");
-const QString LRM = QStringLiteral("\u200E");
-const QString ALM = QStringLiteral("\u061C");
-
-// Lines as the steps text writes them: each opened by a right-to-left mark.
-QString rtl(const QStringList &lines)
-{
-    QStringList marked;
-    for (const QString &l : lines)
-        marked << RLM + l;
-    return marked.join(u'\n');
-}
-
 // The circle's area as a section window works it out.
 double circleArea(double r, Steps &s)
 {

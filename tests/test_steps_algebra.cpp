@@ -5,6 +5,7 @@
 
 #include "support/outcome.h"
 #include "support/scripted.h"
+#include "support/stepstext.h"
 #include "support/section.h"
 #include "support/ui.h"
 
@@ -22,15 +23,11 @@
 
 using namespace numtext;
 
-Q_DECLARE_METATYPE(DigitShape)
+using namespace stepstext;
 
 namespace {
-
 const QString Empty = QStringLiteral("فارغ");
 const QString MathError = QStringLiteral("خطأ رياضي");
-const QString RLM = QStringLiteral("\u200F");
-const QString LRM = QStringLiteral("\u200E");
-const QString ALM = QStringLiteral("\u061C");
 
 // A section window, the main-menu option that opens it, and the buttons
 // that choose what its calculate button does.
@@ -67,15 +64,6 @@ QStringList linesOf(const Steps &s)
     if (s.failed())
         lines << "! " + s.failure();
     return lines;
-}
-
-// Plain text lines as the steps window writes them.
-QString rtl(const QStringList &lines)
-{
-    QStringList marked;
-    for (const QString &l : lines)
-        marked << RLM + l;
-    return marked.join(u'\n');
 }
 
 const char *const X = "[magenta:س]";

@@ -7,6 +7,7 @@
 // and the ways the windows open their steps.
 
 #include "support/scripted.h"
+#include "support/stepstext.h"
 #include "support/section.h"
 #include "support/ui.h"
 
@@ -24,14 +25,9 @@
 using numtext::DigitShape;
 using numtext::Failure;
 
-Q_DECLARE_METATYPE(DigitShape)
+using namespace stepstext;
 
 namespace {
-
-const QString LRM = QStringLiteral("\u200E");
-const QString RLM = QStringLiteral("\u200F");
-const QString ALM = QStringLiteral("\u061C");
-
 // A negative number as the two digit shapes mark it in a line.
 QString neg(const QString &digits) { return LRM + u'-' + digits + RLM; }
 QString negArabic(const QString &digits) { return ALM + u'-' + digits; }

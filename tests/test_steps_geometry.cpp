@@ -6,6 +6,7 @@
 // against its result box.
 
 #include "support/scripted.h"
+#include "support/stepstext.h"
 #include "support/sharedrows.h"
 #include "support/ui.h"
 
@@ -23,10 +24,9 @@ using numtext::DigitShape;
 using numtext::Failure;
 using numtext::Steps;
 
-Q_DECLARE_METATYPE(DigitShape)
+using namespace stepstext;
 
 namespace {
-
 constexpr int NoFailure = -1;
 const QString Rounded = QStringLiteral(" (مقربا إلى 15 رقما)");
 const QString Empty = QStringLiteral("فارغ");

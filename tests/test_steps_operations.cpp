@@ -4,6 +4,7 @@
 // for every calculate button, and the steps button on the banner.
 
 #include "support/scripted.h"
+#include "support/stepstext.h"
 #include "support/section.h"
 #include "support/ui.h"
 
@@ -19,7 +20,7 @@
 using numtext::DigitShape;
 using numtext::Failure;
 
-Q_DECLARE_METATYPE(DigitShape)
+using namespace stepstext;
 
 namespace {
 const char *buttonOf(const QString &option)
@@ -28,18 +29,6 @@ const char *buttonOf(const QString &option)
                                                       {"Op9", "Comldd"}, {"Op4", "Comwl"}, {"Op5", "Comt"},
                                                       {"Op6", "Comw"}};
     return buttons.value(option);
-}
-
-const QString RLM = QStringLiteral("\u200F");
-
-// Plain lines as the steps window gives them: each opened by a right-to-left
-// mark.
-QString rtl(const QStringList &lines)
-{
-    QStringList marked;
-    for (const QString &l : lines)
-        marked << RLM + l;
-    return marked.join(u'\n');
 }
 
 const QString Prime = QStringLiteral("نعم .. العدد أولي");
