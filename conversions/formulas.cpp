@@ -66,6 +66,18 @@ double fahrenheitFromCelsius(double c, Steps &s)
     return plus(product, FahrenheitZero);
 }
 
+double kelvinFromCelsius(double c, Steps &s)
+{
+    s.line("= ", shownNum(c), " + 273");
+    return plus(c, KelvinZero);
+}
+
+double celsiusFromKelvin(double k, Steps &s)
+{
+    s.line("= ", shownNum(k), " − 273");
+    return minus(k, KelvinZero);
+}
+
 } // namespace
 
 double celsiusToFahrenheit(QStringView typed, Steps &s)
@@ -89,9 +101,7 @@ double fahrenheitToCelsius(QStringView typed, Steps &s)
 double celsiusToKelvin(QStringView typed, Steps &s)
 {
     s.line(K, " = ", C, " + 273");
-    const double c = readOperand(typed, Reading::RoundTrip, C, s);
-    s.line("= ", shownNum(c), " + 273");
-    const double k = plus(c, KelvinZero);
+    const double k = kelvinFromCelsius(readOperand(typed, Reading::RoundTrip, C, s), s);
     s.result(k);
     return k;
 }
@@ -99,9 +109,7 @@ double celsiusToKelvin(QStringView typed, Steps &s)
 double kelvinToCelsius(QStringView typed, Steps &s)
 {
     s.line(C, " = ", K, " − 273");
-    const double k = readOperand(typed, Reading::RoundTrip, K, s);
-    s.line("= ", shownNum(k), " − 273");
-    const double c = minus(k, KelvinZero);
+    const double c = celsiusFromKelvin(readOperand(typed, Reading::RoundTrip, K, s), s);
     s.result(c);
     return c;
 }
@@ -110,9 +118,7 @@ double kelvinToCelsius(QStringView typed, Steps &s)
 double kelvinToFahrenheit(QStringView typed, Steps &s)
 {
     s.line(C, " = ", K, " − 273");
-    const double k = readOperand(typed, Reading::Direct, K, s);
-    s.line("= ", shownNum(k), " − 273");
-    const double c = minus(k, KelvinZero);
+    const double c = celsiusFromKelvin(readOperand(typed, Reading::Direct, K, s), s);
     s.line("= ", num(c));
     s.line(F, " = ", C, " × 1.8 + 32");
     const double f = fahrenheitFromCelsius(c, s);
@@ -126,6 +132,7 @@ double fahrenheitToKelvin(QStringView typed, Steps &s)
     const double f = readOperand(typed, Reading::Direct, F, s);
     const double c = celsiusFromFahrenheit(f, s);
     s.line("= ", num(c));
+    // Celsius as the line above wrote it, not with every digit.
     s.line(K, " = ", C, " + 273");
     s.line("= ", num(c), " + 273");
     const double k = plus(c, KelvinZero);
