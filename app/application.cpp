@@ -15,6 +15,7 @@
 #include "geometry/perimeters.h"
 #include "geometry/volumes.h"
 #include "numbers/operations.h"
+#include "numtext/digits.h"
 #include "numtext/notice.h"
 #include "reference/about.h"
 #include "reference/laws.h"
@@ -53,6 +54,7 @@ struct Context::Private {
     explicit Private(QApplication &a) : application(a) {}
     QApplication &application;
     MessageBoxPresenter messageBoxes{};
+    numtext::DigitChoice digits{};
     QTranslator qtWords{};
     bool qtWordsInstalled = false;
     std::function<void()> end = exitAtOnce;
@@ -73,6 +75,7 @@ Context::Context(QApplication &application) : d(std::make_unique<Private>(applic
     // The program ends only through the exit confirmation.
     application.setQuitOnLastWindowClosed(false);
     numtext::setNoticePresenter(&d->messageBoxes);
+    numtext::DigitChoice::install(&d->digits);
     // Qt's own words (the text boxes' right-click menu) in Arabic.
     if (d->qtWords.load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -84,6 +87,7 @@ Context::~Context()
     Windows::reset();
     d->kept.clear();
     numtext::setNoticePresenter(nullptr);
+    numtext::DigitChoice::install(nullptr);
     if (d->qtWordsInstalled)
         QApplication::removeTranslator(&d->qtWords);
     running = nullptr;

@@ -171,13 +171,26 @@ QString shapeDigits(QStringView text, DigitShape shape) { return Shaper(text, sh
 
 DigitShape defaultDigitShape() { return localeDigitShape(QLocale::system()); }
 
+namespace {
+DigitChoice *installed = nullptr;
+}
+
 DigitChoice::DigitChoice() : shape_(defaultDigitShape()) {}
+
+DigitChoice::~DigitChoice()
+{
+    if (installed == this)
+        installed = nullptr;
+}
 
 DigitChoice &DigitChoice::instance()
 {
-    static DigitChoice choice;
-    return choice;
+    if (!installed)
+        qFatal("no digit choice is installed: the application context installs it");
+    return *installed;
 }
+
+void DigitChoice::install(DigitChoice *choice) { installed = choice; }
 
 void DigitChoice::setShape(DigitShape shape)
 {

@@ -39,11 +39,20 @@ DigitShape localeDigitShape(const QLocale &locale);
 // The colour names of the markup are left as they are.
 QString shapeDigits(QStringView text, DigitShape shape);
 
-// The process-wide choice of shape.
+// The choice of shape for the life of the process. The application context
+// owns it and installs it here, as it installs the notice presenter.
 class DigitChoice : public QObject {
     Q_OBJECT
 public:
+    // Starts with the default shape (defaultDigitShape()).
+    DigitChoice();
+    ~DigitChoice() override;
+
+    // The installed choice; showing digits with none installed is a fault of
+    // the program.
     static DigitChoice &instance();
+    // Installs the choice used from now on (not owned); nullptr for none.
+    static void install(DigitChoice *choice);
 
     DigitShape shape() const { return shape_; }
     // Changes the shape; whoever shows digits hears changed() and lays out
@@ -57,7 +66,6 @@ signals:
     void changed();
 
 private:
-    DigitChoice();
     DigitShape shape_;
     quint64 serial_ = 0;
 };

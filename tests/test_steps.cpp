@@ -125,6 +125,7 @@ QString footerOf(const reference::PictureLayout &layout)
 class StepsTest : public QObject {
     Q_OBJECT
     ScriptedPresenter notices;
+    std::unique_ptr<numtext::DigitChoice> digits;
     std::unique_ptr<Section> section;
 
     reference::StepsWindow *stepsWindow() const { return section->steps->stepsWindow(); }
@@ -142,6 +143,8 @@ private slots:
     {
         notices = ScriptedPresenter();
         numtext::setNoticePresenter(&notices);
+        digits = std::make_unique<numtext::DigitChoice>();
+        numtext::DigitChoice::install(digits.get());
         numtext::setDigitShape(DigitShape::ArabicIndic);
         section = std::make_unique<Section>();
         section->move(380, 40);
@@ -155,6 +158,7 @@ private slots:
         section.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         numtext::setNoticePresenter(nullptr);
+        digits.reset();
         QVERIFY2(notices.pending.empty(), "an expected notice was never shown");
     }
 
