@@ -24,10 +24,6 @@ using namespace numtext;
 namespace {
 constexpr std::uint32_t NoticeStyle = style::Information | style::RightAlign;
 const QString MathError = QStringLiteral("خطأ رياضي");
-// The steps button: in the band of the banner under its word, between the
-// calculator and the gear (pixels).
-const QRect StepsButtonAt(115, 67, 90, 20);
-
 // Where each coefficient stands and what its empty-field notice says.
 struct CoefficientRow {
     const char *letterName;
@@ -115,9 +111,7 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
     on(Command4, &QPushButton::clicked, this, &Form16::Command4_Click);
     on(Command2, &QPushButton::clicked, this, &Form16::Command2_Click);
     joinFrame<Form19>(Command1, Command3, Command5);
-    steps_ = offerSteps(this, {Te4, Te5}, StepsButtonAt);
-    // The tab order stays the window's own: F2 opens the steps from the
-    // keyboard.
+    steps_ = offerSteps(this, {Te4, Te5});
 }
 
 void Form16::Command4_Click()

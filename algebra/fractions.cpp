@@ -29,10 +29,6 @@ using namespace numtext;
 
 namespace {
 const QString MathError = QStringLiteral("خطأ رياضي");
-// The steps button: in the band of the banner under its words, between the
-// calculator and the gear (pixels).
-const QRect StepsButtonAt(115, 67, 90, 20);
-
 // What tells addition and subtraction apart: the option that chooses it, the
 // sign between the fractions, the action button, the texts of the four
 // empty-field notices (numerator 1, denominator 1, numerator 2, denominator 2).
@@ -191,9 +187,7 @@ Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقا
     on(Command4, &QPushButton::clicked, this, &Form17::Command4_Click);
     on(Label4, &ClickLabel::clicked, this, &Form17::Label4_Click);
     joinFrame(Command1, Command3);
-    steps_ = offerSteps(this, {Text5, Text6}, StepsButtonAt);
-    // The tab order stays the window's own: F2 opens the steps from the
-    // keyboard.
+    steps_ = offerSteps(this, {Text5, Text6});
 }
 
 void Form17::choose(FractionOperation operation)

@@ -87,6 +87,12 @@ bool StepsSource::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
+QRect stepsButtonPlace(const QWidget *window)
+{
+    constexpr int Width = 90, Height = 20, Top = 67;
+    return QRect((window->width() - Width) / 2, Top, Width, Height);
+}
+
 StepsSource *offerSteps(QWidget *window, std::initializer_list<QLineEdit *> resultBoxes, QRect controlAt)
 {
     auto *source = new StepsSource(window);
@@ -108,7 +114,7 @@ StepsSource *offerSteps(QWidget *window, std::initializer_list<QLineEdit *> resu
     QFont f = button->font();
     f.setPointSizeF(std::max<qreal>(7, f.pointSizeF() - 0.5));
     button->setFont(f);
-    button->setGeometry(controlAt);
+    button->setGeometry(controlAt.isNull() ? stepsButtonPlace(window) : controlAt);
     button->raise();
     // A window already shown shows it at once.
     button->show();

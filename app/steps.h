@@ -4,7 +4,7 @@
 // ways to open the steps window:
 //
 //     // once, when the window is built
-//     steps_ = app::offerSteps(this, {tc3}, QRect(8, 6, 90, 22));
+//     steps_ = app::offerSteps(this, {tc3});
 //
 //     // in a calculate handler, after the empty-field checks
 //     steps_->record([&](numtext::Steps &s) { tc3->setText(format(circleArea(r, s))); });
@@ -92,9 +92,14 @@ private:
 // Gives a section window every way to open its steps: the F2 key, an item
 // "اعرض خطوات الحل" in each result box's context menu, a double-click on a
 // result box, and a small button "خطوات الحل" at the given place (pixels,
-// in the window), where it covers no other control. Returns the window's
-// steps source.
-StepsSource *offerSteps(QWidget *window, std::initializer_list<QLineEdit *> resultBoxes, QRect controlAt);
+// in the window; stepsButtonPlace() when none is given), where it covers no
+// other control. Returns the window's steps source.
+StepsSource *offerSteps(QWidget *window, std::initializer_list<QLineEdit *> resultBoxes,
+                        QRect controlAt = QRect());
+
+// The place of a section window's steps button, where no window places it
+// itself: centred across the window, under the word of its banner.
+QRect stepsButtonPlace(const QWidget *window);
 
 // The steps source of a window that offers its steps, or nullptr.
 StepsSource *stepsOf(const QWidget *window);

@@ -22,9 +22,6 @@ using namespace numtext;
 
 namespace {
 const QString Placeholder = QStringLiteral("الناتــج");
-// The steps button: in the band of the banner under its word, between the
-// calculator and the gear (pixels).
-const QRect StepsButtonAt(115, 67, 90, 20);
 const QString RoundFirst = QStringLiteral("من فضلك .. قم بالحسابات أولا ثم التقريب");
 } // namespace
 
@@ -67,9 +64,7 @@ Form3::Form3() : Window("Form3", QStringLiteral("الحاسبة التقليدي
     on(Command13, &QPushButton::clicked, this, &Form3::Command13_Click);
     on(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     on(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
-    steps_ = offerSteps(this, {Text3, Text5}, StepsButtonAt);
-    // The tab order stays the window's own: F2 opens the steps from the
-    // keyboard.
+    steps_ = offerSteps(this, {Text3, Text5});
 }
 
 void Form3::calculate(Operation operation)

@@ -17,10 +17,6 @@ using namespace app;
 using namespace numtext;
 
 namespace {
-// The steps button (pixels): in the banner's band under its word, between the
-// calculator and the gear.
-const QRect StepsButtonAt(130, 68, 90, 20);
-
 // The panel rows that every option shares: the input label beside Te1, the
 // convert button, the result label beside Te2.
 constexpr Tw InputLabelAt{2820, 4200, 1755, 255};
@@ -108,7 +104,7 @@ Form5::Form5() : OptionWindow("Form5", QStringLiteral("حساب التحويلا
     auto *Command5 = button(this, "Command5", QStringLiteral("قوانين رياضية"), {1560, 5880, 1455, 375});
     auto *Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3120, 5880, 1455, 375});
     joinFrame<Form13>(Command1, Command3, Command5);
-    steps_ = offerSteps(this, {Te2}, StepsButtonAt);
+    steps_ = offerSteps(this, {Te2});
 
     // Reading order: the right-hand column, the left-hand column, the panel,
     // then the frame from the right. The first option holds the focus.

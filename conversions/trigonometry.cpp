@@ -24,10 +24,6 @@ namespace {
 
 const QString Undefined = QStringLiteral("خطأ");
 
-// The steps button (pixels): in the banner's band under its word, between the
-// calculator and the gear.
-const QRect StepsButtonAt(130, 68, 90, 20);
-
 // The caption of a result row: the Arabic word over its English one, each
 // line standing flush right. (The toolkit's own wrapping keeps the space
 // between the words at the end of the Arabic line, which then stands short
@@ -132,7 +128,7 @@ Form7::Form7() : OptionWindow("Form7", QStringLiteral("حساب الدوال ا�
     auto *Command2 = button(this, "Command2", QStringLiteral("قوانين رياضية"), {1680, 5280, 1335, 375});
     auto *Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3240, 5280, 1335, 375});
     joinFrame<Form22>(Command1, Command3, Command2);
-    steps_ = offerSteps(this, {Te2, Te3}, StepsButtonAt);
+    steps_ = offerSteps(this, {Te2, Te3});
 
     orderTabs({},
               {Te1, named("comsine"), named("comcos"), named("comtan"), named("comcot"), named("comsec"),

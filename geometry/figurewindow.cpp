@@ -22,10 +22,6 @@ constexpr int RightMargin = 4695;
 constexpr int LabelX = 3240, CaptionDrop = 120, CaptionHeight = 255;
 constexpr int BoxX = 1080, BoxWidth = 2055, RowHeight = 375;
 constexpr int ClearX = 240, ClearWidth = 735;
-// The steps button (pixels): in the banner's lower left corner, below the
-// calculator icon, where the banner draws nothing.
-const QRect StepsButtonAt(122, 66, 76, 20);
-
 void paintGreen(QWidget *w)
 {
     QPalette p = w->palette();
@@ -38,7 +34,7 @@ FigureWindow::FigureWindow(const Section &section)
     : OptionWindow(section.name, QString::fromUtf8(section.caption), 4815, section.height), section_(section)
 {
     new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QString::fromUtf8(section.word));
-    steps_ = offerSteps(this, {}, StepsButtonAt);
+    steps_ = offerSteps(this, {});
     headingLine(this, "Text1", {120, 1320, 4575, 375}, QStringLiteral("اختر من الخيارات التي بالأســفـل"));
     headingBox(section.headingTop);
 

@@ -37,9 +37,6 @@ std::optional<QString> always(QStringView text, numtext::Steps &s)
 }
 
 constexpr Tw ButtonAt{2520, 3840, 2055, 375};
-// The steps button: pixels, on the banner's plain band between the
-// calculator and the gear, above the word.
-constexpr QRect StepsButtonAt{72, 9, 94, 21};
 constexpr Tw rightColumn(int top) { return {2520, top, 2055, 240}; }
 constexpr Tw leftColumn(int top) { return {240, top, 2175, 240}; }
 
@@ -118,7 +115,7 @@ Form8::Form8() : OptionWindow("Form8", QStringLiteral("حسابات أخرى"), 
                named("Comt"), com, Te2},
               {Command3, Command1});
     Picture1->setFocus();
-    steps_ = offerSteps(this, {Te2}, StepsButtonAt);
+    steps_ = offerSteps(this, {Te2});
 }
 
 // The steps window goes while this window is still whole: closing it moves
