@@ -59,16 +59,6 @@ private:
     quint64 serial_;
 };
 
-// The pieces of a picture laid out at a height.
-QList<Piece> layOut(Picture picture, qreal height);
-
-// Lays out one line of markup with the right end of its baseline at the origin.
-QList<Piece> layOutMarkup(const QString &markup, qreal pixelSize = 15);
-
-// Draws a picture into the given height, its top left corner at the
-// painter's origin.
-void paint(QPainter &painter, Picture picture, qreal height);
-
 // The lines of a picture as plain text, digits in the shape chosen now (a raised digit follows its base, a
 // stacked fraction reads "(top) / (bottom)", a radical "√(…)"), for screen
 // readers and for finding a line.

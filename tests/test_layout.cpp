@@ -4,10 +4,10 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "kit/context.h"
-#include "kit/banner.h"
-#include "kit/controls.h"
 #include "app/mainmenu.h"
+#include "kit/banner.h"
+#include "kit/context.h"
+#include "kit/controls.h"
 #include "kit/windows.h"
 
 #include <QAbstractButton>
