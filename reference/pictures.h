@@ -1,7 +1,7 @@
 #pragma once
 // The formula pictures of the laws windows: Arabic formulas set right to left
 // on white, with one faded drawing in the room the text leaves free. Every
-// picture is a short list of lines (reference/formulas.h) set by the
+// picture is a short list of lines (reference/picturemarkup.h) set by the
 // typesetter (typeset/typeset.h) and drawn as vectors, so it stays crisp at
 // any scale and pixel density and costs nothing until a laws window is first
 // shown. A picture box lays its picture out once and keeps the layout until
