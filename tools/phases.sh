@@ -45,13 +45,16 @@ trap 'echo; exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
 
-# Qt wants a private runtime folder; a session without one gets a fresh one,
-# removed when the command ends.
+# A scratch folder of the command, removed when it ends: the temporary
+# folder of everything it starts (xvfb-run, the D-Bus session and the tests
+# leave nothing behind, even when stopped), and Qt's private runtime folder
+# when the session has none.
 nabrosa_runtime_dir() {
-  [ -z "${XDG_RUNTIME_DIR:-}" ] || return 0
-  XDG_RUNTIME_DIR=$(mktemp -d)
-  export XDG_RUNTIME_DIR
-  nabrosa_cleanup+=("$XDG_RUNTIME_DIR")
+  local scratch
+  scratch=$(mktemp -d)
+  nabrosa_cleanup+=("$scratch")
+  export TMPDIR=$scratch
+  [ -n "${XDG_RUNTIME_DIR:-}" ] || export XDG_RUNTIME_DIR=$scratch
 }
 
 # nabrosa_follow TITLE: copies its input into the log; on a terminal keeps
