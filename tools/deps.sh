@@ -1,79 +1,73 @@
-# Installs the Debian packages the project needs that are missing, with
-# apt-get as root or through sudo. A user who is neither root nor able to use
-# sudo gets the exact command to run as root, and the calling script stops.
+# What a command of the project needs from the system: the Debian packages of
+# all its phases and, for the tests, a locale. The command names it all up
+# front (nabrosa_need); what is missing is said before anything is tried, and
+# then installed in one go with apt-get as root or through sudo (one password
+# prompt). A user who is neither root nor able to use sudo gets one line to
+# paste that does all of it, and the command stops.
 # Sourced by ./run, ./test, ./package and fuzz/run.
 
-nabrosa_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev fonts-noto-ui-core qt6-translations-l10n libbenchmark-dev"
+. "$(dirname "${BASH_SOURCE[0]}")/phases.sh"
+
+nabrosa_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev fonts-noto-ui-core qt6-translations-l10n"
 nabrosa_packages_display="xvfb xauth"
 nabrosa_packages_fuzz="clang libclang-rt-14-dev python3"
 nabrosa_packages_a11y="python3-pyatspi at-spi2-core dbus xvfb xauth"
-nabrosa_packages_test="locales"
-nabrosa_packages_package="dpkg-dev file"
+nabrosa_packages_test="locales libbenchmark-dev"
+nabrosa_packages_package="dpkg-dev file lintian"
 
-# Runs a command as root: directly when root, else through sudo when there is
-# one. Fails (without running it) when neither is possible.
-nabrosa_as_root() {
-  if [ "$(id -u)" -eq 0 ]; then
-    "$@"
-  elif command -v sudo >/dev/null 2>&1; then
-    sudo "$@"
-  else
-    return 127
+# nabrosa_need [--locale NAME] PACKAGE...: makes sure every PACKAGE is
+# installed and, with --locale, that the UTF-8 locale NAME (ar_EG.UTF-8)
+# exists. Installs what is missing, or fails after printing the line for root.
+nabrosa_need() {
+  local locale= missing=() pkg
+  if [ "${1:-}" = --locale ]; then
+    locale=$2
+    shift 2
   fi
-}
-
-# nabrosa_ask_root WHAT COMMAND: says what is missing and the command to run
-# as root, then fails.
-nabrosa_ask_root() {
-  {
-    echo "$1, and this user is neither root nor able to use sudo."
-    echo "Run this as root, then run this command again:"
-    echo
-    echo "    $2"
-    echo
-  } >&2
-  return 1
-}
-
-nabrosa_install() {
-  local missing=() pkg
-  for pkg in "$@"; do
-    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
-      missing+=("$pkg")
-    fi
+  for pkg in $(printf '%s\n' "$@" | sort -u); do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
-  local line="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
-  if [ "$(id -u)" -ne 0 ] && ! command -v sudo >/dev/null 2>&1; then
-    nabrosa_ask_root "Missing packages: ${missing[*]}" "$line"
+  # locale -a spells UTF-8 as utf8.
+  if [ -n "$locale" ] && locale -a 2>/dev/null | grep -qx "${locale%%.*}.utf8"; then
+    locale=
+  fi
+  [ ${#missing[@]} -gt 0 ] || [ -n "$locale" ] || return 0
+
+  local what= script= n=${#missing[@]}
+  if [ "$n" -gt 0 ]; then
+    what="$n package$([ "$n" -eq 1 ] || echo s) (${missing[*]})"
+    script="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+  fi
+  if [ -n "$locale" ]; then
+    what="${what:+$what and }the $locale locale"
+    # Enabled in locale.gen, so that a later locale-gen keeps it.
+    script="${script:+$script && }{ grep -qx '$locale UTF-8' /etc/locale.gen || echo '$locale UTF-8' >> /etc/locale.gen; } && locale-gen"
+  fi
+  echo "Missing: $what."
+
+  local how=()
+  if [ "$(id -u)" -eq 0 ]; then
+    how=(env)
+  elif command -v sudo >/dev/null 2>&1; then
+    if sudo -n true 2>/dev/null || { echo "Installing them with sudo:" && sudo -v; }; then
+      how=(sudo -n env)
+    fi
+  fi
+  if [ ${#how[@]} -eq 0 ]; then
+    {
+      echo "This user is neither root nor able to use sudo. Paste this line (it asks"
+      echo "for the root password), then run ${nabrosa_command:-$0} again:"
+      echo
+      echo "    su -c \"$script\""
+      echo
+    } >&2
     return 1
   fi
-  if ! nabrosa_as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq ||
-     ! nabrosa_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
-    nabrosa_ask_root "Missing packages: ${missing[*]}" "$line"
-    return 1
-  fi
+  [ -n "$nabrosa_log" ] || nabrosa_log_to build/setup.log
+  nabrosa_phase "Installing" "${how[@]}" DEBIAN_FRONTEND=noninteractive sh -c \
+    "${script//apt-get /apt-get -o DPkg::Lock::Timeout=600 }"
 }
 
-# Makes a UTF-8 locale available (for example ar_EG.UTF-8), generating only
-# that one locale, and only when it is missing. Needs the locales package.
-nabrosa_locale() {
-  local name=$1 lang=${1%%.*}
-  # locale -a spells UTF-8 as utf8.
-  if locale -a 2>/dev/null | grep -qx "$lang.utf8"; then
-    return 0
-  fi
-  echo "Generating the $name locale"
-  # Enabled in locale.gen too, so that a later locale-gen keeps it.
-  local enable="s/^# *$name UTF-8\$/$name UTF-8/"
-  if [ "$(id -u)" -ne 0 ] && ! command -v sudo >/dev/null 2>&1; then
-    nabrosa_ask_root "The $name locale is missing" "sed -i '$enable' /etc/locale.gen && locale-gen"
-    return 1
-  fi
-  if { [ -f /etc/locale.gen ] && ! nabrosa_as_root sed -i "$enable" /etc/locale.gen; } ||
-     ! nabrosa_as_root localedef -i "$lang" -f UTF-8 "$name"; then
-    nabrosa_ask_root "The $name locale is missing" "sed -i '$enable' /etc/locale.gen && locale-gen"
-    return 1
-  fi
-}
+# The names the other scripts of the project use.
+nabrosa_install() { nabrosa_need "$@"; }
+nabrosa_locale() { nabrosa_need --locale "$1"; }
