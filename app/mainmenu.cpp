@@ -148,8 +148,9 @@ void Form1::command5_Click()
     const std::int32_t stepX = roundInteger(perPixelX), stepY = roundInteger(perPixelY);
     if (stepX == 0 || stepY == 0)
         throw ComputationFailure(Failure::DivisionByZero);
-    const std::int16_t width = roundInteger16(twipsX / stepX);
-    const std::int16_t height = roundInteger16(twipsY / stepY);
+    const std::int32_t pixelsX = twipsX / stepX, pixelsY = twipsY / stepY;
+    const std::int16_t width = roundInteger16(pixelsX);
+    const std::int16_t height = roundInteger16(pixelsY);
     notice(QStringLiteral("دقة شاشتك هي") + crlf() + signedText(width) + QStringLiteral(" x") + signedText(height),
            style::RightAlign, QStringLiteral("دقة الشاشة"));
 }

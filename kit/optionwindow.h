@@ -38,20 +38,23 @@ namespace app {
 class OptionWindow;
 
 // A handler of a window as a table names it, &Form5::Comh1_Click; it runs on
-// the window that the table builds.
+// the window that the table builds. It holds the member pointer itself, as a
+// member of OptionWindow, so a table of handlers is a constant: nothing is
+// allocated or run to build it.
 class Handler {
 public:
     Handler() = default;
     template <class W>
         requires std::derived_from<W, OptionWindow>
-    Handler(void (W::*handler)()) : call_([handler](OptionWindow &w) { (static_cast<W &>(w).*handler)(); })
+    constexpr Handler(void (W::*handler)()) : call_(static_cast<void (OptionWindow::*)()>(handler))
     {
     }
-    explicit operator bool() const { return bool(call_); }
-    void operator()(OptionWindow &w) const { call_(w); }
+    explicit operator bool() const { return call_ != nullptr; }
+    // `w` is the window of the table, so of the handler's own class.
+    void operator()(OptionWindow &w) const { (w.*call_)(); }
 
 private:
-    std::function<void(OptionWindow &)> call_;
+    void (OptionWindow::*call_)() = nullptr;
 };
 
 // A control that a table builds: its name, its caption and its place in twips.

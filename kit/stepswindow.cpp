@@ -186,7 +186,7 @@ QSize StepsView::contentSize() const
         h += f.ascent() + f.descent();
     }
     if (lines.size() > 1)
-        h += (lines.size() - 1) * LinePx * LineGap;
+        h += static_cast<qreal>(lines.size() - 1) * LinePx * LineGap;
     return QSize(qCeil(w + 2 * Margin), qCeil(h));
 }
 

@@ -93,8 +93,8 @@ void lower(QList<Piece> &pieces, qreal baseline)
 QList<Piece> setLines(const PictureDesign &d, qreal height)
 {
     std::vector<SetLine> body, footer;
-    for (int i = 0; i < int(d.lines.size()); ++i)
-        (isFooter(d.lines[i].row) ? footer : body).push_back(setLine(d.lines[i], d, i));
+    for (std::size_t i = 0; i < d.lines.size(); ++i)
+        (isFooter(d.lines[i].row) ? footer : body).push_back(setLine(d.lines[i], d, static_cast<int>(i)));
 
     QList<Piece> pieces;
     qreal bottom = height - BottomMargin;

@@ -326,7 +326,7 @@ void PicturesTest::footerTitlesKeepTheirSpaces()
     const QStringList parts = text.split(u' ');
     for (const QString &word : parts)
         words += normal.horizontalAdvance(word);
-    const qreal spaces = (parts.size() - 1) * normal.horizontalAdvance(u' ');
+    const qreal spaces = static_cast<qreal>(parts.size() - 1) * normal.horizontalAdvance(u' ');
     const QString widths = QStringLiteral("%1 px set, words %2 px and spaces %3 px")
                                .arg(set.horizontalAdvance(text))
                                .arg(words)

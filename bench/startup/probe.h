@@ -47,7 +47,7 @@ public:
             seen_ = true;
             // Once the paint has been handled and flushed.
             QTimer::singleShot(0, [this] {
-                std::printf("%.3f %ld\n", (nowNs() - start_) / 1e6, peakKiB());
+                std::printf("%.3f %ld\n", static_cast<double>(nowNs() - start_) / 1e6, peakKiB());
                 std::fflush(stdout);
                 std::_Exit(0);
             });
