@@ -10,22 +10,10 @@ namespace algebra {
 
 namespace {
 
-// x magenta, a blue, b green, c red, as in the laws pictures.
-const char *const X = "[magenta:س]";
-const char *const A = "[blue:أ]";
-const char *const B = "[green:ب]";
-const char *const C = "[red:جـ]";
-
-// A number that follows an operator: in brackets when it is negative.
-QString operand(double x) { return x < 0 ? QStringLiteral("(%1)").arg(num(x)) : num(x); }
-
-// A number raised to a power: in brackets when it is negative or written
-// with an exponent of its own.
-QString raised(double x)
-{
-    const QString text = num(x);
-    return x < 0 || text.contains(u'E') ? QStringLiteral("(%1)").arg(text) : text;
-}
+using symbol::A;
+using symbol::B;
+using symbol::C;
+using symbol::X;
 
 void append(Steps &to, const Steps &from)
 {
@@ -38,7 +26,7 @@ void append(Steps &to, const Steps &from)
 double discriminantOf(double a, double b, double c, Steps &w)
 {
     w.line("المميز = ", B, "^{2} − 4 × ", A, " × ", C);
-    w.line("= ", raised(b), "^{2} − 4 × ", operand(a), " × ", operand(c));
+    w.line("= ", power(b, QStringLiteral("2")), " − 4 × ", operand(a), " × ", operand(c));
     const double square = times(b, b);
     const double fourAC = times(times(a, 4), c);
     w.line("= ", num(square), " − ", operand(fourAC));

@@ -78,7 +78,7 @@ QString plainNode(const markup::Node &n)
         return isSuperscriptable(raised) ? superscript(raised) : QStringLiteral("^(%1)").arg(raised);
     }
     case Node::Fraction:
-        return fractionSide(n.children[0].children) + QStringLiteral(" / ") + fractionSide(n.children[1].children);
+        return fractionSide(n.children[0].children) + QStringLiteral(" ÷ ") + fractionSide(n.children[1].children);
     case Node::Root:
         return QStringLiteral("√(%1)").arg(plainRow(n.children));
     }

@@ -105,7 +105,7 @@ void StepsOperationsTest::stepsOfEachOperation_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("root 16") << "Op1" << "16" << QStringList{RootHead, RootMeaning, "= \\sqrt{16}", "= 4"};
     QTest::newRow("root 2") << "Op1" << "2"
-                            << QStringList{RootHead, RootMeaning, "= \\sqrt{2}", "= 1.4142135623731"};
+                            << QStringList{RootHead, RootMeaning, "= \\sqrt{2}", "≈ 1.4142135623731"};
     QTest::newRow("absolute -7.5") << "Op2" << "-7.5"
                                    << QStringList{AbsHead, AbsMeaning, "= |-7.5|", "العدد سالب: تحذف إشارته", "= 7.5"};
     QTest::newRow("absolute 3") << "Op2" << "3"
@@ -114,11 +114,11 @@ void StepsOperationsTest::stepsOfEachOperation_data()
     QTest::newRow("log 1000, a little below 3")
         << "Op3" << "1000"
         << QStringList{LogHead, LogMeaning, "= لو 1000", "= \\frac{لوهـ 1000}{لوهـ 10}",
-                       "= \\frac{6.90775527898214}{2.30258509299405}", "= 3"};
+                       "= \\frac{6.90775527898214}{2.30258509299405}", "≈ 3"};
     QTest::newRow("log 0") << "Op3" << "0"
                            << QStringList{LogHead, LogMeaning, "= لو 0",
                                           "لا يوجد أس س يجعل 10^{س} = 0، لأن 10^{س} موجب دائما", "قيمة غير معروفة"};
-    QTest::newRow("ln 10") << "Op9" << "10" << QStringList{LnHead, LnMeaning, "= لوهـ 10", "= 2.30258509299405"};
+    QTest::newRow("ln 10") << "Op9" << "10" << QStringList{LnHead, LnMeaning, "= لوهـ 10", "≈ 2.30258509299405"};
     QTest::newRow("ln -1") << "Op9" << "-1"
                            << QStringList{LnHead, LnMeaning, "= لوهـ -1",
                                           "لا يوجد أس س يجعل هـ^{س} = -1، لأن هـ^{س} موجب دائما", "قيمة غير معروفة"};
@@ -191,7 +191,7 @@ void StepsOperationsTest::stepsOfEachOperation_data()
                                                   Decider + "1", "1 < 5: يبقى رقم جزء من المئة كما هو", "= 3.14"};
     QTest::newRow("round -2.678") << "Op5" << "-2.678"
                                   << QStringList{RoundHead, "العدد = -2.678", "-2.678 بين -2.67 و -2.68",
-                                                 Decider + "8", "8 > 5: يزاد رقم جزء من المئة واحدا", "= -2.68"};
+                                                 Decider + "8", "8 > 5: يزاد رقم جزء من المئة واحدا", "= −2.68"};
     QTest::newRow("round 0.1251") << "Op5" << "0.1251"
                                   << QStringList{RoundHead, "العدد = 0.1251", "0.1251 بين 0.12 و 0.13",
                                                  Decider + "5", "5 وبعده أرقام: يزاد رقم جزء من المئة واحدا",
@@ -240,13 +240,13 @@ void StepsOperationsTest::digitShapes_data()
     QTest::addColumn<QString>("text");
     const auto A = DigitShape::ArabicIndic, W = DigitShape::Western;
     QTest::newRow("root 2, ١٢٣") << "Op1" << "2" << A
-                                 << rtl({"الجذر التربيعي = √(العدد)", RootMeaning, "= √(٢)", "= ١٫٤١٤٢١٣٥٦٢٣٧٣١"});
+                                 << rtl({"الجذر التربيعي = √(العدد)", RootMeaning, "= √(٢)", "≈ ١٫٤١٤٢١٣٥٦٢٣٧٣١"});
     QTest::newRow("root 2, 123") << "Op1" << "2" << W
-                                 << rtl({"الجذر التربيعي = √(العدد)", RootMeaning, "= √(2)", "= 1.4142135623731"});
+                                 << rtl({"الجذر التربيعي = √(العدد)", RootMeaning, "= √(2)", "≈ 1.4142135623731"});
     QTest::newRow("log 100, ١٢٣")
         << "Op3" << "100" << A
         << rtl({"اللوغاريتم العشري = لو العدد", "(لو العدد هو الأس س الذي يجعل ١٠^(س) = العدد)", "= لو ١٠٠",
-                "= (لوهـ ١٠٠) / (لوهـ ١٠)", "= ٤٫٦٠٥١٧٠١٨٥٩٨٨٠٩ / ٢٫٣٠٢٥٨٥٠٩٢٩٩٤٠٥", "= ٢"});
+                "= (لوهـ ١٠٠) ÷ (لوهـ ١٠)", "= ٤٫٦٠٥١٧٠١٨٥٩٨٨٠٩ ÷ ٢٫٣٠٢٥٨٥٠٩٢٩٩٤٠٥", "= ٢"});
     QTest::newRow("prime 91, ١٢٣") << "Op4" << "91" << A
                                    << rtl({"العدد = ٩١", "العدد الأولي عدد صحيح أكبر من ١ لا يقبل القسمة إلا على ١ وعلى نفسه",
                                            "أصغر عدد أولي يقسم ٩١ هو ٧", "٩١ = ٧ × ١٣", NotPrime});
@@ -383,11 +383,12 @@ void StepsOperationsTest::stepsEndWithTheResultBox()
     QVERIFY(!s.failed());
     if (!s.results().isEmpty()) {
         QCOMPARE(s.results().last(), box);
-        QCOMPARE(s.lines().last(), "= " + box);
+        QVERIFY2(stepstext::isResultLine(s.lines().last(), box), qPrintable(s.lines().last()));
     } else {
         QCOMPARE(s.lines().last(), box);
     }
-    QVERIFY(openSteps()->view()->plainText().endsWith(numtext::shapeDigits(box, DigitShape::Western)));
+    const QString shown = openSteps()->view()->plainText().split(u'\n').last();
+    QVERIFY2(s.results().isEmpty() ? shown.endsWith(box) : stepstext::isResultLine(shown, box), qPrintable(shown));
 }
 
 // The button stands on the banner, where no other control of the window is,
