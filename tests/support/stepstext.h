@@ -4,7 +4,7 @@
 
 #include "numtext/digits.h"
 #include "numtext/notation.h"
-#include "reference/stepswindow.h"
+#include "kit/stepswindow.h"
 
 #include <QMetaType>
 #include <QString>
