@@ -62,6 +62,13 @@ public:
     Steps &result(double value, Unit unit);
     Steps &result(const QString &name, double value);
     Steps &result(const QString &name, double value, Unit unit);
+    // Keeps the text of a result box that the lines show in another way (a
+    // set of roots, a fraction), without adding a line.
+    Steps &keep(const QString &boxText)
+    {
+        results_.append(boxText);
+        return *this;
+    }
     // The same for a result box that takes a typed text as it is, not a
     // number the program wrote (the text stays as typed).
     Steps &resultText(const QString &name, const QString &text);
