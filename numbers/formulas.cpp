@@ -167,6 +167,12 @@ QString primeAnswer(QStringView text, Steps &s)
         const std::uint64_t p = smallestPrimeFactor(n);
         prime = p == n;
         if (!prime) {
+            // The trial divisors that failed before the factor, when few.
+            if (p > 2) {
+                const QString failed = primesUpTo(p - 1);
+                s.line("لا يقسمه ", failed.isEmpty() ? QStringLiteral("أي عدد أولي أصغر من ") + whole(p)
+                                                    : failed.split(QStringLiteral("، ")).join(QStringLiteral(" ولا ")));
+            }
             s.line("أصغر عدد أولي يقسم ", whole(n), " هو ", whole(p));
             s.line(whole(n), " = ", whole(p), " × ", whole(n / p));
         } else {

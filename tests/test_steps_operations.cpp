@@ -123,7 +123,7 @@ void StepsOperationsTest::stepsOfEachOperation_data()
                            << QStringList{LnHead, LnMeaning, "= لوهـ -1",
                                           "لا يوجد أس س يجعل هـ^{س} = -1، لأن هـ^{س} موجب دائما", "قيمة غير معروفة"};
     QTest::newRow("prime 91 = 7 * 13") << "Op4" << "91"
-                                       << QStringList{"العدد = 91", Definition, "أصغر عدد أولي يقسم 91 هو 7",
+                                       << QStringList{"العدد = 91", Definition, "لا يقسمه 2 ولا 3 ولا 5", "أصغر عدد أولي يقسم 91 هو 7",
                                                       "91 = 7 × 13", NotPrime};
     QTest::newRow("prime 97") << "Op4" << "97"
                               << QStringList{"العدد = 97", Definition, "\\sqrt{97} ≈ 9.8488578017961",
@@ -143,11 +143,12 @@ void StepsOperationsTest::stepsOfEachOperation_data()
                        Prime};
     QTest::newRow("prime 2^53 - 1") << "Op4" << "9007199254740991"
                                     << QStringList{"العدد = 9007199254740991", Definition,
-                                                   "أصغر عدد أولي يقسم 9007199254740991 هو 6361",
+                                                   "لا يقسمه أي عدد أولي أصغر من 6361", "أصغر عدد أولي يقسم 9007199254740991 هو 6361",
                                                    "9007199254740991 = 6361 × 1416003655831", NotPrime};
     QTest::newRow("prime, square of a prime near 2^26.5")
         << "Op4" << "9007196099250001"
-        << QStringList{"العدد = 9007196099250001", Definition, "أصغر عدد أولي يقسم 9007196099250001 هو 94906249",
+        << QStringList{"العدد = 9007196099250001", Definition, "لا يقسمه أي عدد أولي أصغر من 94906249",
+                       "أصغر عدد أولي يقسم 9007196099250001 هو 94906249",
                        "9007196099250001 = 94906249 × 94906249", NotPrime};
     QTest::newRow("prime 2^53") << "Op4" << "9007199254740992"
                                 << QStringList{"العدد = 9007199254740992", Definition,
@@ -171,6 +172,10 @@ void StepsOperationsTest::stepsOfEachOperation_data()
                               << QStringList{"العدد = -7", Definition, "-7 عدد سالب، والعدد الأولي موجب", NotPrime};
     QTest::newRow("prime 7.5") << "Op4" << "7.5"
                                << QStringList{"العدد = 7.5", Definition, "7.5 ليس عددا صحيحا", NotPrime};
+    // The trial divisors that failed come before the factor.
+    QTest::newRow("221 = 13 × 17") << "Op4" << "221"
+                                   << QStringList{"العدد = 221", Definition, "لا يقسمه 2 ولا 3 ولا 5 ولا 7 ولا 11",
+                                                  "أصغر عدد أولي يقسم 221 هو 13", "221 = 13 × 17", NotPrime};
     QTest::newRow("prime 12 and letters") << "Op4" << "12abc"
                                           << QStringList{"العدد = 12", Definition, "أصغر عدد أولي يقسم 12 هو 2",
                                                          "12 = 2 × 6", NotPrime};
@@ -256,9 +261,9 @@ void StepsOperationsTest::digitShapes_data()
                 "= (لوهـ ١٠٠) ÷ (لوهـ ١٠)", "= ٤٫٦٠٥١٧٠١٨٥٩٨٨٠٩ ÷ ٢٫٣٠٢٥٨٥٠٩٢٩٩٤٠٥", "= ٢"});
     QTest::newRow("prime 91, ١٢٣") << "Op4" << "91" << A
                                    << rtl({"العدد = ٩١", "العدد الأولي عدد صحيح أكبر من ١ لا يقبل القسمة إلا على ١ وعلى نفسه",
-                                           "أصغر عدد أولي يقسم ٩١ هو ٧", "٩١ = ٧ × ١٣", NotPrime});
+                                           "لا يقسمه ٢ ولا ٣ ولا ٥", "أصغر عدد أولي يقسم ٩١ هو ٧", "٩١ = ٧ × ١٣", NotPrime});
     QTest::newRow("prime 91, 123") << "Op4" << "91" << W
-                                   << rtl({"العدد = 91", Definition, "أصغر عدد أولي يقسم 91 هو 7", "91 = 7 × 13",
+                                   << rtl({"العدد = 91", Definition, "لا يقسمه 2 ولا 3 ولا 5", "أصغر عدد أولي يقسم 91 هو 7", "91 = 7 × 13",
                                            NotPrime});
     QTest::newRow("prime 2^53, ١٢٣")
         << "Op4" << "9007199254740992" << A
