@@ -5,11 +5,10 @@
 #include "kit/banner.h"
 #include "kit/controls.h"
 #include "kit/dispatch.h"
+#include "kit/notice.h"
 #include "kit/steps.h"
 #include "kit/windows.h"
-#include "kit/notice.h"
 #include "numtext/numtext.h"
-#include "reference/laws.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -110,7 +109,7 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
 
     on(Command4, &QPushButton::clicked, this, &Form16::Command4_Click);
     on(Command2, &QPushButton::clicked, this, &Form16::Command2_Click);
-    joinFrame<Form19>(Command1, Command3, Command5);
+    joinFrame(Command1, Command3, Command5, "Form19");
     steps_ = offerSteps(this, {Te4, Te5});
 }
 

@@ -5,10 +5,10 @@
 #include "kit/banner.h"
 #include "kit/controls.h"
 #include "kit/dispatch.h"
+#include "kit/handover.h"
+#include "kit/notice.h"
 #include "kit/steps.h"
 #include "kit/windows.h"
-#include "calculators/conventional.h"
-#include "kit/notice.h"
 #include "numtext/numtext.h"
 
 #include <QEvent>
@@ -247,9 +247,7 @@ void Form17::Command4_Click()
     }
     // The calculator divides the numerator by the denominator; this window
     // waits minimized until the calculator's back button restores it.
-    Windows::get<Form3>()->setOperands(Text5->text(), Text6->text());
-    showMinimized();
-    Windows::show<Form3>();
+    handOver("Form3", Text5->text(), Text6->text(), this);
 }
 
 void Form17::Label4_Click()

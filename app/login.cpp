@@ -1,12 +1,12 @@
 #include "app/login.h"
 
+#include "app/mainmenu.h"
 #include "kit/banner.h"
 #include "kit/controls.h"
 #include "kit/dispatch.h"
 #include "kit/frame.h"
-#include "app/mainmenu.h"
-#include "kit/windows.h"
 #include "kit/notice.h"
+#include "kit/windows.h"
 #include "numtext/numtext.h"
 #include "reference/about.h"
 

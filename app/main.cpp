@@ -1,11 +1,11 @@
-#include "kit/context.h"
+#include "app/application.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    app::Context context(application);
+    app::Program context(application);
     context.start();
     return application.exec();
 }

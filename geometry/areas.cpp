@@ -1,10 +1,9 @@
 #include "geometry/areas.h"
 
 #include "kit/dispatch.h"
-#include "kit/steps.h"
 #include "kit/notice.h"
+#include "kit/steps.h"
 #include "numtext/numtext.h"
-#include "reference/laws.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,7 +36,7 @@ const geometry::Section Areas{
     .unitTitle = "المساحة",
     .frameTop = 5640,
     .lawsX = 1560,
-    .lawsWindow = &app::windowOf<Form11>,
+    .lawsWindow = "Form11",
 };
 
 constexpr int Row1 = 3240, Row2 = 3720;

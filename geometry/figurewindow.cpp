@@ -2,8 +2,8 @@
 
 #include "kit/banner.h"
 #include "kit/dispatch.h"
-#include "kit/steps.h"
 #include "kit/notice.h"
+#include "kit/steps.h"
 #include "numtext/numtext.h"
 
 #include <QLabel>

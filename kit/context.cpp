@@ -1,24 +1,10 @@
 #include "kit/context.h"
 
-#include "algebra/equation.h"
-#include "algebra/fractions.h"
 #include "kit/controls.h"
-#include "app/login.h"
-#include "app/mainmenu.h"
+#include "kit/notice.h"
 #include "kit/noticebox.h"
 #include "kit/windows.h"
-#include "calculators/advanced.h"
-#include "calculators/conventional.h"
-#include "conversions/conversions.h"
-#include "conversions/trigonometry.h"
-#include "geometry/areas.h"
-#include "geometry/perimeters.h"
-#include "geometry/volumes.h"
-#include "numbers/operations.h"
 #include "numtext/digits.h"
-#include "kit/notice.h"
-#include "reference/about.h"
-#include "reference/laws.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -28,11 +14,6 @@
 namespace app {
 
 namespace {
-template <class T> WindowKind kind()
-{
-    return {T::staticMetaObject.className(), [] { return static_cast<QWidget *>(new T); }};
-}
-
 Context *running = nullptr;
 
 // exit() leaves the event loop without asking any window to close; quit()
@@ -40,19 +21,10 @@ Context *running = nullptr;
 void exitAtOnce() { QCoreApplication::exit(0); }
 } // namespace
 
-const std::vector<WindowKind> &windowKinds()
-{
-    static const std::vector<WindowKind> all = {
-        kind<Form1>(),  kind<Form2>(),  kind<Form3>(),  kind<Form4>(),  kind<Form5>(),  kind<Form6>(),  kind<Form7>(),
-        kind<Form8>(),  kind<Form9>(),  kind<Form10>(), kind<Form11>(), kind<Form12>(), kind<Form13>(), kind<Form14>(),
-        kind<Form15>(), kind<Form16>(), kind<Form17>(), kind<Form19>(), kind<Form22>(),
-    };
-    return all;
-}
-
 struct Context::Private {
-    explicit Private(QApplication &a) : application(a) {}
+    Private(QApplication &a, std::vector<WindowKind> w) : application(a), kinds(std::move(w)) {}
     QApplication &application;
+    std::vector<WindowKind> kinds;
     MessageBoxPresenter messageBoxes{};
     numtext::DigitChoice digits{};
     QTranslator qtWords{};
@@ -61,12 +33,14 @@ struct Context::Private {
     FaultHandler fault{};
     HandlerObserver *observer = nullptr;
     QHash<QString, QPointer<QWidget>> windows{};
-    std::unordered_map<std::type_index, std::shared_ptr<void>> kept{};
+    keypad::Held calculatorMemory{};
 };
 
-Context::Context(QApplication &application) : d(std::make_unique<Private>(application))
+Context::Context(QApplication &application, std::vector<WindowKind> windows)
+    : d(std::make_unique<Private>(application, std::move(windows)))
 {
     Q_ASSERT_X(!running, "Context", "one context at a time");
+    Q_ASSERT_X(!d->kinds.empty(), "Context", "the program has a main menu");
     running = this;
     application.setApplicationName(QStringLiteral("Nabrosa"));
     application.setApplicationDisplayName(QString());
@@ -85,7 +59,6 @@ Context::Context(QApplication &application) : d(std::make_unique<Private>(applic
 Context::~Context()
 {
     Windows::reset();
-    d->kept.clear();
     numtext::setNoticePresenter(nullptr);
     numtext::DigitChoice::install(nullptr);
     if (d->qtWordsInstalled)
@@ -101,7 +74,7 @@ Context &Context::current()
 
 Context *Context::instance() { return running; }
 
-void Context::start() { Windows::show<Form1>(); }
+void Context::start() { Windows::show(QString::fromLatin1(d->kinds.front().name)); }
 
 void Context::setNoticePresenter(numtext::NoticePresenter *presenter)
 {
@@ -120,7 +93,9 @@ void Context::setHandlerObserver(HandlerObserver *observer) { d->observer = obse
 
 HandlerObserver *Context::handlerObserver() const { return d->observer; }
 
-std::shared_ptr<void> &Context::keptSlot(std::type_index type) { return d->kept[type]; }
+const std::vector<WindowKind> &Context::windowKinds() const { return d->kinds; }
+
+keypad::Held &Context::calculatorMemory() { return d->calculatorMemory; }
 
 QHash<QString, QPointer<QWidget>> &Context::liveWindows() { return d->windows; }
 

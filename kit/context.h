@@ -1,9 +1,12 @@
 #pragma once
-// The running program as a whole: what belongs to no single window. main()
-// owns the one context; the windows, the dispatch of handlers and the frame
-// reach it through Context::current(). Tests build a fresh context for every
-// test function and replace its hooks (notices, the end of the program, the
-// answer to a programming fault).
+// The running program as a whole: what belongs to no single window. The
+// application builds the one context with the table of its windows (app/);
+// the windows, the dispatch of handlers and the frame reach it through
+// Context::current(). Tests build a fresh context for every test function and
+// replace its hooks (notices, the end of the program, the answer to a
+// programming fault).
+
+#include "calculators/keypadformulas.h"
 
 #include <QHash>
 #include <QPointer>
@@ -12,8 +15,6 @@
 
 #include <functional>
 #include <memory>
-#include <typeindex>
-#include <unordered_map>
 #include <vector>
 
 class QApplication;
@@ -41,16 +42,14 @@ struct WindowKind {
     QWidget *(*make)();
 };
 
-// Every window of the program.
-const std::vector<WindowKind> &windowKinds();
-
 class Context {
 public:
     // Fonts, right-to-left layout, Qt's own words in Arabic, the notice boxes
-    // and the end of the program. One context at a time.
-    explicit Context(QApplication &application);
-    // Destroys every window and every kept value.
-    ~Context();
+    // and the end of the program. The windows are the given kinds, the first
+    // of them the main menu. One context at a time.
+    Context(QApplication &application, std::vector<WindowKind> windows);
+    // Destroys every window.
+    virtual ~Context();
     Context(const Context &) = delete;
     Context &operator=(const Context &) = delete;
 
@@ -82,19 +81,15 @@ public:
     void setHandlerObserver(HandlerObserver *observer);
     HandlerObserver *handlerObserver() const;
 
-    // A value of type T that belongs to the program rather than to a window's
-    // controls: it outlives the close of the window that uses it.
-    template <class T> T &kept()
-    {
-        auto &slot = keptSlot(std::type_index(typeid(T)));
-        if (!slot)
-            slot = std::make_shared<T>();
-        return *std::static_pointer_cast<T>(slot);
-    }
+    // Every window of the program; the first is the main menu.
+    const std::vector<WindowKind> &windowKinds() const;
+
+    // The keypad calculator's running values and memory: they belong to the
+    // program rather than to the window's controls and outlive its close.
+    keypad::Held &calculatorMemory();
 
 private:
     friend class Windows;
-    std::shared_ptr<void> &keptSlot(std::type_index type);
     // The windows that exist, by name (the registry's table).
     QHash<QString, QPointer<QWidget>> &liveWindows();
 

@@ -5,6 +5,8 @@
 
 #include <QMessageBox>
 
+class QLabel;
+
 namespace app {
 
 // A message box built from a notice's style: its buttons ("نعم", "لا",
@@ -16,6 +18,8 @@ public:
     NoticeBox(const numtext::Notice &notice, QWidget *parent = nullptr);
     // The answer of the pressed button: 1, 6 or 7.
     int answer() const;
+    // The label that shows the text.
+    QLabel *textLabel() const;
 
 protected:
     void showEvent(QShowEvent *event) override;

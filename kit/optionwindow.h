@@ -138,7 +138,7 @@ protected:
     // Runs a handler that a table names when the button is clicked.
     void onClick(QPushButton *button, const Handler &handler);
 
-    QLineEdit *la22 = nullptr;
+    QLineEdit *heading_ = nullptr; // la22
 
 private:
     struct Panel {

@@ -262,17 +262,6 @@ void PictureLayout::paint(QPainter &painter) const
     painter.restore();
 }
 
-QList<Piece> layOut(Picture picture, qreal height) { return PictureLayout(picture, height).pieces(); }
-
-QList<Piece> layOutMarkup(const QString &markup, qreal pixelSize)
-{
-    FormulaLayout f(markup, formulaFont(pixelSize));
-    f.translate(QPointF(-f.width(), 0));
-    return f.pieces();
-}
-
-void paint(QPainter &painter, Picture picture, qreal height) { PictureLayout(picture, height).paint(painter); }
-
 QStringList lines(Picture picture)
 {
     QStringList out;

@@ -7,9 +7,9 @@
 #include "support/ui.h"
 
 #include "kit/controls.h"
+#include "kit/notice.h"
 #include "kit/noticebox.h"
 #include "kit/windows.h"
-#include "kit/notice.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "kit/windows.h"
 #include "kit/notice.h"
+#include "kit/windows.h"
 
 #include <QLineEdit>
 

@@ -8,8 +8,8 @@
 #include "support/ui.h"
 
 #include "kit/banner.h"
-#include "kit/window.h"
 #include "kit/notice.h"
+#include "kit/window.h"
 
 #include <QAbstractButton>
 #include <QLabel>

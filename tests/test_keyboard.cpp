@@ -6,8 +6,8 @@
 #include "support/ui.h"
 
 #include "kit/controls.h"
-#include "kit/windows.h"
 #include "kit/notice.h"
+#include "kit/windows.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -11,11 +11,11 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "kit/context.h"
+#include "app/application.h"
 #include "kit/banner.h"
 #include "kit/controls.h"
-#include "kit/windows.h"
 #include "kit/notice.h"
+#include "kit/windows.h"
 #include "numtext/numtext.h"
 
 #include <QAbstractButton>
@@ -361,7 +361,7 @@ private slots:
         Monkey monkey(seed);
         QString fault;
         {
-            app::Context context(*static_cast<QApplication *>(QCoreApplication::instance()));
+            app::Program context(*static_cast<QApplication *>(QCoreApplication::instance()));
             fault = monkey.run(context, EventsPerSeed);
         }
         ui::settle();

@@ -9,8 +9,8 @@
 #include "support/ui.h"
 
 #include "algebra/fractions.h"
-#include "kit/banner.h"
 #include "app/mainmenu.h"
+#include "kit/banner.h"
 #include "reference/laws.h"
 #include "reference/pictures.h"
 #include "typeset/typeset.h"

@@ -9,10 +9,10 @@
 
 #include "kit/dispatch.h"
 #include "kit/steps.h"
+#include "kit/stepswindow.h"
 #include "numtext/digits.h"
 #include "numtext/steps.h"
 #include "reference/pictures.h"
-#include "kit/stepswindow.h"
 
 #include <QAccessible>
 #include <QApplication>

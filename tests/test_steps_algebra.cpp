@@ -5,15 +5,15 @@
 
 #include "support/outcome.h"
 #include "support/scripted.h"
-#include "support/stepstext.h"
 #include "support/section.h"
+#include "support/stepstext.h"
 #include "support/ui.h"
 
-#include "kit/steps.h"
-#include "numtext/digits.h"
 #include "kit/notice.h"
-#include "numtext/steps.h"
+#include "kit/steps.h"
 #include "kit/stepswindow.h"
+#include "numtext/digits.h"
+#include "numtext/steps.h"
 
 #include <QLineEdit>
 #include <QPointer>

@@ -3,7 +3,7 @@
 // A name may be followed by ':' and controls to click first (Form4:Op1:Comc).
 // Run it under a real X server (Xvfb) to see what a pupil sees.
 
-#include "kit/context.h"
+#include "app/application.h"
 #include "kit/windows.h"
 
 #include <QAbstractButton>
@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: nabrosa-gallery OUTDIR WINDOW[:CONTROL...]...\n");
         return 2;
     }
-    app::Context context(application);
+    app::Program context(application);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     for (int i = 2; i < argc; ++i) {
         const QStringList parts = QString::fromLocal8Bit(argv[i]).split(QLatin1Char(':'));

@@ -1,0 +1,42 @@
+#include "app/application.h"
+
+#include "algebra/equation.h"
+#include "algebra/fractions.h"
+#include "app/login.h"
+#include "app/mainmenu.h"
+#include "calculators/advanced.h"
+#include "calculators/conventional.h"
+#include "conversions/conversions.h"
+#include "conversions/trigonometry.h"
+#include "geometry/areas.h"
+#include "geometry/perimeters.h"
+#include "geometry/volumes.h"
+#include "numbers/operations.h"
+#include "reference/about.h"
+#include "reference/laws.h"
+
+#include <QApplication>
+
+namespace app {
+
+namespace {
+template <class T> WindowKind kind()
+{
+    return {T::staticMetaObject.className(), [] { return static_cast<QWidget *>(new T); }};
+}
+} // namespace
+
+const std::vector<WindowKind> &windowKinds()
+{
+    static const std::vector<WindowKind> all = {
+        kind<Form1>(),  kind<Form2>(),  kind<Form3>(),  kind<Form4>(),  kind<Form5>(),  kind<Form6>(),  kind<Form7>(),
+        kind<Form8>(),  kind<Form9>(),  kind<Form10>(), kind<Form11>(), kind<Form12>(), kind<Form13>(), kind<Form14>(),
+        kind<Form15>(), kind<Form16>(), kind<Form17>(), kind<Form19>(), kind<Form22>(),
+    };
+    return all;
+}
+
+// Qualified: inside the class, windowKinds() is the context's own accessor.
+Program::Program(QApplication &application) : Context(application, app::windowKinds()) {}
+
+} // namespace app
