@@ -10,22 +10,10 @@ namespace algebra {
 
 namespace {
 
-// x magenta, a blue, b green, c red, as in the laws pictures.
-const char *const X = "[magenta:س]";
-const char *const A = "[blue:أ]";
-const char *const B = "[green:ب]";
-const char *const C = "[red:جـ]";
-
-// A number that follows an operator: in brackets when it is negative.
-QString operand(double x) { return x < 0 ? QStringLiteral("(%1)").arg(num(x)) : num(x); }
-
-// A number raised to a power: in brackets when it is negative or written
-// with an exponent of its own.
-QString raised(double x)
-{
-    const QString text = num(x);
-    return x < 0 || text.contains(u'E') ? QStringLiteral("(%1)").arg(text) : text;
-}
+using symbol::A;
+using symbol::B;
+using symbol::C;
+using symbol::X;
 
 void append(Steps &to, const Steps &from)
 {
@@ -38,34 +26,86 @@ void append(Steps &to, const Steps &from)
 double discriminantOf(double a, double b, double c, Steps &w)
 {
     w.line("المميز = ", B, "^{2} − 4 × ", A, " × ", C);
-    w.line("= ", raised(b), "^{2} − 4 × ", operand(a), " × ", operand(c));
+    w.line("= ", power(b, QStringLiteral("2")), " − 4 × ", operand(a), " × ", operand(c));
     const double square = times(b, b);
     const double fourAC = times(times(a, 4), c);
-    w.line("= ", num(square), " − ", operand(fourAC));
+    w.line(relation(square), " ", written(square), " − ", operand(fourAC));
     const double d = minus(square, fourAC);
-    w.line("= ", num(d));
+    w.line(relation(d), " ", written(d));
     return d;
+}
+
+// a·x² + b·x + c = 0 with its numbers, as a pupil writes it: no term with a
+// zero coefficient, no coefficient 1, the sign of each term between them
+// (x² − 3x + 2 = 0).
+QString equationText(double a, double b, double c)
+{
+    QString text;
+    auto term = [&text](double k, const QString &unknown) {
+        if (k == 0)
+            return;
+        const bool negative = std::signbit(k);
+        if (text.isEmpty())
+            text += negative ? QString(MinusSign) : QString();
+        else
+            text += negative ? QStringLiteral(" − ") : QStringLiteral(" + ");
+        const double size = std::fabs(k);
+        QString digits = written(size);
+        if (digits.contains(u'×') && !unknown.isEmpty())
+            digits = u'(' + digits + u')';
+        text += (size == 1 && !unknown.isEmpty() ? QString() : digits) + unknown;
+    };
+    term(a, X + QStringLiteral("^{2}"));
+    term(b, X);
+    term(c, QString());
+    return (text.isEmpty() ? QStringLiteral("0") : text) + QStringLiteral(" = 0");
 }
 
 // Whole numbers the general number format writes in full.
 bool wholeInFull(double x) { return std::isfinite(x) && std::trunc(x) == x && std::fabs(x) < 1e15; }
 
-// The fraction n/m in lowest terms, by the greatest common divisor of its
-// numbers; nothing when they are not both whole.
+// "\frac{n}{m}", or the whole number n when m is 1.
+QString fractionText(double n, double m)
+{
+    if (m == 1)
+        return written(n);
+    return QStringLiteral("\\frac{") + written(n) + QStringLiteral("}{") + written(m) + u'}';
+}
+
+// After the steps have reached the boxes' fraction n/m: a separate remark
+// that writes it in lowest terms by the greatest common divisor, with the
+// sign on the numerator, a whole number as such and an improper fraction as
+// a mixed number too.
 void lowestTerms(double n, double m, Steps &s)
 {
-    if (!wholeInFull(n) || !wholeInFull(m) || m == 0)
+    if (m == 0)
         return;
-    const auto g = greatestCommonDivisor(std::uint64_t(std::fabs(n)), std::uint64_t(std::fabs(m)));
-    const double divisor = double(g);
-    s.line("القاسم المشترك الأكبر للعددين ", num(std::fabs(n)), " و ", num(std::fabs(m)), " هو ", num(divisor));
-    const QString fraction = QStringLiteral("\\frac{%1}{%2}").arg(num(n), num(m));
-    if (g == 1) {
-        s.line("فالكسر ", fraction, " في أبسط صورة");
+    if (!wholeInFull(n) || !wholeInFull(m)) {
+        s.line("البسط أو المقام ليس عددا صحيحا، فلا يبسط الكسر بالقسمة على قاسم مشترك لعددين صحيحين");
         return;
     }
-    s.line("في أبسط صورة: ", fraction, " = \\frac{", num(n), " ÷ ", num(divisor), "}{", num(m), " ÷ ", num(divisor),
-           "} = \\frac{", num(n / divisor), "}{", num(m / divisor), "}");
+    const auto g = greatestCommonDivisor(std::uint64_t(std::fabs(n)), std::uint64_t(std::fabs(m)));
+    const double divisor = double(g);
+    const double sign = m < 0 ? -1.0 : 1.0;
+    const double top = sign * n / divisor, bottom = std::fabs(m) / divisor;
+    if (g == 1 && m > 0 && m != 1) {
+        s.line("والكسر ", fractionText(n, m), " في أبسط صورة");
+    } else {
+        QString line = QStringLiteral("ويمكن كتابته في أبسط صورة: ") + fractionText(n, m);
+        if (g != 1) {
+            s.line("القاسم المشترك الأكبر للعددين ", written(std::fabs(n)), " و ", written(std::fabs(m)), " هو ",
+                   written(divisor));
+            line += QStringLiteral(" = \\frac{") + written(n) + QStringLiteral(" ÷ ") + written(divisor) +
+                    QStringLiteral("}{") + written(m) + QStringLiteral(" ÷ ") + written(divisor) + u'}';
+        }
+        s.line(line, " = ", fractionText(top, bottom));
+    }
+    // An improper fraction as a mixed number too.
+    if (bottom != 1 && std::fabs(top) > bottom) {
+        const double whole = std::trunc(std::fabs(top) / bottom);
+        const QString mixed = written(whole) + QStringLiteral(" و ") + fractionText(std::fabs(top) - whole * bottom, bottom);
+        s.line(fractionText(top, bottom), " = ", top < 0 ? QString(MinusSign) + u'(' + mixed + u')' : mixed);
+    }
 }
 
 } // namespace
@@ -80,7 +120,8 @@ Equation readEquation(const QString &a, const QString &b, const QString &c, Step
     e.a = strictNumber(aText);
     e.b = strictNumber(e.bText);
     e.c = strictNumber(cText);
-    e.read.line(A, " = ", aText, " ، ", B, " = ", e.bText, " ، ", C, " = ", cText);
+    e.read.line("المعادلة: ", equationText(e.a, e.b, e.c));
+    e.read.line(A, " = ", written(e.a), " ، ", B, " = ", written(e.b), " ، ", C, " = ", written(e.c));
     try {
         e.discriminant = discriminantOf(e.a, e.b, e.c, e.worked);
     } catch (const ComputationFailure &) {
@@ -95,6 +136,8 @@ Roots solveEquation(const Equation &e, Steps &s)
 {
     append(s, e.read);
     if (e.discriminant < 0) {
+        // Only a quadratic equation has a discriminant below zero.
+        s.line(A, " لا يساوي 0: المعادلة من الدرجة الثانية");
         append(s, e.worked);
         s.fail(QStringLiteral("المميز سالب ولا يوجد جذر تربيعي لعدد سالب: لا يوجد حل لهذه المعادلة"));
         return {Roots::Kind::NoRealRoot, {}, {}};
@@ -107,28 +150,51 @@ Roots solveEquation(const Equation &e, Steps &s)
         s.line(A, " لا يساوي 0: المعادلة من الدرجة الثانية");
         append(s, e.worked);
         const double root = squareRoot(e.discriminant);
-        s.line("\\sqrt{المميز} = \\sqrt{", num(e.discriminant), "} = ", num(root));
+        s.line("\\sqrt{المميز} = \\sqrt{", written(e.discriminant), "} ", relation(root), " ", written(root));
+        if (e.discriminant == 0)
+            s.line("المميز = 0: للمعادلة جذر مكرر");
         const double minusB = -e.b;
         const double twiceA = plus(e.a, e.a);
-        s.line("−", B, " = ", num(minusB), " ، 2 × ", A, " = ", num(twiceA));
-        s.line(X, " = \\frac{−", B, " ± \\sqrt{المميز}}{2 × ", A, "}");
-        const double firstTop = plus(minusB, root);
-        s.line(X, " = \\frac{", num(minusB), " + ", operand(root), "}{", num(twiceA), "} = \\frac{", num(firstTop),
-               "}{", num(twiceA), "}");
-        const double first = divide(firstTop, twiceA);
-        s.result(X, first);
-        const double secondTop = minus(minusB, root);
-        s.line(X, " = \\frac{", num(minusB), " − ", operand(root), "}{", num(twiceA), "} = \\frac{", num(secondTop),
-               "}{", num(twiceA), "}");
-        const double second = divide(secondTop, twiceA);
-        s.result(X, second);
+        // The root whose formula would subtract two nearly equal numbers is
+        // taken from the other one: x1 × x2 = c ÷ a gives it as
+        // 2c ÷ (−b ∓ √D), with no such subtraction.
+        const bool bNegative = e.b < 0;
+        const QString sign = bNegative ? QStringLiteral(" + ") : QStringLiteral(" − ");
+        const QString named = bNegative ? QStringLiteral("س١") : QStringLiteral("س٢");
+        const QString other = bNegative ? QStringLiteral("س٢") : QStringLiteral("س١");
+        s.line(named, " = \\frac{−", B, sign, "\\sqrt{المميز}}{2 × ", A, "}");
+        s.line("= \\frac{", written(minusB), sign, operand(root), "}{2 × ", operand(e.a), "}");
+        const double top = bNegative ? plus(minusB, root) : minus(minusB, root);
+        double near = 0, far = 0;
+        if (top == 0) {
+            // b = 0 and D = 0, so c = 0: a·x² = 0.
+            s.line("= \\frac{0}{", written(twiceA), "}");
+            s.line("= 0");
+            s.line(B, " = 0 و ", C, " = 0: المعادلة ", A, X, "^{2} = 0 وجذرها 0 مكرر: ", other, " = 0");
+        } else {
+            s.line("= \\frac{", written(top), "}{", written(twiceA), "}");
+            far = divide(top, twiceA);
+            s.line(relation(far), " ", written(far));
+            s.line("حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{", C, "}{", A, "}:");
+            s.line(other, " = \\frac{2 × ", C, "}{−", B, sign, "\\sqrt{المميز}}");
+            s.line("= \\frac{2 × ", operand(e.c), "}{", written(top), "}");
+            const double twiceC = times(2, e.c);
+            s.line("= \\frac{", written(twiceC), "}{", written(top), "}");
+            near = divide(twiceC, top);
+            s.line(relation(near), " ", written(near));
+        }
+        const double first = bNegative ? far : near;
+        const double second = bNegative ? near : far;
+        const QString set = num(first) == num(second) ? written(first) : written(first) + " ، " + written(second);
+        s.line("مجموعة الحل = {", set, "}");
+        s.keep(num(first)).keep(num(second));
         return {Roots::Kind::Two, num(first), num(second)};
     }
 
     if (e.b == 0) {
         s.line(A, " = 0 و ", B, " = 0: المعادلة تصير ", C, " = 0 أيا كان ", X);
         if (e.c != 0) {
-            s.line("لكن ", C, " = ", num(e.c), " لا يساوي 0");
+            s.line("لكن ", C, " = ", written(e.c), " لا يساوي 0");
             s.fail(QStringLiteral("لا يوجد حل لهذه المعادلة لأن أ و ب يساويان صفرا والعدد الثابت ليس صفرا"));
             return {Roots::Kind::NoSolution, {}, {}};
         }
@@ -139,10 +205,11 @@ Roots solveEquation(const Equation &e, Steps &s)
 
     s.line(A, " = 0: المعادلة من الدرجة الأولى ", B, X, " + ", C, " = 0");
     s.line(X, " = −", C, " ÷ ", B);
-    s.line("= ", num(-e.c), " ÷ ", operand(e.b));
+    s.line("= ", written(-e.c), " ÷ ", operand(e.b));
     // b goes into the division as its number text, converted strictly.
     const Mixed root = Mixed(-e.c) / Mixed(e.bText);
     s.result(X, root.number());
+    s.line("مجموعة الحل = {", written(root.number()), "}");
     return {Roots::Kind::One, root.text(), {}};
 }
 
@@ -164,18 +231,21 @@ FractionResult combineFractions(const Fractions &f, FractionOperation operation,
     const bool adding = operation == FractionOperation::Add;
     const QString sign = adding ? QStringLiteral(" + ") : QStringLiteral(" − ");
     const auto join = adding ? &plus : &minus;
-    s.line("\\frac{", num(f.a), "}{", num(f.b), "}", sign, "\\frac{", num(f.c), "}{", num(f.d), "}");
+    const bool bracket = f.c < 0 || f.d < 0;
+    s.line("\\frac{", written(f.a), "}{", written(f.b), "}", sign, bracket ? "(" : "", "\\frac{", written(f.c), "}{",
+           written(f.d), "}", bracket ? ")" : "");
 
     if (same(f.texts[3], f.texts[1])) {
         // Equal denominators: the numerators are joined over the first
         // denominator, written as it was typed.
         s.line("المقامان متساويان: المقام الموحد هو المقام نفسه");
         s.line("\\frac{أ}{ب}", sign, "\\frac{جـ}{ب} = \\frac{أ", sign, "جـ}{ب}");
-        s.line("= \\frac{", num(f.a), sign, operand(f.c), "}{", num(f.b), "}");
+        s.line("= \\frac{", written(f.a), sign, operand(f.c), "}{", written(f.b), "}");
         const double numerator = join(f.a, f.c);
-        s.line("البسط = ", num(f.a), sign, operand(f.c));
+        s.line("البسط = ", written(f.a), sign, operand(f.c));
         s.result(numerator);
         s.resultText(QStringLiteral("المقام"), typedB);
+        s.line("الناتج = \\frac{", written(numerator), "}{", writtenText(typedB.trimmed()), "}");
         lowestTerms(numerator, f.b, s);
         return {num(numerator), typedB};
     }
@@ -183,18 +253,19 @@ FractionResult combineFractions(const Fractions &f, FractionOperation operation,
     // Different denominators: their product, never reduced.
     s.line("المقامان مختلفان: المقام الموحد هو حاصل ضربهما");
     s.line("\\frac{أ}{ب}", sign, "\\frac{جـ}{د} = \\frac{أ × د", sign, "ب × جـ}{ب × د}");
-    s.line("= \\frac{", num(f.a), " × ", operand(f.d), sign, num(f.b), " × ", operand(f.c), "}{", num(f.b), " × ",
-           operand(f.d), "}");
+    s.line("= \\frac{", written(f.a), " × ", operand(f.d), sign, written(f.b), " × ", operand(f.c), "}{",
+           written(f.b), " × ", operand(f.d), "}");
     const double ad = times(f.a, f.d);
-    s.line("أ × د = ", num(f.a), " × ", operand(f.d), " = ", num(ad));
+    s.line("أ × د = ", written(f.a), " × ", operand(f.d), " ", relation(ad), " ", written(ad));
     const double bc = times(f.b, f.c);
-    s.line("ب × جـ = ", num(f.b), " × ", operand(f.c), " = ", num(bc));
+    s.line("ب × جـ = ", written(f.b), " × ", operand(f.c), " ", relation(bc), " ", written(bc));
     const double numerator = join(ad, bc);
-    s.line("البسط = ", num(ad), sign, operand(bc));
+    s.line("البسط = ", written(ad), sign, operand(bc));
     s.result(numerator);
-    s.line("المقام = ", num(f.b), " × ", operand(f.d));
+    s.line("المقام = ", written(f.b), " × ", operand(f.d));
     const double denominator = times(f.b, f.d);
     s.result(denominator);
+    s.line("الناتج = \\frac{", written(numerator), "}{", written(denominator), "}");
     lowestTerms(numerator, denominator, s);
     return {num(numerator), num(denominator)};
 }

@@ -25,15 +25,12 @@ const OperationData &data(Operation operation)
     return table[std::size_t(operation)];
 }
 
-// A number that follows an operator: in brackets when it is negative.
-QString operand(double x) { return x < 0 ? QStringLiteral("(%1)").arg(num(x)) : num(x); }
-
 // The round trip through the general number format, shown where it changes
 // the typed number.
-void showRounding(const char *name, const QString &typed, const QString &text, Steps &s)
+void showRounding(const QString &name, const QString &typed, const QString &text, Steps &s)
 {
     if (leadingNumber(typed) != leadingNumber(text))
-        s.line(name, " مقربا إلى 15 رقما معنويا = ", text);
+        s.line(roundedLine(name, typed, leadingNumber(text)));
 }
 
 } // namespace
@@ -49,8 +46,8 @@ QString operate(Operation operation, const Operands &operands, Steps &s)
 {
     const OperationData &op = data(operation);
     s.line("الناتج = العدد الأول", op.sign, "العدد الثاني");
-    showRounding("العدد الأول", operands.typedFirst, operands.first, s);
-    showRounding("العدد الثاني", operands.typedSecond, operands.second, s);
+    showRounding(QStringLiteral("العدد الأول"), operands.typedFirst, operands.first, s);
+    showRounding(QStringLiteral("العدد الثاني"), operands.typedSecond, operands.second, s);
     const double a = leadingNumber(operands.first), b = leadingNumber(operands.second);
     s.line("= ", num(a), op.sign, operand(b));
     // A second number that the strict conversion refuses is judged by its

@@ -1,5 +1,6 @@
 #include "conversions/formulas.h"
 
+#include "numtext/notation.h"
 #include "numtext/numtext.h"
 
 #include <cmath>
@@ -13,12 +14,12 @@ namespace {
 // The scales and the angle measures as the steps name them, in the colours of
 // the laws pictures: Celsius blue, Kelvin green, Fahrenheit dark red; degrees
 // blue, radians green, pi red.
-const char *const C = "[blue:م]";
-const char *const K = "[green:ك]";
-const char *const F = "[darkred:ف]";
-const char *const Degrees = "[blue:التقدير الستيني]";
-const char *const Radians = "[green:التقدير الدائري]";
-const char *const PiSymbol = "[red:ط]";
+const QString &C = symbol::Celsius;
+const QString &K = symbol::Kelvin;
+const QString &F = symbol::Fahrenheit;
+const QString &Degrees = symbol::Degrees;
+const QString &Radians = symbol::Radians;
+const QString &PiSymbol = symbol::Pi;
 
 // ---------------------------------------------------------------------------
 // Reading the operand
@@ -31,20 +32,17 @@ enum class Reading {
 // The operand of a conversion, read from the text typed as the window reads
 // it. A text that is not a number on its own, and a round trip that changes
 // the number, each get a line; a plain number needs none.
-double readOperand(QStringView typed, Reading reading, const char *symbol, Steps &s)
+double readOperand(QStringView typed, Reading reading, const QString &name, Steps &s)
 {
     const double x = leadingNumber(typed);
-    const bool rounds = reading == Reading::RoundTrip && fifteenDigitsChange(x);
     if (!isStrictNumber(typed))
-        s.line("يؤخذ العدد الذي في أول المكتوب، والصفر إن لم يبدأ بعدد: ", symbol, " = ", shownNum(x));
-    else if (rounds)
-        s.line(symbol, " = ", shownNum(x));
+        s.line(leadingNumberLine(x));
     if (reading == Reading::Direct)
         return x;
-    const QString written = format(x);
-    if (rounds)
-        s.line("يكتب العدد بخمسة عشر رقما ثم يقرأ من جديد: ", symbol, " = ", written);
-    return strictNumber(written);
+    const double rounded = strictNumber(format(x));
+    if (rounded != x)
+        s.line(roundedLine(name, typed, rounded));
+    return rounded;
 }
 
 // ---------------------------------------------------------------------------
@@ -52,7 +50,7 @@ double readOperand(QStringView typed, Reading reading, const char *symbol, Steps
 
 double celsiusFromFahrenheit(double f, Steps &s)
 {
-    s.line("= \\frac{", shownNum(f), " − 32}{1.8}");
+    s.line("= \\frac{", written(f), " − 32}{1.8}");
     const double difference = minus(f, FahrenheitZero);
     s.line("= \\frac{", num(difference), "}{1.8}");
     return divide(difference, FahrenheitStep);
@@ -68,13 +66,13 @@ double fahrenheitFromCelsius(double c, Steps &s)
 
 double kelvinFromCelsius(double c, Steps &s)
 {
-    s.line("= ", shownNum(c), " + 273");
+    s.line("= ", written(c), " + 273");
     return plus(c, KelvinZero);
 }
 
 double celsiusFromKelvin(double k, Steps &s)
 {
-    s.line("= ", shownNum(k), " − 273");
+    s.line("= ", written(k), " − 273");
     return minus(k, KelvinZero);
 }
 
@@ -144,7 +142,7 @@ double radiansToDegrees(QStringView typed, Steps &s)
 {
     s.line(Degrees, " = \\frac{", Radians, " × 180}{", PiSymbol, "}");
     const double x = readOperand(typed, Reading::Direct, Radians, s);
-    s.line("= \\frac{", shownNum(x), " × 180}{", num(Pi), "}");
+    s.line("= \\frac{", written(x), " × 180}{", num(Pi), "}");
     const double product = times(x, HalfTurn);
     s.line("= \\frac{", num(product), "}{", num(Pi), "}");
     const double degrees = divide(product, Pi);
@@ -156,7 +154,7 @@ double degreesToRadians(QStringView typed, Steps &s)
 {
     s.line(Radians, " = \\frac{", Degrees, " × ", PiSymbol, "}{180}");
     const double x = readOperand(typed, Reading::Direct, Degrees, s);
-    s.line("= \\frac{", shownNum(x), " × ", num(Pi), "}{180}");
+    s.line("= \\frac{", written(x), " × ", num(Pi), "}{180}");
     const double product = times(x, Pi);
     s.line("= \\frac{", num(product), "}{180}");
     const double radians = divide(product, HalfTurn);
@@ -219,8 +217,8 @@ bool undefinedInRadians(Poles poles, float angle) { return poles == Poles::Strai
 // "جا 30°", "جا (-30°)".
 QString call(const char *name, const QString &argument)
 {
-    const QString shown = argument.startsWith(u'-') ? u'(' + argument + u')' : argument;
-    return QString::fromUtf8(name) + u' ' + shown;
+    const bool negative = argument.startsWith(u'-') || argument.startsWith(MinusSign);
+    return QString::fromUtf8(name) + u' ' + (negative ? u'(' + argument + u')' : argument);
 }
 
 // The angle as the window holds it, in single precision: a line where that

@@ -181,8 +181,8 @@ void Form4::radiusOrDiameter(const char *radiusBox, const char *diameterBox, con
     steps()->record([&](Steps &s) {
         const QString radiusText = text(radiusBox);
         const QString diameterText = text(diameterBox);
-        const double radius = leadingNumber(radiusText);
-        const double diameter = leadingNumber(diameterText);
+        const Typed radius = leadingTyped(radiusText);
+        const Typed diameter = leadingTyped(diameterText);
         if (!isEmpty(radiusText) && !isEmpty(diameterText)) {
             notice(RadiusOrDiameter, style::RightAlign, ChooseOneBox);
             return;
@@ -199,8 +199,8 @@ void Form4::lengths(Length first, Length second, const char *resultBox, Sides ar
     steps()->record([&](Steps &s) {
         const QString firstText = text(first.box);
         const QString secondText = second.box ? text(second.box) : QString();
-        const double a = leadingNumber(firstText);
-        const double b = second.box ? leadingNumber(secondText) : 0;
+        const Typed a = leadingTyped(firstText);
+        const Typed b = second.box ? leadingTyped(secondText) : Typed{};
         if (isEmpty(firstText)) {
             emptyFieldNotice(QString::fromUtf8(first.emptyNotice), InformationStyle);
             return;
@@ -239,7 +239,7 @@ void Form4::Comt3_Click()
 void Form4::Comk3_Click()
 {
     lengths({"Tk1", "من فضلك .. أدخل طول حرف المكعب"}, {}, "Tk3",
-            [](double edge, double, Steps &s) { return geometry::cubeSurface(edge, s); });
+            [](const Typed &edge, const Typed &, Steps &s) { return geometry::cubeSurface(edge, s); });
 }
 
 void Form4::Command5_Click() { clear("tc2"); }

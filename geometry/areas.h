@@ -50,7 +50,7 @@ private:
         const char *emptyNotice = nullptr;
     };
     using Round = double (*)(geometry::RoundSize, numtext::Steps &);
-    using Sides = double (*)(double first, double second, numtext::Steps &);
+    using Sides = double (*)(const numtext::Typed &first, const numtext::Typed &second, numtext::Steps &);
     // The circle and the sphere: from the radius or the diameter.
     void radiusOrDiameter(const char *radiusBox, const char *diameterBox, const char *resultBox, Round area);
     // The figures of one or two lengths; the cube has no second one.

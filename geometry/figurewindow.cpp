@@ -130,11 +130,11 @@ void SharedRowsWindow::build(std::span<const Row> rows, std::span<const Choice> 
 
 QString SharedRowsWindow::row(int n) const { return boxes_[std::size_t(n - 1)]->text(); }
 
-std::vector<double> SharedRowsWindow::lengths(int rows) const
+std::vector<numtext::Typed> SharedRowsWindow::lengths(int rows) const
 {
-    std::vector<double> values;
+    std::vector<numtext::Typed> values;
     for (int i = 0; i < rows; ++i)
-        values.push_back(leadingNumber(boxes_[std::size_t(i)]->text()));
+        values.push_back(numtext::leadingTyped(boxes_[std::size_t(i)]->text()));
     return values;
 }
 

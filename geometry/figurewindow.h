@@ -113,8 +113,9 @@ protected:
 
     // The text of row n (counted from 1).
     QString row(int n) const;
-    // The lengths of the first `rows` rows: each the leading number of its row.
-    std::vector<double> lengths(int rows) const;
+    // The lengths of the first `rows` rows: each row's text with its leading
+    // number.
+    std::vector<numtext::Typed> lengths(int rows) const;
     // Tests the rows in order, row 1 first, against the exactly empty text;
     // the first empty one shows its notice and the answer is false.
     bool filled(std::span<const QString> notices, std::uint32_t style) const;

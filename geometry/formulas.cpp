@@ -9,6 +9,8 @@
 #include <vector>
 
 using numtext::divide;
+using numtext::roundedLine;
+using numtext::written;
 using numtext::format;
 using numtext::Mixed;
 using numtext::num;
@@ -20,30 +22,24 @@ namespace geometry {
 
 namespace {
 
-const QString Radius = QStringLiteral("[green:نق]");
-const QString Diameter = QStringLiteral("ق");
-const QString Area = QStringLiteral("[blue:المساحة]");
-const QString Perimeter = QStringLiteral("[blue:المحيط]");
-const QString Volume = QStringLiteral("[blue:الحجم]");
+const QString &Radius = numtext::symbol::Radius;
+const QString &Diameter = numtext::symbol::Diameter;
+const QString &Area = numtext::symbol::Area;
+const QString &Perimeter = numtext::symbol::Perimeter;
+const QString &Volume = numtext::symbol::Volume;
 
 Mixed integer(std::int16_t value) { return Mixed(value); }
 
-// A number standing as an operand: a negative one in brackets.
-QString op(double value)
-{
-    const QString text = numtext::shownNum(value);
-    return text.startsWith(u'-') ? u'(' + text + u')' : text;
-}
+QString op(double value) { return numtext::operand(value); }
 QString op(const Mixed &value) { return op(value.number()); }
 
 // A length rounded to 15 significant digits, as a round trip through the
 // general number format gives it; the steps show it where it changes.
-double rounded(double read, const QString &name, Steps &s)
+double rounded(const Typed &read, const QString &name, Steps &s)
 {
-    const QString text = format(read);
-    const double value = strictNumber(text);
-    if (value != read)
-        s.line(name, " = ", numtext::exactNum(read), " ≈ ", text, " (مقربا إلى 15 رقما)");
+    const double value = strictNumber(format(read.value));
+    if (value != read.value)
+        s.line(roundedLine(name, read.text, value));
     return value;
 }
 
@@ -53,7 +49,7 @@ template <class Halve> auto halved(double diameter, Halve halve, Steps &s)
     s.line(Radius, " = ", Diameter, " ÷ 2");
     s.line("= ", op(diameter), " ÷ 2");
     const auto r = halve(diameter);
-    s.line("= ", numtext::shownNum(Mixed(r).number()));
+    s.line(numtext::relation(Mixed(r).number()), " ", written(Mixed(r).number()));
     return r;
 }
 
@@ -132,28 +128,28 @@ double product(const QString &formula, double a, double b, Steps &s)
 }
 } // namespace
 
-double trapezoidArea(double height, double sumOfBases, Steps &s)
+double trapezoidArea(const Typed &height, const Typed &sumOfBases, Steps &s)
 {
     const double h = rounded(height, QStringLiteral("الارتفاع"), s);
     const double sum = rounded(sumOfBases, QStringLiteral("مجموع القاعدتين"), s);
     return halfProduct(QStringLiteral("الارتفاع × مجموع القاعدتين"), h, sum, s);
 }
 
-double rectangleArea(double length, double width, Steps &s)
+double rectangleArea(const Typed &length, const Typed &width, Steps &s)
 {
     const double l = rounded(length, QStringLiteral("الطول"), s);
     const double w = rounded(width, QStringLiteral("العرض"), s);
     return product(QStringLiteral("الطول × العرض"), l, w, s);
 }
 
-double parallelogramArea(double base, double height, Steps &s)
+double parallelogramArea(const Typed &base, const Typed &height, Steps &s)
 {
     const double b = rounded(base, QStringLiteral("القاعدة"), s);
     const double h = rounded(height, QStringLiteral("الارتفاع"), s);
     return product(QStringLiteral("القاعدة × الارتفاع"), b, h, s);
 }
 
-double triangleArea(double base, double height, Steps &s)
+double triangleArea(const Typed &base, const Typed &height, Steps &s)
 {
     const double b = rounded(base, QStringLiteral("القاعدة"), s);
     const double h = rounded(height, QStringLiteral("الارتفاع"), s);
@@ -161,7 +157,7 @@ double triangleArea(double base, double height, Steps &s)
 }
 
 // Six faces of edge × edge.
-double cubeSurface(double edge, Steps &s)
+double cubeSurface(const Typed &edge, Steps &s)
 {
     const double e = rounded(edge, QStringLiteral("طول الحرف"), s);
     s.line(Area, " = (طول الحرف)^{2} × 6");
@@ -176,7 +172,7 @@ double cubeSurface(double edge, Steps &s)
 // r × (π + π), the radius as read or half the diameter rounded to 15 digits.
 double circlePerimeter(RoundSize size, Steps &s)
 {
-    double r = size.length;
+    double r = size.length.value;
     if (size.diameter) {
         const double d = rounded(size.length, Diameter, s);
         r = halved(d, [](double x) { return divide(x, 2); }, s);
@@ -189,41 +185,40 @@ double circlePerimeter(RoundSize size, Steps &s)
     return finish(times(r, twoPi), s);
 }
 
-double squarePerimeter(double side, Steps &s)
+double squarePerimeter(const Typed &side, Steps &s)
 {
     s.line(Perimeter, " = 4 × طول الضلع");
-    s.line("= 4 × ", op(side));
-    return finish(integer(4) * Mixed(side), s);
+    s.line("= 4 × ", op(side.value));
+    return finish(integer(4) * Mixed(side.value), s);
 }
 
 // Half the perimeter, rounded to 15 significant digits, taken twice.
-double rectanglePerimeter(double length, double width, Steps &s)
+double rectanglePerimeter(const Typed &length, const Typed &width, Steps &s)
 {
     s.line(Perimeter, " = 2 × (الطول + العرض) = (الطول + العرض) + (الطول + العرض)");
-    s.line("الطول + العرض = ", op(length), " + ", op(width));
-    const double sum = (Mixed(length) + Mixed(width)).number();
+    s.line("الطول + العرض = ", op(length.value), " + ", op(width.value));
+    const double sum = (Mixed(length.value) + Mixed(width.value)).number();
     const double half = strictNumber(format(sum));
-    if (half != sum)
-        s.line("= ", numtext::exactNum(sum), " ≈ ", num(half), " (مقربا إلى 15 رقما)");
-    else
-        s.line("= ", num(half));
+    s.line(numtext::relation(sum), " ", written(half));
     s.line(Perimeter, " = ", op(half), " + ", op(half));
     return finish(Mixed(half) + Mixed(half), s);
 }
 
 // The sides added one by one, from the first.
-double sumOfSides(std::span<const double> sides, Steps &s)
+double sumOfSides(std::span<const Typed> sides, Steps &s)
 {
     QString formula = Perimeter + QStringLiteral(" = ");
     for (std::size_t i = 0; i < sides.size(); ++i)
         formula += (i ? QStringLiteral(" + الضلع ") : QStringLiteral("الضلع ")) + QString::number(i + 1);
     s.line(formula);
 
-    std::vector<Mixed> side(sides.begin(), sides.end());
-    const QString third = format(sides[2]);
+    std::vector<Mixed> side;
+    for (const Typed &length : sides)
+        side.emplace_back(length.value);
+    const QString third = format(sides[2].value);
     side[2] = third;
-    if (strictNumber(third) != sides[2])
-        s.line("الضلع 3 = ", numtext::exactNum(sides[2]), " ≈ ", third, " (مقربا إلى 15 رقما)");
+    if (strictNumber(third) != sides[2].value)
+        s.line(roundedLine(QStringLiteral("الضلع 3"), sides[2].text, strictNumber(third)));
 
     Mixed sum = side[0];
     for (std::size_t i = 1; i < side.size(); ++i) {
@@ -243,23 +238,23 @@ namespace {
 Mixed volumeRadius(RoundSize size, Steps &s)
 {
     if (!size.diameter)
-        return size.length;
-    return halved(size.length, [](double x) { return Mixed(x) / integer(2); }, s);
+        return size.length.value;
+    return halved(size.length.value, [](double x) { return Mixed(x) / integer(2); }, s);
 }
 
 // The height, rounded to 15 significant digits and held as that text.
-Mixed volumeHeight(double height, Steps &s)
+Mixed volumeHeight(const Typed &height, Steps &s)
 {
-    const QString text = format(height);
-    if (strictNumber(text) != height)
-        s.line("الارتفاع = ", numtext::exactNum(height), " ≈ ", text, " (مقربا إلى 15 رقما)");
+    const QString text = format(height.value);
+    if (strictNumber(text) != height.value)
+        s.line(roundedLine(QStringLiteral("الارتفاع"), height.text, strictNumber(text)));
     return text;
 }
 } // namespace
 
-double cubeVolume(double edge, Steps &s)
+double cubeVolume(const Typed &edge, Steps &s)
 {
-    const Mixed e = edge;
+    const Mixed e = edge.value;
     s.line(Volume, " = (طول الحرف)^{3}");
     s.line("= ", op(e), "^{3}");
     s.line("= ", op(e), " × ", op(e), " × ", op(e));
@@ -268,12 +263,12 @@ double cubeVolume(double edge, Steps &s)
     return finish(face * e, s);
 }
 
-double cuboidVolume(double length, double width, double height, Steps &s)
+double cuboidVolume(const Typed &length, const Typed &width, const Typed &height, Steps &s)
 {
     s.line(Volume, " = (طول القاعدة × عرض القاعدة) × الارتفاع");
     const Mixed h = volumeHeight(height, s);
-    s.line("= (", op(length), " × ", op(width), ") × ", op(h));
-    const Mixed base = Mixed(length) * Mixed(width);
+    s.line("= (", op(length.value), " × ", op(width.value), ") × ", op(h));
+    const Mixed base = Mixed(length.value) * Mixed(width.value);
     s.line("= ", op(base), " × ", op(h));
     return finish(base * h, s);
 }
@@ -290,7 +285,7 @@ double sphereVolume(RoundSize size, Steps &s)
         const double read = cube.number();
         cube = strictNumber(format(read));
         if (cube.number() != read)
-            s.line(Radius, "^{3} = ", numtext::exactNum(read), " ≈ ", op(cube), " (مقربا إلى 15 رقما)");
+            s.line(Radius, "^{3} ≈ ", written(cube.number()), " (مقربا إلى 15 رقما)");
     }
     s.line("= \\frac{4}{3} × ", op(Pi), " × ", op(cube));
     const Mixed withPi = cube * Mixed(Pi);
@@ -302,7 +297,7 @@ double sphereVolume(RoundSize size, Steps &s)
 
 namespace {
 // ((r × r) × π) × height; the cone takes a third of it.
-double roundBase(RoundSize size, double height, bool cone, Steps &s)
+double roundBase(RoundSize size, const Typed &height, bool cone, Steps &s)
 {
     const Mixed r = volumeRadius(size, s);
     const QString open = cone ? QStringLiteral("\\frac{") : QString();
@@ -322,7 +317,7 @@ double roundBase(RoundSize size, double height, bool cone, Steps &s)
 }
 } // namespace
 
-double cylinderVolume(RoundSize size, double height, Steps &s) { return roundBase(size, height, false, s); }
-double coneVolume(RoundSize size, double height, Steps &s) { return roundBase(size, height, true, s); }
+double cylinderVolume(RoundSize size, const Typed &height, Steps &s) { return roundBase(size, height, false, s); }
+double coneVolume(RoundSize size, const Typed &height, Steps &s) { return roundBase(size, height, true, s); }
 
 } // namespace geometry

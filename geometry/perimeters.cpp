@@ -115,8 +115,8 @@ void Form6::Op6_Click() { showPanel("Op6"); }
 void Form6::Comc_Click()
 {
     calculate([&](Steps &s) -> std::optional<double> {
-        const double radius = leadingNumber(row(1));
-        const double diameter = leadingNumber(row(2));
+        const numtext::Typed radius = numtext::leadingTyped(row(1));
+        const numtext::Typed diameter = numtext::leadingTyped(row(2));
         if (!isEmpty(row(1))) {
             if (!isEmpty(row(2))) {
                 notice(QStringLiteral("من فضلك .. أدخل إما نصف القطر أو القطر نفسه"), style::RightAlign,
@@ -133,7 +133,7 @@ void Form6::Comc_Click()
 void Form6::sumOfSides(int sides)
 {
     calculate([&](Steps &s) -> std::optional<double> {
-        const std::vector<double> side = lengths(sides);
+        const std::vector<numtext::Typed> side = lengths(sides);
         if (!filled(std::span(SideNotices).first(std::size_t(sides)), InformationStyle))
             return std::nullopt;
         return geometry::sumOfSides(side, s);
@@ -147,7 +147,7 @@ void Form6::Comt_Click() { sumOfSides(3); }
 void Form6::Comb_Click()
 {
     calculate([&](Steps &s) -> std::optional<double> {
-        const std::vector<double> side = lengths(1);
+        const std::vector<numtext::Typed> side = lengths(1);
         if (!filled(SquareNotices, InformationStyle))
             return std::nullopt;
         return geometry::squarePerimeter(side[0], s);
@@ -157,7 +157,7 @@ void Form6::Comb_Click()
 void Form6::Coms_Click()
 {
     calculate([&](Steps &s) -> std::optional<double> {
-        const std::vector<double> side = lengths(2);
+        const std::vector<numtext::Typed> side = lengths(2);
         if (!filled(RectangleNotices, InformationStyle))
             return std::nullopt;
         return geometry::rectanglePerimeter(side[0], side[1], s);

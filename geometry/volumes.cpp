@@ -105,7 +105,7 @@ void Form9::Op5_Click() { showPanel("Op5"); }
 void Form9::Comk_Click()
 {
     calculate([&](Steps &s) -> std::optional<double> {
-        const std::vector<double> edge = lengths(1);
+        const std::vector<numtext::Typed> edge = lengths(1);
         if (!filled(CubeNotices, style::RightAlign))
             return std::nullopt;
         return geometry::cubeVolume(edge[0], s);
@@ -115,7 +115,7 @@ void Form9::Comk_Click()
 void Form9::Coms_Click()
 {
     calculate([&](Steps &s) -> std::optional<double> {
-        const std::vector<double> side = lengths(3);
+        const std::vector<numtext::Typed> side = lengths(3);
         if (!filled(CuboidNotices, style::Information | style::RightAlign))
             return std::nullopt;
         return geometry::cuboidVolume(side[0], side[1], side[2], s);
@@ -127,7 +127,7 @@ void Form9::Coms_Click()
 void Form9::Comr_Click()
 {
     calculate([&](Steps &s) -> std::optional<double> {
-        const std::vector<double> length = lengths(2);
+        const std::vector<numtext::Typed> length = lengths(2);
         const bool radiusGiven = !isEmpty(row(1));
         if (radiusGiven && !isEmpty(row(2))) {
             notice(QStringLiteral("من فضلك .. أدخل فقط إما نصف القطر أو القطر نفسه"), style::RightAlign,
@@ -141,7 +141,7 @@ void Form9::Comr_Click()
 void Form9::roundBase(const QString &heightNotice, bool cone)
 {
     calculate([&](Steps &s) -> std::optional<double> {
-        const std::vector<double> length = lengths(3);
+        const std::vector<numtext::Typed> length = lengths(3);
         const bool radiusGiven = !isEmpty(row(1));
         if (radiusGiven && !isEmpty(row(2))) {
             if (!isEmpty(row(3)))

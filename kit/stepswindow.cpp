@@ -58,11 +58,16 @@ QString superscript(const QString &s)
 
 QString plainRow(const markup::Row &row);
 
-// A side of a fraction keeps its brackets when it is more than one word.
-QString fractionSide(const markup::Row &row)
+// A side of a fraction keeps its brackets when it is more than one word; a
+// signed denominator too ("÷ (−2)").
+QString fractionSide(const markup::Row &row, bool denominator)
 {
     const QString s = plainRow(row).trimmed();
-    return s.contains(u' ') ? u'(' + s + u')' : s;
+    qsizetype first = 0;
+    while (first < s.size() && s[first].category() == QChar::Other_Format)
+        ++first;
+    const bool signedNumber = denominator && first < s.size() && (s[first] == u'-' || s[first] == QChar(u'\u2212'));
+    return s.contains(u' ') || signedNumber ? u'(' + s + u')' : s;
 }
 
 QString plainNode(const markup::Node &n)
@@ -78,7 +83,8 @@ QString plainNode(const markup::Node &n)
         return isSuperscriptable(raised) ? superscript(raised) : QStringLiteral("^(%1)").arg(raised);
     }
     case Node::Fraction:
-        return fractionSide(n.children[0].children) + QStringLiteral(" / ") + fractionSide(n.children[1].children);
+        return fractionSide(n.children[0].children, false) + QStringLiteral(" ÷ ") +
+               fractionSide(n.children[1].children, true);
     case Node::Root:
         return QStringLiteral("√(%1)").arg(plainRow(n.children));
     }

@@ -16,6 +16,7 @@ const QString PrimeAnswer = QStringLiteral("نعم .. العدد أولي");
 const QString NotPrimeAnswer = QStringLiteral("العدد غيرأولي");
 const QString EvenAnswer = QStringLiteral("نوع العدد زوجي");
 const QString OddAnswer = QStringLiteral("نوع العدد فردي");
+const QString NotWholeAnswer = QStringLiteral("العدد ليس صحيحا .. فلا يوصف بأنه زوجي أو فردي");
 
 namespace {
 // 2^53: from here on every double is an even whole number.
@@ -166,6 +167,12 @@ QString primeAnswer(QStringView text, Steps &s)
         const std::uint64_t p = smallestPrimeFactor(n);
         prime = p == n;
         if (!prime) {
+            // The trial divisors that failed before the factor, when few.
+            if (p > 2) {
+                const QString failed = primesUpTo(p - 1);
+                s.line("لا يقسمه ", failed.isEmpty() ? QStringLiteral("أي عدد أولي أصغر من ") + whole(p)
+                                                    : failed.split(QStringLiteral("، ")).join(QStringLiteral(" ولا ")));
+            }
             s.line("أصغر عدد أولي يقسم ", whole(n), " هو ", whole(p));
             s.line(whole(n), " = ", whole(p), " × ", whole(n / p));
         } else {
@@ -191,20 +198,28 @@ QString primeAnswer(QStringView text, Steps &s)
 QString parityAnswer(QStringView text, Steps &s)
 {
     const double x = leadingNumber(text);
-    s.line("العدد = ", num(x));
-    // The rounding Mod makes first; beyond the 32-bit range it fails.
-    const std::int32_t n = roundInteger(x);
-    if (n != x) {
-        s.line(num(x), " ليس عددا صحيحا: يقرب إلى أقرب عدد صحيح، والنصف إلى العدد الزوجي");
-        s.line(num(x), " ≈ ", QString::number(n));
+    if (!isStrictNumber(text))
+        s.line(leadingNumberLine(x));
+    s.line("العدد = ", written(x));
+    // A number with a fraction part is neither even nor odd; this is decided
+    // before the rounding to a whole number, which fails beyond 32 bits.
+    if (std::trunc(x) != x) {
+        s.line(written(x), " له جزء كسري: الزوجي والفردي من صفات الأعداد الصحيحة");
+        return answerLine(s, NotWholeAnswer);
     }
+    const std::int32_t n = roundInteger(x);
+    // The remainder the program finds (Mod keeps the sign of the number),
+    // and the school's: never negative.
     const std::int32_t remainder = std::int32_t(mod(Mixed(x), Mixed(std::int32_t(2))).number());
-    s.line(QString::number(n), " ÷ 2 = ", QString::number(n / 2), " والباقي ", QString::number(remainder));
+    const long long school = remainder < 0 ? remainder + 2 : remainder;
+    const long long quotient = (static_cast<long long>(n) - school) / 2;
+    s.line("نقسم على 2: ", writtenWhole(n), " = 2 × ", quotient < 0 ? u'(' + writtenWhole(quotient) + u')' : writtenWhole(quotient),
+           " + ", writtenWhole(school), " ، والباقي ", writtenWhole(school));
     if (remainder == 0) {
         s.line("الباقي 0: العدد يقبل القسمة على 2");
         return answerLine(s, EvenAnswer);
     }
-    s.line("الباقي ليس 0: العدد لا يقبل القسمة على 2");
+    s.line("الباقي 1: العدد لا يقبل القسمة على 2");
     return answerLine(s, OddAnswer);
 }
 

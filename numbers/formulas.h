@@ -20,6 +20,7 @@ extern const QString PrimeAnswer;
 extern const QString NotPrimeAnswer;
 extern const QString EvenAnswer;
 extern const QString OddAnswer;
+extern const QString NotWholeAnswer; // a number with a fraction part
 
 // The square root of the number, read strictly. Nothing for a number below
 // zero: the steps end with why, and the window tells the pupil in a notice.
@@ -39,8 +40,9 @@ QString naturalLogAnswer(QStringView text, numtext::Steps &s);
 // square root divides it; for anything else why it is not prime.
 QString primeAnswer(QStringView text, numtext::Steps &s);
 
-// Even or odd: the leading number of the text rounded to a whole number
-// (halves to even, within the 32-bit range), divided by 2 with a remainder.
+// Even or odd: the leading number of the text divided by 2 as at school,
+// with a remainder that is never negative. A number with a fraction part is
+// neither (NotWholeAnswer); a whole number beyond the 32-bit range fails.
 QString parityAnswer(QStringView text, numtext::Steps &s);
 
 // The number, read strictly, rounded to hundredths (halves to even), with the

@@ -125,7 +125,9 @@ private:
             } else {
                 out_ += u'E';
             }
-            if (sign && (negative || !arabic_))
+            if (negative && arabic_)
+                out_ += QChar(MinusSign);
+            else if (sign && !arabic_)
                 out_ += s_[i_ + 1];
             i_ += sign ? 2 : 1;
             digits();
@@ -143,7 +145,9 @@ private:
             out_.chop(1);
         const qsizetype from = i_, at = out_.size();
         out_ += arabic_ ? QChar(ArabicLetterMark) : QChar(LeftToRightMark);
-        out_ += s_[i_++];
+        // The sign is the minus sign, whichever of the two was written.
+        out_ += QChar(MinusSign);
+        ++i_;
         number(from, at);
         if (!arabic_) {
             out_ += QChar(RightToLeftMark);

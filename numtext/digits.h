@@ -29,7 +29,8 @@ DigitShape localeDigitShape(const QLocale &locale);
 //   - a decimal separator between digits ('.', ',' or '٫') as the shape's
 //     ('٫' or '.');
 //   - the sign of a negative number (a minus directly before a digit, not
-//     after a letter or digit) marked so that it stands where a reader of
+//     after a letter or digit), written as the minus sign U+2212 and marked
+//     so that it stands where a reader of
 //     the shape expects it, wherever the text is set or pasted: an Arabic
 //     letter mark before it for ١٢٣, for 123 the signed number held left to
 //     right between a left-to-right and a right-to-left mark;

@@ -1,50 +1,30 @@
 #include "numtext/steps.h"
 
-#include <array>
-#include <charconv>
-#include <cmath>
 
 namespace numtext {
 
-bool fifteenDigitsChange(double value)
-{
-    if (value == 0 || !std::isfinite(value))
-        return false;
-    std::array<char, 64> buffer{};
-    const auto written =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific);
-    int digits = 0;
-    for (const char *p = buffer.data(); p != written.ptr && *p != 'e'; ++p)
-        digits += *p >= '0' && *p <= '9';
-    return digits > 15;
-}
-
-QString exactNum(double value)
-{
-    // Plain for the same decimal exponents as the general number format.
-    std::array<char, 64> buffer{};
-    const bool plain = value == 0 || (std::fabs(value) >= 1e-4 && std::fabs(value) < 1e15);
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       plain ? std::chars_format::fixed : std::chars_format::scientific);
-    QString text = QString::fromLatin1(buffer.data(), int(written.ptr - buffer.data()));
-    text.replace(u'e', u'E');
-    return text;
-}
-
-QString shownNum(double value) { return fifteenDigitsChange(value) ? exactNum(value) : num(value); }
-
 Steps &Steps::result(double value)
 {
-    const QString text = num(value);
-    results_.append(text);
-    return line("= ", text);
+    results_.append(num(value));
+    return line(relation(value), " ", written(value));
+}
+
+Steps &Steps::result(double value, Unit unit)
+{
+    results_.append(num(value));
+    return line(relation(value), " ", written(value), " ", unitName(unit));
 }
 
 Steps &Steps::result(const QString &name, double value)
 {
-    const QString text = num(value);
-    results_.append(text);
-    return line(name, " = ", text);
+    results_.append(num(value));
+    return line(name, " ", relation(value), " ", written(value));
+}
+
+Steps &Steps::result(const QString &name, double value, Unit unit)
+{
+    results_.append(num(value));
+    return line(name, " ", relation(value), " ", written(value), " ", unitName(unit));
 }
 
 Steps &Steps::resultText(const QString &name, const QString &text)

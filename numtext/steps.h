@@ -1,6 +1,6 @@
 #pragma once
 // Worked steps: how a calculation reached its result, line by line, as plain
-// data. Every line is a formula in the markup of the laws pictures (exponents
+// data, written in the notation of numtext/notation.h. Every line is a formula in the markup of the laws pictures (exponents
 // ^{..}, \frac{..}{..}, \sqrt{..}, [colour:..]), written with Western digits
 // and the full stop as decimal point; the digits take their shape only when
 // the steps are shown (numtext/digits.h).
@@ -10,12 +10,12 @@
 //
 //     double circleArea(double r, numtext::Steps &s)
 //     {
-//         s.line("[blue:المساحة] = [red:ط] × [green:نق]^{2}");
-//         s.line("= ", num(Pi), " × ", num(r), "^{2}");
+//         s.line(symbol::Area, " = ", symbol::Pi, " × ", symbol::Radius, "^{2}");
+//         s.line("= ", written(Pi), " × ", power(r, "2"));
 //         const double r2 = times(r, r);
-//         s.line("= ", num(Pi), " × ", num(r2));
+//         s.line("= ", written(Pi), " × ", operand(r2));
 //         const double area = times(r2, Pi);
-//         s.result(area);                 // "= 12.566368", the result box's text
+//         s.result(area, Unit::Area);     // "= 12.566368 وحدة مربعة"
 //         return area;
 //     }
 //
@@ -23,6 +23,7 @@
 // of the failure ends them (fail(), or the failure's own wording when the
 // formula gave none).
 
+#include "numtext/notation.h"
 #include "numtext/numtext.h"
 
 #include <QString>
@@ -30,16 +31,9 @@
 
 namespace numtext {
 
-// A double in the general number format, as a result box shows it.
+// A double in the general number format, as a result box shows it. A line of
+// the steps writes its numbers with written() (numtext/notation.h).
 inline QString num(double value) { return format(value); }
-// Whether writing the double with fifteen significant digits changes it.
-bool fifteenDigitsChange(double value);
-// Every digit the double holds (the shortest text that reads back as it), in
-// the style of the general number format.
-QString exactNum(double value);
-// As a result box shows it, unless fifteen digits would hide some of the
-// value a calculation goes on with: then every digit.
-QString shownNum(double value);
 
 namespace detail {
 inline QString part(const QString &text) { return text; }
@@ -47,24 +41,34 @@ inline QString part(QStringView text) { return text.toString(); }
 inline QString part(const char *text) { return QString::fromUtf8(text); }
 inline QString part(const char16_t *text) { return QString::fromUtf16(text); }
 inline QString part(QChar c) { return QString(c); }
-// A number is written with num(), in the format of the result boxes.
+// A number is written with written() or operand() (numtext/notation.h).
 template <class T> QString part(T) = delete;
 } // namespace detail
 
 class Steps {
 public:
-    // Adds a line; its parts (texts, not numbers: write numbers with num())
-    // are joined.
+    // Adds a line; its parts (texts, not numbers: write numbers with
+    // written() or operand()) are joined.
     template <class... Parts> Steps &line(const Parts &...parts)
     {
         lines_.append((QString() + ... + detail::part(parts)));
         return *this;
     }
 
-    // Adds the line "= value" (or "name = value") and keeps the value's text:
-    // the text its result box shows.
+    // Adds the line "= value" (or "name = value"), with ≈ when the value is
+    // written rounded and its unit after it when it has one, and keeps the
+    // value's text: the text its result box shows.
     Steps &result(double value);
+    Steps &result(double value, Unit unit);
     Steps &result(const QString &name, double value);
+    Steps &result(const QString &name, double value, Unit unit);
+    // Keeps the text of a result box that the lines show in another way (a
+    // set of roots, a fraction), without adding a line.
+    Steps &keep(const QString &boxText)
+    {
+        results_.append(boxText);
+        return *this;
+    }
     // The same for a result box that takes a typed text as it is, not a
     // number the program wrote (the text stays as typed).
     Steps &resultText(const QString &name, const QString &text);

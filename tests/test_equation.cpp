@@ -100,7 +100,11 @@ void EquationTest::solve_data()
     QTest::newRow("D = 0, equal roots") << "1" << "2" << "1" << "-1" << "-1" << true;
     QTest::newRow("fractional root") << "2" << "1" << "-1" << "0.5" << "-1" << true;
     QTest::newRow("both roots 0") << "1" << "0" << "0" << "0" << "0" << true;
-    QTest::newRow("irrational roots") << "1" << "0" << "-2" << "1.4142135623731" << "-1.4142135623731" << true;
+    // The first root is 2c ÷ (−b − √D) here: its last digit is that of the
+    // quotient, 1.41421356237309492…
+    QTest::newRow("irrational roots") << "1" << "0" << "-2" << "1.41421356237309" << "-1.4142135623731" << true;
+    // Cancellation: the small root from the product of the roots.
+    QTest::newRow("small root of b = -1E8") << "1" << "-1E8" << "1" << "100000000" << "1E-08" << true;
     QTest::newRow("negative a") << "-1" << "0" << "4" << "-2" << "2" << true;
     QTest::newRow("a with spaces") << " 1 " << "-3" << "2" << "2" << "1" << true;
     QTest::newRow("a in exponent form") << "1e0" << "-3" << "2" << "2" << "1" << true;

@@ -44,6 +44,7 @@ const QString Prime = QStringLiteral("نعم .. العدد أولي");
 const QString NotPrime = QStringLiteral("العدد غيرأولي");
 const QString Even = QStringLiteral("نوع العدد زوجي");
 const QString Odd = QStringLiteral("نوع العدد فردي");
+const QString NotWhole = QStringLiteral("العدد ليس صحيحا .. فلا يوصف بأنه زوجي أو فردي");
 const QString NotAvailable = QStringLiteral("هذه الخاصية غير متوفرة حاليا في هذا الإصدار\r\nربما يتم إضافتها في إصدار أحدث");
 } // namespace
 
@@ -135,9 +136,13 @@ void OperationsTest::answers_data()
     QTest::newRow("even 0") << "Op6" << "0" << Even;
     QTest::newRow("odd 7") << "Op6" << "7" << Odd;
     QTest::newRow("odd -3") << "Op6" << "-3" << Odd;
-    QTest::newRow("2.5 rounds to 2") << "Op6" << "2.5" << Even;
-    QTest::newRow("3.5 rounds to 4") << "Op6" << "3.5" << Even;
-    QTest::newRow("2.6 rounds to 3") << "Op6" << "2.6" << Odd;
+    // A number with a fraction part is neither even nor odd, also beyond the
+    // 32-bit range.
+    QTest::newRow("2.5 is not whole") << "Op6" << "2.5" << NotWhole;
+    QTest::newRow("3.5 is not whole") << "Op6" << "3.5" << NotWhole;
+    QTest::newRow("-2.6 is not whole") << "Op6" << "-2.6" << NotWhole;
+    QTest::newRow("2147483647.5 is not whole") << "Op6" << "2147483647.5" << NotWhole;
+    QTest::newRow("2 and letters") << "Op6" << "2.0abc" << Even;
     QTest::newRow("parity of letters") << "Op6" << "abc" << Even;
     QTest::newRow("parity of one space") << "Op6" << " " << Even;
     QTest::newRow("parity of the largest integer") << "Op6" << "2147483647" << Odd;
@@ -220,6 +225,7 @@ void OperationsTest::failureKeepsTheAnswer_data()
     QTest::newRow("round letters") << "Op5" << "abc" << Failure::NotANumber;
     QTest::newRow("round 1.2.3") << "Op5" << "1.2.3" << Failure::NotANumber;
     QTest::newRow("parity beyond 32 bits") << "Op6" << "3e9" << Failure::OutOfRange;
+    QTest::newRow("parity of 2147483648") << "Op6" << "2147483648" << Failure::OutOfRange;
     QTest::newRow("parity beyond 32 bits, negative") << "Op6" << "-2147483649" << Failure::OutOfRange;
     QTest::newRow("parity beyond the doubles") << "Op6" << "1e400" << Failure::Overflow;
     QTest::newRow("prime beyond the doubles") << "Op4" << "1e400" << Failure::Overflow;

@@ -179,23 +179,23 @@ private slots:
         QTest::newRow("digits after a letter") << "س١ = 2" << W << "س1 = 2";
         QTest::newRow("Extended Arabic-Indic digits") << "۱۲" << A << "١٢";
         QTest::newRow("exponent digits") << "نق^{2}" << A << "نق^{٢}";
-        QTest::newRow("negative, ١٢٣") << "= -3.5 × 2" << A << "= " + ALM + "-٣٫٥ × ٢";
-        QTest::newRow("negative, 123") << "= -3.5 × 2" << W << "= " + LRM + "-3.5" + RLM + " × 2";
-        QTest::newRow("negative in brackets") << "(-2)" << W << "(" + LRM + "-2" + RLM + ")";
+        QTest::newRow("negative, ١٢٣") << "= -3.5 × 2" << A << "= " + ALM + "−٣٫٥ × ٢";
+        QTest::newRow("negative, 123") << "= -3.5 × 2" << W << "= " + LRM + "−3.5" + RLM + " × 2";
+        QTest::newRow("negative in brackets") << "(-2)" << W << "(" + LRM + "−2" + RLM + ")";
         QTest::newRow("a minus between numbers subtracts") << "5 − 3" << W << "5 − 3";
         QTest::newRow("a minus after a letter subtracts") << "ب−4" << A << "ب−٤";
         QTest::newRow("exponent form, 123 as the result box") << "= 1.5E+15" << W << "= 1.5E+15";
         QTest::newRow("exponent form, ١٢٣") << "= 1.5E+15" << A << "= ١٫٥ × ١٠^{١٥}";
-        QTest::newRow("small exponent form, ١٢٣") << "= 2.5E-10" << A << "= ٢٫٥ × ١٠^{" + ALM + "-١٠}";
-        QTest::newRow("negative exponent form, 123") << "= -2E-05" << W << "= " + LRM + "-2E-05" + RLM;
+        QTest::newRow("small exponent form, ١٢٣") << "= 2.5E-10" << A << "= ٢٫٥ × ١٠^{" + ALM + "−١٠}";
+        QTest::newRow("negative exponent form, 123") << "= -2E-05" << W << "= " + LRM + "−2E-05" + RLM;
         QTest::newRow("exponent form raised, ١٢٣") << "1E+200^{2}" << A << "(١ × ١٠^{٢٠٠})^{٢}";
-        QTest::newRow("exponent form divided, ١٢٣") << "6 ÷ -1.5E+15" << A << "٦ ÷ (" + ALM + "-١٫٥ × ١٠^{١٥})";
+        QTest::newRow("exponent form divided, ١٢٣") << "6 ÷ -1.5E+15" << A << "٦ ÷ (" + ALM + "−١٫٥ × ١٠^{١٥})";
         QTest::newRow("exponent form raised, 123") << "1E+200^{2}" << W << "1E+200^{2}";
         QTest::newRow("a word with E stays") << "E 2" << A << "E ٢";
         QTest::newRow("colour names stay") << "[#0000ff:12] [blue bold:3]" << A << "[#0000ff:١٢] [blue bold:٣]";
-        QTest::newRow("shaped twice, ١٢٣") << "= " + ALM + "-٣" << A << "= " + ALM + "-٣";
-        QTest::newRow("shaped twice, 123") << "= " + LRM + "-3" + RLM + " × 2" << W << "= " + LRM + "-3" + RLM + " × 2";
-        QTest::newRow("from 123 to ١٢٣") << "= " + LRM + "-3" + RLM << A << "= " + ALM + "-٣" + RLM;
+        QTest::newRow("shaped twice, ١٢٣") << "= " + ALM + "-٣" << A << "= " + ALM + "−٣";
+        QTest::newRow("shaped twice, 123") << "= " + LRM + "-3" + RLM + " × 2" << W << "= " + LRM + "−3" + RLM + " × 2";
+        QTest::newRow("from 123 to ١٢٣") << "= " + LRM + "-3" + RLM << A << "= " + ALM + "−٣" + RLM;
     }
 
     void shapesDigits()
@@ -246,7 +246,7 @@ private slots:
         s.line("= ", num(0.1 + 0.2), " × ", QStringLiteral("نق"), u"^{2}");
         s.result(QStringLiteral("س١"), -0.5);
         s.result(1e15);
-        QCOMPARE(s.lines(), (QStringList{"= 0.3 × نق^{2}", "س١ = -0.5", "= 1E+15"}));
+        QCOMPARE(s.lines(), (QStringList{"= 0.3 × نق^{2}", "س١ = −0.5", "= 1 × 10^{15}"}));
         QCOMPARE(s.results(), (QStringList{"-0.5", "1E+15"}));
         QVERIFY(!s.failed());
         s.fail(QStringLiteral("ظا 90° غير معرف"));
@@ -278,10 +278,10 @@ private slots:
         QTest::newRow("fraction and radical, 123")
             << QStringList{"س = \\frac{-3 + \\sqrt{25}}{2 × 1}", "= \\frac{2}{2}"} << QString()
             << DigitShape::Western
-            << rtl({"س = (" + LRM + "-3" + RLM + " + √(25)) / (2 × 1)", "= 2 / 2"});
+            << rtl({"س = (" + LRM + "−3" + RLM + " + √(25)) ÷ (2 × 1)", "= 2 ÷ 2"});
         QTest::newRow("fraction and radical, ١٢٣")
             << QStringList{"س = \\frac{-3 + \\sqrt{25}}{2 × 1}"} << QString() << DigitShape::ArabicIndic
-            << rtl({"س = (" + ALM + "-٣ + √(٢٥)) / (٢ × ١)"});
+            << rtl({"س = (" + ALM + "−٣ + √(٢٥)) ÷ (٢ × ١)"});
         QTest::newRow("a raised word") << QStringList{"= ١٠^{س}"} << QString() << DigitShape::ArabicIndic
                                        << rtl({"= ١٠^(س)"});
         QTest::newRow("exponent form, ١٢٣") << QStringList{"= 1.5E+15"} << QString() << DigitShape::ArabicIndic
@@ -322,7 +322,7 @@ private slots:
         const Steps &s = section->steps->last();
         QCOMPARE(s.results(), QStringList{section->result->text()});
         const QString last = reference::stepsText(s, DigitShape::Western).split(u'\n').last();
-        QCOMPARE(last, RLM + "= " + section->result->text());
+        QVERIFY2(stepstext::isResultLine(last, section->result->text()), qPrintable(last));
     }
 
     void beforeAnyCalculation()

@@ -66,20 +66,6 @@ QStringList linesOf(const Steps &s)
     return lines;
 }
 
-const char *const X = "[magenta:س]";
-const char *const A = "[blue:أ]";
-const char *const B = "[green:ب]";
-const char *const C = "[red:جـ]";
-QString q(const char *text) { return QString::fromUtf8(text); }
-QString coefficients(const char *a, const char *b, const char *c)
-{
-    return q(A) + " = " + a + " ، " + B + " = " + b + " ، " + C + " = " + c;
-}
-const QString Discriminant = q("المميز = ") + B + "^{2} − 4 × " + A + " × " + C;
-const QString Quadratic = q(A) + " لا يساوي 0: المعادلة من الدرجة الثانية";
-const QString RootFormula = q(X) + " = \\frac{−" + B + " ± \\sqrt{المميز}}{2 × " + A + "}";
-QString root(const QString &text) { return q(X) + " " + text; }
-
 } // namespace
 
 class StepsAlgebraTest : public WindowTest {
@@ -151,72 +137,150 @@ void StepsAlgebraTest::equation_data()
     const QString none;
     QTest::newRow("two roots")
         << "1" << "-3" << "2" << Ok << none << none
-        << QStringList{coefficients("1", "-3", "2"), Quadratic, Discriminant, "= (-3)^{2} − 4 × 1 × 2", "= 9 − 8",
-                       "= 1", "\\sqrt{المميز} = \\sqrt{1} = 1", q("−") + B + " = 3 ، 2 × " + A + " = 2", RootFormula,
-                       root("= \\frac{3 + 1}{2} = \\frac{4}{2}"), root("= 2"), root("= \\frac{3 − 1}{2} = \\frac{2}{2}"),
-                       root("= 1")};
+        << QStringList{"المعادلة: [magenta:س]^{2} − 3[magenta:س] + 2 = 0",
+                       "[blue:أ] = 1 ، [green:ب] = −3 ، [red:جـ] = 2",
+                       "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
+                       "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
+                       "= (−3)^{2} − 4 × 1 × 2",
+                       "= 9 − 8",
+                       "= 1",
+                       "\\sqrt{المميز} = \\sqrt{1} = 1",
+                       "س١ = \\frac{−[green:ب] + \\sqrt{المميز}}{2 × [blue:أ]}",
+                       "= \\frac{3 + 1}{2 × 1}",
+                       "= \\frac{4}{2}",
+                       "= 2",
+                       "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{[red:جـ]}{[blue:أ]}:",
+                       "س٢ = \\frac{2 × [red:جـ]}{−[green:ب] + \\sqrt{المميز}}",
+                       "= \\frac{2 × 2}{4}",
+                       "= \\frac{4}{4}",
+                       "= 1",
+                       "مجموعة الحل = {2 ، 1}"};
     QTest::newRow("D = 0, equal roots")
         << "1" << "2" << "1" << Ok << none << none
-        << QStringList{coefficients("1", "2", "1"), Quadratic, Discriminant, "= 2^{2} − 4 × 1 × 1", "= 4 − 4", "= 0",
-                       "\\sqrt{المميز} = \\sqrt{0} = 0", q("−") + B + " = -2 ، 2 × " + A + " = 2", RootFormula,
-                       root("= \\frac{-2 + 0}{2} = \\frac{-2}{2}"), root("= -1"),
-                       root("= \\frac{-2 − 0}{2} = \\frac{-2}{2}"), root("= -1")};
+        << QStringList{"المعادلة: [magenta:س]^{2} + 2[magenta:س] + 1 = 0",
+                       "[blue:أ] = 1 ، [green:ب] = 2 ، [red:جـ] = 1",
+                       "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
+                       "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
+                       "= 2^{2} − 4 × 1 × 1",
+                       "= 4 − 4",
+                       "= 0",
+                       "\\sqrt{المميز} = \\sqrt{0} = 0",
+                       "المميز = 0: للمعادلة جذر مكرر",
+                       "س٢ = \\frac{−[green:ب] − \\sqrt{المميز}}{2 × [blue:أ]}",
+                       "= \\frac{−2 − 0}{2 × 1}",
+                       "= \\frac{−2}{2}",
+                       "= −1",
+                       "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{[red:جـ]}{[blue:أ]}:",
+                       "س١ = \\frac{2 × [red:جـ]}{−[green:ب] − \\sqrt{المميز}}",
+                       "= \\frac{2 × 1}{−2}",
+                       "= \\frac{2}{−2}",
+                       "= −1",
+                       "مجموعة الحل = {−1}"};
     QTest::newRow("irrational roots, negative c")
         << "1" << "0" << "-2" << Ok << none << none
-        << QStringList{coefficients("1", "0", "-2"), Quadratic, Discriminant, "= 0^{2} − 4 × 1 × (-2)", "= 0 − (-8)",
-                       "= 8", "\\sqrt{المميز} = \\sqrt{8} = 2.82842712474619",
-                       q("−") + B + " = 0 ، 2 × " + A + " = 2", RootFormula,
-                       root("= \\frac{0 + 2.82842712474619}{2} = \\frac{2.82842712474619}{2}"),
-                       root("= 1.4142135623731"),
-                       root("= \\frac{0 − 2.82842712474619}{2} = \\frac{-2.82842712474619}{2}"),
-                       root("= -1.4142135623731")};
-    // The coefficients as read: b and c by their leading numbers.
+        << QStringList{"المعادلة: [magenta:س]^{2} − 2 = 0",
+                       "[blue:أ] = 1 ، [green:ب] = 0 ، [red:جـ] = −2",
+                       "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
+                       "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
+                       "= 0^{2} − 4 × 1 × (−2)",
+                       "= 0 − (−8)",
+                       "= 8",
+                       "\\sqrt{المميز} = \\sqrt{8} ≈ 2.82842712474619",
+                       "س٢ = \\frac{−[green:ب] − \\sqrt{المميز}}{2 × [blue:أ]}",
+                       "= \\frac{0 − 2.82842712474619}{2 × 1}",
+                       "= \\frac{−2.82842712474619}{2}",
+                       "≈ −1.4142135623731",
+                       "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{[red:جـ]}{[blue:أ]}:",
+                       "س١ = \\frac{2 × [red:جـ]}{−[green:ب] − \\sqrt{المميز}}",
+                       "= \\frac{2 × (−2)}{−2.82842712474619}",
+                       "= \\frac{−4}{−2.82842712474619}",
+                       "≈ 1.41421356237309",
+                       "مجموعة الحل = {1.41421356237309 ، −1.4142135623731}"};
     QTest::newRow("coefficients as read")
         << "2" << "1kg" << "-1x" << Ok << none << none
-        << QStringList{coefficients("2", "1", "-1"), Quadratic, Discriminant, "= 1^{2} − 4 × 2 × (-1)", "= 1 − (-8)",
-                       "= 9", "\\sqrt{المميز} = \\sqrt{9} = 3", q("−") + B + " = -1 ، 2 × " + A + " = 4", RootFormula,
-                       root("= \\frac{-1 + 3}{4} = \\frac{2}{4}"), root("= 0.5"),
-                       root("= \\frac{-1 − 3}{4} = \\frac{-4}{4}"), root("= -1")};
+        << QStringList{"المعادلة: 2[magenta:س]^{2} + [magenta:س] − 1 = 0",
+                       "[blue:أ] = 2 ، [green:ب] = 1 ، [red:جـ] = −1",
+                       "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
+                       "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
+                       "= 1^{2} − 4 × 2 × (−1)",
+                       "= 1 − (−8)",
+                       "= 9",
+                       "\\sqrt{المميز} = \\sqrt{9} = 3",
+                       "س٢ = \\frac{−[green:ب] − \\sqrt{المميز}}{2 × [blue:أ]}",
+                       "= \\frac{−1 − 3}{2 × 2}",
+                       "= \\frac{−4}{4}",
+                       "= −1",
+                       "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{[red:جـ]}{[blue:أ]}:",
+                       "س١ = \\frac{2 × [red:جـ]}{−[green:ب] − \\sqrt{المميز}}",
+                       "= \\frac{2 × (−1)}{−4}",
+                       "= \\frac{−2}{−4}",
+                       "= 0.5",
+                       "مجموعة الحل = {0.5 ، −1}"};
     QTest::newRow("linear")
         << "0" << "2" << "-4" << Ok << none << none
-        << QStringList{coefficients("0", "2", "-4"), q(A) + " = 0: المعادلة من الدرجة الأولى " + B + X + " + " + C + " = 0",
-                       q(X) + " = −" + C + " ÷ " + B, "= 4 ÷ 2", root("= 2")};
+        << QStringList{"المعادلة: 2[magenta:س] − 4 = 0",
+                       "[blue:أ] = 0 ، [green:ب] = 2 ، [red:جـ] = −4",
+                       "[blue:أ] = 0: المعادلة من الدرجة الأولى [green:ب][magenta:س] + [red:جـ] = 0",
+                       "[magenta:س] = −[red:جـ] ÷ [green:ب]",
+                       "= 4 ÷ 2",
+                       "[magenta:س] = 2",
+                       "مجموعة الحل = {2}"};
     QTest::newRow("linear, a written -0, b negative")
         << "-0" << "-5" << "10" << Ok << none << none
-        << QStringList{coefficients("0", "-5", "10"), q(A) + " = 0: المعادلة من الدرجة الأولى " + B + X + " + " + C + " = 0",
-                       q(X) + " = −" + C + " ÷ " + B, "= -10 ÷ (-5)", root("= 2")};
+        << QStringList{"المعادلة: −5[magenta:س] + 10 = 0",
+                       "[blue:أ] = 0 ، [green:ب] = −5 ، [red:جـ] = 10",
+                       "[blue:أ] = 0: المعادلة من الدرجة الأولى [green:ب][magenta:س] + [red:جـ] = 0",
+                       "[magenta:س] = −[red:جـ] ÷ [green:ب]",
+                       "= −10 ÷ (−5)",
+                       "[magenta:س] = 2",
+                       "مجموعة الحل = {2}"};
     QTest::newRow("negative discriminant")
         << "1" << "0" << "1" << Ok
         << "لا يوجد حل لهذه المعادلة .. لأنه أثناء حل المعادلة يوجد سالب تحت الجذر" << MathError
-        << QStringList{coefficients("1", "0", "1"), Discriminant, "= 0^{2} − 4 × 1 × 1", "= 0 − 4", "= -4",
+        << QStringList{"المعادلة: [magenta:س]^{2} + 1 = 0",
+                       "[blue:أ] = 1 ، [green:ب] = 0 ، [red:جـ] = 1",
+                       "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
+                       "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
+                       "= 0^{2} − 4 × 1 × 1",
+                       "= 0 − 4",
+                       "= −4",
                        "! المميز سالب ولا يوجد جذر تربيعي لعدد سالب: لا يوجد حل لهذه المعادلة"};
     QTest::newRow("a = b = 0, c not 0")
         << "0" << "0" << "5" << Ok
         << "لا يوجد حل لهذه المعادلة .. لأن أ و ب يساويان صفرا والعدد الثابت ليس صفرا" << MathError
-        << QStringList{coefficients("0", "0", "5"),
-                       q(A) + " = 0 و " + B + " = 0: المعادلة تصير " + C + " = 0 أيا كان " + X,
-                       q("لكن ") + C + " = 5 لا يساوي 0",
+        << QStringList{"المعادلة: 5 = 0",
+                       "[blue:أ] = 0 ، [green:ب] = 0 ، [red:جـ] = 5",
+                       "[blue:أ] = 0 و [green:ب] = 0: المعادلة تصير [red:جـ] = 0 أيا كان [magenta:س]",
+                       "لكن [red:جـ] = 5 لا يساوي 0",
                        "! لا يوجد حل لهذه المعادلة لأن أ و ب يساويان صفرا والعدد الثابت ليس صفرا"};
     QTest::newRow("a = b = c = 0")
         << "0" << "0" << "0" << Ok << "كل عدد هو حل لهذه المعادلة .. لأن جميع المعاملات تساوي صفرا"
         << "معلومة رياضية"
-        << QStringList{coefficients("0", "0", "0"),
-                       q(A) + " = 0 و " + B + " = 0: المعادلة تصير " + C + " = 0 أيا كان " + X,
-                       q(C) + " = 0 أيضا: المساواة 0 = 0 صحيحة",
+        << QStringList{"المعادلة: 0 = 0",
+                       "[blue:أ] = 0 ، [green:ب] = 0 ، [red:جـ] = 0",
+                       "[blue:أ] = 0 و [green:ب] = 0: المعادلة تصير [red:جـ] = 0 أيا كان [magenta:س]",
+                       "[red:جـ] = 0 أيضا: المساواة 0 = 0 صحيحة",
                        "كل عدد هو حل لهذه المعادلة لأن جميع المعاملات تساوي صفرا"};
     QTest::newRow("a not a number")
         << "1abc" << "-3" << "2" << Outcome(Failure::NotANumber) << none << none
-        << QStringList{coefficients("1", "-3", "2"),
+        << QStringList{"المعادلة: [magenta:س]^{2} − 3[magenta:س] + 2 = 0",
+                       "[blue:أ] = 1 ، [green:ب] = −3 ، [red:جـ] = 2",
                        "! ما كُتب في مربع أ ليس عددا صحيح الكتابة، فلا تُعرف درجة المعادلة"};
     QTest::newRow("discriminant overflows")
         << "1" << "1E200" << "1" << Outcome(Failure::Overflow) << none << none
-        << QStringList{coefficients("1", "1E+200", "1"), Discriminant, "= (1E+200)^{2} − 4 × 1 × 1",
+        << QStringList{"المعادلة: [magenta:س]^{2} + (1 × 10^{200})[magenta:س] + 1 = 0",
+                       "[blue:أ] = 1 ، [green:ب] = 1 × 10^{200} ، [red:جـ] = 1",
+                       "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
+                       "= (1 × 10^{200})^{2} − 4 × 1 × 1",
                        "! " + failureText(Failure::Overflow)};
     QTest::newRow("linear root overflows")
         << "0" << "1E-99" << "9E307" << Outcome(Failure::Overflow) << none << none
-        << QStringList{coefficients("0", "1E-99", "9E+307"),
-                       q(A) + " = 0: المعادلة من الدرجة الأولى " + B + X + " + " + C + " = 0",
-                       q(X) + " = −" + C + " ÷ " + B, "= -9E+307 ÷ 1E-99", "! " + failureText(Failure::Overflow)};
+        << QStringList{"المعادلة: (1 × 10^{−99})[magenta:س] + 9 × 10^{307} = 0",
+                       "[blue:أ] = 0 ، [green:ب] = 1 × 10^{−99} ، [red:جـ] = 9 × 10^{307}",
+                       "[blue:أ] = 0: المعادلة من الدرجة الأولى [green:ب][magenta:س] + [red:جـ] = 0",
+                       "[magenta:س] = −[red:جـ] ÷ [green:ب]",
+                       "= −9 × 10^{307} ÷ (1 × 10^{−99})",
+                       "! " + failureText(Failure::Overflow)};
 }
 
 void StepsAlgebraTest::equation()
@@ -240,63 +304,126 @@ void StepsAlgebraTest::fractions_data()
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<Outcome>("failure");
     QTest::addColumn<QStringList>("lines");
-    const QString different = q("المقامان مختلفان: المقام الموحد هو حاصل ضربهما");
-    const QString equal = q("المقامان متساويان: المقام الموحد هو المقام نفسه");
-    const QString sum = "\\frac{أ}{ب} + \\frac{جـ}{د} = \\frac{أ × د + ب × جـ}{ب × د}";
-    const QString difference = "\\frac{أ}{ب} − \\frac{جـ}{د} = \\frac{أ × د − ب × جـ}{ب × د}";
-    const QString equalSum = "\\frac{أ}{ب} + \\frac{جـ}{ب} = \\frac{أ + جـ}{ب}";
+    // The steps reach the boxes' fraction as the window computed it; lowest
+    // terms and the mixed number follow as a separate remark.
     QTest::newRow("1/2 + 1/3")
         << "Opt1" << QStringList{"1", "2", "1", "3"} << Ok
-        << QStringList{"\\frac{1}{2} + \\frac{1}{3}", different, sum, "= \\frac{1 × 3 + 2 × 1}{2 × 3}",
-                       "أ × د = 1 × 3 = 3", "ب × جـ = 2 × 1 = 2", "البسط = 3 + 2", "= 5", "المقام = 2 × 3", "= 6",
-                       "القاسم المشترك الأكبر للعددين 5 و 6 هو 1", "فالكسر \\frac{5}{6} في أبسط صورة"};
+        << QStringList{"\\frac{1}{2} + \\frac{1}{3}",
+                       "المقامان مختلفان: المقام الموحد هو حاصل ضربهما",
+                       "\\frac{أ}{ب} + \\frac{جـ}{د} = \\frac{أ × د + ب × جـ}{ب × د}",
+                       "= \\frac{1 × 3 + 2 × 1}{2 × 3}",
+                       "أ × د = 1 × 3 = 3",
+                       "ب × جـ = 2 × 1 = 2",
+                       "البسط = 3 + 2",
+                       "= 5",
+                       "المقام = 2 × 3",
+                       "= 6",
+                       "الناتج = \\frac{5}{6}",
+                       "والكسر \\frac{5}{6} في أبسط صورة"};
     QTest::newRow("1/3 - 1/2")
         << "Opt2" << QStringList{"1", "3", "1", "2"} << Ok
-        << QStringList{"\\frac{1}{3} − \\frac{1}{2}", different, difference, "= \\frac{1 × 2 − 3 × 1}{3 × 2}",
-                       "أ × د = 1 × 2 = 2", "ب × جـ = 3 × 1 = 3", "البسط = 2 − 3", "= -1", "المقام = 3 × 2", "= 6",
-                       "القاسم المشترك الأكبر للعددين 1 و 6 هو 1", "فالكسر \\frac{-1}{6} في أبسط صورة"};
+        << QStringList{"\\frac{1}{3} − \\frac{1}{2}",
+                       "المقامان مختلفان: المقام الموحد هو حاصل ضربهما",
+                       "\\frac{أ}{ب} − \\frac{جـ}{د} = \\frac{أ × د − ب × جـ}{ب × د}",
+                       "= \\frac{1 × 2 − 3 × 1}{3 × 2}",
+                       "أ × د = 1 × 2 = 2",
+                       "ب × جـ = 3 × 1 = 3",
+                       "البسط = 2 − 3",
+                       "= −1",
+                       "المقام = 3 × 2",
+                       "= 6",
+                       "الناتج = \\frac{−1}{6}",
+                       "والكسر \\frac{−1}{6} في أبسط صورة"};
     QTest::newRow("2/4 + 1/2, reduced by 8")
         << "Opt1" << QStringList{"2", "4", "1", "2"} << Ok
-        << QStringList{"\\frac{2}{4} + \\frac{1}{2}", different, sum, "= \\frac{2 × 2 + 4 × 1}{4 × 2}",
-                       "أ × د = 2 × 2 = 4", "ب × جـ = 4 × 1 = 4", "البسط = 4 + 4", "= 8", "المقام = 4 × 2", "= 8",
+        << QStringList{"\\frac{2}{4} + \\frac{1}{2}",
+                       "المقامان مختلفان: المقام الموحد هو حاصل ضربهما",
+                       "\\frac{أ}{ب} + \\frac{جـ}{د} = \\frac{أ × د + ب × جـ}{ب × د}",
+                       "= \\frac{2 × 2 + 4 × 1}{4 × 2}",
+                       "أ × د = 2 × 2 = 4",
+                       "ب × جـ = 4 × 1 = 4",
+                       "البسط = 4 + 4",
+                       "= 8",
+                       "المقام = 4 × 2",
+                       "= 8",
+                       "الناتج = \\frac{8}{8}",
                        "القاسم المشترك الأكبر للعددين 8 و 8 هو 8",
-                       "في أبسط صورة: \\frac{8}{8} = \\frac{8 ÷ 8}{8 ÷ 8} = \\frac{1}{1}"};
+                       "ويمكن كتابته في أبسط صورة: \\frac{8}{8} = \\frac{8 ÷ 8}{8 ÷ 8} = 1"};
     QTest::newRow("negative numbers in brackets")
         << "Opt2" << QStringList{"-1", "2", "-3", "-4"} << Ok
-        << QStringList{"\\frac{-1}{2} − \\frac{-3}{-4}", different, difference,
-                       "= \\frac{-1 × (-4) − 2 × (-3)}{2 × (-4)}", "أ × د = -1 × (-4) = 4", "ب × جـ = 2 × (-3) = -6",
-                       "البسط = 4 − (-6)", "= 10", "المقام = 2 × (-4)", "= -8",
+        << QStringList{"\\frac{−1}{2} − (\\frac{−3}{−4})",
+                       "المقامان مختلفان: المقام الموحد هو حاصل ضربهما",
+                       "\\frac{أ}{ب} − \\frac{جـ}{د} = \\frac{أ × د − ب × جـ}{ب × د}",
+                       "= \\frac{−1 × (−4) − 2 × (−3)}{2 × (−4)}",
+                       "أ × د = −1 × (−4) = 4",
+                       "ب × جـ = 2 × (−3) = −6",
+                       "البسط = 4 − (−6)",
+                       "= 10",
+                       "المقام = 2 × (−4)",
+                       "= −8",
+                       "الناتج = \\frac{10}{−8}",
                        "القاسم المشترك الأكبر للعددين 10 و 8 هو 2",
-                       "في أبسط صورة: \\frac{10}{-8} = \\frac{10 ÷ 2}{-8 ÷ 2} = \\frac{5}{-4}"};
-    // Equal denominators: the result's denominator is the first one as typed.
+                       "ويمكن كتابته في أبسط صورة: \\frac{10}{−8} = \\frac{10 ÷ 2}{−8 ÷ 2} = \\frac{−5}{4}",
+                       "\\frac{−5}{4} = −(1 و \\frac{1}{4})"};
     QTest::newRow("1/4 + 1/4")
         << "Opt1" << QStringList{"1", "4", "1", "4"} << Ok
-        << QStringList{"\\frac{1}{4} + \\frac{1}{4}", equal, equalSum, "= \\frac{1 + 1}{4}", "البسط = 1 + 1", "= 2",
-                       "المقام = 4", "القاسم المشترك الأكبر للعددين 2 و 4 هو 2",
-                       "في أبسط صورة: \\frac{2}{4} = \\frac{2 ÷ 2}{4 ÷ 2} = \\frac{1}{2}"};
+        << QStringList{"\\frac{1}{4} + \\frac{1}{4}",
+                       "المقامان متساويان: المقام الموحد هو المقام نفسه",
+                       "\\frac{أ}{ب} + \\frac{جـ}{ب} = \\frac{أ + جـ}{ب}",
+                       "= \\frac{1 + 1}{4}",
+                       "البسط = 1 + 1",
+                       "= 2",
+                       "المقام = 4",
+                       "الناتج = \\frac{2}{4}",
+                       "القاسم المشترك الأكبر للعددين 2 و 4 هو 2",
+                       "ويمكن كتابته في أبسط صورة: \\frac{2}{4} = \\frac{2 ÷ 2}{4 ÷ 2} = \\frac{1}{2}"};
     QTest::newRow("equal denominators, the first as typed")
         << "Opt2" << QStringList{"5", "4.0", "1", "4"} << Ok
-        << QStringList{"\\frac{5}{4} − \\frac{1}{4}", equal,
-                       "\\frac{أ}{ب} − \\frac{جـ}{ب} = \\frac{أ − جـ}{ب}", "= \\frac{5 − 1}{4}", "البسط = 5 − 1", "= 4",
-                       "المقام = 4.0", "القاسم المشترك الأكبر للعددين 4 و 4 هو 4",
-                       "في أبسط صورة: \\frac{4}{4} = \\frac{4 ÷ 4}{4 ÷ 4} = \\frac{1}{1}"};
-    // Nothing of lowest terms when a number is not whole.
+        << QStringList{"\\frac{5}{4} − \\frac{1}{4}",
+                       "المقامان متساويان: المقام الموحد هو المقام نفسه",
+                       "\\frac{أ}{ب} − \\frac{جـ}{ب} = \\frac{أ − جـ}{ب}",
+                       "= \\frac{5 − 1}{4}",
+                       "البسط = 5 − 1",
+                       "= 4",
+                       "المقام = 4.0",
+                       "الناتج = \\frac{4}{4.0}",
+                       "القاسم المشترك الأكبر للعددين 4 و 4 هو 4",
+                       "ويمكن كتابته في أبسط صورة: \\frac{4}{4} = \\frac{4 ÷ 4}{4 ÷ 4} = 1"};
     QTest::newRow("not whole")
         << "Opt1" << QStringList{"1.5", "2", "1", "2"} << Ok
-        << QStringList{"\\frac{1.5}{2} + \\frac{1}{2}", equal, equalSum, "= \\frac{1.5 + 1}{2}", "البسط = 1.5 + 1",
-                       "= 2.5", "المقام = 2"};
+        << QStringList{"\\frac{1.5}{2} + \\frac{1}{2}",
+                       "المقامان متساويان: المقام الموحد هو المقام نفسه",
+                       "\\frac{أ}{ب} + \\frac{جـ}{ب} = \\frac{أ + جـ}{ب}",
+                       "= \\frac{1.5 + 1}{2}",
+                       "البسط = 1.5 + 1",
+                       "= 2.5",
+                       "المقام = 2",
+                       "الناتج = \\frac{2.5}{2}",
+                       "البسط أو المقام ليس عددا صحيحا، فلا يبسط الكسر بالقسمة على قاسم مشترك لعددين صحيحين"};
     QTest::newRow("zero numerator")
         << "Opt2" << QStringList{"3", "7", "3", "7"} << Ok
-        << QStringList{"\\frac{3}{7} − \\frac{3}{7}", equal, "\\frac{أ}{ب} − \\frac{جـ}{ب} = \\frac{أ − جـ}{ب}",
-                       "= \\frac{3 − 3}{7}", "البسط = 3 − 3", "= 0", "المقام = 7",
+        << QStringList{"\\frac{3}{7} − \\frac{3}{7}",
+                       "المقامان متساويان: المقام الموحد هو المقام نفسه",
+                       "\\frac{أ}{ب} − \\frac{جـ}{ب} = \\frac{أ − جـ}{ب}",
+                       "= \\frac{3 − 3}{7}",
+                       "البسط = 3 − 3",
+                       "= 0",
+                       "المقام = 7",
+                       "الناتج = \\frac{0}{7}",
                        "القاسم المشترك الأكبر للعددين 0 و 7 هو 7",
-                       "في أبسط صورة: \\frac{0}{7} = \\frac{0 ÷ 7}{7 ÷ 7} = \\frac{0}{1}"};
+                       "ويمكن كتابته في أبسط صورة: \\frac{0}{7} = \\frac{0 ÷ 7}{7 ÷ 7} = 0"};
     QTest::newRow("the common denominator overflows")
         << "Opt1" << QStringList{"1E99", "1E200", "1E99", "2E200"} << Outcome(Failure::Overflow)
-        << QStringList{"\\frac{1E+99}{1E+200} + \\frac{1E+99}{2E+200}", different, sum,
-                       "= \\frac{1E+99 × 2E+200 + 1E+200 × 1E+99}{1E+200 × 2E+200}", "أ × د = 1E+99 × 2E+200 = 2E+299",
-                       "ب × جـ = 1E+200 × 1E+99 = 1E+299", "البسط = 2E+299 + 1E+299", "= 3E+299",
-                       "المقام = 1E+200 × 2E+200", "! " + failureText(Failure::Overflow)};
+        << QStringList{"\\frac{1 × 10^{99}}{1 × 10^{200}} + \\frac{1 × 10^{99}}{2 × 10^{200}}",
+                       "المقامان مختلفان: المقام الموحد هو حاصل ضربهما",
+                       "\\frac{أ}{ب} + \\frac{جـ}{د} = \\frac{أ × د + ب × جـ}{ب × د}",
+                       "= \\frac{1 × 10^{99} × (2 × 10^{200}) + 1 × 10^{200} × (1 × 10^{99})}{1 × 10^{200} × (2 × 10^{200})}",
+                       "أ × د = 1 × 10^{99} × (2 × 10^{200}) ≈ 2 × 10^{299}",
+                       "ب × جـ = 1 × 10^{200} × (1 × 10^{99}) ≈ 1 × 10^{299}",
+                       "البسط = 2 × 10^{299} + (1 × 10^{299})",
+                       "≈ 3 × 10^{299}",
+                       "المقام = 1 × 10^{200} × (2 × 10^{200})",
+                       "! " + failureText(Failure::Overflow)};
 }
 
 void StepsAlgebraTest::fractions()
@@ -321,24 +448,24 @@ void StepsAlgebraTest::conventional_data()
     QTest::newRow("2 + 3") << QStringList{"2", "3"} << "Command6" << Ok
                            << QStringList{"الناتج = العدد الأول + العدد الثاني", "= 2 + 3", "= 5"};
     QTest::newRow("2 - 3") << QStringList{"2", "3"} << "Command7" << Ok
-                           << QStringList{"الناتج = العدد الأول − العدد الثاني", "= 2 − 3", "= -1"};
+                           << QStringList{"الناتج = العدد الأول − العدد الثاني", "= 2 − 3", "= −1"};
     QTest::newRow("leading numbers, a negative operand")
         << QStringList{"12abc", "-3"} << "Command8" << Ok
-        << QStringList{"الناتج = العدد الأول × العدد الثاني", "= 12 × (-3)", "= -36"};
+        << QStringList{"الناتج = العدد الأول × العدد الثاني", "= 12 × (−3)", "= −36"};
     QTest::newRow("2 / 3") << QStringList{"2", "3"} << "Command9" << Ok
-                           << QStringList{"الناتج = العدد الأول ÷ العدد الثاني", "= 2 ÷ 3", "= 0.666666666666667"};
+                           << QStringList{"الناتج = العدد الأول ÷ العدد الثاني", "= 2 ÷ 3", "≈ 0.666666666666667"};
     // The round trip through 15 significant digits shows where it changes
     // a number.
     QTest::newRow("an operand rounded to 15 digits")
         << QStringList{"0.1234567890123456789", "1"} << "Command8" << Ok
         << QStringList{"الناتج = العدد الأول × العدد الثاني",
-                       "العدد الأول مقربا إلى 15 رقما معنويا = 0.123456789012346", "= 0.123456789012346 × 1",
-                       "= 0.123456789012346"};
+                       "العدد الأول = 0.1234567890123456789 ≈ 0.123456789012346 (مقربا إلى 15 رقما)",
+                       "= 0.123456789012346 × 1", "= 0.123456789012346"};
     QTest::newRow("division by zero")
         << QStringList{"5", "0.0"} << "Command9" << Ok
         << QStringList{"الناتج = العدد الأول ÷ العدد الثاني", "= 5 ÷ 0", "! العدد المقسوم على صفر قيمة غير معروفة"};
     QTest::newRow("overflow") << QStringList{"1E300", "1E300"} << "Command8" << Outcome(Failure::Overflow)
-                              << QStringList{"الناتج = العدد الأول × العدد الثاني", "= 1E+300 × 1E+300",
+                              << QStringList{"الناتج = العدد الأول × العدد الثاني", "= 1E+300 × (1 × 10^{300})",
                                              "! " + failureText(Failure::Overflow)};
 }
 
@@ -370,11 +497,11 @@ void StepsAlgebraTest::rounding_data()
     QTest::newRow("negative") << QStringList{"-2.346", "0"}
                               << QStringList{"تقريب الناتج -2.346 إلى منزلتين عشريتين (أقرب جزء من مئة)",
                                              "-2.346 × 100 = -234.6", "أقرب عدد صحيح إليه -235", "= -235 ÷ 100",
-                                             "= -2.35"};
+                                             "= −2.35"};
     QTest::newRow("too large to have hundredths")
         << QStringList{"1E300", "0"}
         << QStringList{"تقريب الناتج 1E+300 إلى منزلتين عشريتين (أقرب جزء من مئة)",
-                       "العدد كبير فليس فيه أجزاء من مئة تُحذف", "= 1E+300"};
+                       "العدد كبير فليس فيه أجزاء من مئة تُحذف", "= 1 × 10^{300}"};
 }
 
 void StepsAlgebraTest::rounding()
@@ -452,39 +579,44 @@ void StepsAlgebraTest::stepsWindowText_data()
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<DigitShape>("shape");
     QTest::addColumn<QString>("text");
-    const QStringList quadratic{"2", "1", "-1"};
-    const QStringList equationLines{"أ = 2 ، ب = 1 ، جـ = %1", "أ لا يساوي 0: المعادلة من الدرجة الثانية",
-                                    "المميز = ب² − %4 × أ × جـ", "= 1² − %4 × 2 × (%1)", "= 1 − (%2)", "= 9",
-                                    "√(المميز) = √(9) = 3", "−ب = %3 ، 2 × أ = %4",
-                                    "س = (−ب ± √(المميز)) / (2 × أ)", "س = (%3 + 3) / %4 = 2 / %4", "س = 0.5",
-                                    "س = (%3 − 3) / %4 = %5 / %4", "س = %3"};
-    auto fill = [&](QString l, DigitShape shape) {
-        auto negative = [shape](const QString &n) {
-            return shape == DigitShape::Western ? LRM + "-" + n + RLM : ALM + "-" + n;
-        };
-        const bool arabic = shape == DigitShape::ArabicIndic;
-        return l.replace("%1", negative(arabic ? "١" : "1"))
-            .replace("%2", negative(arabic ? "٨" : "8"))
-            .replace("%3", negative(arabic ? "١" : "1"))
-            .replace("%4", arabic ? "٤" : "4")
-            .replace("%5", negative(arabic ? "٤" : "4"));
-    };
-    QStringList western, arabic;
-    for (const QString &l : equationLines)
-        western << fill(l, DigitShape::Western);
-    QTest::newRow("equation, 123") << "Form16" << QStringList{"Command4"} << quadratic << DigitShape::Western
-                                   << rtl(western);
+    QTest::newRow("equation, 123") << "Form16" << QStringList{"Command4"} << QStringList{"2", "1", "-1"}
+                                   << DigitShape::Western
+                                   << rtl({"المعادلة: 2س² + س − 1 = 0",
+                "أ = 2 ، ب = 1 ، جـ = " + LRM + "−1" + RLM,
+                "أ لا يساوي 0: المعادلة من الدرجة الثانية",
+                "المميز = ب² − 4 × أ × جـ",
+                "= 1² − 4 × 2 × (" + LRM + "−1" + RLM + ")",
+                "= 1 − (" + LRM + "−8" + RLM + ")",
+                "= 9",
+                "√(المميز) = √(9) = 3",
+                "س2 = (−ب − √(المميز)) ÷ (2 × أ)",
+                "= (" + LRM + "−1" + RLM + " − 3) ÷ (2 × 2)",
+                "= " + LRM + "−4" + RLM + " ÷ 4",
+                "= " + LRM + "−1" + RLM,
+                "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = جـ ÷ أ:",
+                "س1 = (2 × جـ) ÷ (−ب − √(المميز))",
+                "= (2 × (" + LRM + "−1" + RLM + ")) ÷ (" + LRM + "−4" + RLM + ")",
+                "= " + LRM + "−2" + RLM + " ÷ (" + LRM + "−4" + RLM + ")",
+                "= 0.5",
+                "مجموعة الحل = {0.5 ، " + LRM + "−1" + RLM + "}"});
     QTest::newRow("fractions, ١٢٣")
         << "Form17" << QStringList{"Opt1", "Com2"} << QStringList{"1", "4", "1", "4"} << DigitShape::ArabicIndic
-        << rtl({"١ / ٤ + ١ / ٤", "المقامان متساويان: المقام الموحد هو المقام نفسه", "أ / ب + جـ / ب = (أ + جـ) / ب",
-                "= (١ + ١) / ٤", "البسط = ١ + ١", "= ٢", "المقام = ٤", "القاسم المشترك الأكبر للعددين ٢ و ٤ هو ٢",
-                "في أبسط صورة: ٢ / ٤ = (٢ ÷ ٢) / (٤ ÷ ٢) = ١ / ٢"});
+        << rtl({"١ ÷ ٤ + ١ ÷ ٤",
+                "المقامان متساويان: المقام الموحد هو المقام نفسه",
+                "أ ÷ ب + جـ ÷ ب = (أ + جـ) ÷ ب",
+                "= (١ + ١) ÷ ٤",
+                "البسط = ١ + ١",
+                "= ٢",
+                "المقام = ٤",
+                "الناتج = ٢ ÷ ٤",
+                "القاسم المشترك الأكبر للعددين ٢ و ٤ هو ٢",
+                "ويمكن كتابته في أبسط صورة: ٢ ÷ ٤ = (٢ ÷ ٢) ÷ (٤ ÷ ٢) = ١ ÷ ٢"});
     QTest::newRow("conventional, ١٢٣")
         << "Form3" << QStringList{"Command9"} << QStringList{"1", "8"} << DigitShape::ArabicIndic
         << rtl({"الناتج = العدد الأول ÷ العدد الثاني", "= ١ ÷ ٨", "= ٠٫١٢٥"});
     QTest::newRow("conventional, 123")
         << "Form3" << QStringList{"Command7"} << QStringList{"1", "8"} << DigitShape::Western
-        << rtl({"الناتج = العدد الأول − العدد الثاني", "= 1 − 8", "= " + LRM + "-7" + RLM});
+        << rtl({"الناتج = العدد الأول − العدد الثاني", "= 1 − 8", "= " + LRM + "−7" + RLM});
 }
 
 void StepsAlgebraTest::stepsWindowText()
@@ -546,7 +678,9 @@ void StepsAlgebraTest::resultsAreTheBoxes()
     QVERIFY(!lastSteps(section.window).failed());
     // The last result stands in a line as the box shows it.
     const QStringList lines = lastSteps(section.window).lines();
-    QVERIFY(std::any_of(lines.begin(), lines.end(), [&](const QString &l) { return l.endsWith("= " + shown.last()); }));
+    const QString written = numtext::writtenText(shown.last());
+    QVERIFY(std::any_of(lines.begin(), lines.end(),
+                        [&](const QString &l) { return l.endsWith("= " + written) || l.endsWith("≈ " + written); }));
 
     if (window == u"Form3") {
         work(window, {"5", "0"}, {"Command9"});

@@ -168,11 +168,11 @@ void GeometryStepsTest::areas_data()
                        "= 3.141592 × 1", "= 3.141592"}
         << NoFailure;
     QTest::newRow("circle, negative radius") << "Op1" << QStringList{"-3", ""} << "Comc"
-                                             << QStringList{circle, "= 3.141592 × (-3)^{2}", "= 3.141592 × 9",
+                                             << QStringList{circle, "= 3.141592 × (−3)^{2}", "= 3.141592 × 9",
                                                             "= 28.274328"}
                                              << NoFailure;
     QTest::newRow("circle, overflow") << "Op1" << QStringList{"1E200", ""} << "Comc"
-                                      << QStringList{circle, "= 3.141592 × 1E+200^{2}"} << int(Failure::Overflow);
+                                      << QStringList{circle, "= 3.141592 × (1 × 10^{200})^{2}"} << int(Failure::Overflow);
     QTest::newRow("sphere, diameter 6")
         << "Op11" << QStringList{"", "6"} << "Comb"
         << QStringList{"[green:نق] = ق ÷ 2", "= 6 ÷ 2", "= 3", sphere, "= 4 × 3.141592 × 3^{2}",
@@ -217,12 +217,11 @@ void GeometryStepsTest::perimeters_data()
     // The radius is used as read; the diameter is rounded to 15 digits.
     QTest::newRow("circle, radius of 17 digits")
         << "Op1" << QStringList{"1.0000000000000016", ""} << "Comc"
-        << QStringList{circle, "= 1.0000000000000016 × (3.141592 + 3.141592)", "= 1.0000000000000016 × 6.283184",
-                       "= 6.28318400000001"}
+        << QStringList{circle, "= 1 × (3.141592 + 3.141592)", "= 1 × 6.283184", "= 6.28318400000001"}
         << NoFailure;
     QTest::newRow("circle, diameter of 17 digits")
         << "Op1" << QStringList{"", "2.0000000000000031"} << "Comc"
-        << QStringList{"ق = 2.000000000000003 ≈ 2" + Rounded, "[green:نق] = ق ÷ 2", "= 2 ÷ 2", "= 1", circle,
+        << QStringList{"ق = 2.0000000000000031 ≈ 2" + Rounded, "[green:نق] = ق ÷ 2", "= 2 ÷ 2", "= 1", circle,
                        "= 1 × (3.141592 + 3.141592)", "= 1 × 6.283184", "= 6.283184"}
         << NoFailure;
     QTest::newRow("square, side 5") << "Op3" << QStringList{"5"} << "Comb"
@@ -235,7 +234,7 @@ void GeometryStepsTest::perimeters_data()
     QTest::newRow("rectangle, half rounded")
         << "Op6" << QStringList{"0.1", "0.2"} << "Coms"
         << QStringList{"[blue:المحيط] = 2 × (الطول + العرض) = (الطول + العرض) + (الطول + العرض)",
-                       "الطول + العرض = 0.1 + 0.2", "= 0.30000000000000004 ≈ 0.3" + Rounded,
+                       "الطول + العرض = 0.1 + 0.2", "≈ 0.3",
                        "[blue:المحيط] = 0.3 + 0.3", "= 0.6"}
         << NoFailure;
     QTest::newRow("triangle, 3, 4 and 5")
@@ -244,12 +243,12 @@ void GeometryStepsTest::perimeters_data()
     QTest::newRow("trapezoid, third side of 17 digits")
         << "Op2" << QStringList{"1", "2", "3.0000000000000027", "-4"} << "Comh"
         << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4",
-                       "الضلع 3 = 3.0000000000000027 ≈ 3" + Rounded, "= 1 + 2 + 3 + (-4)", "= 3 + 3 + (-4)",
-                       "= 6 + (-4)", "= 2"}
+                       "الضلع 3 = 3.0000000000000027 ≈ 3" + Rounded, "= 1 + 2 + 3 + (−4)", "= 3 + 3 + (−4)",
+                       "= 6 + (−4)", "= 2"}
         << NoFailure;
     QTest::newRow("parallelogram, overflow")
         << "Op4" << QStringList{"1E308", "1E308", "1", "1"} << "Comz"
-        << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4", "= 1E+308 + 1E+308 + 1 + 1"}
+        << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4", "= (1 × 10^{308}) + (1 × 10^{308}) + 1 + 1"}
         << int(Failure::Overflow);
 }
 
@@ -271,23 +270,22 @@ void GeometryStepsTest::volumes_data()
     QTest::newRow("sphere, radius 2")
         << "Op2" << QStringList{"2", ""} << "Comr"
         << QStringList{sphere, "= \\frac{4}{3} × 3.141592 × 2^{3}", "= \\frac{4}{3} × 3.141592 × 8",
-                       "= \\frac{25.132736 × 4}{3}", "= \\frac{100.530944}{3}", "= 33.5103146666667"}
+                       "= \\frac{25.132736 × 4}{3}", "= \\frac{100.530944}{3}", "≈ 33.5103146666667"}
         << NoFailure;
     // From the radius the cube of the radius is rounded to 15 digits.
     QTest::newRow("sphere, radius of 17 digits")
         << "Op2" << QStringList{"1.0000000000000016", ""} << "Comr"
-        << QStringList{sphere, "= \\frac{4}{3} × 3.141592 × 1.0000000000000016^{3}",
-                       "[green:نق]^{3} = 1.0000000000000047 ≈ 1" + Rounded, "= \\frac{4}{3} × 3.141592 × 1",
-                       "= \\frac{3.141592 × 4}{3}", "= \\frac{12.566368}{3}", "= 4.18878933333333"}
+        << QStringList{sphere, "= \\frac{4}{3} × 3.141592 × 1^{3}", "[green:نق]^{3} ≈ 1" + Rounded, "= \\frac{4}{3} × 3.141592 × 1",
+                       "= \\frac{3.141592 × 4}{3}", "= \\frac{12.566368}{3}", "≈ 4.18878933333333"}
         << NoFailure;
     QTest::newRow("sphere, diameter 2")
         << "Op2" << QStringList{"", "2"} << "Comr"
         << QStringList{"[green:نق] = ق ÷ 2", "= 2 ÷ 2", "= 1", sphere, "= \\frac{4}{3} × 3.141592 × 1^{3}",
                        "= \\frac{4}{3} × 3.141592 × 1", "= \\frac{3.141592 × 4}{3}", "= \\frac{12.566368}{3}",
-                       "= 4.18878933333333"}
+                       "≈ 4.18878933333333"}
         << NoFailure;
     QTest::newRow("sphere, overflow") << "Op2" << QStringList{"1E200", ""} << "Comr"
-                                      << QStringList{sphere, "= \\frac{4}{3} × 3.141592 × 1E+200^{3}"}
+                                      << QStringList{sphere, "= \\frac{4}{3} × 3.141592 × (1 × 10^{200})^{3}"}
                                       << int(Failure::Overflow);
     QTest::newRow("cylinder, radius 1, height 2")
         << "Op4" << QStringList{"1", "", "2"} << "Comn"
@@ -378,12 +376,12 @@ void GeometryStepsTest::digitShapes_data()
                        "الطول + العرض = ٢٫٥ + ٤", "= ٦٫٥", "المحيط = ٦٫٥ + ٦٫٥", "= ١٣"};
     QTest::newRow("volumes, sphere, 123")
         << "Form9" << "Op2" << QStringList{"1", ""} << "Comr" << W
-        << QStringList{"الحجم = 4 / 3 × ط × نق³", "= 4 / 3 × 3.141592 × 1³", "= 4 / 3 × 3.141592 × 1",
-                       "= (3.141592 × 4) / 3", "= 12.566368 / 3", "= 4.18878933333333"};
+        << QStringList{"الحجم = 4 ÷ 3 × ط × نق³", "= 4 ÷ 3 × 3.141592 × 1³", "= 4 ÷ 3 × 3.141592 × 1",
+                       "= (3.141592 × 4) ÷ 3", "= 12.566368 ÷ 3", "≈ 4.18878933333333"};
     QTest::newRow("volumes, cone, ١٢٣")
         << "Form9" << "Op5" << QStringList{"3", "", "1"} << "Comd" << A
-        << QStringList{"الحجم = (ط × نق² × الارتفاع) / ٣", "= (٣٫١٤١٥٩٢ × ٣² × ١) / ٣", "= (٣٫١٤١٥٩٢ × ٩ × ١) / ٣",
-                       "= (٢٨٫٢٧٤٣٢٨ × ١) / ٣", "= ٢٨٫٢٧٤٣٢٨ / ٣", "= ٩٫٤٢٤٧٧٦"};
+        << QStringList{"الحجم = (ط × نق² × الارتفاع) ÷ ٣", "= (٣٫١٤١٥٩٢ × ٣² × ١) ÷ ٣", "= (٣٫١٤١٥٩٢ × ٩ × ١) ÷ ٣",
+                       "= (٢٨٫٢٧٤٣٢٨ × ١) ÷ ٣", "= ٢٨٫٢٧٤٣٢٨ ÷ ٣", "= ٩٫٤٢٤٧٧٦"};
 }
 
 void GeometryStepsTest::digitShapes()
@@ -479,7 +477,7 @@ void GeometryStepsTest::lastStepIsTheResultBox()
         const Steps &s = last(form);
         QVERIFY2(!s.failed(), qPrintable(value));
         QCOMPARE(s.results().last(), result->text());
-        QCOMPARE(s.lines().last(), "= " + result->text());
+        QVERIFY2(stepstext::isResultLine(s.lines().last(), result->text()), qPrintable(s.lines().last()));
     }
 }
 

@@ -3,6 +3,8 @@
 // text of the steps carries, and the digit shape as a column of a table.
 
 #include "numtext/digits.h"
+#include "numtext/notation.h"
+#include "kit/stepswindow.h"
 
 #include <QMetaType>
 #include <QString>
@@ -23,6 +25,20 @@ inline QString rtl(const QStringList &lines)
     for (const QString &l : lines)
         marked << RLM + l;
     return marked.join(u'\n');
+}
+
+// Whether a line of the steps, as markup or as the steps window's plain text
+// in the 123 shape, gives a result box's text: "= " or "≈ " (the value
+// written rounded) and the box's number as the steps write it.
+inline bool isResultLine(const QString &line, const QString &box)
+{
+    const QString written = numtext::writtenText(box);
+    for (const QString &relation : {QStringLiteral("= "), QStringLiteral("≈ ")}) {
+        const QString markup = relation + written;
+        if (line == markup || line == RLM + reference::plainStepLine(markup, numtext::DigitShape::Western))
+            return true;
+    }
+    return false;
 }
 
 } // namespace stepstext

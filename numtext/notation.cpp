@@ -1,0 +1,95 @@
+#include "numtext/notation.h"
+
+#include "numtext/numtext.h"
+
+#include <cmath>
+
+namespace numtext {
+
+QString coloured(const char *colour, const QString &text)
+{
+    return u'[' + QString::fromUtf8(colour) + u':' + text + u']';
+}
+
+QString writtenText(const QString &formatted)
+{
+    QString text = formatted;
+    const qsizetype e = text.indexOf(u'E');
+    if (e >= 0) {
+        const int exponent = text.mid(e + 1).toInt();
+        text = text.left(e) + QStringLiteral(" × ") + powerOfTen(exponent);
+    }
+    if (text.startsWith(u'-'))
+        text[0] = MinusSign;
+    return text;
+}
+
+QString written(double value) { return writtenText(format(value)); }
+
+QString writtenWhole(long long value)
+{
+    QString text = QString::number(value);
+    if (text.startsWith(u'-'))
+        text[0] = MinusSign;
+    return text;
+}
+
+bool isRounded(double value)
+{
+    return std::isfinite(value) && strictNumber(format(value)) != value;
+}
+
+QString relation(double value) { return isRounded(value) ? QStringLiteral("≈") : QStringLiteral("="); }
+
+QString operand(double value)
+{
+    const QString text = written(value);
+    return text.startsWith(MinusSign) || text.contains(u'×') ? u'(' + text + u')' : text;
+}
+
+QString power(double base, const QString &exponent) { return operand(base) + QStringLiteral("^{") + exponent + u'}'; }
+
+QString powerOfTen(int exponent)
+{
+    return QStringLiteral("10^{") + writtenWhole(exponent) + u'}';
+}
+
+Typed leadingTyped(const QString &text) { return {text, leadingNumber(text)}; }
+
+QString leadingNumberLine(double value)
+{
+    return QStringLiteral("يؤخذ العدد الذي في أول المكتوب، وهنا ") + written(value);
+}
+
+QString roundedLine(const QString &name, QStringView typed, double rounded)
+{
+    QString line = name;
+    if (isStrictNumber(typed))
+        line += QStringLiteral(" = ") + typed.trimmed().toString();
+    return line + QStringLiteral(" ≈ ") + written(rounded) + QStringLiteral(" (مقربا إلى 15 رقما)");
+}
+
+QString unitName(Unit unit)
+{
+    switch (unit) {
+    case Unit::Length:
+        return QStringLiteral("وحدة طول");
+    case Unit::Area:
+        return QStringLiteral("وحدة مربعة");
+    case Unit::Volume:
+        return QStringLiteral("وحدة مكعبة");
+    case Unit::Celsius:
+        return QStringLiteral("°م");
+    case Unit::Fahrenheit:
+        return QStringLiteral("°ف");
+    case Unit::Kelvin:
+        return QStringLiteral("ك");
+    case Unit::Degree:
+        return QStringLiteral("درجة");
+    case Unit::Radian:
+        return QStringLiteral("راديان");
+    }
+    return QString();
+}
+
+} // namespace numtext
