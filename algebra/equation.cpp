@@ -2,12 +2,12 @@
 
 #include "algebra/formulas.h"
 #include "algebra/look.h"
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/steps.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/steps.h"
+#include "kit/windows.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
 #include "reference/laws.h"
 

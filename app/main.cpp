@@ -1,4 +1,4 @@
-#include "app/application.h"
+#include "kit/context.h"
 
 #include <QApplication>
 

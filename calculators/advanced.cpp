@@ -1,13 +1,13 @@
 #include "calculators/advanced.h"
 
-#include "app/application.h"
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
+#include "kit/context.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
 #include "app/mainmenu.h"
-#include "app/windows.h"
+#include "kit/windows.h"
 #include "calculators/conventional.h"
-#include "numtext/notice.h"
+#include "kit/notice.h"
 
 #include <QApplication>
 #include <QLineEdit>

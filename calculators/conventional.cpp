@@ -1,15 +1,15 @@
 #include "calculators/conventional.h"
 
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/frame.h"
-#include "app/steps.h"
-#include "app/windows.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/frame.h"
+#include "kit/steps.h"
+#include "kit/windows.h"
 #include "algebra/fractions.h"
 #include "calculators/advanced.h"
-#include "calculators/operations.h"
-#include "numtext/notice.h"
+#include "calculators/formulas.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
 
 #include <QLabel>

@@ -2,7 +2,7 @@
 // The conventional calculator: two numbers, four operations and rounding of
 // the result to hundredths.
 
-#include "app/window.h"
+#include "kit/window.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,11 +1,11 @@
 #include "conversions/conversions.h"
 
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/steps.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/steps.h"
 #include "conversions/formulas.h"
-#include "numtext/notice.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
 #include "reference/laws.h"
 

@@ -1,8 +1,8 @@
 #include "geometry/areas.h"
 
-#include "app/dispatch.h"
-#include "app/steps.h"
-#include "numtext/notice.h"
+#include "kit/dispatch.h"
+#include "kit/steps.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
 #include "reference/laws.h"
 

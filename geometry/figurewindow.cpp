@@ -1,9 +1,9 @@
 #include "geometry/figurewindow.h"
 
-#include "app/banner.h"
-#include "app/dispatch.h"
-#include "app/steps.h"
-#include "numtext/notice.h"
+#include "kit/banner.h"
+#include "kit/dispatch.h"
+#include "kit/steps.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
 
 #include <QLabel>

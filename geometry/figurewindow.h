@@ -5,8 +5,8 @@
 // with its caption and the "؟" label that names the unit, and the frame
 // buttons along the bottom.
 
-#include "app/optionwindow.h"
-#include "geometry/figures.h"
+#include "kit/optionwindow.h"
+#include "geometry/formulas.h"
 
 #include <QString>
 

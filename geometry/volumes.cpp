@@ -1,6 +1,6 @@
 #include "geometry/volumes.h"
 
-#include "numtext/notice.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
 #include "reference/laws.h"
 

@@ -1,7 +1,7 @@
 #include "reference/pictures.h"
 
 #include "numtext/digits.h"
-#include "reference/markup.h"
+#include "typeset/markup.h"
 
 #include <QEvent>
 #include <QPaintEvent>

@@ -2,13 +2,13 @@
 // The formula pictures of the laws windows: Arabic formulas set right to left
 // on white, with one faded drawing in the room the text leaves free. Every
 // picture is a short list of lines (reference/formulas.h) set by the
-// typesetter (reference/typeset.h) and drawn as vectors, so it stays crisp at
+// typesetter (typeset/typeset.h) and drawn as vectors, so it stays crisp at
 // any scale and pixel density and costs nothing until a laws window is first
 // shown. A picture box lays its picture out once and keeps the layout until
 // its size or font or the digit shape (numtext/digits.h) changes.
 
-#include "reference/formulas.h"
-#include "reference/typeset.h"
+#include "reference/picturemarkup.h"
+#include "typeset/typeset.h"
 
 #include <QFrame>
 #include <QList>

@@ -6,10 +6,10 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/controls.h"
-#include "app/noticebox.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/controls.h"
+#include "kit/noticebox.h"
+#include "kit/windows.h"
+#include "kit/notice.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -6,9 +6,9 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/frame.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/frame.h"
+#include "kit/windows.h"
+#include "kit/notice.h"
 #include "reference/laws.h"
 #include "reference/pictures.h"
 

@@ -4,11 +4,11 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/application.h"
-#include "app/banner.h"
-#include "app/controls.h"
+#include "kit/context.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
 #include "app/mainmenu.h"
-#include "app/windows.h"
+#include "kit/windows.h"
 
 #include <QAbstractButton>
 #include <QLabel>

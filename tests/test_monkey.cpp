@@ -11,11 +11,11 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/application.h"
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/context.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/windows.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
 
 #include <QAbstractButton>

@@ -11,9 +11,9 @@
 #include "support/section.h"
 #include "support/ui.h"
 
-#include "app/steps.h"
+#include "kit/steps.h"
 #include "numtext/digits.h"
-#include "reference/stepswindow.h"
+#include "kit/stepswindow.h"
 
 #include <QLineEdit>
 #include <QPointer>

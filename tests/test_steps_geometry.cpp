@@ -10,10 +10,10 @@
 #include "support/sharedrows.h"
 #include "support/ui.h"
 
-#include "app/steps.h"
+#include "kit/steps.h"
 #include "numtext/digits.h"
-#include "numtext/notice.h"
-#include "reference/stepswindow.h"
+#include "kit/notice.h"
+#include "kit/stepswindow.h"
 
 #include <QLineEdit>
 #include <QPushButton>

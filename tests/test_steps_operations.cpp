@@ -8,10 +8,10 @@
 #include "support/section.h"
 #include "support/ui.h"
 
-#include "app/steps.h"
+#include "kit/steps.h"
 #include "numtext/digits.h"
 #include "numtext/steps.h"
-#include "reference/stepswindow.h"
+#include "kit/stepswindow.h"
 
 #include <QLineEdit>
 #include <QPointer>

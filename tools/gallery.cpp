@@ -3,8 +3,8 @@
 // A name may be followed by ':' and controls to click first (Form4:Op1:Comc).
 // Run it under a real X server (Xvfb) to see what a pupil sees.
 
-#include "app/application.h"
-#include "app/windows.h"
+#include "kit/context.h"
+#include "kit/windows.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -16,12 +16,12 @@
 // A case that raises a notice, runs no handler or leaves a result box empty
 // is reported as an error instead of a time: it would not time the sum.
 
-#include "app/application.h"
-#include "app/steps.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/context.h"
+#include "kit/steps.h"
+#include "kit/windows.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
-#include "reference/stepswindow.h"
+#include "kit/stepswindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,9 +3,9 @@
 
 #include "probe.h"
 
-#include "app/application.h"
+#include "kit/context.h"
 #include "app/mainmenu.h"
-#include "app/windows.h"
+#include "kit/windows.h"
 
 #include <QApplication>
 

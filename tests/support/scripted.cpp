@@ -2,9 +2,9 @@
 
 #include "ui.h"
 
-#include "app/application.h"
-#include "app/frame.h"
-#include "app/windows.h"
+#include "kit/context.h"
+#include "kit/frame.h"
+#include "kit/windows.h"
 
 #include <QApplication>
 #include <QTest>

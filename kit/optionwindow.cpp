@@ -1,7 +1,7 @@
-#include "app/optionwindow.h"
+#include "kit/optionwindow.h"
 
-#include "app/dispatch.h"
-#include "numtext/notice.h"
+#include "kit/dispatch.h"
+#include "kit/notice.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "app/frame.h"
+#include "kit/frame.h"
 
-#include "app/application.h"
-#include "app/dispatch.h"
+#include "kit/context.h"
+#include "kit/dispatch.h"
 #include "app/mainmenu.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/windows.h"
+#include "kit/notice.h"
 
 #include <QPushButton>
 

@@ -1,6 +1,6 @@
-#include "calculators/keypad.h"
+#include "calculators/keypadformulas.h"
 
-#include "numtext/notice.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
 
 using namespace numtext;

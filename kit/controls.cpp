@@ -1,6 +1,6 @@
-#include "app/controls.h"
+#include "kit/controls.h"
 
-#include "app/window.h"
+#include "kit/window.h"
 
 #include <QFrame>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "reference/stepswindow.h"
+#include "kit/stepswindow.h"
 
-#include "app/dispatch.h"
-#include "reference/markup.h"
+#include "kit/dispatch.h"
+#include "typeset/markup.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -2,9 +2,9 @@
 // The frame that windows share: ending the program, returning to the main
 // menu, opening a section's laws window and the close-to-menu confirmation.
 
-#include "app/controls.h"
-#include "app/window.h"
-#include "app/windows.h"
+#include "kit/controls.h"
+#include "kit/window.h"
+#include "kit/windows.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "app/noticebox.h"
+#include "kit/noticebox.h"
 
 #include <QAccessible>
 #include <QApplication>

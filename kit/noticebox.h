@@ -1,7 +1,7 @@
 #pragma once
 // Notice boxes shown to the user as modal message boxes.
 
-#include "numtext/notice.h"
+#include "kit/notice.h"
 
 #include <QMessageBox>
 

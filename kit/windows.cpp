@@ -1,6 +1,6 @@
-#include "app/windows.h"
+#include "kit/windows.h"
 
-#include "app/application.h"
+#include "kit/context.h"
 
 #include <QtGlobal>
 
