@@ -3,6 +3,7 @@
 // text of the steps carries, and the digit shape as a column of a table.
 
 #include "numtext/digits.h"
+#include "numtext/steps.h"
 
 #include <QMetaType>
 #include <QString>
@@ -23,6 +24,15 @@ inline QString rtl(const QStringList &lines)
     for (const QString &l : lines)
         marked << RLM + l;
     return marked.join(u'\n');
+}
+
+// The steps of a calculation refused by a notice: nothing but why, and the
+// notice's own text.
+inline bool refusedWith(const numtext::Steps &steps, const QString &notice)
+{
+    return steps.lines().isEmpty() && !steps.failed() && steps.refusal().size() == 2
+           && steps.refusal().first().startsWith(QStringLiteral("لم يتم الحساب: "))
+           && steps.refusal().last() == notice.simplified();
 }
 
 } // namespace stepstext
