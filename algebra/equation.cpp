@@ -123,6 +123,7 @@ void Form16::Command4_Click()
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             if (isEmpty(boxes[i]->text())) {
                 emptyFieldNotice(QString::fromUtf8(coefficientRows()[i].missing), NoticeStyle);
+                s.refuse(Refusal::EmptyBox, QString::fromUtf8(coefficientRows()[i].missing));
                 return;
             }
         }

@@ -213,14 +213,16 @@ void Form17::calculate(FractionOperation operation)
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             if (isEmpty(boxes[i]->text())) {
                 emptyFieldNotice(QString::fromUtf8(op.missing[i]), style::RightAlign);
+                s.refuse(Refusal::EmptyBox, QString::fromUtf8(op.missing[i]));
                 return;
             }
         }
         // A fraction over zero is not a number: refuse it instead of computing.
         for (const auto &[denominator, number] : {std::pair{fractions.b, 1}, std::pair{fractions.d, 2}}) {
             if (denominator == 0) {
-                notice(QStringLiteral("لا يمكن أن يكون المقام رقم %1 صفرا").arg(number),
-                       style::Information | style::RightAlign, MathError);
+                const QString text = QStringLiteral("لا يمكن أن يكون المقام رقم %1 صفرا").arg(number);
+                notice(text, style::Information | style::RightAlign, MathError);
+                s.refuse(Refusal::ZeroDenominator, text);
                 return;
             }
         }

@@ -72,10 +72,12 @@ void Form3::calculate(Operation operation)
         const Operands operands = readOperands(Text1->text(), Text2->text());
         if (isEmpty(Text1->text())) {
             emptyFieldNotice(QStringLiteral("من فضلك أدخل العدد الأول"), style::Information | style::RightAlign);
+            s.refuse(Refusal::EmptyBox, QStringLiteral("من فضلك أدخل العدد الأول"));
             return;
         }
         if (isEmpty(Text2->text())) {
             emptyFieldNotice(QStringLiteral("من فضلك أدخل العدد الثاني"), style::Information | style::RightAlign);
+            s.refuse(Refusal::EmptyBox, QStringLiteral("من فضلك أدخل العدد الثاني"));
             return;
         }
         Text3->setText(operate(operation, operands, s));
@@ -96,6 +98,7 @@ void Form3::Command10_Click()
     // text): there is nothing to round.
     if (isEmpty(result) || same(result, Placeholder) || !isStrictNumber(result)) {
         notice(RoundFirst, style::RightAlign, QStringLiteral("فارغ"));
+        steps_->refuse(Refusal::NothingToRound, RoundFirst);
         return;
     }
     steps_->record([&](Steps &s) { Text5->setText(format(roundToHundredths(result, s))); });

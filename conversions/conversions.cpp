@@ -117,6 +117,7 @@ void Form5::convert(const char *emptyText, double (*formula)(QStringView typed, 
 {
     if (isEmpty(Te1->text())) {
         emptyFieldNotice(QString::fromUtf8(emptyText), style::Information | style::RightAlign);
+        steps_->refuse(Refusal::EmptyBox, QString::fromUtf8(emptyText));
         return;
     }
     steps_->record([&](Steps &s) { Te2->setText(format(formula(Te1->text(), s))); });

@@ -146,6 +146,7 @@ void Form7::calculate(const char *emptyText, Function function)
 {
     if (isEmpty(Te1->text())) {
         emptyFieldNotice(QString::fromUtf8(emptyText), style::RightAlign);
+        steps_->refuse(numtext::Refusal::EmptyBox, QString::fromUtf8(emptyText));
         return;
     }
     steps_->record([&](numtext::Steps &s) {

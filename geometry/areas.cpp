@@ -185,6 +185,7 @@ void Form4::radiusOrDiameter(const char *radiusBox, const char *diameterBox, con
         const Typed diameter = leadingTyped(diameterText);
         if (!isEmpty(radiusText) && !isEmpty(diameterText)) {
             notice(RadiusOrDiameter, style::RightAlign, ChooseOneBox);
+            s.refuse(Refusal::RadiusAndDiameter, RadiusOrDiameter);
             return;
         }
         // An empty diameter box too gives the radius 0.
@@ -203,10 +204,12 @@ void Form4::lengths(Length first, Length second, const char *resultBox, Sides ar
         const Typed b = second.box ? leadingTyped(secondText) : Typed{};
         if (isEmpty(firstText)) {
             emptyFieldNotice(QString::fromUtf8(first.emptyNotice), InformationStyle);
+            s.refuse(Refusal::EmptyBox, QString::fromUtf8(first.emptyNotice));
             return;
         }
         if (second.box && isEmpty(secondText)) {
             emptyFieldNotice(QString::fromUtf8(second.emptyNotice), InformationStyle);
+            s.refuse(Refusal::EmptyBox, QString::fromUtf8(second.emptyNotice));
             return;
         }
         named<QLineEdit>(resultBox)->setText(format(area(a, b, s)));

@@ -143,6 +143,7 @@ bool SharedRowsWindow::filled(std::span<const QString> notices, std::uint32_t st
     for (std::size_t i = 0; i < notices.size(); ++i) {
         if (isEmpty(boxes_[i]->text())) {
             emptyFieldNotice(notices[i], style);
+            steps()->refuse(numtext::Refusal::EmptyBox, notices[i]);
             return false;
         }
     }

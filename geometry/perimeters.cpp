@@ -119,8 +119,9 @@ void Form6::Comc_Click()
         const numtext::Typed diameter = numtext::leadingTyped(row(2));
         if (!isEmpty(row(1))) {
             if (!isEmpty(row(2))) {
-                notice(QStringLiteral("من فضلك .. أدخل إما نصف القطر أو القطر نفسه"), style::RightAlign,
-                       QStringLiteral("اختر خانة واحدة"));
+                const QString text = QStringLiteral("من فضلك .. أدخل إما نصف القطر أو القطر نفسه");
+                notice(text, style::RightAlign, QStringLiteral("اختر خانة واحدة"));
+                s.refuse(Refusal::RadiusAndDiameter, text);
                 return std::nullopt;
             }
             return geometry::circlePerimeter({radius, false}, s);

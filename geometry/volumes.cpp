@@ -130,8 +130,9 @@ void Form9::Comr_Click()
         const std::vector<numtext::Typed> length = lengths(2);
         const bool radiusGiven = !isEmpty(row(1));
         if (radiusGiven && !isEmpty(row(2))) {
-            notice(QStringLiteral("من فضلك .. أدخل فقط إما نصف القطر أو القطر نفسه"), style::RightAlign,
-                   ChooseOneBox);
+            const QString text = QStringLiteral("من فضلك .. أدخل فقط إما نصف القطر أو القطر نفسه");
+            notice(text, style::RightAlign, ChooseOneBox);
+            s.refuse(Refusal::RadiusAndDiameter, text);
             return std::nullopt;
         }
         return geometry::sphereVolume({radiusGiven ? length[0] : length[1], !radiusGiven}, s);
@@ -144,11 +145,14 @@ void Form9::roundBase(const QString &heightNotice, bool cone)
         const std::vector<numtext::Typed> length = lengths(3);
         const bool radiusGiven = !isEmpty(row(1));
         if (radiusGiven && !isEmpty(row(2))) {
-            if (!isEmpty(row(3)))
-                notice(QStringLiteral("من فضلك .. أدخل إما نصف القطر أو القطر نفسه"), style::RightAlign,
-                       ChooseOneBox);
-            else
+            if (!isEmpty(row(3))) {
+                const QString text = QStringLiteral("من فضلك .. أدخل إما نصف القطر أو القطر نفسه");
+                notice(text, style::RightAlign, ChooseOneBox);
+                s.refuse(Refusal::RadiusAndDiameter, text);
+            } else {
                 emptyFieldNotice(heightNotice, style::RightAlign);
+                s.refuse(Refusal::EmptyBox, heightNotice);
+            }
             return std::nullopt;
         }
         // An empty height row counts as 0.

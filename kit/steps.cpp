@@ -35,6 +35,13 @@ void StepsSource::publish(numtext::Steps steps)
     emit changed();
 }
 
+void StepsSource::refuse(numtext::Refusal kind, const QString &noticeText)
+{
+    numtext::Steps steps;
+    steps.refuse(kind, noticeText);
+    publish(std::move(steps));
+}
+
 void StepsSource::open()
 {
     if (!stepsWindow_) {

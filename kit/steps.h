@@ -9,10 +9,16 @@
 //     // in a calculate handler, after the empty-field checks
 //     steps_->record([&](numtext::Steps &s) { tc3->setText(format(circleArea(r, s))); });
 //
-// A handler that stops at an empty-field notice records nothing, and the
-// steps of the last calculation stay. A computation failure inside record()
-// publishes the steps written up to it, with the failure's text, and goes on
-// to the dispatcher as before.
+// A handler that stops at a notice that refuses the calculation (an empty
+// box, a negative number under a root) says so, with the notice's text, in
+// place of the last steps: inside record() through the steps it is given,
+// before it through the source:
+//
+//     emptyFieldNotice(text, style);
+//     steps_->refuse(numtext::Refusal::EmptyBox, text);   // or s.refuse(...)
+//
+// A computation failure inside record() publishes the steps written up to
+// it, with the failure's text, and goes on to the dispatcher as before.
 
 #include "numtext/steps.h"
 
@@ -48,6 +54,9 @@ public:
     // Replaces the last steps, and the steps window's lines at once. Empty
     // steps (a calculation that worked nothing) replace nothing.
     void publish(numtext::Steps steps);
+
+    // Publishes that a calculation was refused, and why (numtext::Steps::refuse).
+    void refuse(numtext::Refusal kind, const QString &noticeText = QString());
 
     // Runs a calculation that writes its steps, and publishes them.
     template <class Calculation> void record(Calculation &&calculation)

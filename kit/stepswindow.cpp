@@ -113,6 +113,8 @@ QString stepsText(const numtext::Steps &steps, DigitShape shape)
     QStringList lines;
     if (steps.isEmpty())
         lines << noStepsText();
+    for (const QString &line : steps.refusal())
+        lines << plainStepLine(line, shape);
     for (const QString &line : steps.lines())
         lines << plainStepLine(line, shape);
     if (steps.failed())
@@ -122,6 +124,82 @@ QString stepsText(const numtext::Steps &steps, DigitShape shape)
     return lines.join(u'\n');
 }
 
+namespace {
+
+// The terms of a line of markup: its parts between spaces that stand outside
+// every bracket, brace and colour, so that no break falls inside a fraction,
+// a radical, an exponent, a bracketed number or a coloured word.
+QStringList termsOf(const QString &markup)
+{
+    QStringList terms;
+    QString term;
+    int depth = 0;
+    for (QChar c : markup) {
+        if (c == u'[' || c == u'{' || c == u'(')
+            ++depth;
+        else if ((c == u']' || c == u'}' || c == u')') && depth > 0)
+            --depth;
+        if (c == u' ' && depth == 0) {
+            if (!term.isEmpty())
+                terms << term;
+            term.clear();
+            continue;
+        }
+        term += c;
+    }
+    if (!term.isEmpty())
+        terms << term;
+    return terms;
+}
+
+bool isOperator(const QString &term)
+{
+    static const QStringList operators{QStringLiteral("="), QStringLiteral("≈"), QStringLiteral("×"),
+                                       QStringLiteral("÷"), QStringLiteral("+"), QStringLiteral("−"),
+                                       QStringLiteral("-")};
+    return operators.contains(term);
+}
+
+// A power of ten of the ١٢٣ shape ("× ١٠^{٦}") stays with the number before it.
+bool powerOfTen(const QString &term) { return term.startsWith(u"١٠^{") || term.startsWith(u"10^{"); }
+
+// The line in parts no wider than the room: the terms taken from the right
+// while they fit, a break before an operator or "=" rather than after it.
+QStringList brokenLine(const QString &markup, const QFont &font, qreal room)
+{
+    QStringList terms = termsOf(markup);
+    // Glue "×" to the power of ten that follows it.
+    for (qsizetype i = 0; i + 1 < terms.size(); ++i) {
+        if (terms[i] == u"×" && powerOfTen(terms[i + 1])) {
+            terms[i] += u' ' + terms[i + 1];
+            terms.removeAt(i + 1);
+        }
+    }
+    QStringList parts;
+    QString part;
+    for (const QString &term : terms) {
+        const QString longer = part.isEmpty() ? term : part + u' ' + term;
+        if (part.isEmpty() || FormulaLayout(longer, font).width() <= room) {
+            part = longer;
+            continue;
+        }
+        // An operator at the end of a part moves on to open the next one.
+        QStringList words = part.split(u' ');
+        QString carried;
+        if (words.size() > 1 && isOperator(words.last())) {
+            carried = words.takeLast();
+            part = words.join(u' ');
+        }
+        parts << part;
+        part = carried.isEmpty() ? term : carried + u' ' + term;
+    }
+    if (!part.isEmpty())
+        parts << part;
+    return parts;
+}
+
+} // namespace
+
 // ---------------------------------------------------------------------------
 
 StepsView::StepsView(QWidget *parent) : QWidget(parent)
@@ -130,6 +208,9 @@ StepsView::StepsView(QWidget *parent) : QWidget(parent)
     setAccessibleName(QStringLiteral("خطوات الحل"));
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
@@ -149,56 +230,90 @@ void StepsView::refresh()
 {
     plainText_ = stepsText(steps_, numtext::digitShape());
     setAccessibleDescription(plainText_);
-    layouts_.clear();
-    laidOut_ = false;
+    natural_ = Lines();
+    fitted_ = Lines();
     updateGeometry();
     update();
+    emit textChanged();
 }
 
-const std::vector<FormulaLayout> &StepsView::layouts() const
+const StepsView::Lines &StepsView::linesFor(qreal room) const
 {
-    if (!laidOut_) {
-        const QFont font = formulaFont(LinePx);
-        for (const QString &line : steps_.lines())
-            layouts_.emplace_back(numtext::shownDigits(line), font);
-        if (steps_.failed())
-            layouts_.emplace_back(numtext::shownDigits(steps_.failure()), font, FailureColour);
-        if (steps_.isEmpty())
-            layouts_.emplace_back(noStepsText(), formulaFont(LinePx - 2), NoStepsColour);
-        laidOut_ = true;
-    }
-    return layouts_;
+    const bool natural = room < 0;
+    Lines &lines = natural ? natural_ : fitted_;
+    if (lines.room == room && (!lines.layouts.empty()))
+        return lines;
+    lines = Lines();
+    lines.room = room;
+    const QFont font = formulaFont(LinePx);
+    auto add = [&](const QString &markup, const QFont &f, const QColor &colour) {
+        const QString shaped = numtext::shownDigits(markup);
+        if (natural || FormulaLayout(shaped, f).width() <= room) {
+            lines.layouts.emplace_back(shaped, f, colour);
+            lines.continued.push_back(false);
+            return;
+        }
+        const QStringList parts = brokenLine(shaped, f, room - LinePx);
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            const qreal width = i == 0 ? room : room - LinePx;
+            lines.layouts.push_back(FormulaLayout::fitted(parts[i], f, width, 8, colour));
+            lines.continued.push_back(i > 0);
+        }
+    };
+    const QStringList &refusal = steps_.refusal();
+    for (qsizetype i = 0; i < refusal.size(); ++i)
+        add(refusal[i], font, i == 0 ? FailureColour : NoStepsColour);
+    for (const QString &line : steps_.lines())
+        add(line, font, Qt::black);
+    if (steps_.failed())
+        add(steps_.failure(), font, FailureColour);
+    if (steps_.isEmpty())
+        add(noStepsText(), formulaFont(LinePx - 2), NoStepsColour);
+    return lines;
 }
+
+const std::vector<FormulaLayout> &StepsView::layouts() const { return linesFor(width() - 2 * Margin).layouts; }
 
 QList<QPointF> StepsView::origins() const
 {
     QList<QPointF> at;
-    const auto &lines = layouts();
+    const Lines &lines = linesFor(width() - 2 * Margin);
     qreal y = Margin;
-    for (const FormulaLayout &f : lines) {
-        const qreal x = steps_.isEmpty() ? (width() - f.width()) / 2 : width() - Margin - f.width();
+    for (std::size_t i = 0; i < lines.layouts.size(); ++i) {
+        const FormulaLayout &f = lines.layouts[i];
+        const qreal inset = lines.continued[i] ? LinePx : 0;
+        const qreal x = steps_.isEmpty() ? (width() - f.width()) / 2 : width() - Margin - inset - f.width();
         at.append(QPointF(x, y + f.ascent()));
         y += f.ascent() + f.descent() + LinePx * LineGap;
     }
     return at;
 }
 
-QSize StepsView::contentSize() const
+QSize StepsView::sizeOf(const Lines &lines)
 {
     qreal w = 0, h = 2 * Margin;
-    const auto &lines = layouts();
-    for (const FormulaLayout &f : lines) {
-        w = std::max(w, f.width());
+    for (std::size_t i = 0; i < lines.layouts.size(); ++i) {
+        const FormulaLayout &f = lines.layouts[i];
+        w = std::max(w, f.width() + (lines.continued[i] ? LinePx : 0));
         h += f.ascent() + f.descent();
     }
-    if (lines.size() > 1)
-        h += static_cast<qreal>(lines.size() - 1) * LinePx * LineGap;
+    if (lines.layouts.size() > 1)
+        h += static_cast<qreal>(lines.layouts.size() - 1) * LinePx * LineGap;
     return QSize(qCeil(w + 2 * Margin), qCeil(h));
 }
 
-QSize StepsView::sizeHint() const { return contentSize(); }
+QSize StepsView::sizeHint() const { return sizeOf(linesFor(-1)); }
 
-QSize StepsView::minimumSizeHint() const { return contentSize(); }
+// Any width: the lines break to fit it.
+QSize StepsView::minimumSizeHint() const { return QSize(qCeil(8 * LinePx), qCeil(2 * Margin + LinePx)); }
+
+int StepsView::heightForWidth(int width) const { return sizeOf(linesFor(width - 2 * Margin)).height(); }
+
+void StepsView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    update();
+}
 
 void StepsView::paintEvent(QPaintEvent *)
 {
@@ -251,6 +366,7 @@ StepsWindow::StepsWindow()
     area_->setObjectName(QStringLiteral("StepsArea"));
     area_->setAccessibleName(QStringLiteral("منطقة خطوات الحل"));
     area_->setWidgetResizable(true);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area_->setWidget(view_);
     area_->setBackgroundRole(QPalette::Base);
 
@@ -284,10 +400,18 @@ StepsWindow::StepsWindow()
 
     app::on(copyButton_, &QPushButton::clicked, this, &StepsWindow::CopyButton_Click);
     app::on(closeButton_, &QPushButton::clicked, this, &StepsWindow::CloseButton_Click);
-    app::on(arabicDigits_, &QRadioButton::clicked, this, &StepsWindow::ArabicDigits_Click);
-    app::on(westernDigits_, &QRadioButton::clicked, this, &StepsWindow::WesternDigits_Click);
+    // Toggled, not clicked: a screen reader's Toggle action toggles the
+    // option without clicking it.
+    connect(arabicDigits_, &QRadioButton::toggled, this,
+            [this](bool checked) { app::run([&] { ArabicDigits_Toggled(checked); }); });
+    connect(westernDigits_, &QRadioButton::toggled, this,
+            [this](bool checked) { app::run([&] { WesternDigits_Toggled(checked); }); });
     connect(&numtext::DigitChoice::instance(), &numtext::DigitChoice::changed, this, &StepsWindow::markShape);
     markShape();
+    // The window itself describes its steps to a screen reader, as the view
+    // inside it does.
+    connect(view_, &StepsView::textChanged, this, [this] { setAccessibleDescription(view_->plainText()); });
+    setAccessibleDescription(view_->plainText());
     view_->setFocus();
 }
 
@@ -299,8 +423,10 @@ void StepsWindow::fitToSteps()
         return;
     const QSize content = view_->sizeHint();
     const int frame = 2 * area_->frameWidth() + area_->verticalScrollBar()->sizeHint().width();
-    const QSize size(std::clamp(content.width() + frame + 24, 380, 760),
-                     std::clamp(content.height() + frame + 70, 220, 560));
+    const int width = std::clamp(content.width() + frame + 24, 380, 760);
+    // The lines break where the width is too small for them.
+    const int height = view_->heightForWidth(width - frame - 24);
+    const QSize size(width, std::clamp(height + frame + 70, 220, 560));
     fitted_ = size.expandedTo(minimumSizeHint());
     resize(fitted_);
 }
@@ -323,9 +449,17 @@ void StepsWindow::CopyButton_Click() { QGuiApplication::clipboard()->setText(vie
 
 void StepsWindow::CloseButton_Click() { close(); }
 
-void StepsWindow::ArabicDigits_Click() { numtext::setDigitShape(DigitShape::ArabicIndic); }
+void StepsWindow::ArabicDigits_Toggled(bool checked)
+{
+    if (checked)
+        numtext::setDigitShape(DigitShape::ArabicIndic);
+}
 
-void StepsWindow::WesternDigits_Click() { numtext::setDigitShape(DigitShape::Western); }
+void StepsWindow::WesternDigits_Toggled(bool checked)
+{
+    if (checked)
+        numtext::setDigitShape(DigitShape::Western);
+}
 
 void StepsWindow::keyPressEvent(QKeyEvent *event)
 {

@@ -29,12 +29,16 @@ QString noStepsText();
 // radical "√(…)".
 QString plainStepLine(const QString &markup, numtext::DigitShape shape);
 
-// The steps as plain Unicode text, one line a step and the failure last,
-// every line opened by a right-to-left mark so that it reads right to left
-// wherever it is pasted; before any calculation, noStepsText().
+// The steps as plain Unicode text, one line a step and the failure last (a
+// refused calculation: why, and the notice's text), every line opened by a
+// right-to-left mark so that it reads right to left wherever it is pasted;
+// before any calculation, noStepsText().
 QString stepsText(const numtext::Steps &steps, numtext::DigitShape shape);
 
-// The lines set one under another at the right, scrolled by the window.
+// The lines set one under another at the right, scrolled up and down by the
+// window, never sideways: a line wider than the view goes on under itself,
+// broken between its terms (before an operator or "="), set in from the
+// right; a term wider than the view on its own is made smaller.
 class StepsView : public QWidget {
     Q_OBJECT
 public:
@@ -44,26 +48,41 @@ public:
     const numtext::Steps &steps() const { return steps_; }
     // The text a screen reader reads and the copy button copies.
     const QString &plainText() const { return plainText_; }
-    // The lines laid out in the digit shape of the moment (made when first
-    // needed), the failure last.
+    // The lines laid out in the digit shape of the moment for the view's
+    // width (made when first needed), the failure last; a broken line gives
+    // one layout for each of its parts.
     const std::vector<FormulaLayout> &layouts() const;
-    // Where each line's layout stands: the left end of its baseline.
+    // Where each layout stands: the left end of its baseline.
     QList<QPointF> origins() const;
 
+    // The width the lines take unbroken, and the height they take then.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+
+signals:
+    // The steps or their digits changed: plainText() is new.
+    void textChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The layouts of the lines within a width of room for them.
+    struct Lines {
+        qreal room = -1;
+        std::vector<FormulaLayout> layouts;
+        std::vector<bool> continued; // a part after the first of a broken line
+    };
     void refresh();
-    QSize contentSize() const;
+    const Lines &linesFor(qreal room) const;
+    static QSize sizeOf(const Lines &lines);
 
     numtext::Steps steps_;
     QString plainText_;
-    mutable std::vector<FormulaLayout> layouts_;
-    mutable bool laidOut_ = false;
+    mutable Lines natural_, fitted_;
 };
 
 class StepsWindow : public QWidget {
@@ -80,8 +99,9 @@ public:
 
     void CopyButton_Click();
     void CloseButton_Click();
-    void ArabicDigits_Click();
-    void WesternDigits_Click();
+    // The digit choice, clicked or toggled (a screen reader's Toggle).
+    void ArabicDigits_Toggled(bool checked);
+    void WesternDigits_Toggled(bool checked);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -24,9 +24,11 @@ namespace {
 std::optional<QString> squareRootOf(QStringView text, numtext::Steps &s)
 {
     std::optional<QString> root = numbers::squareRootAnswer(text, s);
-    if (!root)
-        notice(QStringLiteral("لا يمكن إيجاد الجذر التربيعي لهذا العدد .. لأنه تحت الصفر"), style::RightAlign,
-               QStringLiteral("خطأ رياضي"));
+    if (!root) {
+        const QString text = QStringLiteral("لا يمكن إيجاد الجذر التربيعي لهذا العدد .. لأنه تحت الصفر");
+        notice(text, style::RightAlign, QStringLiteral("خطأ رياضي"));
+        s.refuse(numtext::Refusal::NegativeUnderRoot, text);
+    }
     return root;
 }
 
@@ -125,6 +127,7 @@ void Form8::answer(const char *emptyText,
 {
     if (isEmpty(Te1->text())) {
         emptyFieldNotice(QString::fromUtf8(emptyText), style::RightAlign);
+        steps_->refuse(numtext::Refusal::EmptyBox, QString::fromUtf8(emptyText));
         return;
     }
     const QString text = Te1->text();

@@ -115,25 +115,28 @@ private:
             qsizetype end = i_ + (sign ? 2 : 1);
             while (digitAt(end))
                 ++end;
-            const bool brackets = arabic_ && bracketed(from, end);
-            if (brackets)
+            if (bracketed(from, end))
                 out_.insert(at, u'(');
-            if (arabic_) {
-                out_ += QStringLiteral(" × ١٠^{");
-                if (negative)
-                    out_ += QChar(ArabicLetterMark);
-            } else {
-                out_ += u'E';
+            else
+                end = -1;
+            // A signed number's hold ends with its digits: the power of ten
+            // follows it in the order of the line.
+            if (signed_ && !arabic_) {
+                out_ += QChar(RightToLeftMark);
+                held_ = false;
             }
-            if (negative && arabic_)
+            out_ += arabic_ ? QStringLiteral(" × ١٠^{") : QStringLiteral(" × 10^{");
+            if (negative) {
+                out_ += arabic_ ? QChar(ArabicLetterMark) : QChar(LeftToRightMark);
                 out_ += QChar(MinusSign);
-            else if (sign && !arabic_)
-                out_ += s_[i_ + 1];
+            }
             i_ += sign ? 2 : 1;
+            // 1E-06 is ten to the power −6.
+            while (digitAt(i_ + 1) && digitValue(s_[i_]) == 0)
+                ++i_;
             digits();
-            if (arabic_)
-                out_ += u'}';
-            if (brackets)
+            out_ += u'}';
+            if (end >= 0)
                 out_ += u')';
         }
     }
@@ -148,16 +151,20 @@ private:
         // The sign is the minus sign, whichever of the two was written.
         out_ += QChar(MinusSign);
         ++i_;
+        signed_ = true;
+        held_ = !arabic_;
         number(from, at);
-        if (!arabic_) {
+        signed_ = false;
+        if (held_)
             out_ += QChar(RightToLeftMark);
-            if (i_ < s_.size() && s_[i_] == QChar(RightToLeftMark))
-                ++i_;
-        }
+        if (!arabic_ && i_ < s_.size() && s_[i_] == QChar(RightToLeftMark))
+            ++i_;
     }
 
     QStringView s_;
     bool arabic_;
+    bool signed_ = false; // shaping a signed number
+    bool held_ = false;   // its left-to-right hold still open
     qsizetype i_ = 0;
     QString out_;
 };

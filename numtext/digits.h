@@ -34,9 +34,11 @@ DigitShape localeDigitShape(const QLocale &locale);
 //     the shape expects it, wherever the text is set or pasted: an Arabic
 //     letter mark before it for ١٢٣, for 123 the signed number held left to
 //     right between a left-to-right and a right-to-left mark;
-//   - in the ١٢٣ shape, the exponent form of the general number format
-//     (1.5E+15) written as a power of ten: ١٫٥ × ١٠^{١٥}. The 123 shape keeps
-//     the result boxes' text character for character.
+//   - the exponent form of the general number format written as a power of
+//     ten, without the exponent's leading zeros: 1.5E+15 as ١٫٥ × ١٠^{١٥} or
+//     1.5 × 10^{15}, 2E-06 as ٢ × ١٠^{-٦}; in brackets after a division sign
+//     or before an exponent. (A letter E in a right-to-left line would also
+//     turn the numbers around it: 1E-06 ÷ 1000 would read 1000 ÷ 1E-06.)
 // The colour names of the markup are left as they are.
 QString shapeDigits(QStringView text, DigitShape shape);
 

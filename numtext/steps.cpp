@@ -42,6 +42,34 @@ Steps &Steps::fail(const QString &text)
 
 Steps &Steps::fail(Failure kind) { return fail(failureText(kind)); }
 
+Steps &Steps::refuse(Refusal kind, const QString &noticeText)
+{
+    *this = Steps();
+    refusal_.append(refusalText(kind));
+    const QString said = noticeText.simplified();
+    if (!said.isEmpty())
+        refusal_.append(said);
+    return *this;
+}
+
+QString refusalText(Refusal kind)
+{
+    const auto why = [](const char16_t *reason) { return QStringLiteral("لم يتم الحساب: ") + QString::fromUtf16(reason); };
+    switch (kind) {
+    case Refusal::EmptyBox:
+        return why(u"الخانة فارغة");
+    case Refusal::RadiusAndDiameter:
+        return why(u"كتب نصف القطر والقطر معا، والمطلوب أحدهما فقط");
+    case Refusal::NegativeUnderRoot:
+        return why(u"العدد تحت الجذر سالب");
+    case Refusal::ZeroDenominator:
+        return why(u"المقام صفر");
+    case Refusal::NothingToRound:
+        return why(u"لا يوجد ناتج لتقريبه");
+    }
+    return why(u"رفضت المدخلات");
+}
+
 QString failureText(Failure kind)
 {
     switch (kind) {

@@ -21,7 +21,9 @@
 //
 // A computation failure on the way leaves the lines written so far; the text
 // of the failure ends them (fail(), or the failure's own wording when the
-// formula gave none).
+// formula gave none). A calculation refused with a notice (an empty box, a
+// negative number under a root) computes nothing: its steps say only that,
+// and why (refuse()).
 
 #include "numtext/notation.h"
 #include "numtext/numtext.h"
@@ -44,6 +46,18 @@ inline QString part(QChar c) { return QString(c); }
 // A number is written with written() or operand() (numtext/notation.h).
 template <class T> QString part(T) = delete;
 } // namespace detail
+
+// Why a window refused a calculation with a notice before computing it.
+enum class Refusal {
+    EmptyBox,          // a box the calculation needs is empty
+    RadiusAndDiameter, // both the radius and the diameter are given
+    NegativeUnderRoot, // a square root of a number below zero
+    ZeroDenominator,   // a fraction over zero
+    NothingToRound,    // no result to round yet
+};
+
+// "لم يتم الحساب: الخانة فارغة" and the like.
+QString refusalText(Refusal kind);
 
 class Steps {
 public:
@@ -80,13 +94,20 @@ public:
     // text ends them already.
     Steps &fail(Failure kind);
 
+    // Replaces whatever was written with the refusal's line and, when given,
+    // the text of the notice that refused (its line breaks as spaces).
+    Steps &refuse(Refusal kind, const QString &noticeText = QString());
+
     const QStringList &lines() const { return lines_; }
     // The texts of the results, in the order they were given.
     const QStringList &results() const { return results_; }
     const QString &failure() const { return failure_; }
     bool failed() const { return !failure_.isEmpty(); }
-    // No line and no failure: nothing has been worked yet.
-    bool isEmpty() const { return lines_.isEmpty() && failure_.isEmpty(); }
+    // The lines of a refusal: why nothing was computed, then the notice.
+    const QStringList &refusal() const { return refusal_; }
+    bool refused() const { return !refusal_.isEmpty(); }
+    // No line, no failure and no refusal: nothing has been worked yet.
+    bool isEmpty() const { return lines_.isEmpty() && failure_.isEmpty() && refusal_.isEmpty(); }
 
     bool operator==(const Steps &) const = default;
 
@@ -94,6 +115,7 @@ private:
     QStringList lines_;
     QStringList results_;
     QString failure_;
+    QStringList refusal_;
 };
 
 // The wording of a failure of a kind, as a line of the steps.

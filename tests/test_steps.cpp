@@ -28,6 +28,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextLayout>
 
 #include <memory>
 
@@ -36,6 +37,8 @@ using numtext::num;
 using numtext::Steps;
 
 using namespace stepstext;
+
+Q_DECLARE_METATYPE(numtext::Refusal)
 
 namespace {
 // The circle's area as a section window works it out.
@@ -78,6 +81,7 @@ public:
     {
         if (numtext::isEmpty(radius->text())) {
             numtext::notice(QStringLiteral("اكتب نصف القطر"), numtext::style::RightAlign, QStringLiteral("فارغ"));
+            steps->refuse(numtext::Refusal::EmptyBox, QStringLiteral("اكتب نصف القطر"));
             return;
         }
         const double r = numtext::leadingNumber(radius->text());
@@ -184,13 +188,16 @@ private slots:
         QTest::newRow("negative in brackets") << "(-2)" << W << "(" + LRM + "−2" + RLM + ")";
         QTest::newRow("a minus between numbers subtracts") << "5 − 3" << W << "5 − 3";
         QTest::newRow("a minus after a letter subtracts") << "ب−4" << A << "ب−٤";
-        QTest::newRow("exponent form, 123 as the result box") << "= 1.5E+15" << W << "= 1.5E+15";
+        QTest::newRow("exponent form, 123") << "= 1.5E+15" << W << "= 1.5 × 10^{15}";
         QTest::newRow("exponent form, ١٢٣") << "= 1.5E+15" << A << "= ١٫٥ × ١٠^{١٥}";
         QTest::newRow("small exponent form, ١٢٣") << "= 2.5E-10" << A << "= ٢٫٥ × ١٠^{" + ALM + "−١٠}";
-        QTest::newRow("negative exponent form, 123") << "= -2E-05" << W << "= " + LRM + "−2E-05" + RLM;
+        QTest::newRow("negative exponent form, 123")
+            << "= -2E-05" << W << "= " + LRM + "−2" + RLM + " × 10^{" + LRM + "−5}";
+        QTest::newRow("no leading zeros in the exponent, ١٢٣") << "1E-06" << A << "١ × ١٠^{" + ALM + "−٦}";
+        QTest::newRow("exponent form divided, 123") << "6 ÷ 1E-06" << W << "6 ÷ (1 × 10^{" + LRM + "−6})";
         QTest::newRow("exponent form raised, ١٢٣") << "1E+200^{2}" << A << "(١ × ١٠^{٢٠٠})^{٢}";
         QTest::newRow("exponent form divided, ١٢٣") << "6 ÷ -1.5E+15" << A << "٦ ÷ (" + ALM + "−١٫٥ × ١٠^{١٥})";
-        QTest::newRow("exponent form raised, 123") << "1E+200^{2}" << W << "1E+200^{2}";
+        QTest::newRow("exponent form raised, 123") << "1E+200^{2}" << W << "(1 × 10^{200})^{2}";
         QTest::newRow("a word with E stays") << "E 2" << A << "E ٢";
         QTest::newRow("colour names stay") << "[#0000ff:12] [blue bold:3]" << A << "[#0000ff:١٢] [blue bold:٣]";
         QTest::newRow("shaped twice, ١٢٣") << "= " + ALM + "-٣" << A << "= " + ALM + "−٣";
@@ -286,6 +293,8 @@ private slots:
                                        << rtl({"= ١٠^(س)"});
         QTest::newRow("exponent form, ١٢٣") << QStringList{"= 1.5E+15"} << QString() << DigitShape::ArabicIndic
                                             << rtl({"= ١٫٥ × ١٠¹⁵"});
+        QTest::newRow("exponent form, 123") << QStringList{"= 1E-06 ÷ 1000"} << QString() << DigitShape::Western
+                                            << rtl({"= 1 × 10⁻⁶ ÷ 1000"});
         QTest::newRow("nothing worked yet") << QStringList() << QString() << DigitShape::ArabicIndic
                                             << rtl({"لم يُجرَ أي حساب بعد في هذه النافذة"});
     }
@@ -321,6 +330,8 @@ private slots:
         section->work(radius);
         const Steps &s = section->steps->last();
         QCOMPARE(s.results(), QStringList{section->result->text()});
+        // The result box's text, in the steps' notation (a power of ten for
+        // the exponent form).
         const QString last = reference::stepsText(s, DigitShape::Western).split(u'\n').last();
         QVERIFY2(stepstext::isResultLine(last, section->result->text()), qPrintable(last));
     }
@@ -406,9 +417,15 @@ private slots:
         QVERIFY(stepsWindow()->view()->plainText().endsWith("= ٢٨٫٢٧٤٣٢٨"));
         QVERIFY(textOf(stepsWindow()->view()).contains(QStringLiteral("= ٢٨٫٢٧٤٣٢٨")));
 
-        // Refused by an empty field: the last steps stay.
+        // Refused by an empty field: nothing was computed, and the window
+        // says so and why instead of the steps of the calculation before.
         notices.expect(QStringLiteral("اكتب نصف القطر"), numtext::style::RightAlign, QStringLiteral("فارغ"));
         section->work(QString());
+        QCOMPARE(section->result->text(), QStringLiteral("28.274328"));
+        QCOMPARE(stepsWindow()->view()->plainText(), rtl({"لم يتم الحساب: الخانة فارغة", "اكتب نصف القطر"}));
+        QCOMPARE(textOf(stepsWindow()->view()), QStringLiteral("لم يتم الحساب: الخانة فارغة|\nاكتب نصف القطر|\n"));
+        // The next calculation shows its steps again.
+        section->work("3");
         QVERIFY(stepsWindow()->view()->plainText().endsWith("= ٢٨٫٢٧٤٣٢٨"));
 
         // A failure: the steps up to it, then its text; the box keeps its text.
@@ -581,6 +598,151 @@ private slots:
         section->work("3");
         open();
         QCOMPARE(stepsWindow()->size(), QSize(500, 260));
+    }
+
+    // Each kind of refusal in its own words; a refusal replaces whatever
+    // the calculation had written.
+    void refusals_data()
+    {
+        QTest::addColumn<numtext::Refusal>("kind");
+        QTest::addColumn<QString>("text");
+        using numtext::Refusal;
+        QTest::newRow("empty box") << Refusal::EmptyBox << "لم يتم الحساب: الخانة فارغة";
+        QTest::newRow("radius and diameter")
+            << Refusal::RadiusAndDiameter << "لم يتم الحساب: كتب نصف القطر والقطر معا، والمطلوب أحدهما فقط";
+        QTest::newRow("negative under a root") << Refusal::NegativeUnderRoot << "لم يتم الحساب: العدد تحت الجذر سالب";
+        QTest::newRow("zero denominator") << Refusal::ZeroDenominator << "لم يتم الحساب: المقام صفر";
+        QTest::newRow("nothing to round") << Refusal::NothingToRound << "لم يتم الحساب: لا يوجد ناتج لتقريبه";
+    }
+
+    void refusals()
+    {
+        QFETCH(numtext::Refusal, kind);
+        QFETCH(QString, text);
+        QCOMPARE(numtext::refusalText(kind), text);
+        Steps s;
+        s.line("= ", num(2));
+        s.fail(numtext::Failure::Overflow);
+        s.refuse(kind, QStringLiteral("من فضلك ..\r\nأدخل العدد"));
+        QVERIFY(s.refused());
+        QVERIFY(!s.failed());
+        QVERIFY(s.lines().isEmpty());
+        QCOMPARE(s.refusal(), (QStringList{text, "من فضلك .. أدخل العدد"}));
+        QCOMPARE(reference::stepsText(s, DigitShape::Western), rtl({text, "من فضلك .. أدخل العدد"}));
+    }
+
+    // Every line reads in one direction, right to left, in both shapes: the
+    // numbers of a line stand from right to left in the order they are
+    // written, whatever marks, signs and powers of ten they carry.
+    void linesReadRightToLeft_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<DigitShape>("shape");
+        for (const auto &[name, shape] : {std::pair{"١٢٣", DigitShape::ArabicIndic}, std::pair{"123", DigitShape::Western}}) {
+            for (const char *line : {"= 1E-06 ÷ 1000", "= 1E+16 − 4", "= -2E-05 × 3", "= -3.5 × 2 + 7",
+                                     "= 4 × 1.5E+15 ÷ -2", "نق = 2.5 ÷ 2 = 1.25"})
+                QTest::addRow("%s, %s", line, name) << QString::fromUtf8(line) << shape;
+        }
+    }
+
+    void linesReadRightToLeft()
+    {
+        QFETCH(QString, line);
+        QFETCH(DigitShape, shape);
+        const reference::FormulaLayout f(numtext::shapeDigits(line, shape), reference::formulaFont(18));
+        // The middle of every run of digits, in the order written.
+        QList<qreal> middles;
+        for (const reference::Piece &p : f.pieces()) {
+            if (p.kind != reference::Piece::Text)
+                continue;
+            QTextLayout layout(p.text, p.font);
+            QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+            option.setTextDirection(Qt::RightToLeft);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            const QTextLine l = layout.createLine();
+            layout.endLayout();
+            static const QRegularExpression digits(QStringLiteral("[0-9٠-٩]+([.٫][0-9٠-٩]+)?"));
+            for (auto m = digits.globalMatch(p.text); m.hasNext();) {
+                const auto match = m.next();
+                const qreal from = l.cursorToX(int(match.capturedStart()));
+                const qreal to = l.cursorToX(int(match.capturedEnd()));
+                middles << p.origin.x() + (from + to) / 2;
+            }
+        }
+        QVERIFY(middles.size() >= 3);
+        for (qsizetype i = 1; i < middles.size(); ++i)
+            QVERIFY2(middles[i] < middles[i - 1], qPrintable(QStringLiteral("number %1 of %2").arg(i).arg(line)));
+    }
+
+    // A line wider than the window goes on under itself; nothing scrolls
+    // sideways, and the copied text keeps it one line.
+    void longLinesBreak()
+    {
+        Steps s;
+        QString sum = QStringLiteral("[blue:المحيط] =");
+        for (int i = 1; i <= 40; ++i)
+            sum += (i > 1 ? QStringLiteral(" + ") : QStringLiteral(" ")) + num(123456.789 * i);
+        s.line(sum);
+        s.line("= ", num(-1.23456789012345e-10), " × ", num(9.87654321098765e+20), " ÷ ", num(-3.5));
+        s.result(1234.5);
+        section->steps->publish(s);
+        open();
+        for (DigitShape shape : {DigitShape::ArabicIndic, DigitShape::Western}) {
+            numtext::setDigitShape(shape);
+            QCoreApplication::processEvents();
+            auto *area = stepsWindow()->findChild<QScrollArea *>(QStringLiteral("StepsArea"));
+            reference::StepsView *view = stepsWindow()->view();
+            QVERIFY(!area->horizontalScrollBar()->isVisible());
+            QVERIFY(view->width() <= area->viewport()->width());
+            QVERIFY(view->layouts().size() > std::size_t(s.lines().size()));
+            const QList<QPointF> at = view->origins();
+            for (std::size_t i = 0; i < view->layouts().size(); ++i) {
+                QVERIFY(at[qsizetype(i)].x() >= 0);
+                QVERIFY(at[qsizetype(i)].x() + view->layouts()[i].width() <= view->width());
+            }
+            QCOMPARE(view->plainText().count(u'\n'), s.lines().size() - 1);
+            // Laid out lower than the window is high, the lines scroll down.
+            QVERIFY(view->height() >= view->heightForWidth(view->width()));
+        }
+    }
+
+    // A screen reader's Toggle on a digit option changes the digits as a
+    // click does.
+    void toggleChangesTheDigits()
+    {
+        section->work("2");
+        open();
+        auto *western = stepsWindow()->findChild<QRadioButton *>(QStringLiteral("WesternDigits"));
+        auto *arabic = stepsWindow()->findChild<QRadioButton *>(QStringLiteral("ArabicDigits"));
+        auto toggle = [](QWidget *option) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(option);
+            QVERIFY(a && a->actionInterface());
+            QVERIFY(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+            a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        };
+        toggle(western);
+        QVERIFY(western->isChecked());
+        QCOMPARE(numtext::digitShape(), DigitShape::Western);
+        QVERIFY(textOf(stepsWindow()->view()).contains(QStringLiteral("= 12.566368|")));
+        toggle(arabic);
+        QVERIFY(arabic->isChecked());
+        QCOMPARE(numtext::digitShape(), DigitShape::ArabicIndic);
+        QVERIFY(textOf(stepsWindow()->view()).contains(QStringLiteral("= ١٢٫٥٦٦٣٦٨|")));
+    }
+
+    // The steps window itself, not only the view in it, describes the steps.
+    void windowDescribesTheSteps()
+    {
+        open();
+        auto described = [this] {
+            return QAccessible::queryAccessibleInterface(stepsWindow())->text(QAccessible::Description);
+        };
+        QCOMPARE(described(), stepsWindow()->view()->plainText());
+        section->work("2");
+        QCOMPARE(described(), reference::stepsText(section->steps->last(), DigitShape::ArabicIndic));
+        numtext::setDigitShape(DigitShape::Western);
+        QCOMPARE(described(), reference::stepsText(section->steps->last(), DigitShape::Western));
     }
 
     void longStepsScroll()

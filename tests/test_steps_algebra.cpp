@@ -514,8 +514,8 @@ void StepsAlgebraTest::rounding()
     QCOMPARE(lastSteps("Form3").results(), QStringList{ui::text("Form3", "Text5")});
 }
 
-// A calculation refused by a notice before anything is computed leaves the
-// steps of the one before.
+// A calculation refused by a notice before anything is computed: its steps
+// say so and why, in place of the steps of the one before.
 void StepsAlgebraTest::refusedKeepsTheLastSteps_data()
 {
     QTest::addColumn<QString>("window");
@@ -567,8 +567,9 @@ void StepsAlgebraTest::refusedKeepsTheLastSteps()
     app::stepsOf(ui::window(section.window))->open();
     notices.expect(notice, std::uint32_t(style), title);
     QVERIFY(ui::click(section.window, qPrintable(buttons.last())));
-    QCOMPARE(lastSteps(section.window), before);
-    QCOMPARE(app::stepsOf(ui::window(section.window))->stepsWindow()->view()->steps(), before);
+    QVERIFY(lastSteps(section.window) != before);
+    QVERIFY(stepstext::refusedWith(lastSteps(section.window), notice));
+    QCOMPARE(app::stepsOf(ui::window(section.window))->stepsWindow()->view()->steps(), lastSteps(section.window));
 }
 
 // The steps window's plain text in both digit shapes.

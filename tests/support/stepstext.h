@@ -3,8 +3,9 @@
 // text of the steps carries, and the digit shape as a column of a table.
 
 #include "numtext/digits.h"
-#include "numtext/notation.h"
 #include "kit/stepswindow.h"
+#include "numtext/notation.h"
+#include "numtext/steps.h"
 
 #include <QMetaType>
 #include <QString>
@@ -39,6 +40,15 @@ inline bool isResultLine(const QString &line, const QString &box)
             return true;
     }
     return false;
+}
+
+// The steps of a calculation refused by a notice: nothing but why, and the
+// notice's own text.
+inline bool refusedWith(const numtext::Steps &steps, const QString &notice)
+{
+    return steps.lines().isEmpty() && !steps.failed() && steps.refusal().size() == 2
+           && steps.refusal().first().startsWith(QStringLiteral("لم يتم الحساب: "))
+           && steps.refusal().last() == notice.simplified();
 }
 
 } // namespace stepstext
