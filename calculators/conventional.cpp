@@ -4,6 +4,7 @@
 #include "app/controls.h"
 #include "app/dispatch.h"
 #include "app/frame.h"
+#include "app/speech.h"
 #include "app/steps.h"
 #include "app/windows.h"
 #include "algebra/fractions.h"
@@ -81,6 +82,7 @@ void Form3::calculate(Operation operation)
             return;
         }
         Text3->setText(operate(operation, operands, s));
+        announce(this, spokenResult(Text3));
     });
 }
 
@@ -100,7 +102,10 @@ void Form3::Command10_Click()
         notice(RoundFirst, style::RightAlign, QStringLiteral("فارغ"));
         return;
     }
-    steps_->record([&](Steps &s) { Text5->setText(format(roundToHundredths(result, s))); });
+    steps_->record([&](Steps &s) {
+        Text5->setText(format(roundToHundredths(result, s)));
+        announce(this, spokenResult(Text5));
+    });
 }
 
 void Form3::setOperands(const QString &first, const QString &second)

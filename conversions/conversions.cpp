@@ -3,6 +3,7 @@
 #include "app/banner.h"
 #include "app/controls.h"
 #include "app/dispatch.h"
+#include "app/speech.h"
 #include "app/steps.h"
 #include "conversions/formulas.h"
 #include "numtext/notice.h"
@@ -122,7 +123,10 @@ void Form5::convert(const char *emptyText, double (*formula)(QStringView typed, 
         emptyFieldNotice(QString::fromUtf8(emptyText), style::Information | style::RightAlign);
         return;
     }
-    steps_->record([&](Steps &s) { Te2->setText(format(formula(Te1->text(), s))); });
+    steps_->record([&](Steps &s) {
+        Te2->setText(format(formula(Te1->text(), s)));
+        announce(this, spokenResult(Te2));
+    });
 }
 
 void Form5::Op1_Click() { showPanel("Op1"); }

@@ -3,6 +3,7 @@
 #include "app/banner.h"
 #include "app/controls.h"
 #include "app/dispatch.h"
+#include "app/speech.h"
 #include "app/steps.h"
 #include "conversions/formulas.h"
 #include "numtext/notice.h"
@@ -157,6 +158,7 @@ void Form7::calculate(const char *emptyText, Function function)
         Te2->setCursorPosition(0);
         Te3->setText(values.radians ? format(*values.radians) : Undefined);
         Te3->setCursorPosition(0);
+        announce(this, spokenResult(Te2) + QStringLiteral("، ") + spokenResult(Te3));
     });
 }
 

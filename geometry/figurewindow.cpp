@@ -2,6 +2,7 @@
 
 #include "app/banner.h"
 #include "app/dispatch.h"
+#include "app/speech.h"
 #include "app/steps.h"
 #include "numtext/notice.h"
 #include "numtext/numtext.h"
@@ -152,8 +153,10 @@ bool SharedRowsWindow::filled(std::span<const QString> notices, std::uint32_t st
 void SharedRowsWindow::calculate(const std::function<std::optional<double>(numtext::Steps &)> &calculation)
 {
     steps()->record([&](numtext::Steps &s) {
-        if (const std::optional<double> value = calculation(s))
+        if (const std::optional<double> value = calculation(s)) {
             result_->setText(format(*value));
+            announce(this, spokenResult(result_));
+        }
     });
 }
 

@@ -3,6 +3,7 @@
 #include "app/banner.h"
 #include "app/controls.h"
 #include "app/dispatch.h"
+#include "app/speech.h"
 #include "app/steps.h"
 #include "numbers/formulas.h"
 #include "numtext/notice.h"
@@ -134,6 +135,7 @@ void Form8::answer(const char *emptyText,
         if (const std::optional<QString> result = answerFor(text, s)) {
             Te2->setText(*result);
             Te2->setCursorPosition(0);
+            announce(this, spokenResult(Te2));
         }
     });
 }

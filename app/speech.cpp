@@ -1,0 +1,311 @@
+#include "app/speech.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+namespace app {
+
+namespace {
+
+constexpr char16_t Tatweel = u'\u0640';
+
+bool isMark(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == u'\u200E' || u == u'\u200F' || u == u'\u061C' || (u >= u'\u202A' && u <= u'\u202E')
+           || (u >= u'\u2066' && u <= u'\u2069');
+}
+
+// Raised digits as the steps and the formulas write them (نق²).
+int raisedDigit(QChar c)
+{
+    static const QString raised = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    return int(raised.indexOf(c));
+}
+
+QString digitsApart(const QString &digits)
+{
+    QStringList out;
+    for (QChar c : digits)
+        out << QString(c);
+    return out.join(u' ');
+}
+
+// A number written with a decimal mark ('.', '٫' or ',' between digits) and
+// perhaps an exponent (1.5E+20), as heard.
+QString spokenNumber(const QRegularExpressionMatch &m)
+{
+    QString s = m.captured(1);
+    if (!m.captured(2).isEmpty())
+        s += QStringLiteral(" فاصلة ") + digitsApart(m.captured(2));
+    if (!m.captured(3).isEmpty()) {
+        QString exponent = m.captured(4);
+        exponent.remove(u'+');
+        const bool negative = exponent.startsWith(u'-');
+        if (negative)
+            exponent.remove(0, 1);
+        while (exponent.size() > 1 && exponent.startsWith(u'0'))
+            exponent.remove(0, 1);
+        s += QStringLiteral(" ضرب عشرة أس ") + (negative ? QStringLiteral("ناقص ") : QString()) + exponent;
+    }
+    return s;
+}
+
+} // namespace
+
+QString withoutStretching(const QString &text)
+{
+    QString s;
+    s.reserve(text.size());
+    for (QChar c : text) {
+        if (c != QChar(Tatweel) && !isMark(c))
+            s += c;
+    }
+    return s;
+}
+
+QString spokenText(const QString &text)
+{
+    QString s = withoutStretching(text);
+    // Raised digits: a square, a cube, any other power.
+    QString out;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (raisedDigit(s[i]) < 0) {
+            out += s[i];
+            continue;
+        }
+        QString power;
+        while (i < s.size() && raisedDigit(s[i]) >= 0)
+            power += QChar(u'0' + raisedDigit(s[i++]));
+        --i;
+        out += power == QLatin1String("2") ? QStringLiteral(" تربيع ") : QStringLiteral(" أس ") + power + u' ';
+    }
+    s = out;
+
+    static const QRegularExpression number(
+        QStringLiteral("([0-9٠-٩]+)(?:[.٫,]([0-9٠-٩]+))?(E([+-]?[0-9]+))?"));
+    out.clear();
+    qsizetype at = 0;
+    for (auto it = number.globalMatch(s); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += s.mid(at, m.capturedStart() - at);
+        out += spokenNumber(m);
+        at = m.capturedEnd();
+    }
+    out += s.mid(at);
+    s = out;
+
+    static const std::pair<QString, QString> signs[] = {
+        {QStringLiteral("√"), QStringLiteral(" الجذر التربيعي ل")},
+        {QStringLiteral("−"), QStringLiteral(" ناقص ")},
+        {QStringLiteral("-"), QStringLiteral(" ناقص ")},
+        {QStringLiteral("+"), QStringLiteral(" زائد ")},
+        {QStringLiteral("×"), QStringLiteral(" ضرب ")},
+        {QStringLiteral("÷"), QStringLiteral(" على ")},
+        {QStringLiteral("/"), QStringLiteral(" على ")},
+        {QStringLiteral("≈"), QStringLiteral(" تقريبا ")},
+        {QStringLiteral("="), QStringLiteral(" يساوي ")},
+        {QStringLiteral("^"), QStringLiteral(" أس ")},
+        {QStringLiteral("°"), QStringLiteral(" درجة ")},
+        {QStringLiteral("("), QStringLiteral(" ")},
+        {QStringLiteral(")"), QStringLiteral(" ")},
+    };
+    for (const auto &[sign, word] : signs)
+        s.replace(sign, word);
+    // "الجذر التربيعي ل" joins the word after it.
+    s.replace(QRegularExpression(QStringLiteral("الجذر التربيعي ل\\s+")), QStringLiteral("الجذر التربيعي ل"));
+    return s.simplified();
+}
+
+QString spokenResult(const QLineEdit *box)
+{
+    return withoutStretching(box->accessibleName()).simplified() + u' ' + spokenText(box->text());
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+
+// The status line of a window: a screen reader speaks a notification inside
+// it without naming its kind. It takes no room and draws nothing.
+class StatusLine : public QWidget {
+    Q_OBJECT
+public:
+    explicit StatusLine(QWidget *window) : QWidget(window)
+    {
+        setObjectName(QStringLiteral("StatusLine"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+        note_ = new QLabel(this);
+        note_->setObjectName(QStringLiteral("Announcement"));
+        note_->setGeometry(0, 0, 0, 0);
+        note_->hide();
+        show();
+    }
+    QLabel *note() const { return note_; }
+
+private:
+    QLabel *note_;
+};
+
+class StatusLineAccessible : public QAccessibleWidget {
+public:
+    explicit StatusLineAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::StatusBar) {}
+};
+
+// The notification: its name is what is said.
+class AnnouncementAccessible : public QAccessibleWidget {
+public:
+    explicit AnnouncementAccessible(QLabel *l) : QAccessibleWidget(l, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<QLabel *>(widget())->text();
+        return QString();
+    }
+};
+
+// A text box as Qt's own, except that the attributes of the text span the
+// whole text: the empty ranges that Qt reports make screen readers stop one
+// character short ("19.6349" for "19.63495", nothing for "2"). Names are
+// heard without the stretching character.
+class TextBoxAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
+public:
+    explicit TextBoxAccessible(QLineEdit *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (t == QAccessible::EditableTextInterface && !box()->isReadOnly())
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (box()->isReadOnly())
+            s.readOnly = true;
+        else
+            s.editable = true;
+        s.selectableText = true;
+        return s;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return box()->text();
+        if (t == QAccessible::Name || t == QAccessible::Description)
+            return withoutStretching(QAccessibleWidget::text(t));
+        return QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString &text) override
+    {
+        if (t == QAccessible::Value && !box()->isReadOnly())
+            box()->setText(text);
+        else
+            QAccessibleWidget::setText(t, text);
+    }
+
+    // QAccessibleTextInterface
+    void selection(int index, int *start, int *end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *start = box()->selectionStart();
+            *end = box()->selectionEnd();
+        }
+    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { box()->deselect(); }
+    void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
+    int characterCount() const override { return int(box()->text().size()); }
+    QRect characterRect(int offset) const override
+    {
+        const QString t = box()->text();
+        if (offset < 0 || offset >= t.size())
+            return QRect();
+        const QFontMetrics m = box()->fontMetrics();
+        const QRect inner = box()->contentsRect();
+        const int left = inner.center().x() - m.horizontalAdvance(t) / 2 + m.horizontalAdvance(t.left(offset));
+        const QRect r(left, inner.center().y() - m.height() / 2, m.horizontalAdvance(t.at(offset)), m.height());
+        return QRect(box()->mapToGlobal(r.topLeft()), r.size());
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int start, int) override { box()->setCursorPosition(start); }
+    QString attributes(int offset, int *start, int *end) const override
+    {
+        if (offset < 0 || offset > characterCount()) {
+            *start = *end = -1;
+            return QString();
+        }
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+
+    // QAccessibleEditableTextInterface
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString &text) override
+    {
+        if (box()->isReadOnly())
+            return;
+        QString t = box()->text();
+        t.replace(start, end - start, text);
+        box()->setText(t);
+    }
+};
+
+} // namespace
+
+Announcements &Announcements::instance()
+{
+    static Announcements announcements;
+    return announcements;
+}
+
+void announce(QWidget *from, const QString &text)
+{
+    QWidget *window = from->window();
+    auto *line = window->findChild<StatusLine *>(QStringLiteral("StatusLine"), Qt::FindDirectChildrenOnly);
+    if (!line)
+        line = new StatusLine(window);
+    // Shown anew each time: the screen reader speaks a notification when it
+    // appears, the same words twice as well.
+    line->note()->hide();
+    line->note()->setText(text);
+    line->note()->show();
+    emit Announcements::instance().announced(window, text);
+}
+
+QAccessibleInterface *speechAccessible(QObject *object)
+{
+    if (auto *line = qobject_cast<StatusLine *>(object))
+        return new StatusLineAccessible(line);
+    if (auto *label = qobject_cast<QLabel *>(object); label && qobject_cast<StatusLine *>(label->parent()))
+        return new AnnouncementAccessible(label);
+    if (auto *box = qobject_cast<QLineEdit *>(object))
+        return new TextBoxAccessible(box);
+    return nullptr;
+}
+
+} // namespace app
+
+#include "speech.moc"
