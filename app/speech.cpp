@@ -3,7 +3,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QHash>
 #include <QLineEdit>
+#include <QPointer>
+#include <QWindow>
 #include <QRegularExpression>
 
 namespace app {
@@ -273,7 +276,149 @@ public:
     }
 };
 
+const char *const LinesProperty = "nabrosaSpokenLines";
+const char *const LineProperty = "nabrosaCurrentLine";
+
+class LinesAccessible;
+
+// One line of a control's lines.
+class LineAccessible : public QAccessibleInterface {
+public:
+    LineAccessible(QWidget *control, int line) : control_(control), line_(line) {}
+    bool isValid() const override { return control_ && line_ < spokenLines(control_).size(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return control_ ? control_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(control_); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name && isValid() ? spokenLines(control_).at(line_) : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override
+    {
+        if (!control_)
+            return QRect();
+        return QRect(control_->mapToGlobal(QPoint(0, 0)), control_->size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.selectable = true;
+        s.focusable = true;
+        const bool current = control_ && currentLine(control_) == line_;
+        s.selected = current;
+        s.focused = current && control_->hasFocus();
+        return s;
+    }
+
+private:
+    QPointer<QWidget> control_;
+    int line_;
+};
+
+// The control as a list of its lines.
+class LinesAccessible : public QAccessibleWidget {
+public:
+    explicit LinesAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::List) {}
+    ~LinesAccessible() override
+    {
+        for (QAccessible::Id id : std::as_const(ids_))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    int childCount() const override { return int(spokenLines(widget()).size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        if (!ids_.contains(index)) {
+            auto *line = new LineAccessible(widget(), index);
+            ids_.insert(index, QAccessible::registerAccessibleInterface(line));
+        }
+        return QAccessible::accessibleInterface(ids_.value(index));
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (auto it = ids_.cbegin(); it != ids_.cend(); ++it) {
+            if (QAccessible::accessibleInterface(it.value()) == child)
+                return it.key();
+        }
+        return -1;
+    }
+    QAccessibleInterface *focusChild() const override
+    {
+        return widget()->hasFocus() ? child(currentLine(widget())) : nullptr;
+    }
+    QString text(QAccessible::Text t) const override { return withoutStretching(QAccessibleWidget::text(t)); }
+
+private:
+    mutable QHash<int, QAccessible::Id> ids_;
+};
+
+QAccessibleInterface *speechFactory(const QString &, QObject *object) { return speechAccessible(object); }
+
+// Windows install the kit's accessible interfaces; a control built outside
+// any of them (a steps window in a test) installs them itself.
+void ensureFactory()
+{
+    static const bool installed = (QAccessible::installFactory(&speechFactory), true);
+    Q_UNUSED(installed);
+}
+
+void lineReached(QWidget *control)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent focus(control, QAccessible::Focus);
+    focus.setChild(currentLine(control));
+    QAccessible::updateAccessibility(&focus);
+}
+
 } // namespace
+
+void setSpokenLines(QWidget *control, const QStringList &lines)
+{
+    ensureFactory();
+    control->setProperty(LinesProperty, lines);
+    control->setProperty(LineProperty, 0);
+}
+
+QStringList spokenLines(const QWidget *control) { return control->property(LinesProperty).toStringList(); }
+
+int currentLine(const QWidget *control) { return control->property(LineProperty).toInt(); }
+
+bool moveAlongLines(QWidget *control, int key)
+{
+    const int count = int(spokenLines(control).size());
+    const int now = currentLine(control);
+    int next = now;
+    switch (key) {
+    case Qt::Key_Up:
+        next = std::max(0, now - 1);
+        break;
+    case Qt::Key_Down:
+        next = std::min(count - 1, now + 1);
+        break;
+    case Qt::Key_Home:
+        next = 0;
+        break;
+    case Qt::Key_End:
+        next = count - 1;
+        break;
+    default:
+        return false;
+    }
+    control->setProperty(LineProperty, std::max(0, next));
+    // The line is spoken again at either end, so that the pupil knows
+    // where the lines stop.
+    lineReached(control);
+    control->update();
+    return true;
+}
 
 Announcements &Announcements::instance()
 {
@@ -303,6 +448,8 @@ QAccessibleInterface *speechAccessible(QObject *object)
         return new AnnouncementAccessible(label);
     if (auto *box = qobject_cast<QLineEdit *>(object))
         return new TextBoxAccessible(box);
+    if (auto *w = qobject_cast<QWidget *>(object); w && w->property(LinesProperty).isValid())
+        return new LinesAccessible(w);
     return nullptr;
 }
 

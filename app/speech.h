@@ -51,9 +51,20 @@ signals:
     void announced(QWidget *window, const QString &text);
 };
 
+// A control that shows lines for the pupil to walk one by one (the worked
+// steps, a laws picture): a screen reader meets it as a list whose items are
+// the lines as heard, and Up, Down, Home and End move along it, each line
+// spoken as it is reached. The control names its lines and keeps its place.
+void setSpokenLines(QWidget *control, const QStringList &lines);
+QStringList spokenLines(const QWidget *control);
+int currentLine(const QWidget *control);
+// Moves along the lines for a key; false when the key is not one of them.
+bool moveAlongLines(QWidget *control, int key);
+
 // The accessible interfaces that the kit gives its own way: text boxes whose
 // text attributes span the whole text (so that a screen reader reads the
-// last character), the status line and its notification. nullptr for any
+// last character), the status line and its notification, the controls
+// with spoken lines. nullptr for any
 // other object.
 QAccessibleInterface *speechAccessible(QObject *object);
 

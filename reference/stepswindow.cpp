@@ -1,6 +1,7 @@
 #include "reference/stepswindow.h"
 
 #include "app/dispatch.h"
+#include "app/speech.h"
 #include "reference/markup.h"
 
 #include <QApplication>
@@ -93,7 +94,45 @@ QString plainRow(const markup::Row &row)
     return s;
 }
 
+QString spokenRow(const markup::Row &row);
+
+QString spokenNode(const markup::Node &n)
+{
+    using markup::Node;
+    switch (n.kind) {
+    case Node::Text:
+        return n.text;
+    case Node::Group:
+        return spokenRow(n.children);
+    case Node::Raised: {
+        const QString raised = spokenRow(n.children).trimmed();
+        if (raised == QLatin1String("2") || raised == QStringLiteral("٢"))
+            return QStringLiteral(" تربيع ");
+        return QStringLiteral(" أس ") + raised + u' ';
+    }
+    case Node::Fraction:
+        return u' ' + spokenRow(n.children[0].children) + QStringLiteral(" على ") + spokenRow(n.children[1].children)
+               + u' ';
+    case Node::Root:
+        return QStringLiteral(" الجذر التربيعي ل") + spokenRow(n.children).trimmed() + u' ';
+    }
+    return QString();
+}
+
+QString spokenRow(const markup::Row &row)
+{
+    QString s;
+    for (const markup::Node &n : row)
+        s += spokenNode(n);
+    return s;
+}
+
 } // namespace
+
+QString spokenStepLine(const QString &markup, DigitShape shape)
+{
+    return app::spokenText(spokenRow(markup::read(numtext::shapeDigits(markup, shape))));
+}
 
 QString noStepsText() { return QStringLiteral("لم يُجرَ أي حساب بعد في هذه النافذة"); }
 
@@ -120,6 +159,8 @@ QString stepsText(const numtext::Steps &steps, DigitShape shape)
 
 StepsView::StepsView(QWidget *parent) : QWidget(parent)
 {
+    // A screen reader walks the steps line by line.
+    app::setSpokenLines(this, {});
     setObjectName(QStringLiteral("StepsView"));
     setAccessibleName(QStringLiteral("خطوات الحل"));
     setFocusPolicy(Qt::StrongFocus);
@@ -142,7 +183,14 @@ void StepsView::setSteps(const numtext::Steps &steps)
 void StepsView::refresh()
 {
     plainText_ = stepsText(steps_, numtext::digitShape());
-    setAccessibleDescription(plainText_);
+    QStringList heard;
+    if (steps_.isEmpty())
+        heard << noStepsText();
+    for (const QString &line : steps_.lines())
+        heard << spokenStepLine(line, numtext::digitShape());
+    if (steps_.failed())
+        heard << spokenStepLine(steps_.failure(), numtext::digitShape());
+    app::setSpokenLines(this, heard);
     layouts_.clear();
     laidOut_ = false;
     updateGeometry();
@@ -209,6 +257,15 @@ void StepsView::paintEvent(QPaintEvent *)
         p.setPen(pen);
         p.drawRect(rect().adjusted(1, 1, -2, -2));
     }
+}
+
+void StepsView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() == Qt::NoModifier && app::moveAlongLines(this, event->key())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // ---------------------------------------------------------------------------

@@ -29,6 +29,11 @@ QString noStepsText();
 // radical "√(…)".
 QString plainStepLine(const QString &markup, numtext::DigitShape shape);
 
+// One line of markup as heard: a raised 2 as "تربيع", any other raised
+// text "أس …", a stacked fraction "… على …", a radical "الجذر التربيعي ل…",
+// then the numbers and signs in words (app::spokenText).
+QString spokenStepLine(const QString &markup, numtext::DigitShape shape);
+
 // The steps as plain Unicode text, one line a step and the failure last,
 // every line opened by a right-to-left mark so that it reads right to left
 // wherever it is pasted; before any calculation, noStepsText().
@@ -42,7 +47,7 @@ public:
 
     void setSteps(const numtext::Steps &steps);
     const numtext::Steps &steps() const { return steps_; }
-    // The text a screen reader reads and the copy button copies.
+    // The text the copy button copies.
     const QString &plainText() const { return plainText_; }
     // The lines laid out in the digit shape of the moment (made when first
     // needed), the failure last.
@@ -55,6 +60,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Up, Down, Home and End walk the lines for a screen reader.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void refresh();
