@@ -2,15 +2,14 @@
 
 #include "algebra/formulas.h"
 #include "algebra/look.h"
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/speech.h"
-#include "app/steps.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/notice.h"
+#include "kit/speech.h"
+#include "kit/steps.h"
+#include "kit/windows.h"
 #include "numtext/numtext.h"
-#include "reference/laws.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -116,7 +115,7 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
 
     on(Command4, &QPushButton::clicked, this, &Form16::Command4_Click);
     on(Command2, &QPushButton::clicked, this, &Form16::Command2_Click);
-    joinFrame<Form19>(Command1, Command3, Command5);
+    joinFrame(Command1, Command3, Command5, "Form19");
     steps_ = offerSteps(this, {Te4, Te5});
 }
 

@@ -3,7 +3,7 @@
 // linear when it is. The coefficients are typed into three boxes and the roots
 // are written into two.
 
-#include "app/frame.h"
+#include "kit/frame.h"
 
 class QLabel;
 class QLineEdit;

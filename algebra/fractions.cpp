@@ -2,14 +2,14 @@
 
 #include "algebra/formulas.h"
 #include "algebra/look.h"
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/speech.h"
-#include "app/steps.h"
-#include "app/windows.h"
-#include "calculators/conventional.h"
-#include "numtext/notice.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/handover.h"
+#include "kit/notice.h"
+#include "kit/speech.h"
+#include "kit/steps.h"
+#include "kit/windows.h"
 #include "numtext/numtext.h"
 
 #include <QEvent>
@@ -253,9 +253,7 @@ void Form17::Command4_Click()
     }
     // The calculator divides the numerator by the denominator; this window
     // waits minimized until the calculator's back button restores it.
-    Windows::get<Form3>()->setOperands(Text5->text(), Text6->text());
-    showMinimized();
-    Windows::show<Form3>();
+    handOver("Form3", Text5->text(), Text6->text(), this);
 }
 
 void Form17::Label4_Click()

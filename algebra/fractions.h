@@ -3,7 +3,7 @@
 // denominator, and hands the result over to the conventional calculator for
 // the division.
 
-#include "app/frame.h"
+#include "kit/frame.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,6 +1,6 @@
 #include "algebra/look.h"
 
-#include "app/window.h"
+#include "kit/window.h"
 
 #include <QFontMetrics>
 #include <QFrame>

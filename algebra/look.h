@@ -3,7 +3,7 @@
 // heading box, and fitting a long text into the control that must show it
 // whole.
 
-#include "app/controls.h"
+#include "kit/controls.h"
 
 #include <QFont>
 

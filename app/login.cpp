@@ -1,12 +1,12 @@
 #include "app/login.h"
 
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/frame.h"
 #include "app/mainmenu.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/frame.h"
+#include "kit/notice.h"
+#include "kit/windows.h"
 #include "numtext/numtext.h"
 #include "reference/about.h"
 

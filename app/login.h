@@ -1,7 +1,7 @@
 #pragma once
 // The login window: the user types a name that the main menu then shows.
 
-#include "app/window.h"
+#include "kit/window.h"
 
 class QLabel;
 class QLineEdit;

@@ -5,7 +5,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    app::Context context(application);
+    app::Program context(application);
     context.start();
     return application.exec();
 }

@@ -2,12 +2,7 @@
 
 #include "algebra/equation.h"
 #include "algebra/fractions.h"
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/frame.h"
 #include "app/login.h"
-#include "app/windows.h"
 #include "calculators/advanced.h"
 #include "calculators/conventional.h"
 #include "conversions/conversions.h"
@@ -15,10 +10,15 @@
 #include "geometry/areas.h"
 #include "geometry/perimeters.h"
 #include "geometry/volumes.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/frame.h"
+#include "kit/notice.h"
+#include "kit/windows.h"
 #include "numbers/operations.h"
-#include "numtext/notice.h"
-#include "reference/about.h"
 #include "numtext/numtext.h"
+#include "reference/about.h"
 
 #include <QButtonGroup>
 #include <QDate>

@@ -1,8 +1,8 @@
 #pragma once
 // The main menu: the ten sections, the user name, the clock and the date.
 
-#include "app/window.h"
-#include "app/windows.h"
+#include "kit/window.h"
+#include "kit/windows.h"
 
 #include <array>
 

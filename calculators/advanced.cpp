@@ -1,14 +1,13 @@
 #include "calculators/advanced.h"
 
-#include "app/application.h"
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/mainmenu.h"
-#include "app/speech.h"
-#include "app/windows.h"
 #include "calculators/conventional.h"
-#include "numtext/notice.h"
+#include "kit/banner.h"
+#include "kit/context.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/notice.h"
+#include "kit/speech.h"
+#include "kit/windows.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -128,7 +127,7 @@ void dress(QPushButton *key, Look look)
 const QString MemoryMark = QStringLiteral("M");
 } // namespace
 
-keypad::Held &Form15::held() { return Context::current().kept<keypad::Held>(); }
+keypad::Held &Form15::held() { return Context::current().calculatorMemory(); }
 
 Form15::Form15() : SectionWindow("Form15", QStringLiteral("الحاسبة المتقدمة - تجريبية"), 4830, 6375)
 {
@@ -252,8 +251,10 @@ void Form15::Command25_Click() { Text1->setText(keypad::memoryRecall(held())); }
 
 void Form15::Command26_Click()
 {
-    if (keypad::memoryClear(held()))
+    if (notice(QStringLiteral("هل أنت متأكد من تنظيف الذاكرة؟"), style::YesNo) == answer::Yes) {
+        keypad::memoryClear(held());
         emptyDisplay();
+    }
     Text2->setVisible(false);
 }
 
@@ -266,12 +267,13 @@ void Form15::Command21_Click()
 void Form15::Command31_Click()
 {
     setWindowState(windowState() | Qt::WindowMinimized);
+    Windows::get<Form3>()->returnTo(this);
     Windows::show<Form3>();
 }
 
 void Form15::Command30_Click()
 {
-    if (Windows::get<Form1>()->isVisible())
+    if (mainMenuShown())
         return;
     hide();
     showMainMenu();

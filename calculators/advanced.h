@@ -4,8 +4,8 @@
 // operator and new-entry flag belong to the program and outlive the window's
 // controls.
 
-#include "app/frame.h"
-#include "calculators/keypad.h"
+#include "calculators/keypadformulas.h"
+#include "kit/frame.h"
 
 #include <array>
 

@@ -1,16 +1,14 @@
 #include "calculators/conventional.h"
 
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/frame.h"
-#include "app/speech.h"
-#include "app/steps.h"
-#include "app/windows.h"
-#include "algebra/fractions.h"
-#include "calculators/advanced.h"
-#include "calculators/operations.h"
-#include "numtext/notice.h"
+#include "calculators/formulas.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/frame.h"
+#include "kit/notice.h"
+#include "kit/speech.h"
+#include "kit/steps.h"
+#include "kit/windows.h"
 #include "numtext/numtext.h"
 
 #include <QLabel>
@@ -108,10 +106,18 @@ void Form3::Command10_Click()
     });
 }
 
-void Form3::setOperands(const QString &first, const QString &second)
+void Form3::setOperands(const QString &first, const QString &second, QWidget *returnTo)
 {
     Text1->setText(first);
     Text2->setText(second);
+    this->returnTo(returnTo);
+}
+
+void Form3::returnTo(QWidget *window)
+{
+    returnTo_.removeAll(nullptr);
+    if (!returnTo_.contains(window))
+        returnTo_.append(window);
 }
 
 void Form3::Command11_Click() { Text1->clear(); }
@@ -120,7 +126,7 @@ void Form3::Command13_Click() { Text3->clear(); }
 
 void Form3::Command2_Click()
 {
-    for (QWidget *w : {static_cast<QWidget *>(Windows::find<Form15>()), static_cast<QWidget *>(Windows::find<Form17>())}) {
+    for (const QPointer<QWidget> &w : std::as_const(returnTo_)) {
         if (w && w->isVisible()) {
             w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
             w->raise();

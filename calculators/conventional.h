@@ -2,7 +2,11 @@
 // The conventional calculator: two numbers, four operations and rounding of
 // the result to hundredths.
 
-#include "app/window.h"
+#include "kit/handover.h"
+#include "kit/window.h"
+
+#include <QList>
+#include <QPointer>
 
 class QLabel;
 class QLineEdit;
@@ -17,14 +21,18 @@ namespace calculators {
 enum class Operation;
 }
 
-class Form3 : public app::Window {
+class Form3 : public app::Window, public app::OperandTaker {
     Q_OBJECT
 public:
     Form3();
 
     // Puts two numbers into the boxes of the first and second number (the
-    // fractions window hands over its result this way).
-    void setOperands(const QString &first, const QString &second);
+    // fractions window hands over its result this way); the back button then
+    // restores the window that handed them over.
+    void setOperands(const QString &first, const QString &second, QWidget *returnTo) override;
+    // A window that waits minimized while the calculator is used: the back
+    // button restores it if it is still shown.
+    void returnTo(QWidget *window);
 
     void Command6_Click();
     void Command7_Click();
@@ -61,6 +69,7 @@ private:
     QPushButton *Command2;
     QPushButton *Command1;
     app::StepsSource *steps_;
+    QList<QPointer<QWidget>> returnTo_; // in the order they handed over
 
     void calculate(calculators::Operation operation);
 };

@@ -1,14 +1,13 @@
 #include "conversions/conversions.h"
 
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/speech.h"
-#include "app/steps.h"
 #include "conversions/formulas.h"
-#include "numtext/notice.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/notice.h"
+#include "kit/speech.h"
+#include "kit/steps.h"
 #include "numtext/numtext.h"
-#include "reference/laws.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -104,7 +103,7 @@ Form5::Form5() : OptionWindow("Form5", QStringLiteral("حساب التحويلا
     auto *Command1 = button(this, "Command1", QStringLiteral("خروج"), {240, 5880, 1215, 375});
     auto *Command5 = button(this, "Command5", QStringLiteral("قوانين رياضية"), {1560, 5880, 1455, 375});
     auto *Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3120, 5880, 1455, 375});
-    joinFrame<Form13>(Command1, Command3, Command5);
+    joinFrame(Command1, Command3, Command5, "Form13");
     steps_ = offerSteps(this, {Te2});
 
     // Reading order: the right-hand column, the left-hand column, the panel,
@@ -115,8 +114,6 @@ Form5::Form5() : OptionWindow("Form5", QStringLiteral("حساب التحويلا
     options().front()->setFocus();
 }
 
-// The steps window goes first, while this window is whole: closing it moves
-// the focus, and this window follows the focus to mark it.
 void Form5::convert(const char *emptyText, double (*formula)(QStringView typed, Steps &s))
 {
     if (isEmpty(Te1->text())) {

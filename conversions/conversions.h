@@ -3,7 +3,7 @@
 // Kelvin scales and two between radians and degrees. Each option shows its own
 // labels and convert button over the shared input and result boxes.
 
-#include "app/optionwindow.h"
+#include "kit/optionwindow.h"
 
 #include <QStringView>
 

@@ -1,14 +1,13 @@
 #include "conversions/trigonometry.h"
 
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/speech.h"
-#include "app/steps.h"
 #include "conversions/formulas.h"
-#include "numtext/notice.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/notice.h"
+#include "kit/speech.h"
+#include "kit/steps.h"
 #include "numtext/numtext.h"
-#include "reference/laws.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -128,7 +127,7 @@ Form7::Form7() : OptionWindow("Form7", QStringLiteral("حساب الدوال ا�
     auto *Command1 = button(this, "Command1", QStringLiteral("خروج"), {240, 5280, 1215, 375});
     auto *Command2 = button(this, "Command2", QStringLiteral("قوانين رياضية"), {1680, 5280, 1335, 375});
     auto *Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3240, 5280, 1335, 375});
-    joinFrame<Form22>(Command1, Command3, Command2);
+    joinFrame(Command1, Command3, Command2, "Form22");
     steps_ = offerSteps(this, {Te2, Te3});
 
     orderTabs({},
@@ -142,8 +141,6 @@ Form7::Form7() : OptionWindow("Form7", QStringLiteral("حساب الدوال ا�
     on(Command5, &QPushButton::clicked, this, &Form7::Command5_Click);
 }
 
-// The steps window goes first, while this window is whole: closing it moves
-// the focus, and this window follows the focus to mark it.
 // The function of the angle in Te1 (conversions/formulas.h); where it is
 // undefined its box says so.
 void Form7::calculate(const char *emptyText, Function function)

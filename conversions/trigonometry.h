@@ -3,7 +3,7 @@
 // once as degrees and once as radians. Where the function is undefined for
 // the angle, its box says so in place of a number.
 
-#include "app/optionwindow.h"
+#include "kit/optionwindow.h"
 
 class QLineEdit;
 

@@ -1,11 +1,10 @@
 #include "geometry/areas.h"
 
-#include "app/dispatch.h"
-#include "app/speech.h"
-#include "app/steps.h"
-#include "numtext/notice.h"
+#include "kit/dispatch.h"
+#include "kit/notice.h"
+#include "kit/speech.h"
+#include "kit/steps.h"
 #include "numtext/numtext.h"
-#include "reference/laws.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,7 +37,7 @@ const geometry::Section Areas{
     .unitTitle = "المساحة",
     .frameTop = 5640,
     .lawsX = 1560,
-    .lawsWindow = &app::windowOf<Form11>,
+    .lawsWindow = "Form11",
 };
 
 constexpr int Row1 = 3240, Row2 = 3720;

@@ -1,10 +1,10 @@
 #include "geometry/figurewindow.h"
 
-#include "app/banner.h"
-#include "app/dispatch.h"
-#include "app/speech.h"
-#include "app/steps.h"
-#include "numtext/notice.h"
+#include "kit/banner.h"
+#include "kit/dispatch.h"
+#include "kit/notice.h"
+#include "kit/speech.h"
+#include "kit/steps.h"
 #include "numtext/numtext.h"
 
 #include <QLabel>

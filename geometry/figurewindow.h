@@ -5,8 +5,8 @@
 // with its caption and the "؟" label that names the unit, and the frame
 // buttons along the bottom.
 
-#include "app/optionwindow.h"
-#include "geometry/figures.h"
+#include "geometry/formulas.h"
+#include "kit/optionwindow.h"
 
 #include <QString>
 
@@ -50,7 +50,7 @@ struct Section {
     const char *unitTitle;
     int frameTop; // the frame buttons
     int lawsX;    // the laws button
-    app::WindowRef lawsWindow; // the window its laws button opens
+    const char *lawsWindow; // the name of the window its laws button opens
 };
 
 // Parts of an input row at the given top: a label that stands beside it, and

@@ -1,8 +1,7 @@
 #include "geometry/perimeters.h"
 
-#include "numtext/notice.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
-#include "reference/laws.h"
 
 using namespace numtext;
 
@@ -30,7 +29,7 @@ const geometry::Section Perimeters{
     .unitTitle = "المحيط",
     .frameTop = 6240,
     .lawsX = 1560,
-    .lawsWindow = &app::windowOf<Form12>,
+    .lawsWindow = "Form12",
 };
 
 constexpr int Row1 = 3000, Row2 = 3480, Row3 = 3960, Row4 = 4440;

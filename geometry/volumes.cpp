@@ -1,8 +1,7 @@
 #include "geometry/volumes.h"
 
-#include "numtext/notice.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
-#include "reference/laws.h"
 
 using namespace numtext;
 
@@ -30,7 +29,7 @@ const geometry::Section Volumes{
     .unitTitle = "الحجم",
     .frameTop = 5880,
     .lawsX = 1680,
-    .lawsWindow = &app::windowOf<Form14>,
+    .lawsWindow = "Form14",
 };
 
 constexpr int Row1 = 3000, Row2 = 3480, Row3 = 3960;

@@ -1,12 +1,12 @@
 #include "numbers/operations.h"
 
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/speech.h"
-#include "app/steps.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/notice.h"
+#include "kit/speech.h"
+#include "kit/steps.h"
 #include "numbers/formulas.h"
-#include "numtext/notice.h"
 #include "numtext/numtext.h"
 
 #include <QFrame>
@@ -119,8 +119,6 @@ Form8::Form8() : OptionWindow("Form8", QStringLiteral("حسابات أخرى"), 
     steps_ = offerSteps(this, {Te2});
 }
 
-// The steps window goes while this window is still whole: closing it moves
-// the focus, which this window follows.
 // Only the exactly empty box counts as empty; the result box changes only
 // when there is an answer.
 void Form8::answer(const char *emptyText,

@@ -3,7 +3,7 @@
 // the natural logarithm, the prime test, even or odd, and rounding to
 // hundredths, all on the one number typed.
 
-#include "app/optionwindow.h"
+#include "kit/optionwindow.h"
 #include "numtext/steps.h"
 
 #include <optional>

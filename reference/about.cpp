@@ -1,7 +1,7 @@
 #include "reference/about.h"
 
-#include "app/controls.h"
-#include "app/dispatch.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
 
 #include <QFrame>
 #include <QLabel>

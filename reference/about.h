@@ -1,7 +1,7 @@
 #pragma once
 // The About window: the product, its version and its designer.
 
-#include "app/window.h"
+#include "kit/window.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,7 +1,7 @@
 #include "reference/laws.h"
 
-#include "app/dispatch.h"
-#include "numtext/notice.h"
+#include "kit/dispatch.h"
+#include "kit/notice.h"
 
 #include <QFontMetricsF>
 #include <QFrame>

@@ -4,8 +4,8 @@
 // close button only hides a laws window, which keeps its chosen option and
 // picture; its close box destroys it, and the next opening builds it afresh.
 
-#include "app/controls.h"
-#include "app/window.h"
+#include "kit/controls.h"
+#include "kit/window.h"
 #include "reference/pictures.h"
 
 #include <vector>

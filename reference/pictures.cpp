@@ -1,9 +1,9 @@
 #include "reference/pictures.h"
 
-#include "app/speech.h"
+#include "kit/speech.h"
+#include "kit/stepswindow.h"
 #include "numtext/digits.h"
-#include "reference/markup.h"
-#include "reference/stepswindow.h"
+#include "typeset/markup.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -264,17 +264,6 @@ void PictureLayout::paint(QPainter &painter) const
     paintPieces(painter, pieces_);
     painter.restore();
 }
-
-QList<Piece> layOut(Picture picture, qreal height) { return PictureLayout(picture, height).pieces(); }
-
-QList<Piece> layOutMarkup(const QString &markup, qreal pixelSize)
-{
-    FormulaLayout f(markup, formulaFont(pixelSize));
-    f.translate(QPointF(-f.width(), 0));
-    return f.pieces();
-}
-
-void paint(QPainter &painter, Picture picture, qreal height) { PictureLayout(picture, height).paint(painter); }
 
 QStringList lines(Picture picture)
 {

@@ -1,14 +1,14 @@
 #pragma once
 // The formula pictures of the laws windows: Arabic formulas set right to left
 // on white, with one faded drawing in the room the text leaves free. Every
-// picture is a short list of lines (reference/formulas.h) set by the
-// typesetter (reference/typeset.h) and drawn as vectors, so it stays crisp at
+// picture is a short list of lines (reference/picturemarkup.h) set by the
+// typesetter (typeset/typeset.h) and drawn as vectors, so it stays crisp at
 // any scale and pixel density and costs nothing until a laws window is first
 // shown. A picture box lays its picture out once and keeps the layout until
 // its size or font or the digit shape (numtext/digits.h) changes.
 
-#include "reference/formulas.h"
-#include "reference/typeset.h"
+#include "reference/picturemarkup.h"
+#include "typeset/typeset.h"
 
 #include <QFrame>
 #include <QList>
@@ -58,16 +58,6 @@ private:
     QRectF drawingSquare_;
     quint64 serial_;
 };
-
-// The pieces of a picture laid out at a height.
-QList<Piece> layOut(Picture picture, qreal height);
-
-// Lays out one line of markup with the right end of its baseline at the origin.
-QList<Piece> layOutMarkup(const QString &markup, qreal pixelSize = 15);
-
-// Draws a picture into the given height, its top left corner at the
-// painter's origin.
-void paint(QPainter &painter, Picture picture, qreal height);
 
 // The lines of a picture as plain text, digits in the shape chosen now (a raised digit follows its base, a
 // stacked fraction reads "(top) / (bottom)", a radical "√(…)"), for screen

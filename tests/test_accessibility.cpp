@@ -7,11 +7,11 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/controls.h"
-#include "app/noticebox.h"
-#include "app/speech.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/controls.h"
+#include "kit/notice.h"
+#include "kit/noticebox.h"
+#include "kit/speech.h"
+#include "kit/windows.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -4,8 +4,8 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/window.h"
-#include "numtext/notice.h"
+#include "kit/notice.h"
+#include "kit/window.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -4,9 +4,9 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/windows.h"
 #include "calculators/conventional.h"
-#include "numtext/notice.h"
+#include "kit/notice.h"
+#include "kit/windows.h"
 
 #include <QLineEdit>
 
@@ -242,17 +242,26 @@ void ConventionalTest::backToTheMenuKeepsTexts()
 void ConventionalTest::backRestoresTheCaller_data()
 {
     QTest::addColumn<QString>("caller");
-    QTest::newRow("advanced calculator") << "Form15";
-    QTest::newRow("fractions") << "Form17";
+    QTest::addColumn<QStringList>("typed"); // box, text, box, text ...
+    QTest::addColumn<QStringList>("clicks"); // the last hands over
+    QTest::newRow("advanced calculator") << "Form15" << QStringList{} << QStringList{"Command31"};
+    QTest::newRow("fractions") << "Form17" << QStringList{"Text1", "1", "Text2", "2", "Text3", "1", "Text4", "3"}
+                               << QStringList{"Opt1", "Com2", "Command4"};
 }
 
 void ConventionalTest::backRestoresTheCaller()
 {
     QFETCH(QString, caller);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, clicks);
     QWidget *from = app::Windows::show(caller);
-    from->showMinimized();
-    app::Windows::show<Form3>();
     ui::window("Form1")->hide();
+    for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
+        ui::type(qPrintable(caller), qPrintable(typed[i]), typed[i + 1]);
+    for (const QString &click : clicks)
+        QVERIFY(ui::click(qPrintable(caller), qPrintable(click)));
+    QVERIFY(from->windowState() & Qt::WindowMinimized);
+    QVERIFY(ui::window("Form3")->isVisible());
     QVERIFY(ui::click("Form3", "Command2"));
     QVERIFY(!ui::window("Form3")->isVisible());
     QVERIFY(from->isVisible());

@@ -6,7 +6,7 @@
 #include "support/section.h"
 #include "support/ui.h"
 
-#include "app/window.h"
+#include "kit/window.h"
 
 #include <QLineEdit>
 #include <QPushButton>

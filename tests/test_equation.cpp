@@ -5,8 +5,8 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/notice.h"
+#include "kit/windows.h"
 
 #include <QLineEdit>
 

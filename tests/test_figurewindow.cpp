@@ -7,9 +7,9 @@
 #include "support/sharedrows.h"
 #include "support/ui.h"
 
-#include "app/banner.h"
-#include "app/window.h"
-#include "numtext/notice.h"
+#include "kit/banner.h"
+#include "kit/notice.h"
+#include "kit/window.h"
 
 #include <QAbstractButton>
 #include <QLabel>

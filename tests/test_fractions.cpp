@@ -5,9 +5,9 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/windows.h"
 #include "calculators/conventional.h"
-#include "numtext/notice.h"
+#include "kit/notice.h"
+#include "kit/windows.h"
 
 #include <QLineEdit>
 #include <QPushButton>

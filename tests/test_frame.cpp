@@ -5,15 +5,15 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/application.h"
-#include "app/dispatch.h"
-#include "app/frame.h"
-#include "app/noticebox.h"
-#include "app/window.h"
-#include "app/windows.h"
 #include "calculators/advanced.h"
 #include "calculators/conventional.h"
-#include "numtext/notice.h"
+#include "kit/context.h"
+#include "kit/dispatch.h"
+#include "kit/frame.h"
+#include "kit/notice.h"
+#include "kit/noticebox.h"
+#include "kit/window.h"
+#include "kit/windows.h"
 #include "numtext/numtext.h"
 
 #include <QApplication>
@@ -172,7 +172,7 @@ void FrameTest::noticeBoxFollowsTheStyle()
     captions.sort();
     buttons.sort();
     QCOMPARE(captions, buttons);
-    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    QLabel *label = box.textLabel();
     QVERIFY(label);
     QCOMPARE(bool(label->alignment() & Qt::AlignRight), right);
     QCOMPARE(box.layoutDirection(), Qt::RightToLeft);

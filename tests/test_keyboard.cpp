@@ -5,9 +5,9 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/controls.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/controls.h"
+#include "kit/notice.h"
+#include "kit/windows.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

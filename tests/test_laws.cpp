@@ -6,11 +6,12 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/frame.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/frame.h"
+#include "kit/notice.h"
+#include "kit/windows.h"
 #include "reference/laws.h"
 #include "reference/pictures.h"
+#include "typeset/typeset.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -417,7 +418,7 @@ void LawsTest::picturesFitTheirBoxes()
     QCOMPARE(size.width(), qreal(reference::PictureWidth));
     QVERIFY(shown->contentsRect().width() >= reference::PictureWidth);
     const QRectF area = QRectF(QPointF(0, 0), size).adjusted(-0.5, -0.5, 0.5, 0.5);
-    const QList<Piece> pieces = reference::layOut(shown->picture(), size.height());
+    const QList<Piece> pieces = reference::PictureLayout(shown->picture(), size.height()).pieces();
     QVERIFY(!pieces.isEmpty());
     for (const Piece &p : pieces) {
         QVERIFY2(area.contains(p.box), qPrintable(QStringLiteral("'%1' of line %2 leaves the box").arg(p.text).arg(p.line)));
@@ -462,7 +463,8 @@ void LawsTest::wordsKeepTheirColours()
     QFETCH(QString, word);
     QFETCH(QColor, colour);
     int found = 0;
-    for (const Piece &p : reference::layOut(picture, reference::pictureHeight(picture))) {
+    const reference::PictureLayout layout(picture, reference::pictureHeight(picture));
+    for (const Piece &p : layout.pieces()) {
         if (p.kind != Piece::Text || !holdsWord(p.text, word))
             continue;
         ++found;
@@ -497,7 +499,7 @@ void LawsTest::markupIsSetRightToLeft()
     QFETCH(QString, first);
     QFETCH(QString, second);
     QFETCH(QString, relation);
-    const QList<Piece> pieces = reference::layOutMarkup(markup);
+    const QList<Piece> pieces = reference::FormulaLayout(markup).pieces();
     const Piece *a = pieceWith(pieces, first);
     const Piece *b = pieceWith(pieces, second);
     QVERIFY2(a && b, qPrintable(joinedText(pieces)));
@@ -539,7 +541,7 @@ void LawsTest::malformedMarkupStaysVisible_data()
 void LawsTest::malformedMarkupStaysVisible()
 {
     QFETCH(QString, markup);
-    QCOMPARE(joinedText(reference::layOutMarkup(markup)), markup);
+    QCOMPARE(joinedText(reference::FormulaLayout(markup).pieces()), markup);
 }
 
 // The volumes window computes the sphere from the cube of the radius; its

@@ -5,10 +5,11 @@
 #include "support/ui.h"
 
 #include "app/application.h"
-#include "app/banner.h"
-#include "app/controls.h"
 #include "app/mainmenu.h"
-#include "app/windows.h"
+#include "kit/banner.h"
+#include "kit/context.h"
+#include "kit/controls.h"
+#include "kit/windows.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -78,8 +79,9 @@ private:
 void LayoutTest::windows_data()
 {
     QTest::addColumn<QString>("window");
-    for (const QString &name : app::Windows::names())
-        QTest::newRow(qPrintable(name)) << name;
+    // The program's table: the data are made before a test's context exists.
+    for (const app::WindowKind &kind : app::windowKinds())
+        QTest::newRow(kind.name) << QString::fromLatin1(kind.name);
 }
 
 void LayoutTest::nothingIsClipped()

@@ -3,7 +3,7 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "numtext/notice.h"
+#include "kit/notice.h"
 
 #include <QLineEdit>
 

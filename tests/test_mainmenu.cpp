@@ -5,8 +5,8 @@
 #include "support/ui.h"
 
 #include "app/mainmenu.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/notice.h"
+#include "kit/windows.h"
 
 #include <QApplication>
 #include <QDate>

@@ -12,10 +12,10 @@
 #include "support/ui.h"
 
 #include "app/application.h"
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/notice.h"
+#include "kit/windows.h"
 #include "numtext/numtext.h"
 
 #include <QAbstractButton>
@@ -361,7 +361,7 @@ private slots:
         Monkey monkey(seed);
         QString fault;
         {
-            app::Context context(*static_cast<QApplication *>(QCoreApplication::instance()));
+            app::Program context(*static_cast<QApplication *>(QCoreApplication::instance()));
             fault = monkey.run(context, EventsPerSeed);
         }
         ui::settle();

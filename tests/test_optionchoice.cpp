@@ -6,7 +6,7 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
-#include "app/window.h"
+#include "kit/window.h"
 
 #include <QApplication>
 #include <QLineEdit>

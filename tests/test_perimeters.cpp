@@ -6,7 +6,7 @@
 #include "support/sharedrows.h"
 #include "support/ui.h"
 
-#include "numtext/notice.h"
+#include "kit/notice.h"
 
 using namespace numtext;
 

@@ -9,11 +9,11 @@
 #include "support/ui.h"
 
 #include "algebra/fractions.h"
-#include "app/banner.h"
 #include "app/mainmenu.h"
+#include "kit/banner.h"
 #include "reference/laws.h"
 #include "reference/pictures.h"
-#include "reference/typeset.h"
+#include "typeset/typeset.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

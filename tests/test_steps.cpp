@@ -7,13 +7,13 @@
 #include "support/scripted.h"
 #include "support/stepstext.h"
 
-#include "app/dispatch.h"
-#include "app/speech.h"
-#include "app/steps.h"
+#include "kit/dispatch.h"
+#include "kit/speech.h"
+#include "kit/steps.h"
+#include "kit/stepswindow.h"
 #include "numtext/digits.h"
 #include "numtext/steps.h"
 #include "reference/pictures.h"
-#include "reference/stepswindow.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -5,15 +5,15 @@
 
 #include "support/outcome.h"
 #include "support/scripted.h"
-#include "support/stepstext.h"
 #include "support/section.h"
+#include "support/stepstext.h"
 #include "support/ui.h"
 
-#include "app/steps.h"
+#include "kit/notice.h"
+#include "kit/steps.h"
+#include "kit/stepswindow.h"
 #include "numtext/digits.h"
-#include "numtext/notice.h"
 #include "numtext/steps.h"
-#include "reference/stepswindow.h"
 
 #include <QLineEdit>
 #include <QPointer>

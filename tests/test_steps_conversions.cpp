@@ -7,13 +7,13 @@
 // and the ways the windows open their steps.
 
 #include "support/scripted.h"
-#include "support/stepstext.h"
 #include "support/section.h"
+#include "support/stepstext.h"
 #include "support/ui.h"
 
-#include "app/steps.h"
+#include "kit/steps.h"
+#include "kit/stepswindow.h"
 #include "numtext/digits.h"
-#include "reference/stepswindow.h"
 
 #include <QLineEdit>
 #include <QPointer>

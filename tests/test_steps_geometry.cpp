@@ -6,14 +6,14 @@
 // against its result box.
 
 #include "support/scripted.h"
-#include "support/stepstext.h"
 #include "support/sharedrows.h"
+#include "support/stepstext.h"
 #include "support/ui.h"
 
-#include "app/steps.h"
+#include "kit/notice.h"
+#include "kit/steps.h"
+#include "kit/stepswindow.h"
 #include "numtext/digits.h"
-#include "numtext/notice.h"
-#include "reference/stepswindow.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -4,14 +4,14 @@
 // for every calculate button, and the steps button on the banner.
 
 #include "support/scripted.h"
-#include "support/stepstext.h"
 #include "support/section.h"
+#include "support/stepstext.h"
 #include "support/ui.h"
 
-#include "app/steps.h"
+#include "kit/steps.h"
+#include "kit/stepswindow.h"
 #include "numtext/digits.h"
 #include "numtext/steps.h"
-#include "reference/stepswindow.h"
 
 #include <QLineEdit>
 #include <QPointer>

@@ -4,7 +4,7 @@
 // Run it under a real X server (Xvfb) to see what a pupil sees.
 
 #include "app/application.h"
-#include "app/windows.h"
+#include "kit/windows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: nabrosa-gallery OUTDIR WINDOW[:CONTROL...]...\n");
         return 2;
     }
-    app::Context context(application);
+    app::Program context(application);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     for (int i = 2; i < argc; ++i) {
         const QStringList parts = QString::fromLocal8Bit(argv[i]).split(QLatin1Char(':'));

@@ -17,11 +17,11 @@
 // is reported as an error instead of a time: it would not time the sum.
 
 #include "app/application.h"
-#include "app/steps.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/notice.h"
+#include "kit/steps.h"
+#include "kit/stepswindow.h"
+#include "kit/windows.h"
 #include "numtext/numtext.h"
-#include "reference/stepswindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -331,7 +331,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quiet);
     QApplication application(argc, argv);
-    app::Context context(application);
+    app::Program context(application);
     context.setNoticePresenter(&presenter());
     for (const Case &c : cases()) {
         benchmark::RegisterBenchmark(c.name, [&c](benchmark::State &state) { clickCase(state, c, false); })

@@ -5,7 +5,7 @@
 
 #include "app/application.h"
 #include "app/mainmenu.h"
-#include "app/windows.h"
+#include "kit/windows.h"
 
 #include <QApplication>
 
@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
 {
     const long long start = startup::startFromArguments(argc, argv);
     QApplication application(argc, argv);
-    app::Context context(application);
+    app::Program context(application);
     startup::FirstPaint probe(app::Windows::get<Form1>(), start);
     context.start();
     return application.exec();

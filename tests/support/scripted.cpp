@@ -3,8 +3,8 @@
 #include "ui.h"
 
 #include "app/application.h"
-#include "app/frame.h"
-#include "app/windows.h"
+#include "kit/frame.h"
+#include "kit/windows.h"
 
 #include <QApplication>
 #include <QTest>
@@ -66,7 +66,7 @@ void expectFailure(ScriptedPresenter &presenter, Failure kind)
 
 std::unique_ptr<app::Context> testContext()
 {
-    auto context = std::make_unique<app::Context>(*static_cast<QApplication *>(QCoreApplication::instance()));
+    auto context = std::make_unique<app::Program>(*static_cast<QApplication *>(QCoreApplication::instance()));
     context->setFaultHandler([](const QString &message) {
         QTest::qFail(qPrintable(QStringLiteral("programming fault in a handler: ") + message), __FILE__, __LINE__);
     });

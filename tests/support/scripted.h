@@ -3,8 +3,8 @@
 // records each notice and answers from a queue, a stand-in for the end of the
 // program, and helpers that drive real widgets by name.
 
-#include "app/application.h"
-#include "numtext/notice.h"
+#include "kit/context.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
 
 #include <QList>

@@ -5,7 +5,7 @@
 #include "scripted.h"
 #include "ui.h"
 
-#include "numtext/notice.h"
+#include "kit/notice.h"
 
 namespace section {
 

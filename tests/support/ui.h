@@ -1,7 +1,7 @@
 #pragma once
 // Driving real widgets by their names, as a user would.
 
-#include "app/windows.h"
+#include "kit/windows.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,9 +1,11 @@
 #pragma once
 // Notice boxes shown to the user as modal message boxes.
 
-#include "numtext/notice.h"
+#include "kit/notice.h"
 
 #include <QMessageBox>
+
+class QLabel;
 
 namespace app {
 
@@ -16,6 +18,8 @@ public:
     NoticeBox(const numtext::Notice &notice, QWidget *parent = nullptr);
     // The answer of the pressed button: 1, 6 or 7.
     int answer() const;
+    // The label that shows the text.
+    QLabel *textLabel() const;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,10 +1,9 @@
-#include "app/frame.h"
+#include "kit/frame.h"
 
-#include "app/application.h"
-#include "app/dispatch.h"
-#include "app/mainmenu.h"
-#include "app/windows.h"
-#include "numtext/notice.h"
+#include "kit/context.h"
+#include "kit/dispatch.h"
+#include "kit/notice.h"
+#include "kit/windows.h"
 
 #include <QPushButton>
 
@@ -20,7 +19,9 @@ void exitConfirmation()
         Context::current().endProgram();
 }
 
-void showMainMenu() { Windows::show<Form1>(); }
+void showMainMenu() { Windows::show(Windows::mainMenu()); }
+
+bool mainMenuShown() { return Windows::get(Windows::mainMenu())->isVisible(); }
 
 void returnToMenu(QWidget *own)
 {
@@ -69,11 +70,10 @@ void noLawsNotice()
 }
 
 void SectionWindow::joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton,
-                              WindowRef lawsWindow)
+                              const char *lawsWindow)
 {
     Q_ASSERT_X(!lawsButton == !lawsWindow, "joinFrame", "a laws button opens a laws window");
-    if (lawsWindow)
-        lawsWindow_ = lawsWindow;
+    lawsWindow_ = QString::fromLatin1(lawsWindow);
     joinFrameButtons(exitButton, menuButton, lawsButton);
 }
 
@@ -96,7 +96,7 @@ void SectionWindow::MainMenuButton_Click() { returnToMenu(this); }
 void SectionWindow::LawsButton_Click()
 {
     // A laws window named by a text that no window answers to is none.
-    if (QWidget *laws = lawsWindow_ ? lawsWindow_() : nullptr)
+    if (QWidget *laws = Windows::get(lawsWindow_))
         showLaws(this, laws);
 }
 

@@ -1,4 +1,4 @@
-#include "geometry/figures.h"
+#include "geometry/formulas.h"
 
 #include "numtext/mixed.h"
 #include "numtext/numtext.h"

@@ -1,6 +1,5 @@
-#include "calculators/keypad.h"
+#include "calculators/keypadformulas.h"
 
-#include "numtext/notice.h"
 #include "numtext/numtext.h"
 
 using namespace numtext;
@@ -94,14 +93,6 @@ void memoryStore(Held &held, const QString &display)
 
 QString memoryRecall(const Held &held) { return format(held.memory); }
 
-bool memoryClear(Held &held)
-{
-    held.memoryQuestion = QStringLiteral("هل أنت متأكد من تنظيف الذاكرة؟");
-    held.memoryAnswer = QString::number(notice(held.memoryQuestion, style::YesNo));
-    if (strictNumber(held.memoryAnswer) != answer::Yes)
-        return false;
-    held.memory = 0;
-    return true;
-}
+void memoryClear(Held &held) { held.memory = 0; }
 
 } // namespace keypad

@@ -1,4 +1,4 @@
-#include "reference/formulas.h"
+#include "reference/picturemarkup.h"
 
 namespace reference {
 

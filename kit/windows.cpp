@@ -1,6 +1,6 @@
-#include "app/windows.h"
+#include "kit/windows.h"
 
-#include "app/application.h"
+#include "kit/context.h"
 
 #include <QtGlobal>
 
@@ -9,7 +9,7 @@ namespace app {
 namespace {
 QWidget *(*makerOf(const QString &name))()
 {
-    for (const WindowKind &kind : windowKinds()) {
+    for (const WindowKind &kind : Context::current().windowKinds()) {
         if (name == QLatin1String(kind.name))
             return kind.make;
     }
@@ -29,24 +29,26 @@ bool known(const QString &name)
 QStringList Windows::names()
 {
     QStringList all;
-    for (const WindowKind &kind : windowKinds())
+    for (const WindowKind &kind : Context::current().windowKinds())
         all << QString::fromLatin1(kind.name);
     all.sort();
     return all;
 }
 
-QWidget *Windows::get(const QString &name, QWidget *(*make)())
+QString Windows::mainMenu() { return QString::fromLatin1(Context::current().windowKinds().front().name); }
+
+QWidget *Windows::get(const QString &name)
 {
+    if (!known(name))
+        return nullptr;
     auto &windows = Context::current().liveWindows();
     if (QWidget *w = windows.value(name).data())
         return w;
-    QWidget *w = make();
+    QWidget *w = makerOf(name)();
     Q_ASSERT_X(w->objectName() == name, "Windows::get", "a window is named after its class");
     windows.insert(name, w);
     return w;
 }
-
-QWidget *Windows::get(const QString &name) { return known(name) ? get(name, makerOf(name)) : nullptr; }
 
 QWidget *Windows::find(const QString &name)
 {

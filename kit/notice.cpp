@@ -1,4 +1,4 @@
-#include "numtext/notice.h"
+#include "kit/notice.h"
 
 namespace numtext {
 

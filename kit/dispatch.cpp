@@ -1,7 +1,7 @@
-#include "app/dispatch.h"
+#include "kit/dispatch.h"
 
-#include "app/application.h"
-#include "numtext/notice.h"
+#include "kit/context.h"
+#include "kit/notice.h"
 #include "numtext/numtext.h"
 #include "numtext/steps.h"
 

@@ -1,7 +1,7 @@
-#include "app/optionwindow.h"
+#include "kit/optionwindow.h"
 
-#include "app/dispatch.h"
-#include "numtext/notice.h"
+#include "kit/dispatch.h"
+#include "kit/notice.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -37,8 +37,8 @@ template <class Sender, class Signal> void join(Sender *sender, Signal signal, O
 
 QLineEdit *OptionWindow::headingBox(int top)
 {
-    la22 = headingLine(this, "la22", {120, top, 4575, 375});
-    return la22;
+    heading_ = headingLine(this, "la22", {120, top, 4575, 375});
+    return heading_;
 }
 
 void OptionWindow::buildChoices(std::span<const Choice> choices, Tw actionAt)
@@ -128,8 +128,8 @@ void OptionWindow::showPanel(const char *option)
     }
     for (QWidget *w : chosen.controls)
         w->show();
-    la22->setText(chosen.heading);
-    la22->setCursorPosition(0);
+    heading_->setText(chosen.heading);
+    heading_->setCursorPosition(0);
 }
 
 void OptionWindow::notAvailable()

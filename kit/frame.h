@@ -2,13 +2,11 @@
 // The frame that windows share: ending the program, returning to the main
 // menu, opening a section's laws window and the close-to-menu confirmation.
 
-#include "app/controls.h"
-#include "app/window.h"
-#include "app/windows.h"
+#include "kit/controls.h"
+#include "kit/window.h"
+#include "kit/windows.h"
 
 #include <QString>
-
-#include <functional>
 
 class QPushButton;
 
@@ -19,6 +17,8 @@ void exitConfirmation();
 
 // Shows the main menu (restored and brought forward).
 void showMainMenu();
+// Whether the main menu is shown.
+bool mainMenuShown();
 
 // Shows the main menu and hides the given window, which keeps its state.
 void returnToMenu(QWidget *own);
@@ -45,13 +45,10 @@ public:
 
 protected:
     // Joins the frame buttons to their operations; a null button is absent.
-    // The laws button opens the window of type Laws.
-    template <class Laws> void joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton)
-    {
-        joinFrame(exitButton, menuButton, lawsButton, &windowOf<Laws>);
-    }
+    // The laws button opens the window of that name (a section's laws window
+    // belongs to reference/, which the section does not include).
     void joinFrame(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton = nullptr,
-                   WindowRef lawsWindow = nullptr);
+                   const char *lawsWindow = nullptr);
     // The question of the close-to-menu confirmation (empty for the common one).
     void setCloseQuestion(const QString &question) { closeQuestion_ = question; }
 
@@ -64,7 +61,7 @@ protected:
 private:
     void joinFrameButtons(QPushButton *exitButton, QPushButton *menuButton, QPushButton *lawsButton);
 
-    std::function<QWidget *()> lawsWindow_;
+    QString lawsWindow_;
     QString closeQuestion_;
 };
 

@@ -3,9 +3,11 @@
 // first reference and afterwards shown and hidden with its state; a window
 // closed for good is released and the next reference builds it afresh.
 //
-// Windows are referred to by their type: Windows::show<Form3>(). A name that
-// is text (a test, the gallery) must be the name of a window of the program;
-// any other name stops a debug build at once.
+// The windows are the kinds in the context's table (Context::windowKinds),
+// which the application fills; the registry builds nothing else. Windows are
+// referred to by their type, Windows::show<Form3>(), or by their name where a
+// window must not know the other's type. A name must be the name of a window
+// of the program; any other name stops a debug build at once.
 
 #include <QString>
 #include <QStringList>
@@ -21,7 +23,7 @@ public:
     template <class T> static T *get()
     {
         static_assert(std::is_base_of_v<QWidget, T>);
-        return qobject_cast<T *>(get(nameOf<T>(), [] { return static_cast<QWidget *>(new T); }));
+        return qobject_cast<T *>(get(nameOf<T>()));
     }
     // The window if it exists, without building it.
     template <class T> static T *find() { return qobject_cast<T *>(find(nameOf<T>())); }
@@ -42,6 +44,8 @@ public:
     static QWidget *show(const QString &name);
     // The names of every window of the program.
     static QStringList names();
+    // The name of the main menu.
+    static QString mainMenu();
 
     // Forgets a window that is being destroyed.
     static void release(QWidget *window);
@@ -50,11 +54,10 @@ public:
 
 private:
     template <class T> static QString nameOf() { return QString::fromLatin1(T::staticMetaObject.className()); }
-    static QWidget *get(const QString &name, QWidget *(*make)());
 };
 
 // A window type as a plain function that gives the window, built if needed
-// (the main menu's sections, a section's laws window).
+// (the main menu's sections).
 using WindowRef = QWidget *(*)();
 template <class T> QWidget *windowOf() { return Windows::get<T>(); }
 

@@ -2,7 +2,7 @@
 // Notice boxes: a modal message with a text (CR LF line breaks), a style made
 // of the flags below and an optional title. How a box is presented is
 // replaceable, and the number rules stay free of widgets: the application
-// context (app/application.h) installs its message-box presenter here, and
+// context (kit/context.h) installs its message-box presenter here, and
 // tests a scripted one through the context.
 
 #include <QString>

@@ -1,6 +1,6 @@
-#include "app/banner.h"
+#include "kit/banner.h"
 
-#include "app/controls.h"
+#include "kit/controls.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>

@@ -1,10 +1,10 @@
-#include "app/window.h"
+#include "kit/window.h"
 
-#include "app/banner.h"
-#include "app/controls.h"
-#include "app/dispatch.h"
-#include "app/speech.h"
-#include "app/windows.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
+#include "kit/dispatch.h"
+#include "kit/speech.h"
+#include "kit/windows.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -17,8 +17,8 @@
 // and its handlers are one line each: Op1_Click() { showPanel("Op1"); }, and
 // the action's handler calls the window's formula.
 
-#include "app/controls.h"
-#include "app/frame.h"
+#include "kit/controls.h"
+#include "kit/frame.h"
 
 #include <QString>
 
@@ -138,7 +138,7 @@ protected:
     // Runs a handler that a table names when the button is clicked.
     void onClick(QPushButton *button, const Handler &handler);
 
-    QLineEdit *la22 = nullptr;
+    QLineEdit *heading_ = nullptr; // la22
 
 private:
     struct Panel {

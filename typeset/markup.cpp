@@ -1,4 +1,4 @@
-#include "reference/markup.h"
+#include "typeset/markup.h"
 
 #include <QStringList>
 

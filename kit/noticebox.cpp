@@ -1,6 +1,6 @@
-#include "app/noticebox.h"
+#include "kit/noticebox.h"
 
-#include "app/speech.h"
+#include "kit/speech.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -53,7 +53,7 @@ NoticeBox::NoticeBox(const Notice &notice, QWidget *parent)
     }
     Qt::Alignment align = Qt::AlignAbsolute | Qt::AlignVCenter;
     align |= (notice.style & (style::RightAlign | style::RtlReading)) ? Qt::AlignRight : Qt::AlignLeft;
-    if (auto *label = findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+    if (QLabel *label = textLabel()) {
         label->setAlignment(align);
         label->setLayoutDirection((notice.style & style::RtlReading) || text.isRightToLeft() ? Qt::RightToLeft
                                                                                             : Qt::LeftToRight);
@@ -72,6 +72,17 @@ void NoticeBox::showEvent(QShowEvent *event)
     const int room = bar.horizontalAdvance(windowTitle()) + 6 * bar.height() + 24;
     if (width() < room)
         setFixedSize(room, height());
+}
+
+QLabel *NoticeBox::textLabel() const
+{
+    // Found by what it shows: the message box gives it no public name.
+    const auto labels = findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (label->text() == text())
+            return label;
+    }
+    return nullptr;
 }
 
 int NoticeBox::answer() const

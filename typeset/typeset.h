@@ -1,5 +1,5 @@
 #pragma once
-// The typesetter of formulas: a line of markup (reference/markup.h) laid out
+// The typesetter of formulas: a line of markup (typeset/markup.h) laid out
 // once, right to left, into pieces of text, bars and radicals at their
 // places, which can then be measured and painted any number of times.
 //

@@ -3,11 +3,11 @@
 // worked through line by line, each line set right to left by the typesetter
 // of the laws pictures (exponents, fractions, radicals), with the digits in
 // the shape the pupil chose. The window shows what it is given; who gives it
-// the steps is the section window's business (app/steps.h).
+// the steps is the section window's business (kit/steps.h).
 
 #include "numtext/digits.h"
 #include "numtext/steps.h"
-#include "reference/typeset.h"
+#include "typeset/typeset.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "reference/stepswindow.h"
+#include "kit/stepswindow.h"
 
-#include "app/dispatch.h"
-#include "app/speech.h"
-#include "reference/markup.h"
+#include "kit/dispatch.h"
+#include "kit/speech.h"
+#include "typeset/markup.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "calculators/operations.h"
+#include "calculators/formulas.h"
 
 #include <array>
 #include <cmath>

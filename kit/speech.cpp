@@ -1,4 +1,4 @@
-#include "app/speech.h"
+#include "kit/speech.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -23,8 +23,6 @@ enum Operator : std::int16_t { None = 0, Add = 1, Multiply = 2, Divide = 3, Subt
 struct Held {
     double running = 0; // 0 counts as no running value for -, * and /
     double memory = 0;
-    QString memoryQuestion; // the clear-memory question while it is asked
-    QString memoryAnswer;   // its answer as decimal digits
     std::int16_t newEntry = 0; // 1 after "=": the next digit starts a new number
     std::int16_t pending = None;
 };
@@ -59,7 +57,7 @@ void memoryStore(Held &held, const QString &display);
 // The memory written with the general number format.
 QString memoryRecall(const Held &held);
 
-// Asks whether to clear the memory and clears it on Yes; true when cleared.
-bool memoryClear(Held &held);
+// Clears the memory (the window asks first).
+void memoryClear(Held &held);
 
 } // namespace keypad

@@ -1,6 +1,6 @@
-#include "reference/typeset.h"
+#include "typeset/typeset.h"
 
-#include "reference/markup.h"
+#include "typeset/markup.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

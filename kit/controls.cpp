@@ -1,7 +1,7 @@
-#include "app/controls.h"
+#include "kit/controls.h"
 
-#include "app/speech.h"
-#include "app/window.h"
+#include "kit/speech.h"
+#include "kit/window.h"
 
 #include <QFrame>
 #include <QLineEdit>

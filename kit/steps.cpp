@@ -1,7 +1,7 @@
-#include "app/steps.h"
+#include "kit/steps.h"
 
-#include "app/dispatch.h"
-#include "reference/stepswindow.h"
+#include "kit/dispatch.h"
+#include "kit/stepswindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 // What the formula pictures of the laws windows say: for every picture its
-// lines in the markup of reference/markup.h, how each line stands, the sizes
+// lines in the markup of typeset/markup.h, how each line stands, the sizes
 // of its text and its faded drawing.
 
 #include "reference/drawings.h"
