@@ -6,6 +6,7 @@
 #include "kit/controls.h"
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/speech.h"
 #include "kit/steps.h"
 #include "kit/windows.h"
 #include "numtext/numtext.h"
@@ -31,17 +32,21 @@ struct CoefficientRow {
     const char *boxName;
     int x; // left of the box, twips
     const char *missing;
+    const char *heard; // the box's name: its letter and its meaning
 };
 
 const std::array<CoefficientRow, 3> &coefficientRows()
 {
     static const std::array<CoefficientRow, 3> rows{{
         {"Label4", "أ", "Label11", "Te1", 3360,
-         "من فضلك .. أدخل أ معامل س من الدرجة الثانـية\r\nوإذا أردت حل معادلة من الدرجة الأولى ضع أ = صفر"},
+         "من فضلك .. أدخل أ معامل س من الدرجة الثانـية\r\nوإذا أردت حل معادلة من الدرجة الأولى ضع أ = صفر",
+         "أ: معامل س تربيع"},
         {"Label5", "ب", "Label10", "Te2", 1800,
-         "من فضلك .. أدخل ب معامل س من الدرجة الأولى\r\nإن لم يكن موجودا فضع مكانه يساوي صفر 0"},
+         "من فضلك .. أدخل ب معامل س من الدرجة الأولى\r\nإن لم يكن موجودا فضع مكانه يساوي صفر 0",
+         "ب: معامل س"},
         {"Label6", "جـا", "Label3", "Te3", 240,
-         "من فضلك .. أدخل جـ العدد الثابت \r\nإن لم يكن موجودا فضع مكانه يساوي صفر 0"},
+         "من فضلك .. أدخل جـ العدد الثابت \r\nإن لم يكن موجودا فضع مكانه يساوي صفر 0",
+         "جـ: العدد الثابت"},
     }};
     return rows;
 }
@@ -75,7 +80,7 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
         const QString letter = QString::fromUtf8(row.letter);
         letters[i] = coloured(label(this, row.letterName, letter, {row.x + 1080, 2880, 285, 255}), "#000080");
         equals[i] = coloured(label(this, row.equalsName, QStringLiteral("="), {row.x + 840, 2880, 240, 255}), "#000080");
-        boxes[i] = edit(this, row.boxName, {row.x, 2760, 735, 495}, letter);
+        boxes[i] = edit(this, row.boxName, {row.x, 2760, 735, 495}, QString::fromUtf8(row.heard));
         boxes[i]->setMaxLength(5);
         boxes[i]->setFont(boldFont(12));
     }
@@ -106,6 +111,7 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
     setDefaultButton(Command4);
     tabOrder({Te1, Te2, Te3, Command4, Command2, Te4, Te5, Command3, Command5, Command1});
     Te1->setFocus();
+    setAccessibleDescription(QStringLiteral("المعادلة على الصورة: أ س تربيع زائد ب س زائد جـ يساوي صفر"));
 
     on(Command4, &QPushButton::clicked, this, &Form16::Command4_Click);
     on(Command2, &QPushButton::clicked, this, &Form16::Command2_Click);
@@ -133,11 +139,13 @@ void Form16::Command4_Click()
             Te4->setText(roots.first);
             Te5->setText(roots.second);
             showSecondRoot(true);
+            announce(this, spokenResult(Te4) + QStringLiteral("، ") + spokenResult(Te5));
             break;
         case Roots::Kind::One:
             // The second-root box keeps its old text while hidden.
             Te4->setText(roots.first);
             showSecondRoot(false);
+            announce(this, spokenResult(Te4));
             break;
         case Roots::Kind::NoRealRoot:
             notice(QStringLiteral("لا يوجد حل لهذه المعادلة .. لأنه أثناء حل المعادلة يوجد سالب تحت الجذر"),

@@ -7,6 +7,7 @@
 #include "kit/dispatch.h"
 #include "kit/handover.h"
 #include "kit/notice.h"
+#include "kit/speech.h"
 #include "kit/steps.h"
 #include "kit/windows.h"
 #include "numtext/numtext.h"
@@ -61,13 +62,15 @@ const std::array<OperationData, 2> &operations()
 struct FractionColumn {
     const char *numerator;
     const char *denominator;
+    const char *heardNumerator; // the boxes' names
+    const char *heardDenominator;
     int x;
     int width;
 };
 constexpr std::array<FractionColumn, 3> Columns{{
-    {"Text1", "Text2", 3600, 975},
-    {"Text3", "Text4", 2160, 975},
-    {"Text5", "Text6", 240, 1455},
+    {"Text1", "Text2", "بسط الكسر الأول", "مقام الكسر الأول", 3600, 975},
+    {"Text3", "Text4", "بسط الكسر الثاني", "مقام الكسر الثاني", 2160, 975},
+    {"Text5", "Text6", "بسط الناتج", "مقام الناتج", 240, 1455},
 }};
 
 // The subtraction sign keeps its caption "-" but is drawn as the minus sign
@@ -150,8 +153,10 @@ Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقا
         const FractionColumn &column = Columns[i];
         const bool result = i == Columns.size() - 1;
         const auto make = result ? &readOnlyEdit : &edit;
-        QLineEdit *top = make(this, column.numerator, {column.x, 2760, column.width, 495}, QStringLiteral("البسط"), {});
-        QLineEdit *bottom = make(this, column.denominator, {column.x, 3480, column.width, 495}, QStringLiteral("المقام"), {});
+        QLineEdit *top = make(this, column.numerator, {column.x, 2760, column.width, 495},
+                              QString::fromUtf8(column.heardNumerator), {});
+        QLineEdit *bottom = make(this, column.denominator, {column.x, 3480, column.width, 495},
+                                 QString::fromUtf8(column.heardDenominator), {});
         top->setFont(boldFont(result ? 15.75 : 14));
         bottom->setFont(top->font());
         if (!result) {
@@ -229,6 +234,7 @@ void Form17::calculate(FractionOperation operation)
         const FractionResult result = combineFractions(fractions, operation, Text2->text(), s);
         Text5->setText(result.numerator);
         Text6->setText(result.denominator);
+        announce(this, QStringLiteral("الناتج ") + spokenText(result.numerator + u'/' + result.denominator));
     });
 }
 

@@ -53,6 +53,9 @@ const std::array<MenuSection, 10> &Form1::sections()
 Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
 {
     setDestroyedOnClose(false);
+    // Heard by its Arabic name: the Latin title would switch the speech
+    // synthesizer to another language.
+    setAccessibleName(QStringLiteral("نبروسة"));
     Image1 = new Banner(this, "Image1", twips(120, 120, 4575, 3030), QStringLiteral("نبروسة"), Banner::Face::Interface);
     Label1 = label(this, "Label1", QStringLiteral("بسم الله الرحمن الرحيم"), {1200, 120, 2415, 375});
     Label1->setAlignment(Qt::AlignCenter);

@@ -6,6 +6,7 @@
 #include "kit/controls.h"
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/speech.h"
 #include "kit/windows.h"
 
 #include <QApplication>
@@ -194,11 +195,27 @@ void Form15::Command14_Click() { operatorKey(keypad::Subtract); }
 void Form15::Command15_Click() { operatorKey(keypad::Multiply); }
 void Form15::Command16_Click() { operatorKey(keypad::Divide); }
 
-void Form15::Command12_Click() { Text1->setText(keypad::equals(held(), Text1->text())); }
+void Form15::Command12_Click()
+{
+    Text1->setText(keypad::equals(held(), Text1->text()));
+    announce(this, spokenResult(Text1));
+}
 
-void Form15::Command18_Click() { Text1->setText(keypad::squareRoot(Text1->text())); }
-void Form15::Command28_Click() { Text1->setText(keypad::logarithm(Text1->text())); }
-void Form15::Command27_Click() { Text1->setText(keypad::percent(Text1->text())); }
+void Form15::Command18_Click()
+{
+    Text1->setText(keypad::squareRoot(Text1->text()));
+    announce(this, spokenResult(Text1));
+}
+void Form15::Command28_Click()
+{
+    Text1->setText(keypad::logarithm(Text1->text()));
+    announce(this, spokenResult(Text1));
+}
+void Form15::Command27_Click()
+{
+    Text1->setText(keypad::percent(Text1->text()));
+    announce(this, spokenResult(Text1));
+}
 
 void Form15::Command8_Click() { Text1->setText(keypad::backspace(Text1->text())); }
 void Form15::Command20_Click() { Text1->clear(); }

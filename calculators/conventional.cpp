@@ -6,6 +6,7 @@
 #include "kit/dispatch.h"
 #include "kit/frame.h"
 #include "kit/notice.h"
+#include "kit/speech.h"
 #include "kit/steps.h"
 #include "kit/windows.h"
 #include "numtext/numtext.h"
@@ -81,6 +82,7 @@ void Form3::calculate(Operation operation)
             return;
         }
         Text3->setText(operate(operation, operands, s));
+        announce(this, spokenResult(Text3));
     });
 }
 
@@ -101,7 +103,10 @@ void Form3::Command10_Click()
         steps_->refuse(Refusal::NothingToRound, RoundFirst);
         return;
     }
-    steps_->record([&](Steps &s) { Text5->setText(format(roundToHundredths(result, s))); });
+    steps_->record([&](Steps &s) {
+        Text5->setText(format(roundToHundredths(result, s)));
+        announce(this, spokenResult(Text5));
+    });
 }
 
 void Form3::setOperands(const QString &first, const QString &second, QWidget *returnTo)

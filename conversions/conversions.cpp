@@ -5,6 +5,7 @@
 #include "kit/controls.h"
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/speech.h"
 #include "kit/steps.h"
 #include "numtext/numtext.h"
 
@@ -120,7 +121,10 @@ void Form5::convert(const char *emptyText, double (*formula)(QStringView typed, 
         steps_->refuse(Refusal::EmptyBox, QString::fromUtf8(emptyText));
         return;
     }
-    steps_->record([&](Steps &s) { Te2->setText(format(formula(Te1->text(), s))); });
+    steps_->record([&](Steps &s) {
+        Te2->setText(format(formula(Te1->text(), s)));
+        announce(this, spokenResult(Te2));
+    });
 }
 
 void Form5::Op1_Click() { showPanel("Op1"); }

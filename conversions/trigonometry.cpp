@@ -5,6 +5,7 @@
 #include "kit/controls.h"
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/speech.h"
 #include "kit/steps.h"
 #include "numtext/numtext.h"
 
@@ -155,6 +156,7 @@ void Form7::calculate(const char *emptyText, Function function)
         Te2->setCursorPosition(0);
         Te3->setText(values.radians ? format(*values.radians) : Undefined);
         Te3->setCursorPosition(0);
+        announce(this, spokenResult(Te2) + QStringLiteral("، ") + spokenResult(Te3));
     });
 }
 

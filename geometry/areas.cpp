@@ -2,6 +2,7 @@
 
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/speech.h"
 #include "kit/steps.h"
 #include "numtext/numtext.h"
 
@@ -192,6 +193,7 @@ void Form4::radiusOrDiameter(const char *radiusBox, const char *diameterBox, con
         const geometry::RoundSize size = isEmpty(radiusText) ? geometry::RoundSize{diameter, true}
                                                              : geometry::RoundSize{radius, false};
         named<QLineEdit>(resultBox)->setText(format(area(size, s)));
+        announce(this, spokenResult(named<QLineEdit>(resultBox)));
     });
 }
 
@@ -213,6 +215,7 @@ void Form4::lengths(Length first, Length second, const char *resultBox, Sides ar
             return;
         }
         named<QLineEdit>(resultBox)->setText(format(area(a, b, s)));
+        announce(this, spokenResult(named<QLineEdit>(resultBox)));
     });
 }
 

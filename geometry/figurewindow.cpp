@@ -3,6 +3,7 @@
 #include "kit/banner.h"
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/speech.h"
 #include "kit/steps.h"
 #include "numtext/numtext.h"
 
@@ -153,8 +154,10 @@ bool SharedRowsWindow::filled(std::span<const QString> notices, std::uint32_t st
 void SharedRowsWindow::calculate(const std::function<std::optional<double>(numtext::Steps &)> &calculation)
 {
     steps()->record([&](numtext::Steps &s) {
-        if (const std::optional<double> value = calculation(s))
+        if (const std::optional<double> value = calculation(s)) {
             result_->setText(format(*value));
+            announce(this, spokenResult(result_));
+        }
     });
 }
 

@@ -1,5 +1,6 @@
 #include "kit/controls.h"
 
+#include "kit/speech.h"
 #include "kit/window.h"
 
 #include <QFrame>
@@ -71,6 +72,18 @@ template <class T> T *place(T *w, const char *name, Tw at)
     return w;
 }
 
+// A caption stretched with ـ is heard without it (a screen reader spells the
+// stretched word out letter by letter); the caption shows it as written.
+void hearWithoutStretching(QWidget *w, const QString &text)
+{
+    const QString heard = withoutStretching(text);
+    if (heard != text && w->accessibleName().isEmpty())
+        w->setAccessibleName(heard);
+    const QString tip = w->toolTip();
+    if (!tip.isEmpty() && withoutStretching(tip) != tip)
+        w->setAccessibleDescription(withoutStretching(tip));
+}
+
 void prepareLabel(QLabel *l, Tw at, const QString &tip)
 {
     l->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
@@ -96,6 +109,7 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, Tw at, con
 {
     auto *l = place(new QLabel(text, parent), name, at);
     prepareLabel(l, at, tip);
+    hearWithoutStretching(l, text);
     return l;
 }
 
@@ -103,6 +117,7 @@ ClickLabel *clickLabel(QWidget *parent, const char *name, const QString &text, T
 {
     auto *l = place(new ClickLabel(text, parent), name, at);
     prepareLabel(l, at, tip);
+    hearWithoutStretching(l, text);
     l->setCursor(Qt::PointingHandCursor);
     return l;
 }
@@ -113,12 +128,15 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, Tw a
     if (!tip.isNull())
         b->setToolTip(tip);
     b->setAutoDefault(false);
+    hearWithoutStretching(b, text);
     return b;
 }
 
 Option *option(QWidget *parent, const char *name, const QString &text, Tw at)
 {
-    return place(new Option(text, parent), name, at);
+    auto *o = place(new Option(text, parent), name, at);
+    hearWithoutStretching(o, text);
+    return o;
 }
 
 QLineEdit *edit(QWidget *parent, const char *name, Tw at, const QString &caption, const QString &text)

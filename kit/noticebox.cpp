@@ -1,5 +1,7 @@
 #include "kit/noticebox.h"
 
+#include "kit/speech.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
@@ -41,7 +43,7 @@ NoticeBox::NoticeBox(const Notice &notice, QWidget *parent)
         yes->setObjectName(QStringLiteral("Yes"));
         no->setObjectName(QStringLiteral("No"));
         setDefaultButton(yes);
-        // Neither Escape nor the close box answers a Yes/No box.
+        // The close box does not answer a Yes/No box; Escape answers No.
         setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) & ~Qt::WindowCloseButtonHint);
     } else {
         auto *ok = addButton(QStringLiteral("موافق"), QMessageBox::AcceptRole);
@@ -55,6 +57,9 @@ NoticeBox::NoticeBox(const Notice &notice, QWidget *parent)
         label->setAlignment(align);
         label->setLayoutDirection((notice.style & style::RtlReading) || text.isRightToLeft() ? Qt::RightToLeft
                                                                                             : Qt::LeftToRight);
+        // Heard without the stretching character.
+        if (withoutStretching(text) != text)
+            label->setAccessibleName(withoutStretching(text));
     }
 }
 
@@ -90,8 +95,12 @@ int NoticeBox::answer() const
 
 void NoticeBox::keyPressEvent(QKeyEvent *event)
 {
-    if (yesNo_ && event->key() == Qt::Key_Escape) {
+    // Escape answers a question "لا", as a question's close box does on
+    // every desktop.
+    if (yesNo_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        if (auto *no = findChild<QAbstractButton *>(QStringLiteral("No")))
+            no->click();
         return;
     }
     QMessageBox::keyPressEvent(event);

@@ -10,8 +10,8 @@ class QLabel;
 namespace app {
 
 // A message box built from a notice's style: its buttons ("نعم", "لا",
-// "موافق"), its icon, its alignment and reading order. A Yes/No box can be
-// ended only by Yes or No.
+// "موافق"), its icon, its alignment and reading order. A Yes/No box is
+// ended only by Yes or No; Escape presses No.
 class NoticeBox : public QMessageBox {
     Q_OBJECT
 public:

@@ -67,6 +67,8 @@ void StepsSource::offerOn(QLineEdit *resultBox)
     resultBox->installEventFilter(this);
     resultBox->setToolTip(resultBox->toolTip().isEmpty() ? QStringLiteral("انقر مرتين لعرض خطوات الحل (F2)")
                                                          : resultBox->toolTip());
+    // The hint as heard names the key in words.
+    resultBox->setAccessibleDescription(QStringLiteral("لعرض خطوات الحل اضغط المفتاح إف اثنين، أو انقر مرتين"));
 }
 
 // The result box's own menu (copy, select all) with the steps below it.
@@ -115,7 +117,7 @@ StepsSource *offerSteps(QWidget *window, std::initializer_list<QLineEdit *> resu
     button->setObjectName(QStringLiteral("StepsButton"));
     button->setToolTip(QStringLiteral("اعرض خطوات الحل (F2)"));
     button->setAccessibleName(QStringLiteral("خطوات الحل"));
-    button->setAccessibleDescription(QStringLiteral("يعرض خطوات آخر حساب في هذه النافذة، ومفتاحه F2"));
+    button->setAccessibleDescription(QStringLiteral("يعرض خطوات آخر حساب في هذه النافذة، ومفتاحه إف اثنين"));
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::TabFocus);
     QFont f = button->font();

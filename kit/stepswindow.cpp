@@ -1,6 +1,7 @@
 #include "kit/stepswindow.h"
 
 #include "kit/dispatch.h"
+#include "kit/speech.h"
 #include "typeset/markup.h"
 
 #include <QApplication>
@@ -99,7 +100,45 @@ QString plainRow(const markup::Row &row)
     return s;
 }
 
+QString spokenRow(const markup::Row &row);
+
+QString spokenNode(const markup::Node &n)
+{
+    using markup::Node;
+    switch (n.kind) {
+    case Node::Text:
+        return n.text;
+    case Node::Group:
+        return spokenRow(n.children);
+    case Node::Raised: {
+        const QString raised = spokenRow(n.children).trimmed();
+        if (raised == QLatin1String("2") || raised == QStringLiteral("٢"))
+            return QStringLiteral(" تربيع ");
+        return QStringLiteral(" أس ") + raised + u' ';
+    }
+    case Node::Fraction:
+        return u' ' + spokenRow(n.children[0].children) + QStringLiteral(" على ") + spokenRow(n.children[1].children)
+               + u' ';
+    case Node::Root:
+        return QStringLiteral(" الجذر التربيعي ل") + spokenRow(n.children).trimmed() + u' ';
+    }
+    return QString();
+}
+
+QString spokenRow(const markup::Row &row)
+{
+    QString s;
+    for (const markup::Node &n : row)
+        s += spokenNode(n);
+    return s;
+}
+
 } // namespace
+
+QString spokenStepLine(const QString &markup, DigitShape shape)
+{
+    return app::spokenText(spokenRow(markup::read(numtext::shapeDigits(markup, shape))));
+}
 
 QString noStepsText() { return QStringLiteral("لم يُجرَ أي حساب بعد في هذه النافذة"); }
 
@@ -204,6 +243,8 @@ QStringList brokenLine(const QString &markup, const QFont &font, qreal room)
 
 StepsView::StepsView(QWidget *parent) : QWidget(parent)
 {
+    // A screen reader walks the steps line by line.
+    app::setSpokenLines(this, {});
     setObjectName(QStringLiteral("StepsView"));
     setAccessibleName(QStringLiteral("خطوات الحل"));
     setFocusPolicy(Qt::StrongFocus);
@@ -230,6 +271,16 @@ void StepsView::refresh()
 {
     plainText_ = stepsText(steps_, numtext::digitShape());
     setAccessibleDescription(plainText_);
+    QStringList heard;
+    if (steps_.isEmpty())
+        heard << noStepsText();
+    for (const QString &line : steps_.lines())
+        heard << spokenStepLine(line, numtext::digitShape());
+    if (steps_.failed())
+        heard << spokenStepLine(steps_.failure(), numtext::digitShape());
+    for (const QString &line : steps_.refusal())
+        heard << spokenStepLine(line, numtext::digitShape());
+    app::setSpokenLines(this, heard);
     natural_ = Lines();
     fitted_ = Lines();
     updateGeometry();
@@ -330,6 +381,15 @@ void StepsView::paintEvent(QPaintEvent *)
         p.setPen(pen);
         p.drawRect(rect().adjusted(1, 1, -2, -2));
     }
+}
+
+void StepsView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() == Qt::NoModifier && app::moveAlongLines(this, event->key())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // ---------------------------------------------------------------------------

@@ -29,6 +29,11 @@ QString noStepsText();
 // radical "√(…)".
 QString plainStepLine(const QString &markup, numtext::DigitShape shape);
 
+// One line of markup as heard: a raised 2 as "تربيع", any other raised
+// text "أس …", a stacked fraction "… على …", a radical "الجذر التربيعي ل…",
+// then the numbers and signs in words (app::spokenText).
+QString spokenStepLine(const QString &markup, numtext::DigitShape shape);
+
 // The steps as plain Unicode text, one line a step and the failure last (a
 // refused calculation: why, and the notice's text), every line opened by a
 // right-to-left mark so that it reads right to left wherever it is pasted;
@@ -46,7 +51,7 @@ public:
 
     void setSteps(const numtext::Steps &steps);
     const numtext::Steps &steps() const { return steps_; }
-    // The text a screen reader reads and the copy button copies.
+    // The text the copy button copies.
     const QString &plainText() const { return plainText_; }
     // The lines laid out in the digit shape of the moment for the view's
     // width (made when first needed), the failure last; a broken line gives
@@ -68,6 +73,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // Up, Down, Home and End walk the lines for a screen reader.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The layouts of the lines within a width of room for them.

@@ -3,6 +3,7 @@
 #include "kit/banner.h"
 #include "kit/controls.h"
 #include "kit/dispatch.h"
+#include "kit/speech.h"
 #include "kit/windows.h"
 
 #include <QAccessible>
@@ -33,7 +34,7 @@ public:
         if (t == QAccessible::Name && s.isEmpty())
             if (auto *l = qobject_cast<QLabel *>(widget()))
                 s = l->text();
-        return s;
+        return withoutStretching(s);
     }
     QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
     void doAction(const QString &action) override
@@ -44,6 +45,20 @@ public:
             QMetaObject::invokeMethod(widget(), "clicked", Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(action);
+    }
+};
+
+// A window heard by its accessible name, or its title without the
+// stretching character.
+class WindowAccessible : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::Window) {}
+    QString text(QAccessible::Text t) const override
+    {
+        QString s = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            s = widget()->windowTitle();
+        return withoutStretching(s);
     }
 };
 
@@ -68,7 +83,9 @@ protected:
 QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 {
     if (auto *w = qobject_cast<Window *>(object))
-        return new QAccessibleWidget(w, QAccessible::Window);
+        return new WindowAccessible(w);
+    if (QAccessibleInterface *spoken = speechAccessible(object))
+        return spoken;
     if (auto *banner = qobject_cast<Banner *>(object))
         return new ClickableAccessible(banner, QAccessible::Graphic);
     if (auto *label = qobject_cast<ClickLabel *>(object))

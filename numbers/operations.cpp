@@ -4,6 +4,7 @@
 #include "kit/controls.h"
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/speech.h"
 #include "kit/steps.h"
 #include "numbers/formulas.h"
 #include "numtext/numtext.h"
@@ -135,6 +136,7 @@ void Form8::answer(const char *emptyText,
         if (const std::optional<QString> result = answerFor(text, s)) {
             Te2->setText(*result);
             Te2->setCursorPosition(0);
+            announce(this, spokenResult(Te2));
         }
     });
 }

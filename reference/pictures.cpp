@@ -1,9 +1,12 @@
 #include "reference/pictures.h"
 
+#include "kit/speech.h"
+#include "kit/stepswindow.h"
 #include "numtext/digits.h"
 #include "typeset/markup.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -274,6 +277,18 @@ QStringList lines(Picture picture)
     return out;
 }
 
+QStringList spokenLines(Picture picture)
+{
+    QStringList out;
+    for (const FormulaLine &line : design(picture).lines) {
+        for (const char *part : {line.first, line.second}) {
+            if (part && *part)
+                out << spokenStepLine(QString::fromUtf8(part), numtext::digitShape());
+        }
+    }
+    return out;
+}
+
 // ---------------------------------------------------------------------------
 
 PictureBox::PictureBox(QWidget *parent, const char *name, const QRect &at, Picture picture)
@@ -283,11 +298,15 @@ PictureBox::PictureBox(QWidget *parent, const char *name, const QRect &at, Pictu
     setGeometry(at);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    setAccessibleDescription(lines(picture).join(u'\n'));
+    // A screen reader walks the formulas line by line, with the words of
+    // the worked steps; the picture is a Tab stop for it.
+    app::setSpokenLines(this, spokenLines(picture));
+    setAccessibleName(QStringLiteral("القوانين"));
+    setFocusPolicy(Qt::StrongFocus);
     // The digits take the shape the pupil chooses: the picture is set again.
     connect(&numtext::DigitChoice::instance(), &numtext::DigitChoice::changed, this, [this] {
         layout_.reset();
-        setAccessibleDescription(lines(picture_).join(u'\n'));
+        app::setSpokenLines(this, spokenLines(picture_));
         update();
     });
 }
@@ -317,6 +336,15 @@ void PictureBox::changeEvent(QEvent *event)
     QFrame::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         layout_.reset();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() == Qt::NoModifier && app::moveAlongLines(this, event->key())) {
+        event->accept();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

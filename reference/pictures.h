@@ -64,6 +64,10 @@ private:
 // readers and for finding a line.
 QStringList lines(Picture picture);
 
+// The lines of a picture as heard (the words of the worked steps), digits
+// in the shape chosen now.
+QStringList spokenLines(Picture picture);
+
 // A picture box: shows its picture from the top left corner of its inner
 // area, on white, clipped by the box.
 class PictureBox : public QFrame {
@@ -82,6 +86,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // Up, Down, Home and End walk the formulas for a screen reader.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Picture picture_;

@@ -1,7 +1,8 @@
 // What a screen reader meets: the name and role of every control, the
-// checked state of options, and notice boxes that are alerts with their
-// title and text. (The events a screen reader hears need a real desktop
-// bus; the end-to-end run in tests/e2e listens to them.)
+// checked state of options, notice boxes that are alerts with their title
+// and text, the text of the boxes whole, the texts written for the ear, and
+// one announcement for each calculation. (What a screen reader says needs a
+// real desktop bus; the Orca walk in tests/e2e listens to it.)
 
 #include "support/scripted.h"
 #include "support/ui.h"
@@ -9,6 +10,7 @@
 #include "kit/controls.h"
 #include "kit/notice.h"
 #include "kit/noticebox.h"
+#include "kit/speech.h"
 #include "kit/windows.h"
 
 #include <QAccessible>
@@ -17,12 +19,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 
 using namespace numtext;
 
 namespace {
 
 bool isArabic(const QString &text) { return text.contains(QRegularExpression(QStringLiteral("[\\x{0600}-\\x{06FF}]"))); }
+
+constexpr QChar Tatweel(u'\u0640');
 
 } // namespace
 
@@ -34,6 +39,16 @@ private slots:
     void optionsReportTheirState();
     void noticeBoxIsAnAlert();
     void noticeBoxShowsItsWholeTitle();
+    void noticeTextIsHeardWithoutStretching();
+    void textIsSpokenForTheEar_data();
+    void textIsSpokenForTheEar();
+    void boxesAreToldApart_data();
+    void boxesAreToldApart();
+    void boxTextIsReadWhole_data();
+    void boxTextIsReadWhole();
+    void calculationIsAnnouncedOnce_data();
+    void calculationIsAnnouncedOnce();
+    void resultBoxHintNamesTheKey();
 };
 
 void AccessibilityTest::controlsHaveNamesAndRoles_data()
@@ -52,7 +67,10 @@ void AccessibilityTest::controlsHaveNamesAndRoles()
     QWidget *w = app::Windows::show(window);
     QAccessibleInterface *self = QAccessible::queryAccessibleInterface(w);
     QCOMPARE(self->role(), QAccessible::Window);
-    QCOMPARE(self->text(QAccessible::Name), w->windowTitle());
+    // Heard by its title without ـ, the main menu by its Arabic name.
+    const QString windowName = self->text(QAccessible::Name);
+    QCOMPARE(windowName, window == QLatin1String("Form1") ? QStringLiteral("نبروسة")
+                                                           : app::withoutStretching(w->windowTitle()));
     const bool keypad = window == QLatin1String("Form15");
     for (QWidget *c : w->findChildren<QWidget *>()) {
         QAccessible::Role role;
@@ -77,6 +95,8 @@ void AccessibilityTest::controlsHaveNamesAndRoles()
         QVERIFY(a);
         const QString name = a->text(QAccessible::Name);
         QVERIFY2(!name.trimmed().isEmpty(), qPrintable(c->objectName()));
+        QVERIFY2(!name.contains(Tatweel), qPrintable(c->objectName() + QStringLiteral(": ") + name));
+        QVERIFY2(!a->text(QAccessible::Description).contains(Tatweel), qPrintable(c->objectName()));
         if (!(keypad && qobject_cast<QPushButton *>(c) && c->objectName() != QLatin1String("Command19")
               && c->objectName() != QLatin1String("Command30") && c->objectName() != QLatin1String("Command31")))
             QVERIFY2(isArabic(name), qPrintable(c->objectName() + QStringLiteral(": ") + name));
@@ -123,6 +143,173 @@ void AccessibilityTest::noticeBoxShowsItsWholeTitle()
         QVERIFY2(box.width() >= bar.horizontalAdvance(title) + 100, qPrintable(title));
         box.hide();
     }
+}
+
+void AccessibilityTest::noticeTextIsHeardWithoutStretching()
+{
+    app::NoticeBox box(Notice{QStringLiteral("من فضلك .. أدخل أ معامل س من الدرجة الثانـية"), style::RightAlign,
+                              QStringLiteral("فارغ")});
+    box.show();
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    QCOMPARE(label->text(), QStringLiteral("من فضلك .. أدخل أ معامل س من الدرجة الثانـية"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name),
+             QStringLiteral("من فضلك .. أدخل أ معامل س من الدرجة الثانية"));
+}
+
+void AccessibilityTest::textIsSpokenForTheEar_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("stretched word") << "انتقـــــــــال" << "انتقال";
+    QTest::newRow("decimal") << "19.63495" << "19 فاصلة 6 3 4 9 5";
+    QTest::newRow("Arabic decimal mark") << "٣٫١٤١٥٩٢" << "٣ فاصلة ١ ٤ ١ ٥ ٩ ٢";
+    QTest::newRow("whole number") << "2" << "2";
+    QTest::newRow("negative") << "-3" << "ناقص 3";
+    QTest::newRow("minus sign") << "٥ − ٢" << "٥ ناقص ٢";
+    QTest::newRow("exponent form") << "1.5E+20" << "1 فاصلة 5 ضرب عشرة أس 20";
+    QTest::newRow("small exponent") << "2E-05" << "2 ضرب عشرة أس ناقص 5";
+    QTest::newRow("square") << "نق² × ٣٫١٤" << "نق تربيع ضرب ٣ فاصلة ١ ٤";
+    QTest::newRow("cube") << "ل³" << "ل أس 3";
+    QTest::newRow("fraction") << "5/6" << "5 على 6";
+    QTest::newRow("root") << "√(١٦) = ٤" << "الجذر التربيعي ل١٦ يساوي ٤";
+    QTest::newRow("about") << "≈ ٠٫٥" << "تقريبا ٠ فاصلة ٥";
+    QTest::newRow("direction marks") << "\u200F٢ + ٣" << "٢ زائد ٣";
+}
+
+void AccessibilityTest::textIsSpokenForTheEar()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, heard);
+    QCOMPARE(app::spokenText(text), heard);
+}
+
+void AccessibilityTest::boxesAreToldApart_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a") << "Form16" << "Te1" << "أ: معامل س تربيع";
+    QTest::newRow("b") << "Form16" << "Te2" << "ب: معامل س";
+    QTest::newRow("c") << "Form16" << "Te3" << "ج: العدد الثابت";
+    QTest::newRow("first numerator") << "Form17" << "Text1" << "بسط الكسر الأول";
+    QTest::newRow("first denominator") << "Form17" << "Text2" << "مقام الكسر الأول";
+    QTest::newRow("second numerator") << "Form17" << "Text3" << "بسط الكسر الثاني";
+    QTest::newRow("second denominator") << "Form17" << "Text4" << "مقام الكسر الثاني";
+    QTest::newRow("result numerator") << "Form17" << "Text5" << "بسط الناتج";
+    QTest::newRow("result denominator") << "Form17" << "Text6" << "مقام الناتج";
+}
+
+void AccessibilityTest::boxesAreToldApart()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    QFETCH(QString, name);
+    QWidget *w = app::Windows::show(window);
+    auto *edit = ui::control<QLineEdit>(w, qPrintable(box));
+    QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name), name);
+}
+
+void AccessibilityTest::boxTextIsReadWhole_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one character") << true << "2";
+    QTest::newRow("decimal") << true << "19.63495";
+    QTest::newRow("typed") << false << "-3";
+    QTest::newRow("empty") << true << "";
+}
+
+// The text attributes span the whole text: a screen reader that reads by
+// attribute ranges reads the last character too.
+void AccessibilityTest::boxTextIsReadWhole()
+{
+    QFETCH(bool, readOnly);
+    QFETCH(QString, text);
+    QWidget *w = app::Windows::show(QStringLiteral("Form4"));
+    auto *box = readOnly ? app::readOnlyEdit(w, "Probe", {0, 0, 900, 300}, QStringLiteral("الناتج"))
+                         : app::edit(w, "Probe", {0, 0, 900, 300}, QStringLiteral("الناتج"));
+    box->setText(text);
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(box);
+    QAccessibleTextInterface *t = a->textInterface();
+    QVERIFY(t);
+    QCOMPARE(t->characterCount(), text.size());
+    QCOMPARE(t->text(0, t->characterCount()), text);
+    QCOMPARE(a->state().readOnly, readOnly);
+    QCOMPARE(a->editableTextInterface() == nullptr, readOnly);
+    for (int offset = 0; offset < text.size(); ++offset) {
+        int start = -1, end = -1;
+        t->attributes(offset, &start, &end);
+        QCOMPARE(start, 0);
+        QCOMPARE(end, int(text.size()));
+    }
+    if (!readOnly) {
+        a->editableTextInterface()->replaceText(0, t->characterCount(), QStringLiteral("7"));
+        QCOMPARE(box->text(), QStringLiteral("7"));
+    }
+    delete box;
+}
+
+void AccessibilityTest::calculationIsAnnouncedOnce_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("option");  // none: the window has no option list
+    QTest::addColumn<QStringList>("typed"); // box=text
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("heard");   // none: the calculation is refused by a notice
+    QTest::newRow("circle") << "Form4" << "Op1" << QStringList{"tc2=2.5"} << "Comc"
+                            << "المساحة تساوي 19 فاصلة 6 3 4 9 5";
+    QTest::newRow("circle, both boxes empty") << "Form4" << "Op1" << QStringList{} << "Comc" << "المساحة تساوي 0";
+    QTest::newRow("circle, both boxes filled") << "Form4" << "Op1" << QStringList{"tc2=1", "tc1=2"} << "Comc" << "";
+    QTest::newRow("two roots") << "Form16" << "" << QStringList{"Te1=1", "Te2=-3", "Te3=2"} << "Command4"
+                               << "الحل الأول 2، الحل الثاني 1";
+    QTest::newRow("one root") << "Form16" << "" << QStringList{"Te1=0", "Te2=2", "Te3=-3"} << "Command4"
+                              << "الحل الأول 1 فاصلة 5";
+    QTest::newRow("fraction") << "Form17" << "Opt1" << QStringList{"Text1=1", "Text2=2", "Text3=1", "Text4=3"}
+                              << "Com2" << "الناتج 5 على 6";
+}
+
+void AccessibilityTest::calculationIsAnnouncedOnce()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, option);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, button);
+    QFETCH(QString, heard);
+    QWidget *w = app::Windows::show(window);
+    if (!option.isEmpty())
+        QVERIFY(ui::click(ui::control(w, qPrintable(option))));
+    for (const QString &entry : typed) {
+        const QStringList parts = entry.split(u'=');
+        ui::type(ui::control<QLineEdit>(w, qPrintable(parts[0])), parts[1]);
+    }
+    if (heard.isEmpty())
+        notices.expect(QStringLiteral("من فضلك .. أدخل فقط إما نصف القطر أو القطر نفسه"), style::RightAlign,
+                       QStringLiteral("اختر خانة واحدة"));
+    QSignalSpy said(&app::Announcements::instance(), &app::Announcements::announced);
+    QVERIFY(ui::click(ui::control(w, qPrintable(button))));
+    if (heard.isEmpty()) {
+        QCOMPARE(said.count(), 0);
+        return;
+    }
+    QCOMPARE(said.count(), 1);
+    QCOMPARE(said[0][0].value<QWidget *>(), w);
+    QCOMPARE(said[0][1].toString(), heard);
+    // The announcement is a notification inside a status line, shown.
+    auto *note = w->findChild<QLabel *>(QStringLiteral("Announcement"));
+    QVERIFY(note && note->isVisible());
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(note);
+    QCOMPARE(a->role(), QAccessible::Notification);
+    QCOMPARE(a->text(QAccessible::Name), heard);
+    QCOMPARE(a->parent()->role(), QAccessible::StatusBar);
+}
+
+void AccessibilityTest::resultBoxHintNamesTheKey()
+{
+    QWidget *w = app::Windows::show(QStringLiteral("Form4"));
+    auto *box = ui::control<QLineEdit>(w, "tc3");
+    const QString hint = QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+    QVERIFY2(hint.contains(QStringLiteral("إف اثنين")), qPrintable(hint));
+    QVERIFY2(!hint.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(hint));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -74,7 +74,7 @@ private slots:
     void noticeWithoutTitleShowsTheApplicationTitle();
     void noticeBoxFollowsTheStyle_data();
     void noticeBoxFollowsTheStyle();
-    void yesNoBoxIgnoresEscapeAndTheCloseBox();
+    void yesNoBoxEscapeAnswersNo();
     void mainMenuButtonHidesAndKeeps();
     void closeToMenuNoKeepsTheWindow();
     void closeToMenuYesRebuildsAtNextOpening();
@@ -178,17 +178,26 @@ void FrameTest::noticeBoxFollowsTheStyle()
     QCOMPARE(box.layoutDirection(), Qt::RightToLeft);
 }
 
-void FrameTest::yesNoBoxIgnoresEscapeAndTheCloseBox()
+// Escape answers a question "لا"; the close box (which the box does not
+// show) answers nothing.
+void FrameTest::yesNoBoxEscapeAnswersNo()
 {
     app::NoticeBox box(Notice{QStringLiteral("هل؟"), 0x80024, QStringLiteral("تنبيه")});
     box.show();
-    QTest::keyClick(&box, Qt::Key_Escape);
-    QVERIFY(box.isVisible());
     QVERIFY(!box.close());
     QVERIFY(box.isVisible());
-    QTest::mouseClick(box.findChild<QPushButton *>(QStringLiteral("No")), Qt::LeftButton);
+    QTest::keyClick(&box, Qt::Key_Escape);
     QVERIFY(!box.isVisible());
     QCOMPARE(box.answer(), answer::No);
+
+    // Escape with a modifier is not an answer.
+    app::NoticeBox shifted(Notice{QStringLiteral("هل؟"), 4, QStringLiteral("تنبيه")});
+    shifted.show();
+    QTest::keyClick(&shifted, Qt::Key_Escape, Qt::ShiftModifier);
+    QVERIFY(shifted.isVisible());
+    QTest::mouseClick(shifted.findChild<QPushButton *>(QStringLiteral("No")), Qt::LeftButton);
+    QVERIFY(!shifted.isVisible());
+    QCOMPARE(shifted.answer(), answer::No);
 
     app::NoticeBox yes(Notice{QStringLiteral("هل؟"), 4, QStringLiteral("تنبيه")});
     yes.show();

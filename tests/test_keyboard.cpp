@@ -96,11 +96,11 @@ void KeyboardTest::tabOrderAndFirstFocus_data()
         << "Form8" << QStringList{"Picture1", "Op2", "Op1", "Op9", "Op3", "Op4", "Op5", "Op6", "Option2"} << false;
     QTest::newRow("Form9 volumes") << "Form9" << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Option1"} << false;
     QTest::newRow("Form10 about") << "Form10" << QStringList{"Text1", "Command1"} << true;
-    QTest::newRow("Form11 area laws") << "Form11" << QStringList{"Command1"} << true;
-    QTest::newRow("Form12 perimeter laws") << "Form12" << QStringList{"Command1"} << true;
+    QTest::newRow("Form11 area laws") << "Form11" << QStringList{"Picture2", "Command1"} << true;
+    QTest::newRow("Form12 perimeter laws") << "Form12" << QStringList{"Picture2", "Command1"} << true;
     QTest::newRow("Form13 temperature and angle laws")
-        << "Form13" << QStringList{"Op1", "Op2", "Command2", "Command1"} << true;
-    QTest::newRow("Form14 volume laws") << "Form14" << QStringList{"Command1"} << true;
+        << "Form13" << QStringList{"Op1", "Op2", "Command2", "Command1", "Pic2"} << true;
+    QTest::newRow("Form14 volume laws") << "Form14" << QStringList{"Picture2", "Command1"} << true;
     QTest::newRow("Form15 advanced calculator")
         << "Form15"
         << QStringList{"Text1",     "Command29", "Command21", "Command20", "Command22", "Command16", "Command28",
@@ -120,7 +120,7 @@ void KeyboardTest::tabOrderAndFirstFocus_data()
                        "Command2", "Command3", "Command1", "StepsButton"}
         << true;
     QTest::newRow("Form19 quadratic laws") << "Form19" << QStringList{"Command1", "Op1", "Op2", "Command2"} << true;
-    QTest::newRow("Form22 trigonometric laws") << "Form22" << QStringList{"Command1"} << true;
+    QTest::newRow("Form22 trigonometric laws") << "Form22" << QStringList{"Picture1", "Command1"} << true;
 }
 
 void KeyboardTest::tabOrderAndFirstFocus()

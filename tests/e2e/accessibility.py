@@ -4,13 +4,15 @@
 Starts the program, then opens every section from the main menu by the
 option's action and the navigate button's action, chooses options by their
 action, types into boxes found by their spoken names, presses buttons by
-their action, reads the result boxes (and hears them announce the new
-text), and answers notice boxes. Waits for states, never for a fixed time.
+their action, reads the result boxes (and hears each calculation announced
+once, by a notification with the result box's name and value), and
+answers notice boxes. Waits for states, never for a fixed time.
 
 Usage: accessibility.py PROGRAM
 """
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -26,8 +28,8 @@ import pyatspi  # noqa: E402
 # are busy with other builds; a state that comes ends the wait at once.
 TIMEOUT = float(os.environ.get("NABROSA_A11Y_TIMEOUT", "60"))
 OK = "موافق"
-MENU = "Nabrosa"
-NAVIGATE = "انتقـــــــــال"
+MENU = "نبروسة"
+NAVIGATE = "انتقال"
 TO_MENU = "القائمة الرئيسية"
 
 
@@ -116,15 +118,34 @@ def type_box(box, value):
     wait(f"'{value}' in '{box.name}'", lambda: text_of(box) == value)
 
 
+def heard_as(number):
+    """A number as the program announces it: the decimal mark as a word and
+    the digits after it one by one."""
+    m = re.fullmatch(r"(-?)(\d+)(?:\.(\d+))?", number)
+    if not m:
+        return number
+    said = ("ناقص " if m.group(1) else "") + m.group(2)
+    if m.group(3):
+        said += " فاصلة " + " ".join(m.group(3))
+    return said
+
+
 class Program:
     def __init__(self, path):
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1")
         self.process = subprocess.Popen([path], env=env)
+        # What the program announces: the notifications that appear. (A
+        # result box's inserted text is not heard: a screen reader speaks
+        # inserted text only in the control that has the focus.)
         self.heard = []
-        self.listener = lambda event: self.heard.append((event.source, str(event.any_data)))
-        pyatspi.Registry.registerEventListener(self.listener, "object:text-changed:insert")
+        self.listener = self.notified
+        pyatspi.Registry.registerEventListener(self.listener, "object:state-changed:showing")
         self.app = wait("the program on the accessibility bus", self.find_app)
+
+    def notified(self, event):
+        if event.detail1 and event.source is not None and event.source.getRoleName() == "notification":
+            self.heard.append(event.source.name)
 
     def find_app(self):
         if self.process.poll() is not None:
@@ -160,8 +181,9 @@ class Program:
         self.answer(title, text, button)
         self.gone(title, role="alert")
 
-    def result(self, root, name, expected, nth=0):
-        """Waits for a result box to show the text and to have announced it."""
+    def result(self, root, name, expected, nth=0, heard=None):
+        """Waits for a result box to show the text, and for the calculation
+        to be announced once with the box's name and its value as heard."""
         box = control(root, "text", name, nth)
 
         def shown():
@@ -171,8 +193,12 @@ class Program:
                     raise Failure(f"notice '{w.name}' in place of a result: {said}")
             return text_of(box) == expected
         wait(f"'{expected}' in '{name}'", shown)
-        wait(f"'{name}' announcing '{expected}'",
-             lambda: any(source == box and expected in data for source, data in self.heard))
+        words = heard or f"{name} {heard_as(expected)}"
+        wait(f"the announcement '{words}'", lambda: any(words in said for said in self.heard))
+        count = sum(words in said for said in self.heard)
+        if count != 1:
+            raise Failure(f"'{words}' announced {count} times")
+        self.heard.clear()
 
     def section(self, option, title):
         menu = self.window(MENU)
@@ -195,14 +221,14 @@ class Program:
             if w.getRoleName() == "alert":
                 press(w, OK)
             elif w.name != MENU:
-                for leave in (TO_MENU, "رجــــــوع", "إغلاق"):
+                for leave in (TO_MENU, "رجوع", "إغلاق"):
                     if find(w, "push button", leave):
                         press(w, leave)
                         break
         self.window(MENU)
 
     def end(self):
-        pyatspi.Registry.deregisterEventListener(self.listener, "object:text-changed:insert")
+        pyatspi.Registry.deregisterEventListener(self.listener, "object:state-changed:showing")
         menu = self.window(MENU)
         press(menu, "خروج")
         # The program ends at once: its windows leave the bus with it, so the
@@ -216,9 +242,9 @@ def conventional(p):
     w = p.section("الحاسبة التقليدية", "الحاسبة التقليدية")
     type_into(w, "العدد 1", "2")
     type_into(w, "العدد 2", "3")
-    press(w, "الجمــع +")
+    press(w, "الجمع +")
     p.result(w, "الناتج", "5")
-    p.back_to_menu(w, "الحاسبة التقليدية", "رجــــــوع")
+    p.back_to_menu(w, "الحاسبة التقليدية", "رجوع")
 
 
 # The windows of an option list, each used once: (menu option and window
@@ -233,7 +259,7 @@ OPTION_WINDOWS = {
     "volumes": ("حساب الأحجام", "حجم المكعب", "أدخل طول الحرف", "3",
                "احسب حجم المكعب", "الحجم يساوي", "27"),
     "operations": ("حسابات أخرى", "الجذر التربيعي", "أدخل العدد", "16",
-                  "أوجد الجذر التربيعي", "النـــاتج", "4"),
+                  "أوجد الجذر التربيعي", "الناتج", "4"),
 }
 
 
@@ -254,7 +280,7 @@ def option_window(name):
 def trigonometry(p):
     w = p.section("حساب الدوال المثلثية", "حساب الدوال المثلثية")
     type_into(w, "أدخل الزاوية", "0")
-    choose(w, "حساب الـ جتا")
+    choose(w, "حساب ال جتا")
     press(w, "احسب جتا الزاوية")
     p.result(w, "بالدرجات", "1")
     p.back_to_menu(w, "حساب الدوال المثلثية")
@@ -273,11 +299,11 @@ def keypad(p):
 
 def equation(p):
     w = p.section("حل معادلة", "حل معادلات")
-    type_into(w, "أ", "1")
-    type_into(w, "ب", "-3")
-    type_into(w, "جـا", "2")
+    type_into(w, "أ: معامل س تربيع", "1")
+    type_into(w, "ب: معامل س", "-3")
+    type_into(w, "ج: العدد الثابت", "2")
     press(w, "أوجد الحل")
-    p.result(w, "الحل الأول", "2")
+    p.result(w, "الحل الأول", "2", heard="الحل الأول 2، الحل الثاني 1")
     # The laws window: an option chosen by its action, a note answered.
     press(w, "قوانين رياضية")
     laws = p.window("معادلة الدرجة الثانية")
@@ -292,13 +318,12 @@ def equation(p):
 def fractions(p):
     w = p.section("توحيد المقامات", "توحيد المقامات")
     choose(w, "جمع كسرين")
-    type_into(w, "البسط", "1", 0)
-    type_into(w, "المقام", "2", 0)
-    type_into(w, "البسط", "1", 1)
-    type_into(w, "المقام", "3", 1)
-    press(w, "الجمـــع")
-    p.result(w, "المقام", "6", 2)
-    p.result(w, "البسط", "5", 2)
+    type_into(w, "بسط الكسر الأول", "1")
+    type_into(w, "مقام الكسر الأول", "2")
+    type_into(w, "بسط الكسر الثاني", "1")
+    type_into(w, "مقام الكسر الثاني", "3")
+    press(w, "الجمع")
+    p.result(w, "بسط الناتج", "5", heard="الناتج 5 على 6")
     p.back_to_menu(w, "توحيد المقامات")
 
 
