@@ -26,9 +26,9 @@ std::optional<QString> squareRootOf(QStringView text, numtext::Steps &s)
 {
     std::optional<QString> root = numbers::squareRootAnswer(text, s);
     if (!root) {
-        const QString text = QStringLiteral("لا يمكن إيجاد الجذر التربيعي لهذا العدد .. لأنه تحت الصفر");
-        notice(text, style::RightAlign, QStringLiteral("خطأ رياضي"));
-        s.refuse(numtext::Refusal::NegativeUnderRoot, text);
+        const QString message = QStringLiteral("لا يمكن إيجاد الجذر التربيعي لهذا العدد .. لأنه تحت الصفر");
+        notice(message, style::RightAlign, QStringLiteral("خطأ رياضي"));
+        s.refuse(numtext::Refusal::NegativeUnderRoot, message);
     }
     return root;
 }

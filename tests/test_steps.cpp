@@ -676,8 +676,8 @@ private slots:
             layout.beginLayout();
             const QTextLine l = layout.createLine();
             layout.endLayout();
-            static const QRegularExpression digits(QStringLiteral("[0-9٠-٩]+([.٫][0-9٠-٩]+)?"));
-            for (auto m = digits.globalMatch(p.text); m.hasNext();) {
+            static const QRegularExpression number(QStringLiteral("[0-9٠-٩]+([.٫][0-9٠-٩]+)?"));
+            for (auto m = number.globalMatch(p.text); m.hasNext();) {
                 const auto match = m.next();
                 const qreal from = l.cursorToX(int(match.capturedStart()));
                 const qreal to = l.cursorToX(int(match.capturedEnd()));
