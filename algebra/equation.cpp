@@ -42,11 +42,9 @@ const std::array<CoefficientRow, 3> &coefficientRows()
          "من فضلك .. أدخل أ معامل س من الدرجة الثانـية\r\nوإذا أردت حل معادلة من الدرجة الأولى ضع أ = صفر",
          "أ: معامل س تربيع"},
         {"Label5", "ب", "Label10", "Te2", 1800,
-         "من فضلك .. أدخل ب معامل س من الدرجة الأولى\r\nإن لم يكن موجودا فضع مكانه يساوي صفر 0",
-         "ب: معامل س"},
+         "من فضلك .. أدخل ب معامل س من الدرجة الأولى\r\nإن لم يكن موجودا فضع مكانه يساوي صفر 0", "ب: معامل س"},
         {"Label6", "جـا", "Label3", "Te3", 240,
-         "من فضلك .. أدخل جـ العدد الثابت \r\nإن لم يكن موجودا فضع مكانه يساوي صفر 0",
-         "جـ: العدد الثابت"},
+         "من فضلك .. أدخل جـ العدد الثابت \r\nإن لم يكن موجودا فضع مكانه يساوي صفر 0", "جـ: العدد الثابت"},
     }};
     return rows;
 }
@@ -79,7 +77,8 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
         const CoefficientRow &row = coefficientRows()[i];
         const QString letter = QString::fromUtf8(row.letter);
         letters[i] = coloured(label(this, row.letterName, letter, {row.x + 1080, 2880, 285, 255}), "#000080");
-        equals[i] = coloured(label(this, row.equalsName, QStringLiteral("="), {row.x + 840, 2880, 240, 255}), "#000080");
+        equals[i] = coloured(label(this, row.equalsName, QStringLiteral("="), {row.x + 840, 2880, 240, 255}),
+                             "#000080");
         boxes[i] = edit(this, row.boxName, {row.x, 2760, 735, 495}, QString::fromUtf8(row.heard));
         boxes[i]->setMaxLength(5);
         boxes[i]->setFont(boldFont(12));

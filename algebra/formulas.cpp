@@ -95,15 +95,16 @@ void lowestTerms(double n, double m, Steps &s)
         if (g != 1) {
             s.line("القاسم المشترك الأكبر للعددين ", written(std::fabs(n)), " و ", written(std::fabs(m)), " هو ",
                    written(divisor));
-            line += QStringLiteral(" = \\frac{") + written(n) + QStringLiteral(" ÷ ") + written(divisor) +
-                    QStringLiteral("}{") + written(m) + QStringLiteral(" ÷ ") + written(divisor) + u'}';
+            line += QStringLiteral(" = \\frac{") + written(n) + QStringLiteral(" ÷ ") + written(divisor)
+                    + QStringLiteral("}{") + written(m) + QStringLiteral(" ÷ ") + written(divisor) + u'}';
         }
         s.line(line, " = ", fractionText(top, bottom));
     }
     // An improper fraction as a mixed number too.
     if (bottom != 1 && std::fabs(top) > bottom) {
         const double whole = std::trunc(std::fabs(top) / bottom);
-        const QString mixed = written(whole) + QStringLiteral(" و ") + fractionText(std::fabs(top) - whole * bottom, bottom);
+        const QString mixed = written(whole) + QStringLiteral(" و ")
+                              + fractionText(std::fabs(top) - whole * bottom, bottom);
         s.line(fractionText(top, bottom), " = ", top < 0 ? QString(MinusSign) + u'(' + mixed + u')' : mixed);
     }
 }
@@ -253,8 +254,8 @@ FractionResult combineFractions(const Fractions &f, FractionOperation operation,
     // Different denominators: their product, never reduced.
     s.line("المقامان مختلفان: المقام الموحد هو حاصل ضربهما");
     s.line("\\frac{أ}{ب}", sign, "\\frac{جـ}{د} = \\frac{أ × د", sign, "ب × جـ}{ب × د}");
-    s.line("= \\frac{", written(f.a), " × ", operand(f.d), sign, written(f.b), " × ", operand(f.c), "}{",
-           written(f.b), " × ", operand(f.d), "}");
+    s.line("= \\frac{", written(f.a), " × ", operand(f.d), sign, written(f.b), " × ", operand(f.c), "}{", written(f.b),
+           " × ", operand(f.d), "}");
     const double ad = times(f.a, f.d);
     s.line("أ × د = ", written(f.a), " × ", operand(f.d), " ", relation(ad), " ", written(ad));
     const double bc = times(f.b, f.c);

@@ -33,11 +33,11 @@ Equation readEquation(const QString &a, const QString &b, const QString &c, numt
 // What a solve comes to.
 struct Roots {
     enum class Kind {
-        Two,          // a quadratic equation: both roots (equal when D = 0)
-        One,          // a linear equation: its root
-        NoRealRoot,   // a negative discriminant
-        NoSolution,   // a = b = 0 and c not 0
-        EveryNumber,  // a = b = c = 0
+        Two,         // a quadratic equation: both roots (equal when D = 0)
+        One,         // a linear equation: its root
+        NoRealRoot,  // a negative discriminant
+        NoSolution,  // a = b = 0 and c not 0
+        EveryNumber, // a = b = c = 0
     };
     Kind kind = Kind::NoRealRoot;
     QString first, second; // the texts of the root boxes

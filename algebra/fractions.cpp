@@ -48,9 +48,23 @@ struct OperationData {
 const std::array<OperationData, 2> &operations()
 {
     static const std::array<OperationData, 2> table{{
-        {"Opt1", "جمع كسرين", 1920, "#007a00", "La3", "+", "Com2", "الجمـــع",
+        {"Opt1",
+         "جمع كسرين",
+         1920,
+         "#007a00",
+         "La3",
+         "+",
+         "Com2",
+         "الجمـــع",
          {"لم تكتب البسط رقم 1", "لم تكتب المقام رقم 1", "لم تكتب البسط رقم 2", "لم تكتب المقام رقم 2"}},
-        {"Opt2", "طرح كسرين", 480, "#c00000", "La2", "-", "Com4", "الـــطرح",
+        {"Opt2",
+         "طرح كسرين",
+         480,
+         "#c00000",
+         "La2",
+         "-",
+         "Com4",
+         "الـــطرح",
          {"لم تكتب قيمة البسط رقم 1", "لم تكتب قيمة المقام رقم 1", "لم تكتب قيمة البسط رقم 2",
           "لم تكتب قيمة المقام رقم 2"}},
     }};
@@ -258,7 +272,4 @@ void Form17::Command4_Click()
     handOver("Form3", Text5->text(), Text6->text(), this);
 }
 
-void Form17::Label4_Click()
-{
-    noLawsNotice();
-}
+void Form17::Label4_Click() { noLawsNotice(); }

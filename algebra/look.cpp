@@ -49,7 +49,8 @@ void fitText(QLabel *label)
 {
     const QRect room = label->contentsRect();
     app::shrinkFont(label, [&](const QFontMetrics &m) {
-        return m.boundingRect(room, Qt::TextWordWrap | int(label->alignment()), label->text()).height() <= room.height();
+        return m.boundingRect(room, Qt::TextWordWrap | int(label->alignment()), label->text()).height()
+               <= room.height();
     });
 }
 

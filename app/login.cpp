@@ -30,7 +30,8 @@ Form2::Form2() : Window("Form2", QStringLiteral("تسجيل الدخول"), 4815
                       QStringLiteral("اضغط هنا أو انتر لتسجيل الدخول"));
     Command7 = button(this, "Command7", QStringLiteral("حول البرنامج"), {1560, 2520, 1335, 390},
                       QStringLiteral("معلومات حول البرنامج"));
-    Command2 = button(this, "Command2", QStringLiteral("خــروج"), {240, 2520, 1095, 390}, QStringLiteral("إنهاء البرنامج"));
+    Command2 = button(this, "Command2", QStringLiteral("خــروج"), {240, 2520, 1095, 390},
+                      QStringLiteral("إنهاء البرنامج"));
     setDefaultButton(Command1);
     tabOrder({Text1, Command1, Command7, Command2, Command4});
     Text1->setFocus();
@@ -45,7 +46,8 @@ void Form2::Command1_Click()
 {
     const QString name = Text1->text();
     if (isEmpty(name)) {
-        notice(QStringLiteral("من فضلك .. اكتب اسمك أولاً"), style::Exclamation | style::RightAlign, QStringLiteral("لم يتم"));
+        notice(QStringLiteral("من فضلك .. اكتب اسمك أولاً"), style::Exclamation | style::RightAlign,
+               QStringLiteral("لم يتم"));
         return;
     }
     Form1 *menu = Windows::get<Form1>();
@@ -54,7 +56,8 @@ void Form2::Command1_Click()
         returnToMenu(this);
         menu->setUserName(name);
     } else {
-        notice(QStringLiteral("هذا اسمك السابق..فأهلا وسهلا بك مرة أخرى"), style::RightAlign, QStringLiteral("تسجيل الدخول"));
+        notice(QStringLiteral("هذا اسمك السابق..فأهلا وسهلا بك مرة أخرى"), style::RightAlign,
+               QStringLiteral("تسجيل الدخول"));
         returnToMenu(this);
     }
 }

@@ -76,7 +76,8 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
     // text takes no indent, and measuring that Latin letter would load the
     // Latin face before the menu's first paint.
     Label2->setIndent(0);
-    Command3 = button(this, "Command3", QStringLiteral("تعديل"), {240, 3600, 735, 375}, QStringLiteral("اضغط هنا لتعديل الاسم"));
+    Command3 = button(this, "Command3", QStringLiteral("تعديل"), {240, 3600, 735, 375},
+                      QStringLiteral("اضغط هنا لتعديل الاسم"));
     const QString instruction = QStringLiteral("اختر مما يلي من الحسابات ثم اضغط على زر انتقـال");
     Text1 = readOnlyEdit(this, "Text1", {120, 4080, 4575, 375}, instruction, instruction);
     Text1->setFocusPolicy(Qt::NoFocus);
@@ -93,12 +94,14 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
                       QStringLiteral("بعد أن تختار اضغط هنا"));
     Command4 = button(this, "Command4", QStringLiteral("حول البرنامج"), {1680, 6000, 1215, 375},
                       QStringLiteral("معلومات حول البرنامج"));
-    Command2 = button(this, "Command2", QStringLiteral("خروج"), {240, 6000, 1215, 375}, QStringLiteral("إنهاء البرنامج"));
+    Command2 = button(this, "Command2", QStringLiteral("خروج"), {240, 6000, 1215, 375},
+                      QStringLiteral("إنهاء البرنامج"));
     setDefaultButton(Command1);
 
     // Reading order of the two columns from the right, then the buttons.
     auto op = [this](int n) { return options[std::size_t(n - 1)]; };
-    tabOrder({op(1), op(4), op(7), op(2), op(3), op(9), op(10), op(6), op(8), op(5), Command1, Command2, Command4, Command3});
+    tabOrder({op(1), op(4), op(7), op(2), op(3), op(9), op(10), op(6), op(8), op(5), Command1, Command2, Command4,
+              Command3});
     // The list holds the focus, so that Enter at start reaches the navigate
     // button (and its nothing-chosen notice), not the name button.
     op(1)->setFocus();

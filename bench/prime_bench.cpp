@@ -46,11 +46,12 @@ BENCHMARK_CAPTURE(smallestFactor, largest_prime_below_2p53, std::uint64_t(900719
 BENCHMARK_CAPTURE(smallestFactor, two_primes_near_2p26_5, std::uint64_t(9007195909437503)); // 94906247 * 94906249
 // 94906249^2
 BENCHMARK_CAPTURE(smallestFactor, square_of_a_prime_near_2p26_5, std::uint64_t(9007196099250001));
-BENCHMARK_CAPTURE(smallestFactor, two_primes_near_2p26, std::uint64_t(4503597479886983)); // 67108837 * 67108859
+BENCHMARK_CAPTURE(smallestFactor, two_primes_near_2p26, std::uint64_t(4503597479886983));        // 67108837 * 67108859
 BENCHMARK_CAPTURE(smallestFactor, cube_of_a_prime_near_2p17_7, std::uint64_t(9006312171561193)); // 208057^3
 BENCHMARK_CAPTURE(smallestFactor, two_to_53_minus_1, std::uint64_t(9007199254740991)); // 6361 * 69431 * 20394401
 BENCHMARK_CAPTURE(smallestFactor, first_prime_past_the_divisions_squared, std::uint64_t(1031 * 1031));
-BENCHMARK_CAPTURE(smallestFactor, two_primes_near_2p32, std::uint64_t(18446743979220271189ULL)); // (2^32 - 5)(2^32 - 17)
+BENCHMARK_CAPTURE(smallestFactor, two_primes_near_2p32,
+                  std::uint64_t(18446743979220271189ULL)); // (2^32 - 5)(2^32 - 17)
 BENCHMARK_CAPTURE(smallestFactor, largest_64_bit_prime, std::uint64_t(18446744073709551557ULL));
 
 BENCHMARK_MAIN();

@@ -34,8 +34,8 @@ struct Form15::Key {
     const char *name;
     const char *caption;
     Tw at;
-    const char *tip;          // nullptr: no tooltip
-    void (Form15::*click)();  // nullptr: a digit or the point, or a frame button
+    const char *tip;         // nullptr: no tooltip
+    void (Form15::*click)(); // nullptr: a digit or the point, or a frame button
     Look look;
 };
 
@@ -44,13 +44,35 @@ const std::array<Form15::Key, 31> &Form15::keys()
 {
     static const std::array<Key, 31> table{{
         {&Form15::Command20, "Command20", "AC", {240, 2040, 855, 495}, "حذف الكل", &Form15::Command20_Click, Look::Clear},
-        {&Form15::Command21, "Command21", "About this", {1200, 2040, 2655, 495}, nullptr, &Form15::Command21_Click,
+        {&Form15::Command21,
+         "Command21",
+         "About this",
+         {1200, 2040, 2655, 495},
+         nullptr,
+         &Form15::Command21_Click,
          Look::Function},
         {&Form15::Command29, "Command29", "ON", {3960, 2040, 615, 495}, nullptr, &Form15::Command29_Click, Look::Clear},
-        {&Form15::Command8, "Command8", "C", {240, 2640, 855, 495}, "حذف خانة واحدة", &Form15::Command8_Click, Look::Clear},
-        {&Form15::Command18, "Command18", "Sqr", {1200, 2640, 855, 495}, "الجذر التربيعي", &Form15::Command18_Click,
+        {&Form15::Command8,
+         "Command8",
+         "C",
+         {240, 2640, 855, 495},
+         "حذف خانة واحدة",
+         &Form15::Command8_Click,
+         Look::Clear},
+        {&Form15::Command18,
+         "Command18",
+         "Sqr",
+         {1200, 2640, 855, 495},
+         "الجذر التربيعي",
+         &Form15::Command18_Click,
          Look::Function},
-        {&Form15::Command28, "Command28", "Log", {2160, 2640, 855, 495}, "لوغاريتم", &Form15::Command28_Click, Look::Function},
+        {&Form15::Command28,
+         "Command28",
+         "Log",
+         {2160, 2640, 855, 495},
+         "لوغاريتم",
+         &Form15::Command28_Click,
+         Look::Function},
         {&Form15::Command16, "Command16", "/", {3120, 2640, 735, 495}, nullptr, &Form15::Command16_Click, Look::Operator},
         {&Form15::Command22, "Command22", "M+", {3960, 2640, 615, 495}, nullptr, &Form15::Command22_Click, Look::Memory},
         {&Form15::Command3, "Command3", "7", {240, 3240, 855, 495}, nullptr, nullptr, Look::Digit},
@@ -74,9 +96,19 @@ const std::array<Form15::Key, 31> &Form15::keys()
         {&Form15::Command12, "Command12", "=", {3120, 5040, 735, 495}, nullptr, &Form15::Command12_Click, Look::Operator},
         {&Form15::Command26, "Command26", "Mc", {3960, 5040, 615, 495}, nullptr, &Form15::Command26_Click, Look::Memory},
         {&Form15::Command19, "Command19", "خروج", {240, 5760, 1095, 375}, nullptr, nullptr, Look::Frame},
-        {&Form15::Command31, "Command31", "الحاسبة التقليدية", {1560, 5760, 1335, 375}, nullptr, &Form15::Command31_Click,
+        {&Form15::Command31,
+         "Command31",
+         "الحاسبة التقليدية",
+         {1560, 5760, 1335, 375},
+         nullptr,
+         &Form15::Command31_Click,
          Look::Frame},
-        {&Form15::Command30, "Command30", "القائمة الرئيسية", {3120, 5760, 1455, 375}, nullptr, &Form15::Command30_Click,
+        {&Form15::Command30,
+         "Command30",
+         "القائمة الرئيسية",
+         {3120, 5760, 1455, 375},
+         nullptr,
+         &Form15::Command30_Click,
          Look::Frame},
     }};
     return table;

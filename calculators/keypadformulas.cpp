@@ -76,20 +76,11 @@ QString percent(const QString &display)
 
 QString backspace(const QString &display) { return display.left(display.size() - 1); }
 
-void memoryAdd(Held &held, const QString &display)
-{
-    held.memory = plus(leadingNumber(display), held.memory);
-}
+void memoryAdd(Held &held, const QString &display) { held.memory = plus(leadingNumber(display), held.memory); }
 
-void memorySubtract(Held &held, const QString &display)
-{
-    held.memory = minus(held.memory, leadingNumber(display));
-}
+void memorySubtract(Held &held, const QString &display) { held.memory = minus(held.memory, leadingNumber(display)); }
 
-void memoryStore(Held &held, const QString &display)
-{
-    held.memory = leadingNumber(display);
-}
+void memoryStore(Held &held, const QString &display) { held.memory = leadingNumber(display); }
 
 QString memoryRecall(const Held &held) { return format(held.memory); }
 

@@ -108,8 +108,9 @@ Form5::Form5() : OptionWindow("Form5", QStringLiteral("حساب التحويلا
 
     // Reading order: the right-hand column, the left-hand column, the panel,
     // then the frame from the right. The first option holds the focus.
-    orderTabs({}, {Te1, named("Comh1"), named("Comk1"), named("Comkh1"), named("Cokm1"), named("Cohm1"), named("Comhk1"),
-                   named("Comds1"), named("Comsd1"), Com1, Te2},
+    orderTabs({},
+              {Te1, named("Comh1"), named("Comk1"), named("Comkh1"), named("Cokm1"), named("Cohm1"), named("Comhk1"),
+               named("Comds1"), named("Comsd1"), Com1, Te2},
               {Command3, Command5, Command1});
     options().front()->setFocus();
 }

@@ -66,7 +66,8 @@ void FigureWindow::buildRows(std::span<const Row> rows)
         if (r.label) {
             // A label ends level with the bottom of its box.
             QLabel *l = label(this, r.label, caption,
-                              {LabelX, r.top + section_.labelDrop, RightMargin - LabelX, RowHeight - section_.labelDrop});
+                              {LabelX, r.top + section_.labelDrop, RightMargin - LabelX,
+                               RowHeight - section_.labelDrop});
             fitWidth(l, caption, l->width());
             if (r.green)
                 paintGreen(l);

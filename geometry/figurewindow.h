@@ -38,9 +38,9 @@ struct Section {
     const char *caption;
     const char *word; // on the banner
     int height;
-    int headingTop; // la22
-    int labelDrop;  // how much lower than its box a row label starts
-    int resultTop;  // the result row
+    int headingTop;  // la22
+    int labelDrop;   // how much lower than its box a row label starts
+    int resultTop;   // the result row
     int resultWidth; // its result box, which starts at x = 480
     const char *resultCaptionName;
     const char *resultCaption;
@@ -48,8 +48,8 @@ struct Section {
     const char *unitTip;
     const char *unitText;
     const char *unitTitle;
-    int frameTop; // the frame buttons
-    int lawsX;    // the laws button
+    int frameTop;           // the frame buttons
+    int lawsX;              // the laws button
     const char *lawsWindow; // the name of the window its laws button opens
 };
 

@@ -78,7 +78,8 @@ Mixed areaRadius(RoundSize size, Steps &s)
     if (!size.diameter)
         return rounded(size.length, Radius, s);
     const double d = rounded(size.length, Diameter, s);
-    return halved(d, [](double x) { return divide(x, 2); }, s);
+    return halved(
+        d, [](double x) { return divide(x, 2); }, s);
 }
 
 // π as the areas window writes it before multiplying.
@@ -175,7 +176,8 @@ double circlePerimeter(RoundSize size, Steps &s)
     double r = size.length.value;
     if (size.diameter) {
         const double d = rounded(size.length, Diameter, s);
-        r = halved(d, [](double x) { return divide(x, 2); }, s);
+        r = halved(
+            d, [](double x) { return divide(x, 2); }, s);
     }
     const double pi = strictNumber(format(Pi));
     s.line(Perimeter, " = 2 × [red:ط] × ", Radius, " = ", Radius, " × ([red:ط] + [red:ط])");
@@ -239,7 +241,8 @@ Mixed volumeRadius(RoundSize size, Steps &s)
 {
     if (!size.diameter)
         return size.length.value;
-    return halved(size.length.value, [](double x) { return Mixed(x) / integer(2); }, s);
+    return halved(
+        size.length.value, [](double x) { return Mixed(x) / integer(2); }, s);
 }
 
 // The height, rounded to 15 significant digits and held as that text.

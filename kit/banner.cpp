@@ -42,8 +42,8 @@ void drawCalculator(QPainter &p, const QRectF &box)
     const qreal keyW = w * 0.72 / 3, keyH = h * 0.52 / 4;
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 3; ++c) {
-            const QRectF key(box.left() + w * 0.14 + c * keyW + keyW * 0.1, box.top() + h * 0.38 + r * keyH + keyH * 0.12,
-                             keyW * 0.8, keyH * 0.76);
+            const QRectF key(box.left() + w * 0.14 + c * keyW + keyW * 0.1,
+                             box.top() + h * 0.38 + r * keyH + keyH * 0.12, keyW * 0.8, keyH * 0.76);
             p.setBrush(r == 3 && c == 2 ? QColor(230, 120, 40) : QColor(70, 90, 130));
             p.drawRoundedRect(key, keyW * 0.15, keyW * 0.15);
         }
@@ -86,7 +86,10 @@ QRectF calculatorBox(const QRectF &r)
     return QRectF(r.left() + r.height() * 0.14, r.center().y() - side / 2, side * 0.72, side);
 }
 
-QPointF gearCentre(const QRectF &r) { return QPointF(r.right() - r.height() * 0.14 - pictureSide(r) / 2, r.center().y()); }
+QPointF gearCentre(const QRectF &r)
+{
+    return QPointF(r.right() - r.height() * 0.14 - pictureSide(r) / 2, r.center().y());
+}
 
 } // namespace
 
@@ -95,7 +98,8 @@ QRectF Banner::wordRoom() const
 {
     const QRectF r = rect();
     const qreal side = pictureSide(r), gap = side * 0.12;
-    return QRectF(QPointF(calculatorBox(r).right() + gap, r.top()), QPointF(gearCentre(r).x() - side / 2 - gap, r.bottom()));
+    return QRectF(QPointF(calculatorBox(r).right() + gap, r.top()),
+                  QPointF(gearCentre(r).x() - side / 2 - gap, r.bottom()));
 }
 
 QFont Banner::wordFont() const

@@ -65,7 +65,8 @@ Option *option(QWidget *parent, const char *name, const QString &text, Tw at);
 // A text box with its text centred; the accessible name is the caption of the
 // label that names it.
 QLineEdit *edit(QWidget *parent, const char *name, Tw at, const QString &caption, const QString &text = QString());
-QLineEdit *readOnlyEdit(QWidget *parent, const char *name, Tw at, const QString &caption, const QString &text = QString());
+QLineEdit *readOnlyEdit(QWidget *parent, const char *name, Tw at, const QString &caption,
+                        const QString &text = QString());
 // A read-only line in the heading font (instruction lines, heading boxes).
 QLineEdit *headingLine(QWidget *parent, const char *name, Tw at, const QString &text = QString());
 

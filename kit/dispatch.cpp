@@ -54,7 +54,8 @@ struct Observed {
 
 void reportFailure(const numtext::ComputationFailure &failure)
 {
-    numtext::notice(numtext::failureText(failure.kind()) + numtext::crlf() + QStringLiteral("لم يتغير شيء، صحح المدخلات ثم أعد المحاولة"),
+    numtext::notice(numtext::failureText(failure.kind()) + numtext::crlf()
+                        + QStringLiteral("لم يتغير شيء، صحح المدخلات ثم أعد المحاولة"),
                     FailureStyle, FailureTitle);
 }
 
@@ -76,7 +77,8 @@ void run(const std::function<void()> &handler) noexcept
     } catch (const numtext::ComputationFailure &failure) {
         guarded([&] { reportFailure(failure); });
     } catch (const std::bad_alloc &) {
-        guarded([] { numtext::notice(QStringLiteral("لا تكفي الذاكرة لإجراء هذا الحساب"), FailureStyle, FailureTitle); });
+        guarded(
+            [] { numtext::notice(QStringLiteral("لا تكفي الذاكرة لإجراء هذا الحساب"), FailureStyle, FailureTitle); });
     } catch (const std::exception &e) {
         guarded([&] { fault(QString::fromLocal8Bit(e.what())); });
     } catch (...) {

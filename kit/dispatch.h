@@ -32,8 +32,7 @@ void reportFailure(const numtext::ComputationFailure &failure);
 void reportFault(const QString &message);
 
 // Connects a control's signal to a window's handler, through run().
-template <class Sender, class Signal, class W>
-void on(Sender *sender, Signal signal, W *window, void (W::*handler)())
+template <class Sender, class Signal, class W> void on(Sender *sender, Signal signal, W *window, void (W::*handler)())
 {
     QObject::connect(sender, signal, window, [window, handler] { run([&] { (window->*handler)(); }); });
 }

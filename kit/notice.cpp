@@ -20,9 +20,6 @@ int notice(const QString &text, std::uint32_t style, const QString &title)
     return (style & style::ButtonMask) == style::YesNo ? answer::No : answer::Ok;
 }
 
-void emptyFieldNotice(const QString &text, std::uint32_t style)
-{
-    notice(text, style, QStringLiteral("فارغ"));
-}
+void emptyFieldNotice(const QString &text, std::uint32_t style) { notice(text, style, QStringLiteral("فارغ")); }
 
 } // namespace numtext

@@ -56,7 +56,7 @@ NoticeBox::NoticeBox(const Notice &notice, QWidget *parent)
     if (QLabel *label = textLabel()) {
         label->setAlignment(align);
         label->setLayoutDirection((notice.style & style::RtlReading) || text.isRightToLeft() ? Qt::RightToLeft
-                                                                                            : Qt::LeftToRight);
+                                                                                             : Qt::LeftToRight);
         // Heard without the stretching character.
         if (withoutStretching(text) != text)
             label->setAccessibleName(withoutStretching(text));

@@ -45,10 +45,8 @@ class Handler {
 public:
     Handler() = default;
     template <class W>
-        requires std::derived_from<W, OptionWindow>
-    constexpr Handler(void (W::*handler)()) : call_(static_cast<void (OptionWindow::*)()>(handler))
-    {
-    }
+    requires std::derived_from<W, OptionWindow>
+    constexpr Handler(void (W::*handler)()) : call_(static_cast<void (OptionWindow::*)()>(handler)) {}
     explicit operator bool() const { return call_ != nullptr; }
     // `w` is the window of the table, so of the handler's own class.
     void operator()(OptionWindow &w) const { (w.*call_)(); }

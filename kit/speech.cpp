@@ -2,12 +2,12 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QLabel>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QWindow>
 #include <QRegularExpression>
+#include <QWindow>
 
 namespace app {
 
@@ -88,8 +88,7 @@ QString spokenText(const QString &text)
     }
     s = out;
 
-    static const QRegularExpression number(
-        QStringLiteral("([0-9٠-٩]+)(?:[.٫,]([0-9٠-٩]+))?(E([+-]?[0-9]+))?"));
+    static const QRegularExpression number(QStringLiteral("([0-9٠-٩]+)(?:[.٫,]([0-9٠-٩]+))?(E([+-]?[0-9]+))?"));
     out.clear();
     qsizetype at = 0;
     for (auto it = number.globalMatch(s); it.hasNext();) {

@@ -14,10 +14,7 @@
 
 namespace app {
 
-StepsSource::StepsSource(QWidget *window) : QObject(window)
-{
-    setObjectName(QStringLiteral("StepsSource"));
-}
+StepsSource::StepsSource(QWidget *window) : QObject(window) { setObjectName(QStringLiteral("StepsSource")); }
 
 StepsSource::~StepsSource() { delete stepsWindow_; }
 

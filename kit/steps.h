@@ -103,8 +103,7 @@ private:
 // result box, and a small button "خطوات الحل" at the given place (pixels,
 // in the window; stepsButtonPlace() when none is given), where it covers no
 // other control. Returns the window's steps source.
-StepsSource *offerSteps(QWidget *window, std::initializer_list<QLineEdit *> resultBoxes,
-                        QRect controlAt = QRect());
+StepsSource *offerSteps(QWidget *window, std::initializer_list<QLineEdit *> resultBoxes, QRect controlAt = QRect());
 
 // The place of a section window's steps button, where no window places it
 // itself: centred across the window, under the word of its banner.

@@ -13,8 +13,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -84,8 +84,8 @@ QString plainNode(const markup::Node &n)
         return isSuperscriptable(raised) ? superscript(raised) : QStringLiteral("^(%1)").arg(raised);
     }
     case Node::Fraction:
-        return fractionSide(n.children[0].children, false) + QStringLiteral(" ÷ ") +
-               fractionSide(n.children[1].children, true);
+        return fractionSide(n.children[0].children, false) + QStringLiteral(" ÷ ")
+               + fractionSide(n.children[1].children, true);
     case Node::Root:
         return QStringLiteral("√(%1)").arg(plainRow(n.children));
     }

@@ -89,7 +89,8 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
     if (auto *banner = qobject_cast<Banner *>(object))
         return new ClickableAccessible(banner, QAccessible::Graphic);
     if (auto *label = qobject_cast<ClickLabel *>(object))
-        return new ClickableAccessible(label, label->frameShape() == QFrame::NoFrame ? QAccessible::Link : QAccessible::Button);
+        return new ClickableAccessible(label, label->frameShape() == QFrame::NoFrame ? QAccessible::Link
+                                                                                     : QAccessible::Button);
     return nullptr;
 }
 
@@ -114,8 +115,8 @@ Window::Window(const char *name, const QString &caption, int widthTwips, int hei
     setWindowTitle(caption);
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(px(widthTwips), px(heightTwips));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
 }
 
 Window::~Window() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
@@ -136,7 +137,8 @@ void Window::Form_QueryUnload(bool &) {}
 void Window::keyPressEvent(QKeyEvent *event)
 {
     if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        if (event->key() == Qt::Key_Escape && escapeButton_ && escapeButton_->isVisible() && escapeButton_->isEnabled()) {
+        if (event->key() == Qt::Key_Escape && escapeButton_ && escapeButton_->isVisible()
+            && escapeButton_->isEnabled()) {
             event->accept();
             escapeButton_->click();
             return;

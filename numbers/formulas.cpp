@@ -170,8 +170,9 @@ QString primeAnswer(QStringView text, Steps &s)
             // The trial divisors that failed before the factor, when few.
             if (p > 2) {
                 const QString failed = primesUpTo(p - 1);
-                s.line("لا يقسمه ", failed.isEmpty() ? QStringLiteral("أي عدد أولي أصغر من ") + whole(p)
-                                                    : failed.split(QStringLiteral("، ")).join(QStringLiteral(" ولا ")));
+                s.line("لا يقسمه ", failed.isEmpty()
+                                        ? QStringLiteral("أي عدد أولي أصغر من ") + whole(p)
+                                        : failed.split(QStringLiteral("، ")).join(QStringLiteral(" ولا ")));
             }
             s.line("أصغر عدد أولي يقسم ", whole(n), " هو ", whole(p));
             s.line(whole(n), " = ", whole(p), " × ", whole(n / p));
@@ -213,8 +214,9 @@ QString parityAnswer(QStringView text, Steps &s)
     const std::int32_t remainder = std::int32_t(mod(Mixed(x), Mixed(std::int32_t(2))).number());
     const long long school = remainder < 0 ? remainder + 2 : remainder;
     const long long quotient = (static_cast<long long>(n) - school) / 2;
-    s.line("نقسم على 2: ", writtenWhole(n), " = 2 × ", quotient < 0 ? u'(' + writtenWhole(quotient) + u')' : writtenWhole(quotient),
-           " + ", writtenWhole(school), " ، والباقي ", writtenWhole(school));
+    s.line("نقسم على 2: ", writtenWhole(n), " = 2 × ",
+           quotient < 0 ? u'(' + writtenWhole(quotient) + u')' : writtenWhole(quotient), " + ", writtenWhole(school),
+           " ، والباقي ", writtenWhole(school));
     if (remainder == 0) {
         s.line("الباقي 0: العدد يقبل القسمة على 2");
         return answerLine(s, EvenAnswer);

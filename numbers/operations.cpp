@@ -92,8 +92,8 @@ Form8::Form8() : OptionWindow("Form8", QStringLiteral("حسابات أخرى"), 
 
     auto *Picture1 = new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QStringLiteral("أخرى"));
     Picture1->setFocusPolicy(Qt::TabFocus);
-    QLineEdit *Text1 =
-        headingLine(this, "Text1", {120, 1320, 4575, 375}, QStringLiteral("اختر من الخيارات التي بالأســفـل"));
+    QLineEdit *Text1 = headingLine(this, "Text1", {120, 1320, 4575, 375},
+                                   QStringLiteral("اختر من الخيارات التي بالأســفـل"));
     Text1->setStyleSheet(QStringLiteral("background: #ffffe1; color: #000080;"));
     headingBox(2760)->setStyleSheet(QStringLiteral("background: white; color: blue;"));
 
@@ -123,8 +123,7 @@ Form8::Form8() : OptionWindow("Form8", QStringLiteral("حسابات أخرى"), 
 
 // Only the exactly empty box counts as empty; the result box changes only
 // when there is an answer.
-void Form8::answer(const char *emptyText,
-                   std::optional<QString> (*answerFor)(QStringView text, numtext::Steps &s))
+void Form8::answer(const char *emptyText, std::optional<QString> (*answerFor)(QStringView text, numtext::Steps &s))
 {
     if (isEmpty(Te1->text())) {
         emptyFieldNotice(QString::fromUtf8(emptyText), style::RightAlign);

@@ -20,10 +20,7 @@ constexpr std::array<std::uint32_t, 12> SmallPrimes{2, 3, 5, 7, 11, 13, 17, 19, 
 constexpr double ExactLimit = 9007199254740992.0;
 
 // x + y mod m for x, y below m, without overflow.
-std::uint64_t addMod(std::uint64_t x, std::uint64_t y, std::uint64_t m)
-{
-    return x >= m - y ? x - (m - y) : x + y;
-}
+std::uint64_t addMod(std::uint64_t x, std::uint64_t y, std::uint64_t m) { return x >= m - y ? x - (m - y) : x + y; }
 
 std::uint64_t powMod(std::uint64_t base, std::uint64_t exponent, std::uint64_t m)
 {

@@ -34,10 +34,7 @@ QString writtenWhole(long long value)
     return text;
 }
 
-bool isRounded(double value)
-{
-    return std::isfinite(value) && strictNumber(format(value)) != value;
-}
+bool isRounded(double value) { return std::isfinite(value) && strictNumber(format(value)) != value; }
 
 QString relation(double value) { return isRounded(value) ? QStringLiteral("≈") : QStringLiteral("="); }
 
@@ -49,10 +46,7 @@ QString operand(double value)
 
 QString power(double base, const QString &exponent) { return operand(base) + QStringLiteral("^{") + exponent + u'}'; }
 
-QString powerOfTen(int exponent)
-{
-    return QStringLiteral("10^{") + writtenWhole(exponent) + u'}';
-}
+QString powerOfTen(int exponent) { return QStringLiteral("10^{") + writtenWhole(exponent) + u'}'; }
 
 Typed leadingTyped(const QString &text) { return {text, leadingNumber(text)}; }
 

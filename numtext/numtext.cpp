@@ -1,9 +1,9 @@
 #include "numtext/numtext.h"
 
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cfloat>
 #include <limits>
 #include <optional>
 #include <string>
@@ -139,8 +139,7 @@ private:
 
 // Writes a finite value rounded to `significant` digits, in plain form for
 // decimal exponents from -4 to maxPlainExponent and in exponent form otherwise.
-template <typename Float>
-QString formatNumber(Float value, int significant, int maxPlainExponent)
+template <typename Float> QString formatNumber(Float value, int significant, int maxPlainExponent)
 {
     if (value == 0)
         return QStringLiteral("0");

@@ -54,7 +54,9 @@ Steps &Steps::refuse(Refusal kind, const QString &noticeText)
 
 QString refusalText(Refusal kind)
 {
-    const auto why = [](const char16_t *reason) { return QStringLiteral("لم يتم الحساب: ") + QString::fromUtf16(reason); };
+    const auto why = [](const char16_t *reason) {
+        return QStringLiteral("لم يتم الحساب: ") + QString::fromUtf16(reason);
+    };
     switch (kind) {
     case Refusal::EmptyBox:
         return why(u"الخانة فارغة");

@@ -163,8 +163,8 @@ void drawIsland(QPainter &p, QPointF centre, qreal size)
     p.setBrush(ink(160, 110, 60));
     p.drawPath(rock);
     p.setBrush(ink(70, 170, 70));
-    p.drawRoundedRect(QRectF(centre + QPointF(-size * 1.05, -size * 0.22), QSizeF(size * 2.1, size * 0.3)),
-                      size * 0.15, size * 0.15);
+    p.drawRoundedRect(QRectF(centre + QPointF(-size * 1.05, -size * 0.22), QSizeF(size * 2.1, size * 0.3)), size * 0.15,
+                      size * 0.15);
     p.setPen(QPen(ink(110, 80, 40), size * 0.12));
     p.drawLine(centre + QPointF(size * 0.3, -size * 0.2), centre + QPointF(size * 0.3, -size * 0.8));
     p.setPen(Qt::NoPen);
@@ -242,8 +242,10 @@ void drawBooks(QPainter &p, const QRectF &r)
         qreal left, width, height;
         QColor colour;
     };
-    const Standing books[] = {{0.06, 0.13, 0.62, ink(40, 90, 170)}, {0.19, 0.1, 0.7, ink(190, 60, 50)},
-                              {0.29, 0.15, 0.55, ink(40, 140, 80)}, {0.44, 0.11, 0.66, ink(230, 160, 40)},
+    const Standing books[] = {{0.06, 0.13, 0.62, ink(40, 90, 170)},
+                              {0.19, 0.1, 0.7, ink(190, 60, 50)},
+                              {0.29, 0.15, 0.55, ink(40, 140, 80)},
+                              {0.44, 0.11, 0.66, ink(230, 160, 40)},
                               {0.55, 0.12, 0.5, ink(120, 70, 170)}};
     p.setPen(QPen(ink(60, 50, 40), w * 0.01));
     for (const Standing &b : books) {
@@ -324,8 +326,9 @@ void drawCakeSlice(QPainter &p, const QRectF &r)
 void drawFaded(QPainter &p, Drawing drawing, const QRectF &square)
 {
     using Draw = void (*)(QPainter &, const QRectF &);
-    static constexpr Draw drawings[] = {drawBooksAndPencil, drawOpenBookWithGlasses, drawCup, drawBookAndPencil,
-                                        drawGlobe,          drawMarks,               drawBooks, drawCakeSlice};
+    static constexpr Draw drawings[] = {
+        drawBooksAndPencil, drawOpenBookWithGlasses, drawCup, drawBookAndPencil, drawGlobe, drawMarks, drawBooks,
+        drawCakeSlice};
     p.save();
     p.setOpacity(0.15);
     drawings[int(drawing)](p, square);

@@ -22,8 +22,8 @@ enum class Picture {
     Trigonometry,     // the trigonometric functions, with a slice of cake
 };
 
-constexpr Picture AllPictures[] = {Picture::Areas,   Picture::Perimeters,       Picture::Temperature,
-                                   Picture::Angles,  Picture::Volumes,          Picture::QuadraticFormula,
+constexpr Picture AllPictures[] = {Picture::Areas,       Picture::Perimeters,  Picture::Temperature,
+                                   Picture::Angles,      Picture::Volumes,     Picture::QuadraticFormula,
                                    Picture::GeneralForm, Picture::Trigonometry};
 
 // How a line stands in its picture.
@@ -45,7 +45,7 @@ struct FormulaLine {
 };
 
 struct PictureDesign {
-    int height;      // pixels; every picture is 300 pixels wide
+    int height; // pixels; every picture is 300 pixels wide
     Drawing drawing;
     qreal px;        // the pixel size of the formulas
     qreal titlePx;   // of the titles

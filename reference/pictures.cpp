@@ -19,7 +19,7 @@ namespace reference {
 
 namespace {
 
-constexpr qreal Margin = 10;   // left and right
+constexpr qreal Margin = 10; // left and right
 constexpr qreal TopMargin = 12;
 constexpr qreal BottomMargin = 10;
 constexpr qreal Indent = 26;   // of a continuation line
@@ -46,8 +46,7 @@ SetLine setLine(const FormulaLine &line, const PictureDesign &d, int index)
     // Lines of little ink still take a whole line's height.
     set.ascent = px * 0.75;
     set.descent = px * 0.3;
-    auto place = [&](const char *markup, qreal room, const std::function<qreal(qreal)> &leftFor,
-                     qreal size = 0) {
+    auto place = [&](const char *markup, qreal room, const std::function<qreal(qreal)> &leftFor, qreal size = 0) {
         if (!markup || !*markup)
             return;
         FormulaLayout f = FormulaLayout::fitted(numtext::shownDigits(QString::fromUtf8(markup)),

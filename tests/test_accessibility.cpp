@@ -25,7 +25,10 @@ using namespace numtext;
 
 namespace {
 
-bool isArabic(const QString &text) { return text.contains(QRegularExpression(QStringLiteral("[\\x{0600}-\\x{06FF}]"))); }
+bool isArabic(const QString &text)
+{
+    return text.contains(QRegularExpression(QStringLiteral("[\\x{0600}-\\x{06FF}]")));
+}
 
 constexpr QChar Tatweel(u'\u0640');
 
@@ -69,8 +72,8 @@ void AccessibilityTest::controlsHaveNamesAndRoles()
     QCOMPARE(self->role(), QAccessible::Window);
     // Heard by its title without ـ, the main menu by its Arabic name.
     const QString windowName = self->text(QAccessible::Name);
-    QCOMPARE(windowName, window == QLatin1String("Form1") ? QStringLiteral("نبروسة")
-                                                           : app::withoutStretching(w->windowTitle()));
+    QCOMPARE(windowName,
+             window == QLatin1String("Form1") ? QStringLiteral("نبروسة") : app::withoutStretching(w->windowTitle()));
     const bool keypad = window == QLatin1String("Form15");
     for (QWidget *c : w->findChildren<QWidget *>()) {
         QAccessible::Role role;
@@ -78,7 +81,8 @@ void AccessibilityTest::controlsHaveNamesAndRoles()
             // A label that acts on a click is pressed like a button.
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(link);
             QVERIFY2(a->role() == QAccessible::Link || a->role() == QAccessible::Button, qPrintable(c->objectName()));
-            QVERIFY(a->actionInterface() && a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+            QVERIFY(a->actionInterface()
+                    && a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
             QVERIFY2(isArabic(a->text(QAccessible::Name)) || a->text(QAccessible::Name) == QLatin1String("؟"),
                      qPrintable(c->objectName()));
             continue;
@@ -136,7 +140,8 @@ void AccessibilityTest::noticeBoxIsAnAlert()
 
 void AccessibilityTest::noticeBoxShowsItsWholeTitle()
 {
-    for (const QString &title : {QStringLiteral("دقة الشاشة"), QStringLiteral("إغلاق النافذة"), QStringLiteral("Nabrosa")}) {
+    for (const QString &title :
+         {QStringLiteral("دقة الشاشة"), QStringLiteral("إغلاق النافذة"), QStringLiteral("Nabrosa")}) {
         app::NoticeBox box(Notice{QStringLiteral("دقة شاشتك هي\r\n 1024 x 768"), style::RightAlign, title});
         box.show();
         const QFontMetrics bar(QApplication::font("QWorkspaceTitleBar"));
@@ -160,20 +165,34 @@ void AccessibilityTest::textIsSpokenForTheEar_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("heard");
-    QTest::newRow("stretched word") << "انتقـــــــــال" << "انتقال";
-    QTest::newRow("decimal") << "19.63495" << "19 فاصلة 6 3 4 9 5";
-    QTest::newRow("Arabic decimal mark") << "٣٫١٤١٥٩٢" << "٣ فاصلة ١ ٤ ١ ٥ ٩ ٢";
-    QTest::newRow("whole number") << "2" << "2";
-    QTest::newRow("negative") << "-3" << "ناقص 3";
-    QTest::newRow("minus sign") << "٥ − ٢" << "٥ ناقص ٢";
-    QTest::newRow("exponent form") << "1.5E+20" << "1 فاصلة 5 ضرب عشرة أس 20";
-    QTest::newRow("small exponent") << "2E-05" << "2 ضرب عشرة أس ناقص 5";
-    QTest::newRow("square") << "نق² × ٣٫١٤" << "نق تربيع ضرب ٣ فاصلة ١ ٤";
-    QTest::newRow("cube") << "ل³" << "ل أس 3";
-    QTest::newRow("fraction") << "5/6" << "5 على 6";
-    QTest::newRow("root") << "√(١٦) = ٤" << "الجذر التربيعي ل١٦ يساوي ٤";
-    QTest::newRow("about") << "≈ ٠٫٥" << "تقريبا ٠ فاصلة ٥";
-    QTest::newRow("direction marks") << "\u200F٢ + ٣" << "٢ زائد ٣";
+    QTest::newRow("stretched word") << "انتقـــــــــال"
+                                    << "انتقال";
+    QTest::newRow("decimal") << "19.63495"
+                             << "19 فاصلة 6 3 4 9 5";
+    QTest::newRow("Arabic decimal mark") << "٣٫١٤١٥٩٢"
+                                         << "٣ فاصلة ١ ٤ ١ ٥ ٩ ٢";
+    QTest::newRow("whole number") << "2"
+                                  << "2";
+    QTest::newRow("negative") << "-3"
+                              << "ناقص 3";
+    QTest::newRow("minus sign") << "٥ − ٢"
+                                << "٥ ناقص ٢";
+    QTest::newRow("exponent form") << "1.5E+20"
+                                   << "1 فاصلة 5 ضرب عشرة أس 20";
+    QTest::newRow("small exponent") << "2E-05"
+                                    << "2 ضرب عشرة أس ناقص 5";
+    QTest::newRow("square") << "نق² × ٣٫١٤"
+                            << "نق تربيع ضرب ٣ فاصلة ١ ٤";
+    QTest::newRow("cube") << "ل³"
+                          << "ل أس 3";
+    QTest::newRow("fraction") << "5/6"
+                              << "5 على 6";
+    QTest::newRow("root") << "√(١٦) = ٤"
+                          << "الجذر التربيعي ل١٦ يساوي ٤";
+    QTest::newRow("about") << "≈ ٠٫٥"
+                           << "تقريبا ٠ فاصلة ٥";
+    QTest::newRow("direction marks") << "\u200F٢ + ٣"
+                                     << "٢ زائد ٣";
 }
 
 void AccessibilityTest::textIsSpokenForTheEar()
@@ -188,15 +207,33 @@ void AccessibilityTest::boxesAreToldApart_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("name");
-    QTest::newRow("a") << "Form16" << "Te1" << "أ: معامل س تربيع";
-    QTest::newRow("b") << "Form16" << "Te2" << "ب: معامل س";
-    QTest::newRow("c") << "Form16" << "Te3" << "ج: العدد الثابت";
-    QTest::newRow("first numerator") << "Form17" << "Text1" << "بسط الكسر الأول";
-    QTest::newRow("first denominator") << "Form17" << "Text2" << "مقام الكسر الأول";
-    QTest::newRow("second numerator") << "Form17" << "Text3" << "بسط الكسر الثاني";
-    QTest::newRow("second denominator") << "Form17" << "Text4" << "مقام الكسر الثاني";
-    QTest::newRow("result numerator") << "Form17" << "Text5" << "بسط الناتج";
-    QTest::newRow("result denominator") << "Form17" << "Text6" << "مقام الناتج";
+    QTest::newRow("a") << "Form16"
+                       << "Te1"
+                       << "أ: معامل س تربيع";
+    QTest::newRow("b") << "Form16"
+                       << "Te2"
+                       << "ب: معامل س";
+    QTest::newRow("c") << "Form16"
+                       << "Te3"
+                       << "ج: العدد الثابت";
+    QTest::newRow("first numerator") << "Form17"
+                                     << "Text1"
+                                     << "بسط الكسر الأول";
+    QTest::newRow("first denominator") << "Form17"
+                                       << "Text2"
+                                       << "مقام الكسر الأول";
+    QTest::newRow("second numerator") << "Form17"
+                                      << "Text3"
+                                      << "بسط الكسر الثاني";
+    QTest::newRow("second denominator") << "Form17"
+                                        << "Text4"
+                                        << "مقام الكسر الثاني";
+    QTest::newRow("result numerator") << "Form17"
+                                      << "Text5"
+                                      << "بسط الناتج";
+    QTest::newRow("result denominator") << "Form17"
+                                        << "Text6"
+                                        << "مقام الناتج";
 }
 
 void AccessibilityTest::boxesAreToldApart()
@@ -252,20 +289,28 @@ void AccessibilityTest::boxTextIsReadWhole()
 void AccessibilityTest::calculationIsAnnouncedOnce_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("option");  // none: the window has no option list
+    QTest::addColumn<QString>("option");    // none: the window has no option list
     QTest::addColumn<QStringList>("typed"); // box=text
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("heard");   // none: the calculation is refused by a notice
-    QTest::newRow("circle") << "Form4" << "Op1" << QStringList{"tc2=2.5"} << "Comc"
+    QTest::addColumn<QString>("heard"); // none: the calculation is refused by a notice
+    QTest::newRow("circle") << "Form4"
+                            << "Op1" << QStringList{"tc2=2.5"} << "Comc"
                             << "المساحة تساوي 19 فاصلة 6 3 4 9 5";
-    QTest::newRow("circle, both boxes empty") << "Form4" << "Op1" << QStringList{} << "Comc" << "المساحة تساوي 0";
-    QTest::newRow("circle, both boxes filled") << "Form4" << "Op1" << QStringList{"tc2=1", "tc1=2"} << "Comc" << "";
-    QTest::newRow("two roots") << "Form16" << "" << QStringList{"Te1=1", "Te2=-3", "Te3=2"} << "Command4"
+    QTest::newRow("circle, both boxes empty") << "Form4"
+                                              << "Op1" << QStringList{} << "Comc"
+                                              << "المساحة تساوي 0";
+    QTest::newRow("circle, both boxes filled") << "Form4"
+                                               << "Op1" << QStringList{"tc2=1", "tc1=2"} << "Comc"
+                                               << "";
+    QTest::newRow("two roots") << "Form16"
+                               << "" << QStringList{"Te1=1", "Te2=-3", "Te3=2"} << "Command4"
                                << "الحل الأول 2، الحل الثاني 1";
-    QTest::newRow("one root") << "Form16" << "" << QStringList{"Te1=0", "Te2=2", "Te3=-3"} << "Command4"
+    QTest::newRow("one root") << "Form16"
+                              << "" << QStringList{"Te1=0", "Te2=2", "Te3=-3"} << "Command4"
                               << "الحل الأول 1 فاصلة 5";
-    QTest::newRow("fraction") << "Form17" << "Opt1" << QStringList{"Text1=1", "Text2=2", "Text3=1", "Text4=3"}
-                              << "Com2" << "الناتج 5 على 6";
+    QTest::newRow("fraction") << "Form17"
+                              << "Opt1" << QStringList{"Text1=1", "Text2=2", "Text3=1", "Text4=3"} << "Com2"
+                              << "الناتج 5 على 6";
 }
 
 void AccessibilityTest::calculationIsAnnouncedOnce()

@@ -24,11 +24,11 @@ const QString ExitQuestion = QStringLiteral("هل أنت متأكد من الخ�
 const char *keyName(const QString &token)
 {
     static const QHash<QString, const char *> names{
-        {"0", "Command4"},   {"1", "Command1"},   {"2", "Command5"},   {"3", "Command9"},   {"4", "Command2"},
-        {"5", "Command6"},   {"6", "Command10"},  {"7", "Command3"},   {"8", "Command7"},   {"9", "Command11"},
-        {".", "Command17"},  {"+", "Command13"},  {"-", "Command14"},  {"*", "Command15"},  {"/", "Command16"},
-        {"=", "Command12"},  {"Sqr", "Command18"}, {"Log", "Command28"}, {"%", "Command27"}, {"C", "Command8"},
-        {"AC", "Command20"}, {"ON", "Command29"}, {"M+", "Command22"}, {"M-", "Command23"}, {"MS", "Command24"},
+        {"0", "Command4"},   {"1", "Command1"},    {"2", "Command5"},    {"3", "Command9"},   {"4", "Command2"},
+        {"5", "Command6"},   {"6", "Command10"},   {"7", "Command3"},    {"8", "Command7"},   {"9", "Command11"},
+        {".", "Command17"},  {"+", "Command13"},   {"-", "Command14"},   {"*", "Command15"},  {"/", "Command16"},
+        {"=", "Command12"},  {"Sqr", "Command18"}, {"Log", "Command28"}, {"%", "Command27"},  {"C", "Command8"},
+        {"AC", "Command20"}, {"ON", "Command29"},  {"M+", "Command22"},  {"M-", "Command23"}, {"MS", "Command24"},
         {"Mr", "Command25"}, {"Mc", "Command26"},
     };
     const char *name = names.value(token);
@@ -52,7 +52,12 @@ Snapshot snapshot()
 {
     const keypad::Held &held = Form15::held();
     auto *mark = ui::control<QLineEdit>("Form15", "Text2");
-    return {ui::text("Form15", "Text1"), mark->text(), mark->isVisible(), held.running, held.memory, held.pending,
+    return {ui::text("Form15", "Text1"),
+            mark->text(),
+            mark->isVisible(),
+            held.running,
+            held.memory,
+            held.pending,
             held.newEntry};
 }
 } // namespace
@@ -326,21 +331,36 @@ void AdvancedTest::failuresLeaveEverything_data()
     QTest::addColumn<Failure>("kind");
     const QString huge = QStringLiteral("1") + QString(309, QLatin1Char('0'));
     const QString large = QStringLiteral("1") + QString(200, QLatin1Char('0'));
-    QTest::newRow("square root of empty") << "" << "Sqr" << Failure::NotANumber;
-    QTest::newRow("square root of 1.2.3") << "1.2.3" << "Sqr" << Failure::NotANumber;
-    QTest::newRow("square root of negative") << "2 - 5 =" << "Sqr" << Failure::InvalidOperation;
-    QTest::newRow("square root of percent") << "50 %" << "Sqr" << Failure::NotANumber;
-    QTest::newRow("log of 0") << "5 M+ 0" << "Log" << Failure::InvalidOperation;
-    QTest::newRow("log of negative") << "2 - 5 =" << "Log" << Failure::InvalidOperation;
-    QTest::newRow("log of 1.2.3") << "1.2.3" << "Log" << Failure::NotANumber;
-    QTest::newRow("log of percent") << "50 %" << "Log" << Failure::NotANumber;
-    QTest::newRow("percent of percent") << "50 %" << "%" << Failure::NotANumber;
-    QTest::newRow("percent of 1.2.3") << "1.2.3" << "%" << Failure::NotANumber;
-    QTest::newRow("divide key by 0") << "6 / 0" << "/" << Failure::DivisionByZero;
-    QTest::newRow("divide key by empty") << "6 /" << "/" << Failure::DivisionByZero;
-    QTest::newRow("divide key after add") << "6 + 0" << "/" << Failure::DivisionByZero;
-    QTest::newRow("equals divides by 0") << "6 / 0" << "=" << Failure::DivisionByZero;
-    QTest::newRow("equals 0 by 0") << "0 / 0" << "=" << Failure::InvalidOperation;
+    QTest::newRow("square root of empty") << ""
+                                          << "Sqr" << Failure::NotANumber;
+    QTest::newRow("square root of 1.2.3") << "1.2.3"
+                                          << "Sqr" << Failure::NotANumber;
+    QTest::newRow("square root of negative") << "2 - 5 ="
+                                             << "Sqr" << Failure::InvalidOperation;
+    QTest::newRow("square root of percent") << "50 %"
+                                            << "Sqr" << Failure::NotANumber;
+    QTest::newRow("log of 0") << "5 M+ 0"
+                              << "Log" << Failure::InvalidOperation;
+    QTest::newRow("log of negative") << "2 - 5 ="
+                                     << "Log" << Failure::InvalidOperation;
+    QTest::newRow("log of 1.2.3") << "1.2.3"
+                                  << "Log" << Failure::NotANumber;
+    QTest::newRow("log of percent") << "50 %"
+                                    << "Log" << Failure::NotANumber;
+    QTest::newRow("percent of percent") << "50 %"
+                                        << "%" << Failure::NotANumber;
+    QTest::newRow("percent of 1.2.3") << "1.2.3"
+                                      << "%" << Failure::NotANumber;
+    QTest::newRow("divide key by 0") << "6 / 0"
+                                     << "/" << Failure::DivisionByZero;
+    QTest::newRow("divide key by empty") << "6 /"
+                                         << "/" << Failure::DivisionByZero;
+    QTest::newRow("divide key after add") << "6 + 0"
+                                          << "/" << Failure::DivisionByZero;
+    QTest::newRow("equals divides by 0") << "6 / 0"
+                                         << "=" << Failure::DivisionByZero;
+    QTest::newRow("equals 0 by 0") << "0 / 0"
+                                   << "=" << Failure::InvalidOperation;
     QTest::newRow("display beyond range, add") << huge << "+" << Failure::Overflow;
     QTest::newRow("display beyond range, M+") << "5 M+ " + huge << "M+" << Failure::Overflow;
     QTest::newRow("display beyond range, equals") << "2 + " + huge << "=" << Failure::Overflow;
@@ -393,12 +413,18 @@ void AdvancedTest::memoryKeysFocusTheDisplay_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("M+") << "5 M+" << "Text1";
-    QTest::newRow("M-") << "5 M-" << "Text1";
-    QTest::newRow("MS") << "5 MS" << "Text1";
-    QTest::newRow("Mc yes") << "5 Mc?yes" << "Text1";
-    QTest::newRow("Mc no") << "5 Mc?no" << "Command26";
-    QTest::newRow("Mr") << "5 Mr" << "Command25";
+    QTest::newRow("M+") << "5 M+"
+                        << "Text1";
+    QTest::newRow("M-") << "5 M-"
+                        << "Text1";
+    QTest::newRow("MS") << "5 MS"
+                        << "Text1";
+    QTest::newRow("Mc yes") << "5 Mc?yes"
+                            << "Text1";
+    QTest::newRow("Mc no") << "5 Mc?no"
+                           << "Command26";
+    QTest::newRow("Mr") << "5 Mr"
+                        << "Command25";
 }
 
 void AdvancedTest::memoryKeysFocusTheDisplay()

@@ -105,8 +105,7 @@ void AreasTest::panels_data()
     QTest::newRow("sphere") << "Op11" << QStringLiteral("حساب المساحة السطحية للكرة") << "Comb" << Sphere;
     QTest::newRow("trapezoid") << "Op2" << QStringLiteral("حساب مساحة شبه المنحرف") << "Comf3" << Trapezoid;
     QTest::newRow("rectangle") << "Op3" << QStringLiteral("حساب مساحة المربع والمستطيل") << "Coms3" << Rectangle;
-    QTest::newRow("parallelogram") << "Op4" << QStringLiteral("حساب مساحة متوازي الأضلاع") << "Com3"
-                                   << Parallelogram;
+    QTest::newRow("parallelogram") << "Op4" << QStringLiteral("حساب مساحة متوازي الأضلاع") << "Com3" << Parallelogram;
     QTest::newRow("triangle") << "Op5" << QStringLiteral("حساب مساحة المثلث") << "Comt3" << Triangle;
     QTest::newRow("cube") << "Op6" << QStringLiteral("حساب مساحة المكعب") << "Comk3" << Cube;
 }
@@ -142,36 +141,190 @@ void AreasTest::areas_data()
     QTest::addColumn<QString>("calculate");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("area");
-    QTest::newRow("circle, radius 2") << "Op1" << "tc2" << "2" << "tc1" << "" << "Comc" << "tc3" << "12.566368";
-    QTest::newRow("circle, diameter 4") << "Op1" << "tc2" << "" << "tc1" << "4" << "Comc" << "tc3" << "12.566368";
-    QTest::newRow("circle, radius 10") << "Op1" << "tc2" << "10" << "tc1" << "" << "Comc" << "tc3" << "314.1592";
-    QTest::newRow("circle, both empty") << "Op1" << "tc2" << "" << "tc1" << "" << "Comc" << "tc3" << "0";
-    QTest::newRow("circle, radius 5abc") << "Op1" << "tc2" << "5abc" << "tc1" << "" << "Comc" << "tc3" << "78.5398";
-    QTest::newRow("circle, radius of letters") << "Op1" << "tc2" << "abc" << "tc1" << "" << "Comc" << "tc3" << "0";
-    QTest::newRow("circle, radius of one space") << "Op1" << "tc2" << " " << "tc1" << "" << "Comc" << "tc3" << "0";
-    QTest::newRow("circle, Arabic-Indic radius") << "Op1" << "tc2" << QStringLiteral("٢") << "tc1" << "" << "Comc"
-                                                 << "tc3" << "12.566368";
+    QTest::newRow("circle, radius 2") << "Op1"
+                                      << "tc2"
+                                      << "2"
+                                      << "tc1"
+                                      << ""
+                                      << "Comc"
+                                      << "tc3"
+                                      << "12.566368";
+    QTest::newRow("circle, diameter 4") << "Op1"
+                                        << "tc2"
+                                        << ""
+                                        << "tc1"
+                                        << "4"
+                                        << "Comc"
+                                        << "tc3"
+                                        << "12.566368";
+    QTest::newRow("circle, radius 10") << "Op1"
+                                       << "tc2"
+                                       << "10"
+                                       << "tc1"
+                                       << ""
+                                       << "Comc"
+                                       << "tc3"
+                                       << "314.1592";
+    QTest::newRow("circle, both empty") << "Op1"
+                                        << "tc2"
+                                        << ""
+                                        << "tc1"
+                                        << ""
+                                        << "Comc"
+                                        << "tc3"
+                                        << "0";
+    QTest::newRow("circle, radius 5abc") << "Op1"
+                                         << "tc2"
+                                         << "5abc"
+                                         << "tc1"
+                                         << ""
+                                         << "Comc"
+                                         << "tc3"
+                                         << "78.5398";
+    QTest::newRow("circle, radius of letters") << "Op1"
+                                               << "tc2"
+                                               << "abc"
+                                               << "tc1"
+                                               << ""
+                                               << "Comc"
+                                               << "tc3"
+                                               << "0";
+    QTest::newRow("circle, radius of one space") << "Op1"
+                                                 << "tc2"
+                                                 << " "
+                                                 << "tc1"
+                                                 << ""
+                                                 << "Comc"
+                                                 << "tc3"
+                                                 << "0";
+    QTest::newRow("circle, Arabic-Indic radius") << "Op1"
+                                                 << "tc2" << QStringLiteral("٢") << "tc1"
+                                                 << ""
+                                                 << "Comc"
+                                                 << "tc3"
+                                                 << "12.566368";
     // The radius and the diameter are rounded to 15 significant digits
     // before they are used.
-    QTest::newRow("circle, radius of 17 digits") << "Op1" << "tc2" << "1.0000000000000049" << "tc1" << "" << "Comc"
-                                                 << "tc3" << "3.141592";
-    QTest::newRow("circle, diameter of 17 digits") << "Op1" << "tc2" << "" << "tc1" << "2.0000000000000044"
-                                                   << "Comc" << "tc3" << "3.141592";
-    QTest::newRow("circle, radius near the limit") << "Op1" << "tc2" << "7E153" << "tc1" << "" << "Comc" << "tc3"
+    QTest::newRow("circle, radius of 17 digits") << "Op1"
+                                                 << "tc2"
+                                                 << "1.0000000000000049"
+                                                 << "tc1"
+                                                 << ""
+                                                 << "Comc"
+                                                 << "tc3"
+                                                 << "3.141592";
+    QTest::newRow("circle, diameter of 17 digits") << "Op1"
+                                                   << "tc2"
+                                                   << ""
+                                                   << "tc1"
+                                                   << "2.0000000000000044"
+                                                   << "Comc"
+                                                   << "tc3"
+                                                   << "3.141592";
+    QTest::newRow("circle, radius near the limit") << "Op1"
+                                                   << "tc2"
+                                                   << "7E153"
+                                                   << "tc1"
+                                                   << ""
+                                                   << "Comc"
+                                                   << "tc3"
                                                    << "1.53938008E+308";
-    QTest::newRow("sphere, radius 1") << "Op11" << "tb2" << "1" << "tb1" << "" << "Comb" << "tb3" << "12.566368";
-    QTest::newRow("sphere, diameter 6") << "Op11" << "tb2" << "" << "tb1" << "6" << "Comb" << "tb3" << "113.097312";
-    QTest::newRow("sphere, both empty") << "Op11" << "tb2" << "" << "tb1" << "" << "Comb" << "tb3" << "0";
-    QTest::newRow("trapezoid, 4 and 10") << "Op2" << "Tf1" << "4" << "Tf2" << "10" << "Comf3" << "Tf3" << "20";
-    QTest::newRow("triangle, 3 and 5") << "Op5" << "tt1" << "3" << "tt2" << "5" << "Comt3" << "tt3" << "7.5";
-    QTest::newRow("parallelogram, 3 and 4") << "Op4" << "Tm1" << "3" << "Tm2" << "4" << "Com3" << "Tm3" << "12";
-    QTest::newRow("rectangle, 6 and 2.5") << "Op3" << "Ts1" << "6" << "Ts2" << "2.5" << "Coms3" << "Ts3" << "15";
-    QTest::newRow("rectangle, a space and 5") << "Op3" << "Ts1" << " " << "Ts2" << "5" << "Coms3" << "Ts3" << "0";
-    QTest::newRow("rectangle, 5abc and 2") << "Op3" << "Ts1" << "5abc" << "Ts2" << "2" << "Coms3" << "Ts3" << "10";
-    QTest::newRow("rectangle, length of 17 digits") << "Op3" << "Ts1" << "1.0000000000000049" << "Ts2" << "3"
-                                                    << "Coms3" << "Ts3" << "3";
-    QTest::newRow("cube, edge 2") << "Op6" << "Tk1" << "2" << "" << "" << "Comk3" << "Tk3" << "24";
-    QTest::newRow("cube, edge 0.5") << "Op6" << "Tk1" << "0.5" << "" << "" << "Comk3" << "Tk3" << "1.5";
+    QTest::newRow("sphere, radius 1") << "Op11"
+                                      << "tb2"
+                                      << "1"
+                                      << "tb1"
+                                      << ""
+                                      << "Comb"
+                                      << "tb3"
+                                      << "12.566368";
+    QTest::newRow("sphere, diameter 6") << "Op11"
+                                        << "tb2"
+                                        << ""
+                                        << "tb1"
+                                        << "6"
+                                        << "Comb"
+                                        << "tb3"
+                                        << "113.097312";
+    QTest::newRow("sphere, both empty") << "Op11"
+                                        << "tb2"
+                                        << ""
+                                        << "tb1"
+                                        << ""
+                                        << "Comb"
+                                        << "tb3"
+                                        << "0";
+    QTest::newRow("trapezoid, 4 and 10") << "Op2"
+                                         << "Tf1"
+                                         << "4"
+                                         << "Tf2"
+                                         << "10"
+                                         << "Comf3"
+                                         << "Tf3"
+                                         << "20";
+    QTest::newRow("triangle, 3 and 5") << "Op5"
+                                       << "tt1"
+                                       << "3"
+                                       << "tt2"
+                                       << "5"
+                                       << "Comt3"
+                                       << "tt3"
+                                       << "7.5";
+    QTest::newRow("parallelogram, 3 and 4") << "Op4"
+                                            << "Tm1"
+                                            << "3"
+                                            << "Tm2"
+                                            << "4"
+                                            << "Com3"
+                                            << "Tm3"
+                                            << "12";
+    QTest::newRow("rectangle, 6 and 2.5") << "Op3"
+                                          << "Ts1"
+                                          << "6"
+                                          << "Ts2"
+                                          << "2.5"
+                                          << "Coms3"
+                                          << "Ts3"
+                                          << "15";
+    QTest::newRow("rectangle, a space and 5") << "Op3"
+                                              << "Ts1"
+                                              << " "
+                                              << "Ts2"
+                                              << "5"
+                                              << "Coms3"
+                                              << "Ts3"
+                                              << "0";
+    QTest::newRow("rectangle, 5abc and 2") << "Op3"
+                                           << "Ts1"
+                                           << "5abc"
+                                           << "Ts2"
+                                           << "2"
+                                           << "Coms3"
+                                           << "Ts3"
+                                           << "10";
+    QTest::newRow("rectangle, length of 17 digits") << "Op3"
+                                                    << "Ts1"
+                                                    << "1.0000000000000049"
+                                                    << "Ts2"
+                                                    << "3"
+                                                    << "Coms3"
+                                                    << "Ts3"
+                                                    << "3";
+    QTest::newRow("cube, edge 2") << "Op6"
+                                  << "Tk1"
+                                  << "2"
+                                  << ""
+                                  << ""
+                                  << "Comk3"
+                                  << "Tk3"
+                                  << "24";
+    QTest::newRow("cube, edge 0.5") << "Op6"
+                                    << "Tk1"
+                                    << "0.5"
+                                    << ""
+                                    << ""
+                                    << "Comk3"
+                                    << "Tk3"
+                                    << "1.5";
 }
 
 void AreasTest::areas()
@@ -221,8 +374,13 @@ void AreasTest::emptyLengths_data()
         QTest::addRow("%s, both empty", f.name)
             << f.option << f.first << "" << f.second << "" << f.calculate << f.result << f.firstMessage;
     }
-    QTest::newRow("cube, edge empty") << "Op6" << "Tk1" << "" << "" << "" << "Comk3" << "Tk3"
-                                      << QStringLiteral("من فضلك .. أدخل طول حرف المكعب");
+    QTest::newRow("cube, edge empty") << "Op6"
+                                      << "Tk1"
+                                      << ""
+                                      << ""
+                                      << ""
+                                      << "Comk3"
+                                      << "Tk3" << QStringLiteral("من فضلك .. أدخل طول حرف المكعب");
 }
 
 void AreasTest::emptyLengths()
@@ -251,9 +409,24 @@ void AreasTest::radiusAndDiameterBothGiven_data()
     QTest::addColumn<QString>("calculate");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("diameterText");
-    QTest::newRow("circle") << "Op1" << "tc2" << "tc1" << "Comc" << "tc3" << "4";
-    QTest::newRow("circle, diameter of one space") << "Op1" << "tc2" << "tc1" << "Comc" << "tc3" << " ";
-    QTest::newRow("sphere") << "Op11" << "tb2" << "tb1" << "Comb" << "tb3" << "4";
+    QTest::newRow("circle") << "Op1"
+                            << "tc2"
+                            << "tc1"
+                            << "Comc"
+                            << "tc3"
+                            << "4";
+    QTest::newRow("circle, diameter of one space") << "Op1"
+                                                   << "tc2"
+                                                   << "tc1"
+                                                   << "Comc"
+                                                   << "tc3"
+                                                   << " ";
+    QTest::newRow("sphere") << "Op11"
+                            << "tb2"
+                            << "tb1"
+                            << "Comb"
+                            << "tb3"
+                            << "4";
 }
 
 void AreasTest::radiusAndDiameterBothGiven()
@@ -282,18 +455,77 @@ void AreasTest::failuresLeaveTheResult_data()
     QTest::addColumn<QString>("calculate");
     QTest::addColumn<QString>("result");
     QTest::addColumn<Failure>("kind");
-    QTest::newRow("circle, radius 1E999") << "Op1" << "tc2" << "1E999" << "tc1" << "" << "Comc" << "tc3" << Failure::Overflow;
-    QTest::newRow("circle, diameter 1E999") << "Op1" << "tc2" << "" << "tc1" << "1E999" << "Comc" << "tc3" << Failure::Overflow;
-    QTest::newRow("circle, radius 8E153") << "Op1" << "tc2" << "8E153" << "tc1" << "" << "Comc" << "tc3" << Failure::Overflow;
-    QTest::newRow("sphere, radius 4E153") << "Op11" << "tb2" << "4E153" << "tb1" << "" << "Comb" << "tb3" << Failure::Overflow;
-    QTest::newRow("sphere, diameter 8E153") << "Op11" << "tb2" << "" << "tb1" << "8E153" << "Comb" << "tb3" << Failure::Overflow;
-    QTest::newRow("cube, edge 6E153") << "Op6" << "Tk1" << "6E153" << "" << "" << "Comk3" << "Tk3" << Failure::Overflow;
-    QTest::newRow("rectangle, 1E200 by 1E200") << "Op3" << "Ts1" << "1E200" << "Ts2" << "1E200" << "Coms3" << "Ts3" << Failure::Overflow;
-    QTest::newRow("trapezoid, 1E308 and 10") << "Op2" << "Tf1" << "1E308" << "Tf2" << "10" << "Comf3" << "Tf3" << Failure::Overflow;
-    QTest::newRow("parallelogram, 1E999 and 1") << "Op4" << "Tm1" << "1E999" << "Tm2" << "1" << "Com3" << "Tm3" << Failure::Overflow;
+    QTest::newRow("circle, radius 1E999") << "Op1"
+                                          << "tc2"
+                                          << "1E999"
+                                          << "tc1"
+                                          << ""
+                                          << "Comc"
+                                          << "tc3" << Failure::Overflow;
+    QTest::newRow("circle, diameter 1E999") << "Op1"
+                                            << "tc2"
+                                            << ""
+                                            << "tc1"
+                                            << "1E999"
+                                            << "Comc"
+                                            << "tc3" << Failure::Overflow;
+    QTest::newRow("circle, radius 8E153") << "Op1"
+                                          << "tc2"
+                                          << "8E153"
+                                          << "tc1"
+                                          << ""
+                                          << "Comc"
+                                          << "tc3" << Failure::Overflow;
+    QTest::newRow("sphere, radius 4E153") << "Op11"
+                                          << "tb2"
+                                          << "4E153"
+                                          << "tb1"
+                                          << ""
+                                          << "Comb"
+                                          << "tb3" << Failure::Overflow;
+    QTest::newRow("sphere, diameter 8E153") << "Op11"
+                                            << "tb2"
+                                            << ""
+                                            << "tb1"
+                                            << "8E153"
+                                            << "Comb"
+                                            << "tb3" << Failure::Overflow;
+    QTest::newRow("cube, edge 6E153") << "Op6"
+                                      << "Tk1"
+                                      << "6E153"
+                                      << ""
+                                      << ""
+                                      << "Comk3"
+                                      << "Tk3" << Failure::Overflow;
+    QTest::newRow("rectangle, 1E200 by 1E200") << "Op3"
+                                               << "Ts1"
+                                               << "1E200"
+                                               << "Ts2"
+                                               << "1E200"
+                                               << "Coms3"
+                                               << "Ts3" << Failure::Overflow;
+    QTest::newRow("trapezoid, 1E308 and 10") << "Op2"
+                                             << "Tf1"
+                                             << "1E308"
+                                             << "Tf2"
+                                             << "10"
+                                             << "Comf3"
+                                             << "Tf3" << Failure::Overflow;
+    QTest::newRow("parallelogram, 1E999 and 1") << "Op4"
+                                                << "Tm1"
+                                                << "1E999"
+                                                << "Tm2"
+                                                << "1"
+                                                << "Com3"
+                                                << "Tm3" << Failure::Overflow;
     // Both lengths are read before either box is tested for emptiness.
-    QTest::newRow("triangle, empty base and height 1E999")
-        << "Op5" << "tt1" << "" << "tt2" << "1E999" << "Comt3" << "tt3" << Failure::Overflow;
+    QTest::newRow("triangle, empty base and height 1E999") << "Op5"
+                                                           << "tt1"
+                                                           << ""
+                                                           << "tt2"
+                                                           << "1E999"
+                                                           << "Comt3"
+                                                           << "tt3" << Failure::Overflow;
 }
 
 void AreasTest::failuresLeaveTheResult()
@@ -322,19 +554,58 @@ void AreasTest::clears_data()
     QTest::addColumn<QString>("clear");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("other");
-    QTest::newRow("Command5") << "Op1" << "Command5" << "tc2" << "tc1";
-    QTest::newRow("Command6") << "Op1" << "Command6" << "tc1" << "tc2";
-    QTest::newRow("Command7") << "Op11" << "Command7" << "tb2" << "tb1";
-    QTest::newRow("Command4") << "Op11" << "Command4" << "tb1" << "tb2";
-    QTest::newRow("Comf1") << "Op2" << "Comf1" << "Tf1" << "Tf2";
-    QTest::newRow("Comf2") << "Op2" << "Comf2" << "Tf2" << "Tf1";
-    QTest::newRow("Coms1") << "Op3" << "Coms1" << "Ts1" << "Ts2";
-    QTest::newRow("Coms2") << "Op3" << "Coms2" << "Ts2" << "Ts1";
-    QTest::newRow("Com1") << "Op4" << "Com1" << "Tm1" << "Tm2";
-    QTest::newRow("Com2") << "Op4" << "Com2" << "Tm2" << "Tm1";
-    QTest::newRow("Comt1") << "Op5" << "Comt1" << "tt1" << "tt2";
-    QTest::newRow("Comt2") << "Op5" << "Comt2" << "tt2" << "tt1";
-    QTest::newRow("Comk1") << "Op6" << "Comk1" << "Tk1" << "Tk2";
+    QTest::newRow("Command5") << "Op1"
+                              << "Command5"
+                              << "tc2"
+                              << "tc1";
+    QTest::newRow("Command6") << "Op1"
+                              << "Command6"
+                              << "tc1"
+                              << "tc2";
+    QTest::newRow("Command7") << "Op11"
+                              << "Command7"
+                              << "tb2"
+                              << "tb1";
+    QTest::newRow("Command4") << "Op11"
+                              << "Command4"
+                              << "tb1"
+                              << "tb2";
+    QTest::newRow("Comf1") << "Op2"
+                           << "Comf1"
+                           << "Tf1"
+                           << "Tf2";
+    QTest::newRow("Comf2") << "Op2"
+                           << "Comf2"
+                           << "Tf2"
+                           << "Tf1";
+    QTest::newRow("Coms1") << "Op3"
+                           << "Coms1"
+                           << "Ts1"
+                           << "Ts2";
+    QTest::newRow("Coms2") << "Op3"
+                           << "Coms2"
+                           << "Ts2"
+                           << "Ts1";
+    QTest::newRow("Com1") << "Op4"
+                          << "Com1"
+                          << "Tm1"
+                          << "Tm2";
+    QTest::newRow("Com2") << "Op4"
+                          << "Com2"
+                          << "Tm2"
+                          << "Tm1";
+    QTest::newRow("Comt1") << "Op5"
+                           << "Comt1"
+                           << "tt1"
+                           << "tt2";
+    QTest::newRow("Comt2") << "Op5"
+                           << "Comt2"
+                           << "tt2"
+                           << "tt1";
+    QTest::newRow("Comk1") << "Op6"
+                           << "Comk1"
+                           << "Tk1"
+                           << "Tk2";
 }
 
 void AreasTest::clears()

@@ -64,26 +64,77 @@ void ConventionalTest::operations_data()
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("operation");
     QTest::addColumn<QString>("result");
-    QTest::newRow("2+3") << "2" << "3" << "Command6" << "5";
-    QTest::newRow("2-3") << "2" << "3" << "Command7" << "-1";
-    QTest::newRow("2*3") << "2" << "3" << "Command8" << "6";
-    QTest::newRow("2/3") << "2" << "3" << "Command9" << "0.666666666666667";
-    QTest::newRow("0.1+0.2") << "0.1" << "0.2" << "Command6" << "0.3";
-    QTest::newRow("10/4") << "10" << "4" << "Command9" << "2.5";
-    QTest::newRow("leading number") << "12abc" << "3" << "Command6" << "15";
-    QTest::newRow("letters are 0") << "abc" << "3" << "Command6" << "3";
-    QTest::newRow("one space is 0") << " " << "4" << "Command6" << "4";
-    QTest::newRow("add with 0") << "5" << "0" << "Command6" << "5";
-    QTest::newRow("divide by 0") << "5" << "0" << "Command9" << DivisionByZero;
-    QTest::newRow("divide by 0.0") << "5" << "0.0" << "Command9" << DivisionByZero;
-    QTest::newRow("divide by spaced 0") << "5" << " 0 " << "Command9" << DivisionByZero;
-    QTest::newRow("divide by -0") << "5" << "-0" << "Command9" << DivisionByZero;
-    QTest::newRow("divide by 0e5") << "5" << "0e5" << "Command9" << DivisionByZero;
-    QTest::newRow("divide by letters") << "5" << "abc" << "Command9" << DivisionByZero;
-    QTest::newRow("divide by 5x") << "10" << "5x" << "Command9" << "2";
-    QTest::newRow("underflowing divisor") << "10" << "1e-400" << "Command9" << DivisionByZero;
-    QTest::newRow("fifteen digits") << "1234567890123456789" << "0" << "Command6" << "1.23456789012346E+18";
-    QTest::newRow("arabic-indic digits") << QStringLiteral("١٢٫٥") << QStringLiteral("٣") << "Command6" << "15.5";
+    QTest::newRow("2+3") << "2"
+                         << "3"
+                         << "Command6"
+                         << "5";
+    QTest::newRow("2-3") << "2"
+                         << "3"
+                         << "Command7"
+                         << "-1";
+    QTest::newRow("2*3") << "2"
+                         << "3"
+                         << "Command8"
+                         << "6";
+    QTest::newRow("2/3") << "2"
+                         << "3"
+                         << "Command9"
+                         << "0.666666666666667";
+    QTest::newRow("0.1+0.2") << "0.1"
+                             << "0.2"
+                             << "Command6"
+                             << "0.3";
+    QTest::newRow("10/4") << "10"
+                          << "4"
+                          << "Command9"
+                          << "2.5";
+    QTest::newRow("leading number") << "12abc"
+                                    << "3"
+                                    << "Command6"
+                                    << "15";
+    QTest::newRow("letters are 0") << "abc"
+                                   << "3"
+                                   << "Command6"
+                                   << "3";
+    QTest::newRow("one space is 0") << " "
+                                    << "4"
+                                    << "Command6"
+                                    << "4";
+    QTest::newRow("add with 0") << "5"
+                                << "0"
+                                << "Command6"
+                                << "5";
+    QTest::newRow("divide by 0") << "5"
+                                 << "0"
+                                 << "Command9" << DivisionByZero;
+    QTest::newRow("divide by 0.0") << "5"
+                                   << "0.0"
+                                   << "Command9" << DivisionByZero;
+    QTest::newRow("divide by spaced 0") << "5"
+                                        << " 0 "
+                                        << "Command9" << DivisionByZero;
+    QTest::newRow("divide by -0") << "5"
+                                  << "-0"
+                                  << "Command9" << DivisionByZero;
+    QTest::newRow("divide by 0e5") << "5"
+                                   << "0e5"
+                                   << "Command9" << DivisionByZero;
+    QTest::newRow("divide by letters") << "5"
+                                       << "abc"
+                                       << "Command9" << DivisionByZero;
+    QTest::newRow("divide by 5x") << "10"
+                                  << "5x"
+                                  << "Command9"
+                                  << "2";
+    QTest::newRow("underflowing divisor") << "10"
+                                          << "1e-400"
+                                          << "Command9" << DivisionByZero;
+    QTest::newRow("fifteen digits") << "1234567890123456789"
+                                    << "0"
+                                    << "Command6"
+                                    << "1.23456789012346E+18";
+    QTest::newRow("arabic-indic digits") << QStringLiteral("١٢٫٥") << QStringLiteral("٣") << "Command6"
+                                         << "15.5";
 }
 
 void ConventionalTest::operations()
@@ -101,9 +152,12 @@ void ConventionalTest::emptyNumbers_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("message");
-    QTest::newRow("both") << "" << "" << QStringLiteral("من فضلك أدخل العدد الأول");
-    QTest::newRow("first") << "" << "3" << QStringLiteral("من فضلك أدخل العدد الأول");
-    QTest::newRow("second") << "3" << "" << QStringLiteral("من فضلك أدخل العدد الثاني");
+    QTest::newRow("both") << ""
+                          << "" << QStringLiteral("من فضلك أدخل العدد الأول");
+    QTest::newRow("first") << ""
+                           << "3" << QStringLiteral("من فضلك أدخل العدد الأول");
+    QTest::newRow("second") << "3"
+                            << "" << QStringLiteral("من فضلك أدخل العدد الثاني");
 }
 
 void ConventionalTest::emptyNumbers()
@@ -134,11 +188,21 @@ void ConventionalTest::rounding_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("rounded");
-    QTest::newRow("10/4") << "10" << "4" << "2.5";
-    QTest::newRow("1/8 half to even") << "1" << "8" << "0.12";
-    QTest::newRow("3/8 half to even") << "3" << "8" << "0.38";
-    QTest::newRow("1/3") << "1" << "3" << "0.33";
-    QTest::newRow("large") << "1E+20" << "1" << "1E+20";
+    QTest::newRow("10/4") << "10"
+                          << "4"
+                          << "2.5";
+    QTest::newRow("1/8 half to even") << "1"
+                                      << "8"
+                                      << "0.12";
+    QTest::newRow("3/8 half to even") << "3"
+                                      << "8"
+                                      << "0.38";
+    QTest::newRow("1/3") << "1"
+                         << "3"
+                         << "0.33";
+    QTest::newRow("large") << "1E+20"
+                           << "1"
+                           << "1E+20";
 }
 
 void ConventionalTest::rounding()
@@ -242,7 +306,7 @@ void ConventionalTest::backToTheMenuKeepsTexts()
 void ConventionalTest::backRestoresTheCaller_data()
 {
     QTest::addColumn<QString>("caller");
-    QTest::addColumn<QStringList>("typed"); // box, text, box, text ...
+    QTest::addColumn<QStringList>("typed");  // box, text, box, text ...
     QTest::addColumn<QStringList>("clicks"); // the last hands over
     QTest::newRow("advanced calculator") << "Form15" << QStringList{} << QStringList{"Command31"};
     QTest::newRow("fractions") << "Form17" << QStringList{"Text1", "1", "Text2", "2", "Text3", "1", "Text4", "3"}

@@ -24,8 +24,8 @@ struct Panel {
 
 // Every option's own controls, in the order Op1 .. Op8.
 const Panel Panels[] = {
-    {"Op1", "Lamh1", "lamh2", "Comh1"}, {"Op2", "Lahm1", "lahm2", "Cohm1"}, {"Op3", "Lamk1", "Lamk2", "Comk1"},
-    {"Op4", "Lakm1", "Lakm2", "Cokm1"}, {"Op5", "Lakh1", "lakh2", "Comkh1"}, {"Op6", "Lahk1", "Lahk2", "Comhk1"},
+    {"Op1", "Lamh1", "lamh2", "Comh1"},  {"Op2", "Lahm1", "lahm2", "Cohm1"},  {"Op3", "Lamk1", "Lamk2", "Comk1"},
+    {"Op4", "Lakm1", "Lakm2", "Cokm1"},  {"Op5", "Lakh1", "lakh2", "Comkh1"}, {"Op6", "Lahk1", "Lahk2", "Comhk1"},
     {"Op7", "Lads1", "Lads2", "Comds1"}, {"Op8", "Lasd1", "Lasd2", "Comsd1"},
 };
 
@@ -83,41 +83,107 @@ void ConversionsTest::conversions_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("result");
-    QTest::newRow("C to F 100") << "Op1" << "100" << "212";
-    QTest::newRow("C to F 37") << "Op1" << "37" << "98.6";
-    QTest::newRow("C to F -40") << "Op1" << "-40" << "-40";
-    QTest::newRow("C to F 0") << "Op1" << "0" << "32";
-    QTest::newRow("C to F letters read as 0") << "Op1" << "abc" << "32";
-    QTest::newRow("C to F one space reads as 0") << "Op1" << " " << "32";
-    QTest::newRow("C to F leading number") << "Op1" << "12abc" << "53.6";
+    QTest::newRow("C to F 100") << "Op1"
+                                << "100"
+                                << "212";
+    QTest::newRow("C to F 37") << "Op1"
+                               << "37"
+                               << "98.6";
+    QTest::newRow("C to F -40") << "Op1"
+                                << "-40"
+                                << "-40";
+    QTest::newRow("C to F 0") << "Op1"
+                              << "0"
+                              << "32";
+    QTest::newRow("C to F letters read as 0") << "Op1"
+                                              << "abc"
+                                              << "32";
+    QTest::newRow("C to F one space reads as 0") << "Op1"
+                                                 << " "
+                                                 << "32";
+    QTest::newRow("C to F leading number") << "Op1"
+                                           << "12abc"
+                                           << "53.6";
     // The operand is rounded to 15 digits before the formula.
-    QTest::newRow("C to F reads 15 digits") << "Op1" << "-17.77777777777777777" << "-4.2632564145606E-14";
-    QTest::newRow("F to C 212") << "Op2" << "212" << "100";
-    QTest::newRow("F to C 98.6") << "Op2" << "98.6" << "37";
-    QTest::newRow("F to C 0") << "Op2" << "0" << "-17.7777777777778";
-    QTest::newRow("F to C reads 15 digits") << "Op2" << "32.00000000000001" << "0";
-    QTest::newRow("C to K 0") << "Op3" << "0" << "273";
-    QTest::newRow("C to K 25.5") << "Op3" << "25.5" << "298.5";
-    QTest::newRow("C to K reads 15 digits") << "Op3" << "-272.9999999999999" << "0";
-    QTest::newRow("K to C 0") << "Op4" << "0" << "-273";
-    QTest::newRow("K to C 300") << "Op4" << "300" << "27";
-    QTest::newRow("K to C reads 15 digits") << "Op4" << "273.0000000000001" << "0";
-    QTest::newRow("K to F 273") << "Op5" << "273" << "32";
-    QTest::newRow("K to F 373") << "Op5" << "373" << "212";
-    QTest::newRow("K to F 0") << "Op5" << "0" << "-459.4";
+    QTest::newRow("C to F reads 15 digits") << "Op1"
+                                            << "-17.77777777777777777"
+                                            << "-4.2632564145606E-14";
+    QTest::newRow("F to C 212") << "Op2"
+                                << "212"
+                                << "100";
+    QTest::newRow("F to C 98.6") << "Op2"
+                                 << "98.6"
+                                 << "37";
+    QTest::newRow("F to C 0") << "Op2"
+                              << "0"
+                              << "-17.7777777777778";
+    QTest::newRow("F to C reads 15 digits") << "Op2"
+                                            << "32.00000000000001"
+                                            << "0";
+    QTest::newRow("C to K 0") << "Op3"
+                              << "0"
+                              << "273";
+    QTest::newRow("C to K 25.5") << "Op3"
+                                 << "25.5"
+                                 << "298.5";
+    QTest::newRow("C to K reads 15 digits") << "Op3"
+                                            << "-272.9999999999999"
+                                            << "0";
+    QTest::newRow("K to C 0") << "Op4"
+                              << "0"
+                              << "-273";
+    QTest::newRow("K to C 300") << "Op4"
+                                << "300"
+                                << "27";
+    QTest::newRow("K to C reads 15 digits") << "Op4"
+                                            << "273.0000000000001"
+                                            << "0";
+    QTest::newRow("K to F 273") << "Op5"
+                                << "273"
+                                << "32";
+    QTest::newRow("K to F 373") << "Op5"
+                                << "373"
+                                << "212";
+    QTest::newRow("K to F 0") << "Op5"
+                              << "0"
+                              << "-459.4";
     // Read as typed, without the 15-digit rounding.
-    QTest::newRow("K to F reads every digit") << "Op5" << "273.0000000000001" << "32.0000000000002";
-    QTest::newRow("F to K 32") << "Op6" << "32" << "273";
-    QTest::newRow("F to K 212") << "Op6" << "212" << "373";
-    QTest::newRow("F to K 100") << "Op6" << "100" << "310.777777777778";
-    QTest::newRow("rad to deg 3.141592") << "Op7" << "3.141592" << "180";
-    QTest::newRow("rad to deg 1") << "Op7" << "1" << "57.2957914331333";
-    QTest::newRow("rad to deg 15-digit pi") << "Op7" << "3.14159265358979" << "180.000037447944";
-    QTest::newRow("rad to deg letters") << "Op7" << "abc" << "0";
-    QTest::newRow("deg to rad 180") << "Op8" << "180" << "3.141592";
-    QTest::newRow("deg to rad 90") << "Op8" << "90" << "1.570796";
-    QTest::newRow("deg to rad 1") << "Op8" << "1" << "0.0174532888888889";
-    QTest::newRow("deg to rad spaced digits") << "Op8" << "1 80" << "3.141592";
+    QTest::newRow("K to F reads every digit") << "Op5"
+                                              << "273.0000000000001"
+                                              << "32.0000000000002";
+    QTest::newRow("F to K 32") << "Op6"
+                               << "32"
+                               << "273";
+    QTest::newRow("F to K 212") << "Op6"
+                                << "212"
+                                << "373";
+    QTest::newRow("F to K 100") << "Op6"
+                                << "100"
+                                << "310.777777777778";
+    QTest::newRow("rad to deg 3.141592") << "Op7"
+                                         << "3.141592"
+                                         << "180";
+    QTest::newRow("rad to deg 1") << "Op7"
+                                  << "1"
+                                  << "57.2957914331333";
+    QTest::newRow("rad to deg 15-digit pi") << "Op7"
+                                            << "3.14159265358979"
+                                            << "180.000037447944";
+    QTest::newRow("rad to deg letters") << "Op7"
+                                        << "abc"
+                                        << "0";
+    QTest::newRow("deg to rad 180") << "Op8"
+                                    << "180"
+                                    << "3.141592";
+    QTest::newRow("deg to rad 90") << "Op8"
+                                   << "90"
+                                   << "1.570796";
+    QTest::newRow("deg to rad 1") << "Op8"
+                                  << "1"
+                                  << "0.0174532888888889";
+    QTest::newRow("deg to rad spaced digits") << "Op8"
+                                              << "1 80"
+                                              << "3.141592";
 }
 
 void ConversionsTest::conversions()
@@ -167,13 +233,20 @@ void ConversionsTest::failureKeepsTheResult_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("input");
     QTest::addColumn<Failure>("kind");
-    QTest::newRow("beyond the doubles, read twice") << "Op1" << "1e400" << Failure::Overflow;
-    QTest::newRow("beyond the doubles, read once") << "Op5" << "1e400" << Failure::Overflow;
-    QTest::newRow("beyond the doubles, negative") << "Op7" << "-1e400" << Failure::Overflow;
-    QTest::newRow("C to F overflows") << "Op1" << "1e308" << Failure::Overflow;
-    QTest::newRow("K to F overflows") << "Op5" << "-1e308" << Failure::Overflow;
-    QTest::newRow("rad to deg overflows") << "Op7" << "1e307" << Failure::Overflow;
-    QTest::newRow("deg to rad overflows") << "Op8" << "1.7e308" << Failure::Overflow;
+    QTest::newRow("beyond the doubles, read twice") << "Op1"
+                                                    << "1e400" << Failure::Overflow;
+    QTest::newRow("beyond the doubles, read once") << "Op5"
+                                                   << "1e400" << Failure::Overflow;
+    QTest::newRow("beyond the doubles, negative") << "Op7"
+                                                  << "-1e400" << Failure::Overflow;
+    QTest::newRow("C to F overflows") << "Op1"
+                                      << "1e308" << Failure::Overflow;
+    QTest::newRow("K to F overflows") << "Op5"
+                                      << "-1e308" << Failure::Overflow;
+    QTest::newRow("rad to deg overflows") << "Op7"
+                                          << "1e307" << Failure::Overflow;
+    QTest::newRow("deg to rad overflows") << "Op8"
+                                          << "1.7e308" << Failure::Overflow;
 }
 
 void ConversionsTest::failureKeepsTheResult()

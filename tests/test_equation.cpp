@@ -15,8 +15,8 @@ using namespace numtext;
 namespace {
 const QString Empty = QStringLiteral("فارغ");
 const QString MathError = QStringLiteral("خطأ رياضي");
-const QString NegativeDiscriminant =
-    QStringLiteral("لا يوجد حل لهذه المعادلة .. لأنه أثناء حل المعادلة يوجد سالب تحت الجذر");
+const QString NegativeDiscriminant = QStringLiteral(
+    "لا يوجد حل لهذه المعادلة .. لأنه أثناء حل المعادلة يوجد سالب تحت الجذر");
 const QString NoSolution = QStringLiteral("لا يوجد حل لهذه المعادلة .. لأن أ و ب يساويان صفرا والعدد الثابت ليس صفرا");
 const QString EveryNumber = QStringLiteral("كل عدد هو حل لهذه المعادلة .. لأن جميع المعاملات تساوي صفرا");
 const QString MissingA = QStringLiteral("من فضلك .. أدخل أ معامل س من الدرجة الثانـية") + crlf()
@@ -96,26 +96,94 @@ void EquationTest::solve_data()
     QTest::addColumn<QString>("second"); // the text of Te5 afterwards
     QTest::addColumn<bool>("quadratic");
     // Te5 holds "old" before each solve: a linear solve keeps it, hidden.
-    QTest::newRow("two roots") << "1" << "-3" << "2" << "2" << "1" << true;
-    QTest::newRow("D = 0, equal roots") << "1" << "2" << "1" << "-1" << "-1" << true;
-    QTest::newRow("fractional root") << "2" << "1" << "-1" << "0.5" << "-1" << true;
-    QTest::newRow("both roots 0") << "1" << "0" << "0" << "0" << "0" << true;
+    QTest::newRow("two roots") << "1"
+                               << "-3"
+                               << "2"
+                               << "2"
+                               << "1" << true;
+    QTest::newRow("D = 0, equal roots") << "1"
+                                        << "2"
+                                        << "1"
+                                        << "-1"
+                                        << "-1" << true;
+    QTest::newRow("fractional root") << "2"
+                                     << "1"
+                                     << "-1"
+                                     << "0.5"
+                                     << "-1" << true;
+    QTest::newRow("both roots 0") << "1"
+                                  << "0"
+                                  << "0"
+                                  << "0"
+                                  << "0" << true;
     // The first root is 2c ÷ (−b − √D) here: its last digit is that of the
     // quotient, 1.41421356237309492…
-    QTest::newRow("irrational roots") << "1" << "0" << "-2" << "1.41421356237309" << "-1.4142135623731" << true;
+    QTest::newRow("irrational roots") << "1"
+                                      << "0"
+                                      << "-2"
+                                      << "1.41421356237309"
+                                      << "-1.4142135623731" << true;
     // Cancellation: the small root from the product of the roots.
-    QTest::newRow("small root of b = -1E8") << "1" << "-1E8" << "1" << "100000000" << "1E-08" << true;
-    QTest::newRow("negative a") << "-1" << "0" << "4" << "-2" << "2" << true;
-    QTest::newRow("a with spaces") << " 1 " << "-3" << "2" << "2" << "1" << true;
-    QTest::newRow("a in exponent form") << "1e0" << "-3" << "2" << "2" << "1" << true;
-    QTest::newRow("b and c by their leading numbers") << "1" << "-3kg" << "2x" << "2" << "1" << true;
-    QTest::newRow("a space in b is 0") << "1" << " " << "-1" << "1" << "-1" << true;
-    QTest::newRow("letters in c are 0") << "1" << "-2" << "abc" << "2" << "0" << true;
-    QTest::newRow("linear") << "0" << "2" << "-4" << "2" << "old" << false;
-    QTest::newRow("linear, root 0") << "0" << "2" << "0" << "0" << "old" << false;
-    QTest::newRow("linear, repeating root") << "0" << "3" << "1" << "-0.333333333333333" << "old" << false;
-    QTest::newRow("linear, a written 0.0") << "0.0" << "4" << "-2" << "0.5" << "old" << false;
-    QTest::newRow("linear, a written -0") << "-0" << "-5" << "10" << "2" << "old" << false;
+    QTest::newRow("small root of b = -1E8") << "1"
+                                            << "-1E8"
+                                            << "1"
+                                            << "100000000"
+                                            << "1E-08" << true;
+    QTest::newRow("negative a") << "-1"
+                                << "0"
+                                << "4"
+                                << "-2"
+                                << "2" << true;
+    QTest::newRow("a with spaces") << " 1 "
+                                   << "-3"
+                                   << "2"
+                                   << "2"
+                                   << "1" << true;
+    QTest::newRow("a in exponent form") << "1e0"
+                                        << "-3"
+                                        << "2"
+                                        << "2"
+                                        << "1" << true;
+    QTest::newRow("b and c by their leading numbers") << "1"
+                                                      << "-3kg"
+                                                      << "2x"
+                                                      << "2"
+                                                      << "1" << true;
+    QTest::newRow("a space in b is 0") << "1"
+                                       << " "
+                                       << "-1"
+                                       << "1"
+                                       << "-1" << true;
+    QTest::newRow("letters in c are 0") << "1"
+                                        << "-2"
+                                        << "abc"
+                                        << "2"
+                                        << "0" << true;
+    QTest::newRow("linear") << "0"
+                            << "2"
+                            << "-4"
+                            << "2"
+                            << "old" << false;
+    QTest::newRow("linear, root 0") << "0"
+                                    << "2"
+                                    << "0"
+                                    << "0"
+                                    << "old" << false;
+    QTest::newRow("linear, repeating root") << "0"
+                                            << "3"
+                                            << "1"
+                                            << "-0.333333333333333"
+                                            << "old" << false;
+    QTest::newRow("linear, a written 0.0") << "0.0"
+                                           << "4"
+                                           << "-2"
+                                           << "0.5"
+                                           << "old" << false;
+    QTest::newRow("linear, a written -0") << "-0"
+                                          << "-5"
+                                          << "10"
+                                          << "2"
+                                          << "old" << false;
 }
 
 void EquationTest::solve()
@@ -157,14 +225,28 @@ void EquationTest::emptyCoefficients_data()
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("c");
     QTest::addColumn<QString>("message");
-    QTest::newRow("all three") << "" << "" << "" << MissingA;
-    QTest::newRow("a only") << "" << "1" << "1" << MissingA;
-    QTest::newRow("b and c") << "1" << "" << "" << MissingB;
-    QTest::newRow("b only") << "1" << "" << "2" << MissingB;
-    QTest::newRow("c only") << "1" << "2" << "" << MissingC;
+    QTest::newRow("all three") << ""
+                               << ""
+                               << "" << MissingA;
+    QTest::newRow("a only") << ""
+                            << "1"
+                            << "1" << MissingA;
+    QTest::newRow("b and c") << "1"
+                             << ""
+                             << "" << MissingB;
+    QTest::newRow("b only") << "1"
+                            << ""
+                            << "2" << MissingB;
+    QTest::newRow("c only") << "1"
+                            << "2"
+                            << "" << MissingC;
     // The empty tests come before the discriminant's sign is looked at.
-    QTest::newRow("c, though D would be negative") << "5" << "0" << "" << MissingC;
-    QTest::newRow("a, though a linear b = 0") << "" << "0" << "5" << MissingA;
+    QTest::newRow("c, though D would be negative") << "5"
+                                                   << "0"
+                                                   << "" << MissingC;
+    QTest::newRow("a, though a linear b = 0") << ""
+                                              << "0"
+                                              << "5" << MissingA;
 }
 
 void EquationTest::emptyCoefficients()
@@ -188,12 +270,24 @@ void EquationTest::stopsWithANotice_data()
     QTest::addColumn<QString>("c");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("title");
-    QTest::newRow("negative discriminant") << "1" << "0" << "1" << NegativeDiscriminant << MathError;
-    QTest::newRow("negative discriminant, a not a number") << "1abc" << "0" << "1" << NegativeDiscriminant << MathError;
-    QTest::newRow("a = b = 0, c not 0") << "0" << "0" << "5" << NoSolution << MathError;
-    QTest::newRow("a = b = 0, c negative") << "0" << "0.0" << "-1" << NoSolution << MathError;
-    QTest::newRow("a = b = c = 0") << "0" << "0" << "0" << EveryNumber << QStringLiteral("معلومة رياضية");
-    QTest::newRow("a = b = 0, c letters") << "0" << "abc" << "x" << EveryNumber << QStringLiteral("معلومة رياضية");
+    QTest::newRow("negative discriminant") << "1"
+                                           << "0"
+                                           << "1" << NegativeDiscriminant << MathError;
+    QTest::newRow("negative discriminant, a not a number") << "1abc"
+                                                           << "0"
+                                                           << "1" << NegativeDiscriminant << MathError;
+    QTest::newRow("a = b = 0, c not 0") << "0"
+                                        << "0"
+                                        << "5" << NoSolution << MathError;
+    QTest::newRow("a = b = 0, c negative") << "0"
+                                           << "0.0"
+                                           << "-1" << NoSolution << MathError;
+    QTest::newRow("a = b = c = 0") << "0"
+                                   << "0"
+                                   << "0" << EveryNumber << QStringLiteral("معلومة رياضية");
+    QTest::newRow("a = b = 0, c letters") << "0"
+                                          << "abc"
+                                          << "x" << EveryNumber << QStringLiteral("معلومة رياضية");
 }
 
 void EquationTest::stopsWithANotice()
@@ -218,16 +312,32 @@ void EquationTest::failures_data()
     QTest::addColumn<QString>("c");
     QTest::addColumn<Failure>("kind");
     // The quadratic test reads a's own text, which must be a whole number.
-    QTest::newRow("a followed by letters") << "1abc" << "-3" << "2" << Failure::NotANumber;
-    QTest::newRow("a letters only") << "abc" << "1" << "1" << Failure::NotANumber;
-    QTest::newRow("a one space") << " " << "1" << "1" << Failure::NotANumber;
+    QTest::newRow("a followed by letters") << "1abc"
+                                           << "-3"
+                                           << "2" << Failure::NotANumber;
+    QTest::newRow("a letters only") << "abc"
+                                    << "1"
+                                    << "1" << Failure::NotANumber;
+    QTest::newRow("a one space") << " "
+                                 << "1"
+                                 << "1" << Failure::NotANumber;
     // The discriminant overflows before any box is tested.
-    QTest::newRow("b squared overflows") << "1" << "1E200" << "1" << Failure::Overflow;
-    QTest::newRow("b squared overflows, a empty") << "" << "1E200" << "" << Failure::Overflow;
-    QTest::newRow("4ac overflows") << "1E200" << "1" << "1E200" << Failure::Overflow;
-    QTest::newRow("a beyond a double") << "1E999" << "1" << "1" << Failure::Overflow;
+    QTest::newRow("b squared overflows") << "1"
+                                         << "1E200"
+                                         << "1" << Failure::Overflow;
+    QTest::newRow("b squared overflows, a empty") << ""
+                                                  << "1E200"
+                                                  << "" << Failure::Overflow;
+    QTest::newRow("4ac overflows") << "1E200"
+                                   << "1"
+                                   << "1E200" << Failure::Overflow;
+    QTest::newRow("a beyond a double") << "1E999"
+                                       << "1"
+                                       << "1" << Failure::Overflow;
     // The linear root itself overflows.
-    QTest::newRow("linear root overflows") << "0" << "1E-99" << "9E307" << Failure::Overflow;
+    QTest::newRow("linear root overflows") << "0"
+                                           << "1E-99"
+                                           << "9E307" << Failure::Overflow;
 }
 
 void EquationTest::failures()
@@ -262,12 +372,22 @@ void EquationTest::boxesRefuseASixthCharacter_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("a") << "Te1" << "123456" << "12345";
-    QTest::newRow("b") << "Te2" << "-1.2345" << "-1.23";
-    QTest::newRow("c") << "Te3" << "1E+300" << "1E+30";
-    QTest::newRow("five fit") << "Te1" << "0.125" << "0.125";
+    QTest::newRow("a") << "Te1"
+                       << "123456"
+                       << "12345";
+    QTest::newRow("b") << "Te2"
+                       << "-1.2345"
+                       << "-1.23";
+    QTest::newRow("c") << "Te3"
+                       << "1E+300"
+                       << "1E+30";
+    QTest::newRow("five fit") << "Te1"
+                              << "0.125"
+                              << "0.125";
     // The result boxes have no limit.
-    QTest::newRow("first root") << "Te4" << "1234567" << "1234567";
+    QTest::newRow("first root") << "Te4"
+                                << "1234567"
+                                << "1234567";
 }
 
 void EquationTest::boxesRefuseASixthCharacter()

@@ -112,9 +112,21 @@ static void windows()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("calculate");
-    QTest::newRow("areas") << "Op2" << "Form4" << "Op1" << "tc2" << "Comc";
-    QTest::newRow("perimeters") << "Op4" << "Form6" << "Op3" << "Te1" << "Comb";
-    QTest::newRow("volumes") << "Op7" << "Form9" << "Op1" << "Te1" << "Comk";
+    QTest::newRow("areas") << "Op2"
+                           << "Form4"
+                           << "Op1"
+                           << "tc2"
+                           << "Comc";
+    QTest::newRow("perimeters") << "Op4"
+                                << "Form6"
+                                << "Op3"
+                                << "Te1"
+                                << "Comb";
+    QTest::newRow("volumes") << "Op7"
+                             << "Form9"
+                             << "Op1"
+                             << "Te1"
+                             << "Comk";
 }
 
 void FigureWindowTest::opensFromTheMenu_data()
@@ -123,9 +135,12 @@ void FigureWindowTest::opensFromTheMenu_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("word");
-    QTest::newRow("areas") << "Op2" << "Form4" << QStringLiteral("حساب المساحات") << QStringLiteral("المساحة");
-    QTest::newRow("perimeters") << "Op4" << "Form6" << QStringLiteral("حساب المحيط") << QStringLiteral("المحيط");
-    QTest::newRow("volumes") << "Op7" << "Form9" << QStringLiteral("حساب الأحجام") << QStringLiteral("الحجم");
+    QTest::newRow("areas") << "Op2"
+                           << "Form4" << QStringLiteral("حساب المساحات") << QStringLiteral("المساحة");
+    QTest::newRow("perimeters") << "Op4"
+                                << "Form6" << QStringLiteral("حساب المحيط") << QStringLiteral("المحيط");
+    QTest::newRow("volumes") << "Op7"
+                             << "Form9" << QStringLiteral("حساب الأحجام") << QStringLiteral("الحجم");
 }
 
 void FigureWindowTest::opensFromTheMenu()
@@ -161,12 +176,15 @@ void FigureWindowTest::unitNotice_data()
     QTest::addColumn<QString>("tip");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
-    QTest::newRow("areas") << "Op2" << "Form4" << QStringLiteral("اضغط هنا لمعرفة وحدة المساحة")
+    QTest::newRow("areas") << "Op2"
+                           << "Form4" << QStringLiteral("اضغط هنا لمعرفة وحدة المساحة")
                            << QStringLiteral("وحدة المساحة = متر مربع") << QStringLiteral("المساحة");
-    QTest::newRow("perimeters") << "Op4" << "Form6" << QStringLiteral("اضغط هنا لمعرفة وحدة المحيط")
+    QTest::newRow("perimeters") << "Op4"
+                                << "Form6" << QStringLiteral("اضغط هنا لمعرفة وحدة المحيط")
                                 << QStringLiteral("وحدة المحيط = متر .. وكذلك وحدة المسافة = متر ")
                                 << QStringLiteral("المحيط");
-    QTest::newRow("volumes") << "Op7" << "Form9" << QStringLiteral("اضغط هنا لمعرفة وحدة الحجم")
+    QTest::newRow("volumes") << "Op7"
+                             << "Form9" << QStringLiteral("اضغط هنا لمعرفة وحدة الحجم")
                              << QStringLiteral("وحدة الحجم = متر مكعب") << QStringLiteral("الحجم");
 }
 
@@ -192,10 +210,14 @@ void FigureWindowTest::unavailableOption_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("chosen"); // before the click; empty for none
-    QTest::newRow("areas, nothing chosen") << "Op2" << "Form4" << QStringLiteral("مساحة الهرم والمنشور") << "";
-    QTest::newRow("areas, sphere chosen") << "Op2" << "Form4" << QStringLiteral("مساحة الهرم والمنشور") << "Op11";
-    QTest::newRow("volumes, nothing chosen") << "Op7" << "Form9" << QStringLiteral("حجم الهرم والمنشور") << "";
-    QTest::newRow("volumes, cone chosen") << "Op7" << "Form9" << QStringLiteral("حجم الهرم والمنشور") << "Op5";
+    QTest::newRow("areas, nothing chosen") << "Op2"
+                                           << "Form4" << QStringLiteral("مساحة الهرم والمنشور") << "";
+    QTest::newRow("areas, sphere chosen") << "Op2"
+                                          << "Form4" << QStringLiteral("مساحة الهرم والمنشور") << "Op11";
+    QTest::newRow("volumes, nothing chosen") << "Op7"
+                                             << "Form9" << QStringLiteral("حجم الهرم والمنشور") << "";
+    QTest::newRow("volumes, cone chosen") << "Op7"
+                                          << "Form9" << QStringLiteral("حجم الهرم والمنشور") << "Op5";
 }
 
 void FigureWindowTest::unavailableOption()
@@ -254,9 +276,21 @@ void FigureWindowTest::closeBox_data()
     QTest::addColumn<int>("answer");
     for (int answer : {answer::Yes, answer::No}) {
         const char *said = answer == answer::Yes ? "yes" : "no";
-        QTest::addRow("areas, %s", said) << "Op2" << "Form4" << "Op6" << "Tk1" << "Comk3" << answer;
-        QTest::addRow("perimeters, %s", said) << "Op4" << "Form6" << "Op5" << "Te3" << "Comt" << answer;
-        QTest::addRow("volumes, %s", said) << "Op7" << "Form9" << "Op3" << "Te2" << "Coms" << answer;
+        QTest::addRow("areas, %s", said) << "Op2"
+                                         << "Form4"
+                                         << "Op6"
+                                         << "Tk1"
+                                         << "Comk3" << answer;
+        QTest::addRow("perimeters, %s", said) << "Op4"
+                                              << "Form6"
+                                              << "Op5"
+                                              << "Te3"
+                                              << "Comt" << answer;
+        QTest::addRow("volumes, %s", said) << "Op7"
+                                           << "Form9"
+                                           << "Op3"
+                                           << "Te2"
+                                           << "Coms" << answer;
     }
 }
 
@@ -295,9 +329,15 @@ void FigureWindowTest::lawsButton_data()
     QTest::addColumn<QString>("menuOption");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("laws");
-    QTest::newRow("areas") << "Op2" << "Form4" << "Form11";
-    QTest::newRow("perimeters") << "Op4" << "Form6" << "Form12";
-    QTest::newRow("volumes") << "Op7" << "Form9" << "Form14";
+    QTest::newRow("areas") << "Op2"
+                           << "Form4"
+                           << "Form11";
+    QTest::newRow("perimeters") << "Op4"
+                                << "Form6"
+                                << "Form12";
+    QTest::newRow("volumes") << "Op7"
+                             << "Form9"
+                             << "Form14";
 }
 
 void FigureWindowTest::lawsButton()
@@ -321,9 +361,12 @@ void FigureWindowTest::exitConfirmation_data()
     QTest::addColumn<int>("answer");
     for (int answer : {answer::Yes, answer::No}) {
         const char *said = answer == answer::Yes ? "yes" : "no";
-        QTest::addRow("areas, %s", said) << "Op2" << "Form4" << answer;
-        QTest::addRow("perimeters, %s", said) << "Op4" << "Form6" << answer;
-        QTest::addRow("volumes, %s", said) << "Op7" << "Form9" << answer;
+        QTest::addRow("areas, %s", said) << "Op2"
+                                         << "Form4" << answer;
+        QTest::addRow("perimeters, %s", said) << "Op4"
+                                              << "Form6" << answer;
+        QTest::addRow("volumes, %s", said) << "Op7"
+                                           << "Form9" << answer;
     }
 }
 
@@ -349,11 +392,14 @@ void FigureWindowTest::nothingCutOffOrOverlapping_data()
     const char *const perimeters[] = {"Op1", "Op2", "Op3", "Op4", "Op5", "Op6"};
     const char *const volumes[] = {"Op1", "Op2", "Op3", "Op4", "Op5"};
     for (const char *o : areas)
-        QTest::addRow("areas, %s", o) << "Op2" << "Form4" << o;
+        QTest::addRow("areas, %s", o) << "Op2"
+                                      << "Form4" << o;
     for (const char *o : perimeters)
-        QTest::addRow("perimeters, %s", o) << "Op4" << "Form6" << o;
+        QTest::addRow("perimeters, %s", o) << "Op4"
+                                           << "Form6" << o;
     for (const char *o : volumes)
-        QTest::addRow("volumes, %s", o) << "Op7" << "Form9" << o;
+        QTest::addRow("volumes, %s", o) << "Op7"
+                                        << "Form9" << o;
 }
 
 void FigureWindowTest::nothingCutOffOrOverlapping()
@@ -405,8 +451,10 @@ static const QStringList VolumeCalculates{"Comk", "Comr", "Coms", "Comn", "Comd"
 void FigureWindowTest::sharedRowsAtFirst_data()
 {
     sharedRowWindows();
-    QTest::newRow("perimeters") << "Op4" << "Form6" << 4 << PerimeterLabels << PerimeterCalculates;
-    QTest::newRow("volumes") << "Op7" << "Form9" << 3 << VolumeLabels << VolumeCalculates;
+    QTest::newRow("perimeters") << "Op4"
+                                << "Form6" << 4 << PerimeterLabels << PerimeterCalculates;
+    QTest::newRow("volumes") << "Op7"
+                             << "Form9" << 3 << VolumeLabels << VolumeCalculates;
 }
 
 void FigureWindowTest::sharedRowsAtFirst()
@@ -441,10 +489,12 @@ void FigureWindowTest::sharedRowsFollowTheFigure_data()
     QTest::addColumn<QStringList>("labels"); // beside rows 1, 2, ... in order; the other rows are disabled
     QTest::addColumn<QString>("calculate");
     auto perimeter = [](const char *name) -> QTestData & {
-        return QTest::newRow(name) << "Op4" << "Form6" << 4 << PerimeterLabels << PerimeterCalculates;
+        return QTest::newRow(name) << "Op4"
+                                   << "Form6" << 4 << PerimeterLabels << PerimeterCalculates;
     };
     auto volume = [](const char *name) -> QTestData & {
-        return QTest::newRow(name) << "Op7" << "Form9" << 3 << VolumeLabels << VolumeCalculates;
+        return QTest::newRow(name) << "Op7"
+                                   << "Form9" << 3 << VolumeLabels << VolumeCalculates;
     };
     perimeter("circle") << "Op1" << QStringLiteral("حساب محيط الدائرة") << QStringList{"Lac1", "Lac2"} << "Comc";
     perimeter("trapezoid") << "Op2" << QStringLiteral("حساب محيط شبه المنحرف")
@@ -459,12 +509,11 @@ void FigureWindowTest::sharedRowsFollowTheFigure_data()
                            << QStringList{"Lak5", "Lak6"} << "Coms";
     volume("cube") << "Op1" << QStringLiteral("حساب حجم المكعب بطول حرف منه") << QStringList{"Lakk"} << "Comk";
     volume("sphere") << "Op2" << QStringLiteral("حساب حجم الكرة") << QStringList{"Lakd1", "Lakd2"} << "Comr";
-    volume("cuboid") << "Op3" << QStringLiteral("حساب حجم متوازي المستطيلات")
-                     << QStringList{"Laks1", "Laks2", "Laks3"} << "Coms";
+    volume("cuboid") << "Op3" << QStringLiteral("حساب حجم متوازي المستطيلات") << QStringList{"Laks1", "Laks2", "Laks3"}
+                     << "Coms";
     volume("cylinder") << "Op4" << QStringLiteral("حساب حجم الاسطوانة") << QStringList{"Lakd1", "Lakd2", "Laks3"}
                        << "Comn";
-    volume("cone") << "Op5" << QStringLiteral("حساب حجم المخروط") << QStringList{"Lakd1", "Lakd2", "Laks3"}
-                   << "Comd";
+    volume("cone") << "Op5" << QStringLiteral("حساب حجم المخروط") << QStringList{"Lakd1", "Lakd2", "Laks3"} << "Comd";
 }
 
 void FigureWindowTest::sharedRowsFollowTheFigure()
@@ -513,8 +562,12 @@ void FigureWindowTest::clearButtonsClearTheirRow_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("option"); // a figure that uses every row
     QTest::addColumn<int>("rows");
-    QTest::newRow("perimeters") << "Op4" << "Form6" << "Op2" << 4;
-    QTest::newRow("volumes") << "Op7" << "Form9" << "Op3" << 3;
+    QTest::newRow("perimeters") << "Op4"
+                                << "Form6"
+                                << "Op2" << 4;
+    QTest::newRow("volumes") << "Op7"
+                             << "Form9"
+                             << "Op3" << 3;
 }
 
 void FigureWindowTest::clearButtonsClearTheirRow()
@@ -544,10 +597,16 @@ void FigureWindowTest::disabledRowsKeepTheirTexts_data()
     QTest::addColumn<QString>("after"); // a figure of row 1 alone
     QTest::addColumn<QString>("calculate");
     QTest::addColumn<QString>("result");
-    QTest::newRow("square after trapezoid") << "Op4" << "Form6" << "Op2" << QStringList{"1", "2", "3", "4"} << "Op3"
-                                            << "Comb" << "4";
-    QTest::newRow("cube after cylinder") << "Op7" << "Form9" << "Op4" << QStringList{"1", "8", "2"} << "Op1"
-                                         << "Comk" << "1";
+    QTest::newRow("square after trapezoid") << "Op4"
+                                            << "Form6"
+                                            << "Op2" << QStringList{"1", "2", "3", "4"} << "Op3"
+                                            << "Comb"
+                                            << "4";
+    QTest::newRow("cube after cylinder") << "Op7"
+                                         << "Form9"
+                                         << "Op4" << QStringList{"1", "8", "2"} << "Op1"
+                                         << "Comk"
+                                         << "1";
 }
 
 void FigureWindowTest::disabledRowsKeepTheirTexts()

@@ -110,8 +110,18 @@ void FractionsTest::choosingTheOperation_data()
     QTest::addColumn<QString>("otherAction");
     QTest::addColumn<QString>("otherSign");
     QTest::addColumn<QString>("numerator"); // of 1/2 and 1/3 by Enter
-    QTest::newRow("addition") << "Opt1" << "Com2" << "La3" << "Com4" << "La2" << "5";
-    QTest::newRow("subtraction") << "Opt2" << "Com4" << "La2" << "Com2" << "La3" << "1";
+    QTest::newRow("addition") << "Opt1"
+                              << "Com2"
+                              << "La3"
+                              << "Com4"
+                              << "La2"
+                              << "5";
+    QTest::newRow("subtraction") << "Opt2"
+                                 << "Com4"
+                                 << "La2"
+                                 << "Com2"
+                                 << "La3"
+                                 << "1";
 }
 
 void FractionsTest::choosingTheOperation()
@@ -131,7 +141,8 @@ void FractionsTest::choosingTheOperation()
     QVERIFY(!shown(qPrintable(otherSign)));
     QVERIFY(ui::control<QPushButton>("Form17", qPrintable(action))->isDefault());
     QVERIFY(!ui::control<QPushButton>("Form17", qPrintable(otherAction))->isDefault());
-    QCOMPARE(ui::text("Form17", qPrintable(sign)), option == QLatin1String("Opt1") ? QStringLiteral("+") : QStringLiteral("-"));
+    QCOMPARE(ui::text("Form17", qPrintable(sign)),
+             option == QLatin1String("Opt1") ? QStringLiteral("+") : QStringLiteral("-"));
     type({"1", "2", "1", "3"});
     ui::pressEnter(ui::control("Form17", "Text4"));
     QCOMPARE(result(), (QStringList{numerator, "6"}));
@@ -155,9 +166,12 @@ void FractionsTest::calculate_data()
     QTest::newRow("equal, not reduced") << "Opt1" << QStringList{"1", "4", "1", "4"} << QStringList{"2", "4"};
     QTest::newRow("equal, subtracted") << "Opt2" << QStringList{"3", "5", "1", "5"} << QStringList{"2", "5"};
     QTest::newRow("product, not reduced") << "Opt1" << QStringList{"2", "4", "1", "2"} << QStringList{"8", "8"};
-    QTest::newRow("equal with a space, as typed") << "Opt1" << QStringList{"1", "4 ", "1", "4"} << QStringList{"2", "4 "};
-    QTest::newRow("equal in another writing") << "Opt1" << QStringList{"1", "1e2", "3", "100"} << QStringList{"4", "1e2"};
-    QTest::newRow("equal after rounding, 2.0") << "Opt2" << QStringList{"5", "2.0", "1", "2"} << QStringList{"4", "2.0"};
+    QTest::newRow("equal with a space, as typed")
+        << "Opt1" << QStringList{"1", "4 ", "1", "4"} << QStringList{"2", "4 "};
+    QTest::newRow("equal in another writing")
+        << "Opt1" << QStringList{"1", "1e2", "3", "100"} << QStringList{"4", "1e2"};
+    QTest::newRow("equal after rounding, 2.0")
+        << "Opt2" << QStringList{"5", "2.0", "1", "2"} << QStringList{"4", "2.0"};
     QTest::newRow("negative denominator stays") << "Opt1" << QStringList{"1", "-2", "1", "3"} << QStringList{"1", "-6"};
     QTest::newRow("letters are 0") << "Opt1" << QStringList{"abc", "2", "1", "3"} << QStringList{"2", "6"};
     QTest::newRow("leading numbers") << "Opt1" << QStringList{"1x", "2cm", "1", "3"} << QStringList{"5", "6"};
@@ -195,20 +209,24 @@ void FractionsTest::emptyBoxes_data()
     QTest::addColumn<QString>("message");
     const QStringList all{"", "", "", ""};
     QTest::newRow("add, all four") << "Opt1" << all << QStringLiteral("لم تكتب البسط رقم 1");
-    QTest::newRow("add, numerator 1") << "Opt1" << QStringList{"", "2", "1", "3"} << QStringLiteral("لم تكتب البسط رقم 1");
-    QTest::newRow("add, denominator 1") << "Opt1" << QStringList{"1", "", "", ""} << QStringLiteral("لم تكتب المقام رقم 1");
-    QTest::newRow("add, numerator 2") << "Opt1" << QStringList{"1", "2", "", ""} << QStringLiteral("لم تكتب البسط رقم 2");
-    QTest::newRow("add, denominator 2") << "Opt1" << QStringList{"1", "2", "1", ""} << QStringLiteral("لم تكتب المقام رقم 2");
+    QTest::newRow("add, numerator 1") << "Opt1" << QStringList{"", "2", "1", "3"}
+                                      << QStringLiteral("لم تكتب البسط رقم 1");
+    QTest::newRow("add, denominator 1") << "Opt1" << QStringList{"1", "", "", ""}
+                                        << QStringLiteral("لم تكتب المقام رقم 1");
+    QTest::newRow("add, numerator 2") << "Opt1" << QStringList{"1", "2", "", ""}
+                                      << QStringLiteral("لم تكتب البسط رقم 2");
+    QTest::newRow("add, denominator 2") << "Opt1" << QStringList{"1", "2", "1", ""}
+                                        << QStringLiteral("لم تكتب المقام رقم 2");
     QTest::newRow("subtract, all four") << "Opt2" << all << QStringLiteral("لم تكتب قيمة البسط رقم 1");
-    QTest::newRow("subtract, denominator 1") << "Opt2" << QStringList{"1", "", "1", "3"}
-                                             << QStringLiteral("لم تكتب قيمة المقام رقم 1");
-    QTest::newRow("subtract, numerator 2") << "Opt2" << QStringList{"1", "2", "", "3"}
-                                           << QStringLiteral("لم تكتب قيمة البسط رقم 2");
-    QTest::newRow("subtract, denominator 2") << "Opt2" << QStringList{"1", "2", "1", ""}
-                                             << QStringLiteral("لم تكتب قيمة المقام رقم 2");
+    QTest::newRow("subtract, denominator 1")
+        << "Opt2" << QStringList{"1", "", "1", "3"} << QStringLiteral("لم تكتب قيمة المقام رقم 1");
+    QTest::newRow("subtract, numerator 2")
+        << "Opt2" << QStringList{"1", "2", "", "3"} << QStringLiteral("لم تكتب قيمة البسط رقم 2");
+    QTest::newRow("subtract, denominator 2")
+        << "Opt2" << QStringList{"1", "2", "1", ""} << QStringLiteral("لم تكتب قيمة المقام رقم 2");
     // The empty tests come before the zero-denominator test.
-    QTest::newRow("empty after a zero denominator") << "Opt1" << QStringList{"1", "0", "", "2"}
-                                                    << QStringLiteral("لم تكتب البسط رقم 2");
+    QTest::newRow("empty after a zero denominator")
+        << "Opt1" << QStringList{"1", "0", "", "2"} << QStringLiteral("لم تكتب البسط رقم 2");
 }
 
 void FractionsTest::emptyBoxes()
@@ -284,10 +302,18 @@ void FractionsTest::boxLimits_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("numerator 1") << "Text1" << "12345" << "1234";
-    QTest::newRow("denominator 1") << "Text2" << "123456" << "12345";
-    QTest::newRow("numerator 2") << "Text3" << "-0.125" << "-0.1";
-    QTest::newRow("denominator 2") << "Text4" << "1E+300" << "1E+30";
+    QTest::newRow("numerator 1") << "Text1"
+                                 << "12345"
+                                 << "1234";
+    QTest::newRow("denominator 1") << "Text2"
+                                   << "123456"
+                                   << "12345";
+    QTest::newRow("numerator 2") << "Text3"
+                                 << "-0.125"
+                                 << "-0.1";
+    QTest::newRow("denominator 2") << "Text4"
+                                   << "1E+300"
+                                   << "1E+30";
 }
 
 void FractionsTest::boxLimits()

@@ -246,9 +246,9 @@ void FrameTest::keptValuesSurviveAClose()
     // number stored there is recalled by the next calculator built after a
     // close, while the display starts afresh.
     QPointer<QWidget> calculator = app::Windows::show<Form15>();
-    QVERIFY(ui::click("Form15", "Command6")); // 5
+    QVERIFY(ui::click("Form15", "Command6"));  // 5
     QVERIFY(ui::click("Form15", "Command24")); // MS
-    QVERIFY(ui::click("Form15", "Command5")); // 2
+    QVERIFY(ui::click("Form15", "Command5"));  // 2
     notices.expect(QStringLiteral("هل أنت متأكد من رغبتك في الإغلاق والذهاب للصفحة الرئيسية؟"), 0x80004,
                    QStringLiteral("إغلاق النافذة"), answer::Yes);
     QVERIFY(calculator->close());

@@ -76,20 +76,20 @@ void KeyboardTest::tabOrderAndFirstFocus_data()
     QTest::addColumn<QStringList>("order"); // the first is the first focus
     QTest::addColumn<bool>("full");
     QTest::newRow("Form1 main menu") << "Form1"
-                                     << QStringList{"Op1", "Op4", "Op7", "Op2", "Op3", "Op9", "Op10", "Op6", "Op8",
-                                                    "Op5", "Command1", "Command2", "Command4", "Command3"}
+                                     << QStringList{"Op1", "Op4", "Op7", "Op2",      "Op3",      "Op9",      "Op10",
+                                                    "Op6", "Op8", "Op5", "Command1", "Command2", "Command4", "Command3"}
                                      << true;
     QTest::newRow("Form2 login") << "Form2" << QStringList{"Text1", "Command1", "Command7", "Command2", "Command4"}
                                  << true;
     QTest::newRow("Form3 conventional calculator")
-        << "Form3"
-        << QStringList{"Text1", "Text2", "Command6", "Command7", "Command8", "Command9", "Command11", "Command4",
-                       "Command13", "Command10", "Text3", "Command2", "Command1", "Text4", "Text5", "StepsButton"}
+        << "Form3" << QStringList{"Text1",     "Text2",    "Command6",  "Command7",   "Command8", "Command9",
+                                  "Command11", "Command4", "Command13", "Command10",  "Text3",    "Command2",
+                                  "Command1",  "Text4",    "Text5",     "StepsButton"}
         << true;
-    QTest::newRow("Form4 areas") << "Form4"
-                                 << QStringList{"Op1", "Op11", "Op5", "Op3", "Op2", "Op4", "Op6", "Option1"} << false;
-    QTest::newRow("Form5 conversions") << "Form5"
-                                       << QStringList{"Op1", "Op3", "Op5", "Op4", "Op2", "Op6", "Op7", "Op8"} << false;
+    QTest::newRow("Form4 areas") << "Form4" << QStringList{"Op1", "Op11", "Op5", "Op3", "Op2", "Op4", "Op6", "Option1"}
+                                 << false;
+    QTest::newRow("Form5 conversions") << "Form5" << QStringList{"Op1", "Op3", "Op5", "Op4", "Op2", "Op6", "Op7", "Op8"}
+                                       << false;
     QTest::newRow("Form6 perimeters") << "Form6" << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Op6"} << false;
     QTest::newRow("Form7 trigonometry") << "Form7" << QStringList{"Op3", "Op1", "Op5", "Op2", "Op4", "Op6"} << false;
     QTest::newRow("Form8 other operations")
@@ -110,15 +110,14 @@ void KeyboardTest::tabOrderAndFirstFocus_data()
                        "Command27", "Command30", "Command31", "Command19"}
         << true;
     QTest::newRow("Form16 equation solver")
-        << "Form16"
-        << QStringList{"Te1", "Te2", "Te3", "Command4", "Command2", "Te4", "Te5", "Command3", "Command5", "Command1",
-                       "StepsButton"}
+        << "Form16" << QStringList{"Te1", "Te2",      "Te3",      "Command4", "Command2",   "Te4",
+                                   "Te5", "Command3", "Command5", "Command1", "StepsButton"}
         << true;
-    QTest::newRow("Form17 fractions")
-        << "Form17"
-        << QStringList{"Picture1", "Opt1", "Opt2", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Command4",
-                       "Command2", "Command3", "Command1", "StepsButton"}
-        << true;
+    QTest::newRow("Form17 fractions") << "Form17"
+                                      << QStringList{"Picture1", "Opt1",     "Opt2",     "Text1",      "Text2",
+                                                     "Text3",    "Text4",    "Text5",    "Text6",      "Command4",
+                                                     "Command2", "Command3", "Command1", "StepsButton"}
+                                      << true;
     QTest::newRow("Form19 quadratic laws") << "Form19" << QStringList{"Command1", "Op1", "Op2", "Command2"} << true;
     QTest::newRow("Form22 trigonometric laws") << "Form22" << QStringList{"Picture1", "Command1"} << true;
 }
@@ -197,8 +196,8 @@ void KeyboardTest::optionChoice_data()
         const char *window, *option, *shown;
     };
     const Row rows[] = {
-        {"Form17", "Opt1", "Com2"}, {"Form17", "Opt2", "Com4"}, {"Form13", "Op2", "Pic3"},
-        {"Form13", "Op1", "Command2"}, {"Form19", "Op1", "Pic1"}, {"Form19", "Op2", "Pic2"},
+        {"Form17", "Opt1", "Com2"},    {"Form17", "Opt2", "Com4"}, {"Form13", "Op2", "Pic3"},
+        {"Form13", "Op1", "Command2"}, {"Form19", "Op1", "Pic1"},  {"Form19", "Op2", "Pic2"},
     };
     for (const Row &r : rows)
         for (const QString &how : ways)

@@ -145,12 +145,18 @@ void LawsTest::opensOneWindowBesideItsSection_data()
 {
     QTest::addColumn<QString>("laws");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("areas") << "Form11" << "قوانين حساب المساحة";
-    QTest::newRow("perimeters") << "Form12" << "قوانين حساب المحيط";
-    QTest::newRow("temperature and angle") << "Form13" << "قوانين الحرارة والزاوية";
-    QTest::newRow("volumes") << "Form14" << "قوانين حساب الأحجام";
-    QTest::newRow("quadratic equation") << "Form19" << "معادلة الدرجة الثانية";
-    QTest::newRow("trigonometric functions") << "Form22" << "قوانين الدوال المثلثية";
+    QTest::newRow("areas") << "Form11"
+                           << "قوانين حساب المساحة";
+    QTest::newRow("perimeters") << "Form12"
+                                << "قوانين حساب المحيط";
+    QTest::newRow("temperature and angle") << "Form13"
+                                           << "قوانين الحرارة والزاوية";
+    QTest::newRow("volumes") << "Form14"
+                             << "قوانين حساب الأحجام";
+    QTest::newRow("quadratic equation") << "Form19"
+                                        << "معادلة الدرجة الثانية";
+    QTest::newRow("trigonometric functions") << "Form22"
+                                             << "قوانين الدوال المثلثية";
 }
 
 void LawsTest::opensOneWindowBesideItsSection()
@@ -195,7 +201,8 @@ void LawsTest::optionsSwitchPicturesAndNote_data()
     QTest::newRow("Form19 opens without a picture")
         << "Form19" << QStringList() << "" << QStringList() << true << "Command1";
     QTest::newRow("Form19 formula") << "Form19" << QStringList{"Op1"} << "Op1" << QStringList{"Pic1"} << true << "";
-    QTest::newRow("Form19 general form") << "Form19" << QStringList{"Op2"} << "Op2" << QStringList{"Pic2"} << true << "";
+    QTest::newRow("Form19 general form") << "Form19" << QStringList{"Op2"} << "Op2" << QStringList{"Pic2"} << true
+                                         << "";
     QTest::newRow("Form19 general form, then formula")
         << "Form19" << QStringList{"Op2", "Op1"} << "Op1" << QStringList{"Pic1"} << true << "";
 }
@@ -223,12 +230,13 @@ void LawsTest::closingKeepsOrRebuilds_data()
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("kept");
-    QTest::addColumn<QString>("chosen");      // at the next opening
+    QTest::addColumn<QString>("chosen");       // at the next opening
     QTest::addColumn<QStringList>("pictures"); // at the next opening
-    QTest::addColumn<bool>("note");           // at the next opening
+    QTest::addColumn<bool>("note");            // at the next opening
     for (const char *single : {"Form11", "Form12", "Form14", "Form22"}) {
         const QStringList picture{qstrcmp(single, "Form22") == 0 ? "Picture1" : "Picture2"};
-        QTest::addRow("%s close button", single) << single << QStringList() << "button" << true << "" << picture << false;
+        QTest::addRow("%s close button", single)
+            << single << QStringList() << "button" << true << "" << picture << false;
         QTest::addRow("%s Enter", single) << single << QStringList() << "enter" << true << "" << picture << false;
         QTest::addRow("%s close box", single) << single << QStringList() << "box" << false << "" << picture << false;
     }
@@ -295,7 +303,8 @@ void LawsTest::notes_data()
                           + QStringLiteral("وللمعادلة من الدرجة الأولى لها حل واحد فقط");
     QTest::newRow("Form13 at the opening") << "Form13" << QStringList() << kelvin << "ملاحظة رياضية";
     QTest::newRow("Form13 back on temperatures") << "Form13" << QStringList{"Op2", "Op1"} << kelvin << "ملاحظة رياضية";
-    QTest::newRow("Form13 on angles has none") << "Form13" << QStringList{"Op2"} << "" << "";
+    QTest::newRow("Form13 on angles has none") << "Form13" << QStringList{"Op2"} << ""
+                                               << "";
     QTest::newRow("Form19 without a picture") << "Form19" << QStringList() << roots << "معلومة رياضية";
     QTest::newRow("Form19 on the general form") << "Form19" << QStringList{"Op2"} << roots << "معلومة رياضية";
 }
@@ -377,13 +386,15 @@ void LawsTest::captionsAreNotClipped()
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = text;
-        const auto element =
-            qobject_cast<QRadioButton *>(c) ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+        const auto element = qobject_cast<QRadioButton *>(c) ? QStyle::SE_RadioButtonContents
+                                                             : QStyle::SE_PushButtonContents;
         room = c->style()->subElementRect(element, &option, c);
     }
     const QFontMetricsF metrics(c->font());
-    QVERIFY2(metrics.horizontalAdvance(text) <= room.width(),
-             qPrintable(QStringLiteral("%1 needs %2 px, has %3").arg(text).arg(metrics.horizontalAdvance(text)).arg(room.width())));
+    QVERIFY2(
+        metrics.horizontalAdvance(text) <= room.width(),
+        qPrintable(
+            QStringLiteral("%1 needs %2 px, has %3").arg(text).arg(metrics.horizontalAdvance(text)).arg(room.width())));
     QVERIFY(metrics.height() <= c->height());
     QVERIFY(w->rect().contains(c->geometry()));
 }
@@ -393,14 +404,22 @@ void LawsTest::picturesFitTheirBoxes_data()
     QTest::addColumn<QString>("laws");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QStringList>("clicks");
-    QTest::newRow("areas") << "Form11" << "Picture2" << QStringList();
-    QTest::newRow("perimeters") << "Form12" << "Picture2" << QStringList();
-    QTest::newRow("temperature") << "Form13" << "Pic2" << QStringList();
-    QTest::newRow("angles") << "Form13" << "Pic3" << QStringList{"Op2"};
-    QTest::newRow("volumes") << "Form14" << "Picture2" << QStringList();
-    QTest::newRow("quadratic formula") << "Form19" << "Pic1" << QStringList{"Op1"};
-    QTest::newRow("general form") << "Form19" << "Pic2" << QStringList{"Op2"};
-    QTest::newRow("trigonometry") << "Form22" << "Picture1" << QStringList();
+    QTest::newRow("areas") << "Form11"
+                           << "Picture2" << QStringList();
+    QTest::newRow("perimeters") << "Form12"
+                                << "Picture2" << QStringList();
+    QTest::newRow("temperature") << "Form13"
+                                 << "Pic2" << QStringList();
+    QTest::newRow("angles") << "Form13"
+                            << "Pic3" << QStringList{"Op2"};
+    QTest::newRow("volumes") << "Form14"
+                             << "Picture2" << QStringList();
+    QTest::newRow("quadratic formula") << "Form19"
+                                       << "Pic1" << QStringList{"Op1"};
+    QTest::newRow("general form") << "Form19"
+                                  << "Pic2" << QStringList{"Op2"};
+    QTest::newRow("trigonometry") << "Form22"
+                                  << "Picture1" << QStringList();
 }
 
 // Every line of a picture lies inside what its box shows, no two lines
@@ -421,7 +440,8 @@ void LawsTest::picturesFitTheirBoxes()
     const QList<Piece> pieces = reference::PictureLayout(shown->picture(), size.height()).pieces();
     QVERIFY(!pieces.isEmpty());
     for (const Piece &p : pieces) {
-        QVERIFY2(area.contains(p.box), qPrintable(QStringLiteral("'%1' of line %2 leaves the box").arg(p.text).arg(p.line)));
+        QVERIFY2(area.contains(p.box),
+                 qPrintable(QStringLiteral("'%1' of line %2 leaves the box").arg(p.text).arg(p.line)));
         for (const QChar c : QStringLiteral("[]{}^\\"))
             QVERIFY2(!p.text.contains(c), qPrintable(p.text));
         for (const Piece &q : pieces) {
@@ -479,18 +499,46 @@ void LawsTest::markupIsSetRightToLeft_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("relation");
-    QTest::newRow("a name stands before its equals sign")
-        << "[blue:الكالفن] = ٢٧٣" << "الكالفن" << "= ٢٧٣" << "right of";
-    QTest::newRow("one item after another") << "٤ × [red:ط] × [green:نق]" << "ط" << "نق" << "right of";
-    QTest::newRow("an exponent follows its base, raised") << "[green:نق]^{٢} × ٢" << "٢" << "نق" << "raised after";
-    QTest::newRow("an exponent after a bracket") << "(طول الحرف)^{٣}" << "٣" << "(طول الحرف)" << "raised after";
-    QTest::newRow("numerator over denominator") << "\\frac{[red:ط] × ١٨٠}{١,٨}" << "× ١٨٠" << "١,٨" << "over";
-    QTest::newRow("a fraction follows the equals sign") << "س = \\frac{أ}{ب}" << "س =" << "ب" << "right of";
-    QTest::newRow("a radical covers its body") << "\\sqrt{ب^{٢} − ٤}" << "√" << "− ٤" << "covers";
-    QTest::newRow("a radical covers a raised digit") << "\\sqrt{ب^{٢} − ٤}" << "√" << "٢" << "covers";
-    QTest::newRow("a radical opens toward the left") << "\\sqrt{ب − ٤}" << "√" << "ب − ٤" << "opens left of";
-    QTest::newRow("a radical inside a numerator")
-        << "\\frac{−ب ± \\sqrt{ب − ٤}}{٢ × أ}" << "√" << "٢ × أ" << "over";
+    QTest::newRow("a name stands before its equals sign") << "[blue:الكالفن] = ٢٧٣"
+                                                          << "الكالفن"
+                                                          << "= ٢٧٣"
+                                                          << "right of";
+    QTest::newRow("one item after another") << "٤ × [red:ط] × [green:نق]"
+                                            << "ط"
+                                            << "نق"
+                                            << "right of";
+    QTest::newRow("an exponent follows its base, raised") << "[green:نق]^{٢} × ٢"
+                                                          << "٢"
+                                                          << "نق"
+                                                          << "raised after";
+    QTest::newRow("an exponent after a bracket") << "(طول الحرف)^{٣}"
+                                                 << "٣"
+                                                 << "(طول الحرف)"
+                                                 << "raised after";
+    QTest::newRow("numerator over denominator") << "\\frac{[red:ط] × ١٨٠}{١,٨}"
+                                                << "× ١٨٠"
+                                                << "١,٨"
+                                                << "over";
+    QTest::newRow("a fraction follows the equals sign") << "س = \\frac{أ}{ب}"
+                                                        << "س ="
+                                                        << "ب"
+                                                        << "right of";
+    QTest::newRow("a radical covers its body") << "\\sqrt{ب^{٢} − ٤}"
+                                               << "√"
+                                               << "− ٤"
+                                               << "covers";
+    QTest::newRow("a radical covers a raised digit") << "\\sqrt{ب^{٢} − ٤}"
+                                                     << "√"
+                                                     << "٢"
+                                                     << "covers";
+    QTest::newRow("a radical opens toward the left") << "\\sqrt{ب − ٤}"
+                                                     << "√"
+                                                     << "ب − ٤"
+                                                     << "opens left of";
+    QTest::newRow("a radical inside a numerator") << "\\frac{−ب ± \\sqrt{ب − ٤}}{٢ × أ}"
+                                                  << "√"
+                                                  << "٢ × أ"
+                                                  << "over";
 }
 
 void LawsTest::markupIsSetRightToLeft()

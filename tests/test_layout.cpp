@@ -24,10 +24,7 @@ const QList<QPair<QString, QString>> Overlays = {
     {QStringLiteral("Form15"), QStringLiteral("Text2")}, // the memory mark over the display
 };
 
-bool isOverlay(const QString &window, const QWidget *w)
-{
-    return Overlays.contains({window, w->objectName()});
-}
+bool isOverlay(const QString &window, const QWidget *w) { return Overlays.contains({window, w->objectName()}); }
 
 // The width a control needs to show its text whole.
 int neededWidth(const QWidget *w)
@@ -40,7 +37,8 @@ int neededWidth(const QWidget *w)
     if (auto *button = qobject_cast<const QAbstractButton *>(w))
         return button->fontMetrics().horizontalAdvance(button->text()) + 4;
     if (auto *label = qobject_cast<const QLabel *>(w))
-        return label->pixmap().isNull() && !label->wordWrap() ? label->fontMetrics().horizontalAdvance(label->text()) : 0;
+        return label->pixmap().isNull() && !label->wordWrap() ? label->fontMetrics().horizontalAdvance(label->text())
+                                                              : 0;
     if (auto *edit = qobject_cast<const QLineEdit *>(w))
         return edit->fontMetrics().horizontalAdvance(edit->text()) + 6;
     return 0;
@@ -90,7 +88,8 @@ void LayoutTest::nothingIsClipped()
     QWidget *w = app::Windows::show(window);
     for (QWidget *c : shownControls(w)) {
         QVERIFY2(neededWidth(c) <= c->width(),
-                 qPrintable(QStringLiteral("%1 needs %2 px, has %3").arg(c->objectName()).arg(neededWidth(c)).arg(c->width())));
+                 qPrintable(
+                     QStringLiteral("%1 needs %2 px, has %3").arg(c->objectName()).arg(neededWidth(c)).arg(c->width())));
         QVERIFY2(c->fontMetrics().height() <= c->height(), qPrintable(c->objectName()));
         QVERIFY2(w->rect().contains(c->geometry()), qPrintable(c->objectName() + QStringLiteral(" leaves the window")));
     }

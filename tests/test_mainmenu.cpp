@@ -62,7 +62,8 @@ void MainMenuTest::clockShowsTheTimeAtEachTick()
     const QString time = ui::text("Form1", "Label4");
     QVERIFY(time != QStringLiteral("الساعة"));
     // Hours, minutes and seconds, in the digits of the system's locale.
-    const QRegularExpression hms(QStringLiteral("\\d+\\D+\\d+\\D+\\d+"), QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpression hms(QStringLiteral("\\d+\\D+\\d+\\D+\\d+"),
+                                 QRegularExpression::UseUnicodePropertiesOption);
     QVERIFY2(time.contains(hms), qPrintable(time));
     QCOMPARE(ui::text("Form1", "Label5"), QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
@@ -80,16 +81,26 @@ void MainMenuTest::navigateOpensTheChosenSection_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Op1") << "Op1" << "Form3" << QStringLiteral("الحاسبة التقليدية");
-    QTest::newRow("Op2") << "Op2" << "Form4" << QStringLiteral("حساب المساحات");
-    QTest::newRow("Op3") << "Op3" << "Form5" << QStringLiteral("حساب التحويلات");
-    QTest::newRow("Op4") << "Op4" << "Form6" << QStringLiteral("حساب المحيط");
-    QTest::newRow("Op5") << "Op5" << "Form7" << QStringLiteral("حساب الدوال المثلثية");
-    QTest::newRow("Op6") << "Op6" << "Form8" << QStringLiteral("حسابات أخرى");
-    QTest::newRow("Op7") << "Op7" << "Form9" << QStringLiteral("حساب الأحجام");
-    QTest::newRow("Op8") << "Op8" << "Form15" << QStringLiteral("الحاسبة المتقدمة - تجريبية");
-    QTest::newRow("Op9") << "Op9" << "Form16" << QStringLiteral("حل معادلات");
-    QTest::newRow("Op10") << "Op10" << "Form17" << QStringLiteral("توحيد المقامات");
+    QTest::newRow("Op1") << "Op1"
+                         << "Form3" << QStringLiteral("الحاسبة التقليدية");
+    QTest::newRow("Op2") << "Op2"
+                         << "Form4" << QStringLiteral("حساب المساحات");
+    QTest::newRow("Op3") << "Op3"
+                         << "Form5" << QStringLiteral("حساب التحويلات");
+    QTest::newRow("Op4") << "Op4"
+                         << "Form6" << QStringLiteral("حساب المحيط");
+    QTest::newRow("Op5") << "Op5"
+                         << "Form7" << QStringLiteral("حساب الدوال المثلثية");
+    QTest::newRow("Op6") << "Op6"
+                         << "Form8" << QStringLiteral("حسابات أخرى");
+    QTest::newRow("Op7") << "Op7"
+                         << "Form9" << QStringLiteral("حساب الأحجام");
+    QTest::newRow("Op8") << "Op8"
+                         << "Form15" << QStringLiteral("الحاسبة المتقدمة - تجريبية");
+    QTest::newRow("Op9") << "Op9"
+                         << "Form16" << QStringLiteral("حل معادلات");
+    QTest::newRow("Op10") << "Op10"
+                          << "Form17" << QStringLiteral("توحيد المقامات");
 }
 
 void MainMenuTest::navigateOpensTheChosenSection()
@@ -163,7 +174,8 @@ void MainMenuTest::screenResolutionNotice()
 {
     const QSize size = ui::window("Form1")->screen()->size();
     auto spaced = [](int n) { return QStringLiteral(" ") + QString::number(n); };
-    notices.expect(QStringLiteral("دقة شاشتك هي\r\n") + spaced(size.width()) + QStringLiteral(" x") + spaced(size.height()),
+    notices.expect(QStringLiteral("دقة شاشتك هي\r\n") + spaced(size.width()) + QStringLiteral(" x")
+                       + spaced(size.height()),
                    0x80000, QStringLiteral("دقة الشاشة"));
     QVERIFY(ui::click("Form1", "command5"));
 }

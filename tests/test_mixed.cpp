@@ -35,7 +35,6 @@ Mixed dbl(double v) { return Mixed(v); }
 Mixed txt(const char *v) { return Mixed(QString::fromUtf8(v)); }
 
 
-
 // Kind and full-precision value, so that a comparison shows both.
 QString show(const Mixed &m)
 {
@@ -186,11 +185,12 @@ void TestMixed::arithmetic_data()
     // Singles compute in single precision; a double makes it double.
     QTest::newRow("single plus 16-bit") << '+' << sng(1.5f) << i16(2) << sng(3.5f) << Ok;
     QTest::newRow("single plus single") << '+' << sng(0.1f) << sng(0.2f) << sng(0.1f + 0.2f) << Ok;
-    QTest::newRow("32-bit meeting a single is rounded to single") << '-' << i32(16777217) << sng(0.0f) << sng(16777216.0f) << Ok;
+    QTest::newRow("32-bit meeting a single is rounded to single")
+        << '-' << i32(16777217) << sng(0.0f) << sng(16777216.0f) << Ok;
     QTest::newRow("single plus double") << '+' << sng(0.1f) << dbl(0.2) << dbl(double(0.1f) + 0.2) << Ok;
     QTest::newRow("single overflows its range") << '*' << sng(FLT_MAX) << sng(2.0f) << Mixed() << Overflow;
-    QTest::newRow("single product beyond single range with integer") << '*' << sng(1e38f) << i16(10) << Mixed()
-                                                                      << Overflow;
+    QTest::newRow("single product beyond single range with integer")
+        << '*' << sng(1e38f) << i16(10) << Mixed() << Overflow;
 
     // Divide always gives a double and refuses a zero divisor.
     QTest::newRow("integer quotient") << '/' << i32(7) << i32(2) << dbl(3.5) << Ok;
@@ -344,7 +344,8 @@ void TestMixed::equalsText_data()
     QTest::newRow("exponent form") << dbl(1e15) << QStringLiteral("1E+15") << true;
     QTest::newRow("exponent letter case") << dbl(1e15) << QStringLiteral("1e+15") << false;
     QTest::newRow("single in seven digits") << sng(0.1f) << QStringLiteral("0.1") << true;
-    QTest::newRow("widened single in fifteen digits") << dbl(double(0.1f)) << QStringLiteral("0.100000001490116") << true;
+    QTest::newRow("widened single in fifteen digits")
+        << dbl(double(0.1f)) << QStringLiteral("0.100000001490116") << true;
     QTest::newRow("16-bit negative") << i16(-3) << QStringLiteral("-3") << true;
     QTest::newRow("empty and the empty text") << empty() << QString() << true;
 }

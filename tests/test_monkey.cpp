@@ -47,7 +47,8 @@ const QHash<QString, QList<Failure>> &windowFailures()
         {QStringLiteral("Form4"), {Failure::Overflow}},
         {QStringLiteral("Form5"), {Failure::Overflow}},
         {QStringLiteral("Form6"), {Failure::Overflow}},
-        {QStringLiteral("Form7"), {Failure::NotANumber, Failure::OutOfRange, Failure::Overflow, Failure::DivisionByZero}},
+        {QStringLiteral("Form7"),
+         {Failure::NotANumber, Failure::OutOfRange, Failure::Overflow, Failure::DivisionByZero}},
         {QStringLiteral("Form8"), {Failure::NotANumber, Failure::OutOfRange, Failure::Overflow}},
         {QStringLiteral("Form9"), {Failure::Overflow}},
         {QStringLiteral("Form15"),
@@ -62,7 +63,8 @@ const QHash<QString, QList<Failure>> &windowFailures()
 const QHash<QString, QStringList> &windowWords()
 {
     static const QHash<QString, QStringList> words = {
-        {QStringLiteral("Form3"), {QStringLiteral("العدد المقسوم على صفر قيمة غير معروفة"), QStringLiteral("الناتــج")}},
+        {QStringLiteral("Form3"),
+         {QStringLiteral("العدد المقسوم على صفر قيمة غير معروفة"), QStringLiteral("الناتــج")}},
         {QStringLiteral("Form7"), {QStringLiteral("خطأ")}},
         {QStringLiteral("Form8"),
          {QStringLiteral("قيمة غير معروفة"), QStringLiteral("نعم .. العدد أولي"), QStringLiteral("العدد غيرأولي"),
@@ -127,7 +129,8 @@ private:
         if (notice.text == failure::Memory)
             return true;
         const QList<Failure> kinds = windowFailures().value(window);
-        return std::any_of(kinds.begin(), kinds.end(), [&](Failure kind) { return notice.text == failure::text(kind); });
+        return std::any_of(kinds.begin(), kinds.end(),
+                           [&](Failure kind) { return notice.text == failure::text(kind); });
     }
 
     std::mt19937 &random_;
@@ -209,9 +212,37 @@ private:
     QString randomText()
     {
         static const QStringList pieces = {
-            "0", "1", "2", "7", "9", "12", "3.5", "-", "+", ".", ",", "e", "E", "E+", "e-", "1e308", "1E999",
-            "1e-400", " ", "  ", "abc", "x", QStringLiteral("٣"), QStringLiteral("٫"), QStringLiteral("۷"),
-            QStringLiteral("سلام"), "%", "&H", "0.0000001", "999999999999999", "\t",
+            "0",
+            "1",
+            "2",
+            "7",
+            "9",
+            "12",
+            "3.5",
+            "-",
+            "+",
+            ".",
+            ",",
+            "e",
+            "E",
+            "E+",
+            "e-",
+            "1e308",
+            "1E999",
+            "1e-400",
+            " ",
+            "  ",
+            "abc",
+            "x",
+            QStringLiteral("٣"),
+            QStringLiteral("٫"),
+            QStringLiteral("۷"),
+            QStringLiteral("سلام"),
+            "%",
+            "&H",
+            "0.0000001",
+            "999999999999999",
+            "\t",
         };
         QString text;
         const int parts = pick(6);
@@ -265,7 +296,8 @@ private:
         for (QWidget *w : window->findChildren<QWidget *>()) {
             if (!w->isVisible() || !w->isEnabled())
                 continue;
-            if (qobject_cast<QAbstractButton *>(w) || qobject_cast<app::ClickLabel *>(w) || qobject_cast<app::Banner *>(w))
+            if (qobject_cast<QAbstractButton *>(w) || qobject_cast<app::ClickLabel *>(w)
+                || qobject_cast<app::Banner *>(w))
                 clickable << w;
             else if (auto *box = qobject_cast<QLineEdit *>(w); box && !box->isReadOnly())
                 editable << w;

@@ -26,7 +26,6 @@ constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 
-
 // Same value, also telling 0 from -0 apart; NaN never expected here.
 bool sameDouble(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
 
@@ -140,17 +139,18 @@ void TestNumtext::leadingNumber_data()
 
     // Range: overflow fails, underflow is quietly zero or a denormal.
     QTest::newRow("largest double") << QStringLiteral("1.7976931348623157e308") << DBL_MAX << Ok;
-    QTest::newRow("beyond the largest double") << QStringLiteral("1.7976931348623159e308") << 0.0 << Outcome(Failure::Overflow);
+    QTest::newRow("beyond the largest double")
+        << QStringLiteral("1.7976931348623159e308") << 0.0 << Outcome(Failure::Overflow);
     QTest::newRow("1e309") << QStringLiteral("1e309") << 0.0 << Outcome(Failure::Overflow);
     QTest::newRow("negative overflow") << QStringLiteral("-1e400") << 0.0 << Outcome(Failure::Overflow);
     QTest::newRow("huge exponent") << QStringLiteral("1e999999999999") << 0.0 << Outcome(Failure::Overflow);
-    QTest::newRow("exponent beyond 64 bits") << QStringLiteral("1e99999999999999999999999999") << 0.0
-                                             << Outcome(Failure::Overflow);
+    QTest::newRow("exponent beyond 64 bits")
+        << QStringLiteral("1e99999999999999999999999999") << 0.0 << Outcome(Failure::Overflow);
     QTest::newRow("underflow to zero") << QStringLiteral("1e-400") << 0.0 << Ok;
     QTest::newRow("huge negative exponent") << QStringLiteral("1e-999999999999") << 0.0 << Ok;
     QTest::newRow("zero with huge exponent") << QStringLiteral("0e999999999999") << 0.0 << Ok;
-    QTest::newRow("smallest denormal") << QStringLiteral("4.9406564584124654e-324") << std::numeric_limits<double>::denorm_min()
-                                       << Ok;
+    QTest::newRow("smallest denormal") << QStringLiteral("4.9406564584124654e-324")
+                                       << std::numeric_limits<double>::denorm_min() << Ok;
     QTest::newRow("smallest normal") << QStringLiteral("2.2250738585072014e-308") << DBL_MIN << Ok;
 
     // Long mantissas: the point position and correct rounding survive.
@@ -193,16 +193,16 @@ void TestNumtext::leadingNumberLongTexts_data()
 
     QTest::newRow("megabyte of digits") << repeated(QLatin1Char('7'), Mega) << 0.0 << Outcome(Failure::Overflow)
                                         << Outcome(Failure::Overflow);
-    QTest::newRow("megabyte of fraction digits") << QStringLiteral("0.") + repeated(QLatin1Char('6'), Mega) << 2.0 / 3.0
-                                                 << Ok << Ok;
+    QTest::newRow("megabyte of fraction digits")
+        << QStringLiteral("0.") + repeated(QLatin1Char('6'), Mega) << 2.0 / 3.0 << Ok << Ok;
     QTest::newRow("megabyte of letters") << repeated(QLatin1Char('x'), Mega) << 0.0 << Ok
                                          << Outcome(Failure::NotANumber);
-    QTest::newRow("megabyte of spaces then a digit") << repeated(QLatin1Char(' '), Mega) + QStringLiteral("5") << 5.0
-                                                     << Ok << Ok;
-    QTest::newRow("megabyte of tabs then a digit") << repeated(QLatin1Char('\t'), Mega) + QStringLiteral("5") << 5.0 << Ok
-                                                   << Outcome(Failure::NotANumber);
-    QTest::newRow("megabyte of exponent digits") << QStringLiteral("1e-") + repeated(QLatin1Char('9'), Mega) << 0.0 << Ok
-                                                 << Ok;
+    QTest::newRow("megabyte of spaces then a digit")
+        << repeated(QLatin1Char(' '), Mega) + QStringLiteral("5") << 5.0 << Ok << Ok;
+    QTest::newRow("megabyte of tabs then a digit")
+        << repeated(QLatin1Char('\t'), Mega) + QStringLiteral("5") << 5.0 << Ok << Outcome(Failure::NotANumber);
+    QTest::newRow("megabyte of exponent digits")
+        << QStringLiteral("1e-") + repeated(QLatin1Char('9'), Mega) << 0.0 << Ok << Ok;
     QTest::newRow("megabyte of Arabic-Indic digits after a separator")
         << QStringLiteral("\u0660\u066B") + repeated(QChar(0x0663), Mega) << 1.0 / 3.0 << Ok << Ok;
 }
@@ -354,7 +354,8 @@ void TestNumtext::format_data()
     QTest::newRow("just below halfway stays plain") << 999999999999999.375 << QStringLiteral("999999999999999");
     QTest::newRow("largest double") << DBL_MAX << QStringLiteral("1.79769313486232E+308");
     QTest::newRow("smallest normal") << DBL_MIN << QStringLiteral("2.2250738585072E-308");
-    QTest::newRow("smallest denormal") << std::numeric_limits<double>::denorm_min() << QStringLiteral("4.94065645841247E-324");
+    QTest::newRow("smallest denormal") << std::numeric_limits<double>::denorm_min()
+                                       << QStringLiteral("4.94065645841247E-324");
 }
 
 void TestNumtext::format()
@@ -661,7 +662,8 @@ void TestNumtext::roundDecimalText()
     QFETCH(Outcome, failure);
 
     double result = 0;
-    QCOMPARE(outcomeName(run([&] { return numtext::roundDecimal(QStringView(text), 2); }, result)), outcomeName(failure));
+    QCOMPARE(outcomeName(run([&] { return numtext::roundDecimal(QStringView(text), 2); }, result)),
+             outcomeName(failure));
     if (!failure)
         QCOMPARE(result, expected);
 }
@@ -782,8 +784,8 @@ void TestNumtext::emptyAndExactComparison_data()
     QTest::newRow("case differs") << QStringLiteral("abc") << QStringLiteral("ABC") << false << false;
     QTest::newRow("no trimming") << QStringLiteral("5") << QStringLiteral("5 ") << false << false;
     QTest::newRow("equal numbers, different texts") << QStringLiteral("5") << QStringLiteral("5.0") << false << false;
-    QTest::newRow("Arabic-Indic digit is another code unit") << QStringLiteral("\u0665") << QStringLiteral("5") << false
-                                                             << false;
+    QTest::newRow("Arabic-Indic digit is another code unit")
+        << QStringLiteral("\u0665") << QStringLiteral("5") << false << false;
     QTest::newRow("composed and decomposed") << QStringLiteral("\u00E9") << QStringLiteral("e\u0301") << false << false;
 }
 

@@ -24,7 +24,7 @@ struct Operation {
 };
 
 const Operation Operations[] = {
-    {"Op1", "Comj"}, {"Op2", "Comg"}, {"Op3", "Coml"}, {"Op9", "Comldd"},
+    {"Op1", "Comj"},  {"Op2", "Comg"}, {"Op3", "Coml"}, {"Op9", "Comldd"},
     {"Op4", "Comwl"}, {"Op5", "Comt"}, {"Op6", "Comw"},
 };
 
@@ -45,7 +45,8 @@ const QString NotPrime = QStringLiteral("العدد غيرأولي");
 const QString Even = QStringLiteral("نوع العدد زوجي");
 const QString Odd = QStringLiteral("نوع العدد فردي");
 const QString NotWhole = QStringLiteral("العدد ليس صحيحا .. فلا يوصف بأنه زوجي أو فردي");
-const QString NotAvailable = QStringLiteral("هذه الخاصية غير متوفرة حاليا في هذا الإصدار\r\nربما يتم إضافتها في إصدار أحدث");
+const QString NotAvailable = QStringLiteral(
+    "هذه الخاصية غير متوفرة حاليا في هذا الإصدار\r\nربما يتم إضافتها في إصدار أحدث");
 } // namespace
 
 class OperationsTest : public WindowTest {
@@ -91,68 +92,152 @@ void OperationsTest::answers_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("root 16") << "Op1" << "16" << "4";
-    QTest::newRow("root 2") << "Op1" << "2" << "1.4142135623731";
-    QTest::newRow("root 0") << "Op1" << "0" << "0";
-    QTest::newRow("root -0") << "Op1" << "-0" << "0";
-    QTest::newRow("root, spaces around") << "Op1" << " 81 " << "9";
-    QTest::newRow("root 1e-300") << "Op1" << "1e-300" << "1E-150";
-    QTest::newRow("absolute -7.5") << "Op2" << "-7.5" << "7.5";
-    QTest::newRow("absolute 3") << "Op2" << "3" << "3";
-    QTest::newRow("absolute -0") << "Op2" << "-0" << "0";
-    QTest::newRow("absolute -1e300") << "Op2" << "-1e300" << "1E+300";
-    QTest::newRow("log 1000") << "Op3" << "1000" << "3";
-    QTest::newRow("log 100") << "Op3" << "100" << "2";
-    QTest::newRow("log 2") << "Op3" << "2" << "0.301029995663981";
-    QTest::newRow("log 1") << "Op3" << "1" << "0";
-    QTest::newRow("log 0.001") << "Op3" << "0.001" << "-3";
-    QTest::newRow("log 0") << "Op3" << "0" << Unknown;
-    QTest::newRow("log -5") << "Op3" << "-5" << Unknown;
-    QTest::newRow("ln 1") << "Op9" << "1" << "0";
-    QTest::newRow("ln 10") << "Op9" << "10" << "2.30258509299405";
-    QTest::newRow("ln 0") << "Op9" << "0" << Unknown;
-    QTest::newRow("ln -0") << "Op9" << "-0" << Unknown;
-    QTest::newRow("ln -1") << "Op9" << "-1" << Unknown;
-    QTest::newRow("prime 2") << "Op4" << "2" << Prime;
-    QTest::newRow("prime 3") << "Op4" << "3" << Prime;
-    QTest::newRow("prime 5") << "Op4" << "5" << Prime;
-    QTest::newRow("prime 97") << "Op4" << "97" << Prime;
-    QTest::newRow("prime 4") << "Op4" << "4" << NotPrime;
-    QTest::newRow("prime 9") << "Op4" << "9" << NotPrime;
-    QTest::newRow("prime 15") << "Op4" << "15" << NotPrime;
-    QTest::newRow("prime 1") << "Op4" << "1" << NotPrime;
-    QTest::newRow("prime 0") << "Op4" << "0" << NotPrime;
-    QTest::newRow("prime -7") << "Op4" << "-7" << NotPrime;
-    QTest::newRow("prime 7.5") << "Op4" << "7.5" << NotPrime;
-    QTest::newRow("prime 7.0") << "Op4" << "7.0" << Prime;
-    QTest::newRow("prime 12 and letters") << "Op4" << "12abc" << NotPrime;
-    QTest::newRow("prime 13 and letters") << "Op4" << "13abc" << Prime;
-    QTest::newRow("prime letters") << "Op4" << "abc" << NotPrime;
-    QTest::newRow("prime one space") << "Op4" << " " << NotPrime;
-    QTest::newRow("prime 2^53 - 111") << "Op4" << "9007199254740881" << Prime;
-    QTest::newRow("prime 999999999999999") << "Op4" << "999999999999999" << NotPrime;
-    QTest::newRow("prime 1E+300") << "Op4" << "1E+300" << NotPrime;
-    QTest::newRow("even 4") << "Op6" << "4" << Even;
-    QTest::newRow("even 0") << "Op6" << "0" << Even;
-    QTest::newRow("odd 7") << "Op6" << "7" << Odd;
-    QTest::newRow("odd -3") << "Op6" << "-3" << Odd;
+    QTest::newRow("root 16") << "Op1"
+                             << "16"
+                             << "4";
+    QTest::newRow("root 2") << "Op1"
+                            << "2"
+                            << "1.4142135623731";
+    QTest::newRow("root 0") << "Op1"
+                            << "0"
+                            << "0";
+    QTest::newRow("root -0") << "Op1"
+                             << "-0"
+                             << "0";
+    QTest::newRow("root, spaces around") << "Op1"
+                                         << " 81 "
+                                         << "9";
+    QTest::newRow("root 1e-300") << "Op1"
+                                 << "1e-300"
+                                 << "1E-150";
+    QTest::newRow("absolute -7.5") << "Op2"
+                                   << "-7.5"
+                                   << "7.5";
+    QTest::newRow("absolute 3") << "Op2"
+                                << "3"
+                                << "3";
+    QTest::newRow("absolute -0") << "Op2"
+                                 << "-0"
+                                 << "0";
+    QTest::newRow("absolute -1e300") << "Op2"
+                                     << "-1e300"
+                                     << "1E+300";
+    QTest::newRow("log 1000") << "Op3"
+                              << "1000"
+                              << "3";
+    QTest::newRow("log 100") << "Op3"
+                             << "100"
+                             << "2";
+    QTest::newRow("log 2") << "Op3"
+                           << "2"
+                           << "0.301029995663981";
+    QTest::newRow("log 1") << "Op3"
+                           << "1"
+                           << "0";
+    QTest::newRow("log 0.001") << "Op3"
+                               << "0.001"
+                               << "-3";
+    QTest::newRow("log 0") << "Op3"
+                           << "0" << Unknown;
+    QTest::newRow("log -5") << "Op3"
+                            << "-5" << Unknown;
+    QTest::newRow("ln 1") << "Op9"
+                          << "1"
+                          << "0";
+    QTest::newRow("ln 10") << "Op9"
+                           << "10"
+                           << "2.30258509299405";
+    QTest::newRow("ln 0") << "Op9"
+                          << "0" << Unknown;
+    QTest::newRow("ln -0") << "Op9"
+                           << "-0" << Unknown;
+    QTest::newRow("ln -1") << "Op9"
+                           << "-1" << Unknown;
+    QTest::newRow("prime 2") << "Op4"
+                             << "2" << Prime;
+    QTest::newRow("prime 3") << "Op4"
+                             << "3" << Prime;
+    QTest::newRow("prime 5") << "Op4"
+                             << "5" << Prime;
+    QTest::newRow("prime 97") << "Op4"
+                              << "97" << Prime;
+    QTest::newRow("prime 4") << "Op4"
+                             << "4" << NotPrime;
+    QTest::newRow("prime 9") << "Op4"
+                             << "9" << NotPrime;
+    QTest::newRow("prime 15") << "Op4"
+                              << "15" << NotPrime;
+    QTest::newRow("prime 1") << "Op4"
+                             << "1" << NotPrime;
+    QTest::newRow("prime 0") << "Op4"
+                             << "0" << NotPrime;
+    QTest::newRow("prime -7") << "Op4"
+                              << "-7" << NotPrime;
+    QTest::newRow("prime 7.5") << "Op4"
+                               << "7.5" << NotPrime;
+    QTest::newRow("prime 7.0") << "Op4"
+                               << "7.0" << Prime;
+    QTest::newRow("prime 12 and letters") << "Op4"
+                                          << "12abc" << NotPrime;
+    QTest::newRow("prime 13 and letters") << "Op4"
+                                          << "13abc" << Prime;
+    QTest::newRow("prime letters") << "Op4"
+                                   << "abc" << NotPrime;
+    QTest::newRow("prime one space") << "Op4"
+                                     << " " << NotPrime;
+    QTest::newRow("prime 2^53 - 111") << "Op4"
+                                      << "9007199254740881" << Prime;
+    QTest::newRow("prime 999999999999999") << "Op4"
+                                           << "999999999999999" << NotPrime;
+    QTest::newRow("prime 1E+300") << "Op4"
+                                  << "1E+300" << NotPrime;
+    QTest::newRow("even 4") << "Op6"
+                            << "4" << Even;
+    QTest::newRow("even 0") << "Op6"
+                            << "0" << Even;
+    QTest::newRow("odd 7") << "Op6"
+                           << "7" << Odd;
+    QTest::newRow("odd -3") << "Op6"
+                            << "-3" << Odd;
     // A number with a fraction part is neither even nor odd, also beyond the
     // 32-bit range.
-    QTest::newRow("2.5 is not whole") << "Op6" << "2.5" << NotWhole;
-    QTest::newRow("3.5 is not whole") << "Op6" << "3.5" << NotWhole;
-    QTest::newRow("-2.6 is not whole") << "Op6" << "-2.6" << NotWhole;
-    QTest::newRow("2147483647.5 is not whole") << "Op6" << "2147483647.5" << NotWhole;
-    QTest::newRow("2 and letters") << "Op6" << "2.0abc" << Even;
-    QTest::newRow("parity of letters") << "Op6" << "abc" << Even;
-    QTest::newRow("parity of one space") << "Op6" << " " << Even;
-    QTest::newRow("parity of the largest integer") << "Op6" << "2147483647" << Odd;
-    QTest::newRow("round 3.14159") << "Op5" << "3.14159" << "3.14";
-    QTest::newRow("round 2.5") << "Op5" << "2.5" << "2.5";
-    QTest::newRow("round 7") << "Op5" << "7" << "7";
-    QTest::newRow("round 0.125 half to even") << "Op5" << "0.125" << "0.12";
-    QTest::newRow("round 0.375 half to even") << "Op5" << "0.375" << "0.38";
-    QTest::newRow("round -2.678") << "Op5" << "-2.678" << "-2.68";
-    QTest::newRow("round 1E+20") << "Op5" << "1E+20" << "1E+20";
+    QTest::newRow("2.5 is not whole") << "Op6"
+                                      << "2.5" << NotWhole;
+    QTest::newRow("3.5 is not whole") << "Op6"
+                                      << "3.5" << NotWhole;
+    QTest::newRow("-2.6 is not whole") << "Op6"
+                                       << "-2.6" << NotWhole;
+    QTest::newRow("2147483647.5 is not whole") << "Op6"
+                                               << "2147483647.5" << NotWhole;
+    QTest::newRow("2 and letters") << "Op6"
+                                   << "2.0abc" << Even;
+    QTest::newRow("parity of letters") << "Op6"
+                                       << "abc" << Even;
+    QTest::newRow("parity of one space") << "Op6"
+                                         << " " << Even;
+    QTest::newRow("parity of the largest integer") << "Op6"
+                                                   << "2147483647" << Odd;
+    QTest::newRow("round 3.14159") << "Op5"
+                                   << "3.14159"
+                                   << "3.14";
+    QTest::newRow("round 2.5") << "Op5"
+                               << "2.5"
+                               << "2.5";
+    QTest::newRow("round 7") << "Op5"
+                             << "7"
+                             << "7";
+    QTest::newRow("round 0.125 half to even") << "Op5"
+                                              << "0.125"
+                                              << "0.12";
+    QTest::newRow("round 0.375 half to even") << "Op5"
+                                              << "0.375"
+                                              << "0.38";
+    QTest::newRow("round -2.678") << "Op5"
+                                  << "-2.678"
+                                  << "-2.68";
+    QTest::newRow("round 1E+20") << "Op5"
+                                 << "1E+20"
+                                 << "1E+20";
 }
 
 void OperationsTest::answers()
@@ -215,20 +300,34 @@ void OperationsTest::failureKeepsTheAnswer_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("input");
     QTest::addColumn<Failure>("kind");
-    QTest::newRow("root of letters") << "Op1" << "abc" << Failure::NotANumber;
-    QTest::newRow("root of one space") << "Op1" << " " << Failure::NotANumber;
-    QTest::newRow("root of 5x") << "Op1" << "5x" << Failure::NotANumber;
-    QTest::newRow("absolute of letters") << "Op2" << "abc" << Failure::NotANumber;
-    QTest::newRow("absolute beyond the doubles") << "Op2" << "-1e400" << Failure::Overflow;
-    QTest::newRow("log of 12abc") << "Op3" << "12abc" << Failure::NotANumber;
-    QTest::newRow("ln of one space") << "Op9" << " " << Failure::NotANumber;
-    QTest::newRow("round letters") << "Op5" << "abc" << Failure::NotANumber;
-    QTest::newRow("round 1.2.3") << "Op5" << "1.2.3" << Failure::NotANumber;
-    QTest::newRow("parity beyond 32 bits") << "Op6" << "3e9" << Failure::OutOfRange;
-    QTest::newRow("parity of 2147483648") << "Op6" << "2147483648" << Failure::OutOfRange;
-    QTest::newRow("parity beyond 32 bits, negative") << "Op6" << "-2147483649" << Failure::OutOfRange;
-    QTest::newRow("parity beyond the doubles") << "Op6" << "1e400" << Failure::Overflow;
-    QTest::newRow("prime beyond the doubles") << "Op4" << "1e400" << Failure::Overflow;
+    QTest::newRow("root of letters") << "Op1"
+                                     << "abc" << Failure::NotANumber;
+    QTest::newRow("root of one space") << "Op1"
+                                       << " " << Failure::NotANumber;
+    QTest::newRow("root of 5x") << "Op1"
+                                << "5x" << Failure::NotANumber;
+    QTest::newRow("absolute of letters") << "Op2"
+                                         << "abc" << Failure::NotANumber;
+    QTest::newRow("absolute beyond the doubles") << "Op2"
+                                                 << "-1e400" << Failure::Overflow;
+    QTest::newRow("log of 12abc") << "Op3"
+                                  << "12abc" << Failure::NotANumber;
+    QTest::newRow("ln of one space") << "Op9"
+                                     << " " << Failure::NotANumber;
+    QTest::newRow("round letters") << "Op5"
+                                   << "abc" << Failure::NotANumber;
+    QTest::newRow("round 1.2.3") << "Op5"
+                                 << "1.2.3" << Failure::NotANumber;
+    QTest::newRow("parity beyond 32 bits") << "Op6"
+                                           << "3e9" << Failure::OutOfRange;
+    QTest::newRow("parity of 2147483648") << "Op6"
+                                          << "2147483648" << Failure::OutOfRange;
+    QTest::newRow("parity beyond 32 bits, negative") << "Op6"
+                                                     << "-2147483649" << Failure::OutOfRange;
+    QTest::newRow("parity beyond the doubles") << "Op6"
+                                               << "1e400" << Failure::Overflow;
+    QTest::newRow("prime beyond the doubles") << "Op4"
+                                              << "1e400" << Failure::Overflow;
 }
 
 void OperationsTest::failureKeepsTheAnswer()

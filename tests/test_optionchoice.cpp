@@ -14,7 +14,8 @@
 #include <QRadioButton>
 
 namespace {
-const QString NotAvailable = QStringLiteral("هذه الخاصية غير متوفرة حاليا في هذا الإصدار\r\nربما يتم إضافتها في إصدار أحدث");
+const QString NotAvailable = QStringLiteral(
+    "هذه الخاصية غير متوفرة حاليا في هذا الإصدار\r\nربما يتم إضافتها في إصدار أحدث");
 
 enum class Means { Click, ArrowDown, Space, Toggle };
 } // namespace
@@ -44,7 +45,7 @@ void OptionChoiceTest::choosingRunsTheHandlerOnce_data()
 {
     QTest::addColumn<QString>("menuOption");
     QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("from");    // chosen first; the option stands just below it
+    QTest::addColumn<QString>("from"); // chosen first; the option stands just below it
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("heading"); // none: not available
     QTest::addColumn<QString>("action");
@@ -68,8 +69,10 @@ void OptionChoiceTest::choosingRunsTheHandlerOnce_data()
         {"Op7", "Form9", "Op5", "Op2", QStringLiteral("حساب حجم الكرة"), "Comr"},
         {"Op7", "Form9", "Op3", "Option1", QString(), nullptr},
     };
-    const std::pair<Means, const char *> ways[] = {
-        {Means::Click, "click"}, {Means::ArrowDown, "arrow"}, {Means::Space, "space"}, {Means::Toggle, "toggle"}};
+    const std::pair<Means, const char *> ways[] = {{Means::Click, "click"},
+                                                   {Means::ArrowDown, "arrow"},
+                                                   {Means::Space, "space"},
+                                                   {Means::Toggle, "toggle"}};
     for (const Case &c : cases) {
         for (const auto &[means, way] : ways) {
             QTest::addRow("%s %s by %s", c.window, c.option, way)
@@ -149,46 +152,60 @@ void OptionChoiceTest::tabOrderAndFirstFocus_data()
     QTest::addColumn<QStringList>("opening"); // the Tab stops at the opening, from the first focus
     QTest::addColumn<QString>("option");
     QTest::addColumn<QStringList>("order"); // the tab order over the controls shown once the option is chosen
-    QTest::newRow("areas") << "Op2" << "Form4"
-        << QStringList{"Op1", "Op11", "Op5", "Op3", "Op2", "Op4", "Op6", "Option1", "tc3", "Command3",
-                       "Command2", "Command1", "StepsButton"}
-        << "Op1"
-        << QStringList{"Op1", "Op11", "Op5", "Op3", "Op2", "Op4", "Op6", "Option1", "tc2", "Command5", "tc1",
-                       "Command6", "Comc", "tc3", "Command3", "Command2", "Command1", "StepsButton"};
-    QTest::newRow("areas, the trapezoid") << "Op2" << "Form4"
-        << QStringList{"Op1", "Op11", "Op5", "Op3", "Op2", "Op4", "Op6", "Option1", "tc3", "Command3",
-                       "Command2", "Command1", "StepsButton"}
+    QTest::newRow("areas") << "Op2"
+                           << "Form4"
+                           << QStringList{"Op1",     "Op11", "Op5",      "Op3",      "Op2",      "Op4",        "Op6",
+                                          "Option1", "tc3",  "Command3", "Command2", "Command1", "StepsButton"}
+                           << "Op1"
+                           << QStringList{"Op1",  "Op11",    "Op5",      "Op3",      "Op2",      "Op4",
+                                          "Op6",  "Option1", "tc2",      "Command5", "tc1",      "Command6",
+                                          "Comc", "tc3",     "Command3", "Command2", "Command1", "StepsButton"};
+    QTest::newRow("areas, the trapezoid")
         << "Op2"
-        << QStringList{"Op1", "Op11", "Op5", "Op3", "Op2", "Op4", "Op6", "Option1", "Tf1", "Comf1", "Tf2",
-                       "Comf2", "Comf3", "Comf4", "Tf3", "Command3", "Command2", "Command1", "StepsButton"};
-    QTest::newRow("conversions") << "Op3" << "Form5"
-        << QStringList{"Op1", "Op3", "Op5", "Op4", "Op2", "Op6", "Op7", "Op8", "Command3", "Command5",
-                       "Command1", "StepsButton"}
-        << "Op1"
-        << QStringList{"Op1", "Op3", "Op5", "Op4", "Op2", "Op6", "Op7", "Op8", "Te1", "Comh1", "Com1", "Te2",
-                       "Command3", "Command5", "Command1", "StepsButton"};
-    QTest::newRow("perimeters") << "Op4" << "Form6"
-        << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Op6", "Te5", "Command3", "Command2", "Command1", "StepsButton"}
-        << "Op3"
-        << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Op6", "Te1", "Com1", "Comb", "Te5", "Command3",
-                       "Command2", "Command1", "StepsButton"};
-    QTest::newRow("trigonometry") << "Op5" << "Form7"
-        << QStringList{"Op3", "Op1", "Op5", "Op2", "Op4", "Op6", "Te1", "Comc", "Te2", "Command4", "Te3",
-                       "Command5", "Command3", "Command2", "Command1", "StepsButton"}
-        << "Op3"
-        << QStringList{"Op3", "Op1", "Op5", "Op2", "Op4", "Op6", "Te1", "comsine", "Comc", "Te2", "Command4",
-                       "Te3", "Command5", "Command3", "Command2", "Command1", "StepsButton"};
-    QTest::newRow("number operations") << "Op6" << "Form8"
-        << QStringList{"Picture1", "Op2", "Op1", "Op9", "Op3", "Op4", "Op5", "Op6", "Option2", "Command3",
-                       "Command1", "StepsButton"}
-        << "Op4"
-        << QStringList{"Picture1", "Op2", "Op1", "Op9", "Op3", "Op4", "Op5", "Op6", "Option2", "Te1", "Comwl",
-                       "com", "Te2", "Command3", "Command1", "StepsButton"};
-    QTest::newRow("volumes") << "Op7" << "Form9"
-        << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Option1", "Te5", "Command3", "Command2", "Command1", "StepsButton"}
-        << "Op1"
-        << QStringList{"Op5", "Op2", "Op4", "Op1", "Op3", "Option1", "Te1", "Com1", "Comk", "Te5", "Command3",
-                       "Command2", "Command1", "StepsButton"};
+        << "Form4" << QStringList{"Op1",     "Op11", "Op5",      "Op3",      "Op2",      "Op4",        "Op6",
+                                  "Option1", "tc3",  "Command3", "Command2", "Command1", "StepsButton"}
+        << "Op2" << QStringList{"Op1",     "Op11",     "Op5",      "Op3",      "Op2",        "Op4",   "Op6",
+                                "Option1", "Tf1",      "Comf1",    "Tf2",      "Comf2",      "Comf3", "Comf4",
+                                "Tf3",     "Command3", "Command2", "Command1", "StepsButton"};
+    QTest::newRow("conversions") << "Op3"
+                                 << "Form5"
+                                 << QStringList{"Op1", "Op3", "Op5",      "Op4",      "Op2",      "Op6",
+                                                "Op7", "Op8", "Command3", "Command5", "Command1", "StepsButton"}
+                                 << "Op1"
+                                 << QStringList{"Op1",      "Op3",      "Op5",      "Op4",        "Op2",  "Op6",
+                                                "Op7",      "Op8",      "Te1",      "Comh1",      "Com1", "Te2",
+                                                "Command3", "Command5", "Command1", "StepsButton"};
+    QTest::newRow("perimeters") << "Op4"
+                                << "Form6"
+                                << QStringList{"Op5", "Op2",      "Op4",      "Op1",      "Op3",        "Op6",
+                                               "Te5", "Command3", "Command2", "Command1", "StepsButton"}
+                                << "Op3" << QStringList{"Op5",      "Op2",      "Op4",      "Op1",        "Op3",
+                                                        "Op6",      "Te1",      "Com1",     "Comb",       "Te5",
+                                                        "Command3", "Command2", "Command1", "StepsButton"};
+    QTest::newRow("trigonometry") << "Op5"
+                                  << "Form7"
+                                  << QStringList{"Op3",      "Op1",      "Op5",      "Op2",        "Op4", "Op6",
+                                                 "Te1",      "Comc",     "Te2",      "Command4",   "Te3", "Command5",
+                                                 "Command3", "Command2", "Command1", "StepsButton"}
+                                  << "Op3"
+                                  << QStringList{"Op3",      "Op1",      "Op5",      "Op2",      "Op4",        "Op6",
+                                                 "Te1",      "comsine",  "Comc",     "Te2",      "Command4",   "Te3",
+                                                 "Command5", "Command3", "Command2", "Command1", "StepsButton"};
+    QTest::newRow("number operations") << "Op6"
+                                       << "Form8" << QStringList{"Picture1", "Op2",      "Op1",      "Op9",
+                                                                 "Op3",      "Op4",      "Op5",      "Op6",
+                                                                 "Option2",  "Command3", "Command1", "StepsButton"}
+                                       << "Op4"
+                                       << QStringList{"Picture1", "Op2",      "Op1",      "Op9",        "Op3",   "Op4",
+                                                      "Op5",      "Op6",      "Option2",  "Te1",        "Comwl", "com",
+                                                      "Te2",      "Command3", "Command1", "StepsButton"};
+    QTest::newRow("volumes") << "Op7"
+                             << "Form9"
+                             << QStringList{"Op5", "Op2",      "Op4",      "Op1",      "Op3",        "Option1",
+                                            "Te5", "Command3", "Command2", "Command1", "StepsButton"}
+                             << "Op1"
+                             << QStringList{"Op5",  "Op2",  "Op4", "Op1",      "Op3",      "Option1",  "Te1",
+                                            "Com1", "Comk", "Te5", "Command3", "Command2", "Command1", "StepsButton"};
 }
 
 // Walks the window with Tab from the focused control, then back with

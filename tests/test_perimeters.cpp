@@ -54,36 +54,53 @@ void PerimetersTest::perimeters_data()
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("calculate");
     QTest::addColumn<QString>("perimeter");
-    QTest::newRow("circle, radius 1") << "Op1" << QStringList{"1", ""} << "Comc" << "6.283184";
-    QTest::newRow("circle, diameter 2") << "Op1" << QStringList{"", "2"} << "Comc" << "6.283184";
-    QTest::newRow("circle, both empty") << "Op1" << QStringList{"", ""} << "Comc" << "0";
-    QTest::newRow("circle, radius 1abc") << "Op1" << QStringList{"1abc", ""} << "Comc" << "6.283184";
-    QTest::newRow("circle, radius of one space") << "Op1" << QStringList{" ", ""} << "Comc" << "0";
+    QTest::newRow("circle, radius 1") << "Op1" << QStringList{"1", ""} << "Comc"
+                                      << "6.283184";
+    QTest::newRow("circle, diameter 2") << "Op1" << QStringList{"", "2"} << "Comc"
+                                        << "6.283184";
+    QTest::newRow("circle, both empty") << "Op1" << QStringList{"", ""} << "Comc"
+                                        << "0";
+    QTest::newRow("circle, radius 1abc") << "Op1" << QStringList{"1abc", ""} << "Comc"
+                                         << "6.283184";
+    QTest::newRow("circle, radius of one space") << "Op1" << QStringList{" ", ""} << "Comc"
+                                                 << "0";
     // The radius is used as read; the diameter is rounded to 15 digits first.
     QTest::newRow("circle, radius of 17 digits") << "Op1" << QStringList{"1.0000000000000044", ""} << "Comc"
                                                  << "6.28318400000003";
     QTest::newRow("circle, diameter of 17 digits") << "Op1" << QStringList{"", "2.0000000000000044"} << "Comc"
                                                    << "6.283184";
-    QTest::newRow("square, side 5") << "Op3" << QStringList{"5"} << "Comb" << "20";
-    QTest::newRow("square, with other rows filled") << "Op3" << QStringList{"5", "7", "8", "9"} << "Comb" << "20";
-    QTest::newRow("rectangle, 3 and 4") << "Op6" << QStringList{"3", "4"} << "Coms" << "14";
+    QTest::newRow("square, side 5") << "Op3" << QStringList{"5"} << "Comb"
+                                    << "20";
+    QTest::newRow("square, with other rows filled") << "Op3" << QStringList{"5", "7", "8", "9"} << "Comb"
+                                                    << "20";
+    QTest::newRow("rectangle, 3 and 4") << "Op6" << QStringList{"3", "4"} << "Coms"
+                                        << "14";
     // Half the perimeter is rounded to 15 digits before it is doubled.
     QTest::newRow("rectangle, length of 17 digits") << "Op6" << QStringList{"1.0000000000000044", "0"} << "Coms"
                                                     << "2";
-    QTest::newRow("triangle, 3, 4 and 5") << "Op5" << QStringList{"3", "4", "5"} << "Comt" << "12";
-    QTest::newRow("triangle, 5abc, letters and 2") << "Op5" << QStringList{"5abc", "x", "2"} << "Comt" << "7";
+    QTest::newRow("triangle, 3, 4 and 5") << "Op5" << QStringList{"3", "4", "5"} << "Comt"
+                                          << "12";
+    QTest::newRow("triangle, 5abc, letters and 2") << "Op5" << QStringList{"5abc", "x", "2"} << "Comt"
+                                                   << "7";
     // The third side is rounded to 15 digits; the first two are not.
     QTest::newRow("triangle, third side of 17 digits")
-        << "Op5" << QStringList{"0.000000000000001", "0", "1.0000000000000044"} << "Comt" << "1";
+        << "Op5" << QStringList{"0.000000000000001", "0", "1.0000000000000044"} << "Comt"
+        << "1";
     QTest::newRow("triangle, first side of 17 digits")
-        << "Op5" << QStringList{"1.0000000000000044", "0", "0.000000000000001"} << "Comt" << "1.00000000000001";
-    QTest::newRow("trapezoid, 1, 2, 3 and 4") << "Op2" << QStringList{"1", "2", "3", "4"} << "Comh" << "10";
+        << "Op5" << QStringList{"1.0000000000000044", "0", "0.000000000000001"} << "Comt"
+        << "1.00000000000001";
+    QTest::newRow("trapezoid, 1, 2, 3 and 4") << "Op2" << QStringList{"1", "2", "3", "4"} << "Comh"
+                                              << "10";
     QTest::newRow("trapezoid, third side of 17 digits")
-        << "Op2" << QStringList{"0.000000000000001", "0", "1.0000000000000044", "0"} << "Comh" << "1";
-    QTest::newRow("parallelogram, 1, 2, 3 and 4") << "Op4" << QStringList{"1", "2", "3", "4"} << "Comz" << "10";
+        << "Op2" << QStringList{"0.000000000000001", "0", "1.0000000000000044", "0"} << "Comh"
+        << "1";
+    QTest::newRow("parallelogram, 1, 2, 3 and 4") << "Op4" << QStringList{"1", "2", "3", "4"} << "Comz"
+                                                  << "10";
     QTest::newRow("parallelogram, third side of 17 digits")
-        << "Op4" << QStringList{"0.000000000000001", "0", "1.0000000000000044", "0"} << "Comz" << "1";
-    QTest::newRow("parallelogram, decimals") << "Op4" << QStringList{"0.1", "0.2", "0.3", "0.4"} << "Comz" << "1";
+        << "Op4" << QStringList{"0.000000000000001", "0", "1.0000000000000044", "0"} << "Comz"
+        << "1";
+    QTest::newRow("parallelogram, decimals") << "Op4" << QStringList{"0.1", "0.2", "0.3", "0.4"} << "Comz"
+                                             << "1";
 }
 
 void PerimetersTest::perimeters()
@@ -152,13 +169,16 @@ void PerimetersTest::failuresLeaveTheResult_data()
     QTest::newRow("circle, diameter 1E999") << "Op1" << QStringList{"", "1E999"} << "Comc" << Failure::Overflow;
     QTest::newRow("circle, radius 3E307") << "Op1" << QStringList{"3E307", ""} << "Comc" << Failure::Overflow;
     QTest::newRow("square, side 1E308") << "Op3" << QStringList{"1E308"} << "Comb" << Failure::Overflow;
-    QTest::newRow("rectangle, 1E308 and 1E308") << "Op6" << QStringList{"1E308", "1E308"} << "Coms" << Failure::Overflow;
+    QTest::newRow("rectangle, 1E308 and 1E308")
+        << "Op6" << QStringList{"1E308", "1E308"} << "Coms" << Failure::Overflow;
     QTest::newRow("rectangle, 9E307 and 0") << "Op6" << QStringList{"9E307", "0"} << "Coms" << Failure::Overflow;
-    QTest::newRow("triangle, 1E308 three times") << "Op5" << QStringList{"1E308", "1E308", "1E308"} << "Comt" << Failure::Overflow;
-    QTest::newRow("trapezoid, fourth side 1E999") << "Op2" << QStringList{"1", "2", "3", "1E999"} << "Comh" << Failure::Overflow;
+    QTest::newRow("triangle, 1E308 three times")
+        << "Op5" << QStringList{"1E308", "1E308", "1E308"} << "Comt" << Failure::Overflow;
+    QTest::newRow("trapezoid, fourth side 1E999")
+        << "Op2" << QStringList{"1", "2", "3", "1E999"} << "Comh" << Failure::Overflow;
     // Every row is read before any is tested for emptiness.
-    QTest::newRow("parallelogram, empty row 1, row 4 1E999") << "Op4" << QStringList{"", "2", "3", "1E999"}
-                                                             << "Comz" << Failure::Overflow;
+    QTest::newRow("parallelogram, empty row 1, row 4 1E999")
+        << "Op4" << QStringList{"", "2", "3", "1E999"} << "Comz" << Failure::Overflow;
 }
 
 void PerimetersTest::failuresLeaveTheResult()

@@ -69,7 +69,8 @@ QRect inkOnBackground(const QImage &image)
     const QRgb ground = image.pixel(0, 0);
     return inkOf(image, [ground](QRgb c) {
         return std::abs(qRed(c) - qRed(ground)) + std::abs(qGreen(c) - qGreen(ground))
-                   + std::abs(qBlue(c) - qBlue(ground)) > 150;
+                   + std::abs(qBlue(c) - qBlue(ground))
+               > 150;
     });
 }
 
@@ -89,14 +90,22 @@ void addPictureBoxes()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("box");
-    QTest::newRow("areas") << "Form11" << "Picture2";
-    QTest::newRow("perimeters") << "Form12" << "Picture2";
-    QTest::newRow("temperature") << "Form13" << "Pic2";
-    QTest::newRow("angles") << "Form13" << "Pic3";
-    QTest::newRow("volumes") << "Form14" << "Picture2";
-    QTest::newRow("quadratic formula") << "Form19" << "Pic1";
-    QTest::newRow("general form") << "Form19" << "Pic2";
-    QTest::newRow("trigonometry") << "Form22" << "Picture1";
+    QTest::newRow("areas") << "Form11"
+                           << "Picture2";
+    QTest::newRow("perimeters") << "Form12"
+                                << "Picture2";
+    QTest::newRow("temperature") << "Form13"
+                                 << "Pic2";
+    QTest::newRow("angles") << "Form13"
+                            << "Pic3";
+    QTest::newRow("volumes") << "Form14"
+                             << "Picture2";
+    QTest::newRow("quadratic formula") << "Form19"
+                                       << "Pic1";
+    QTest::newRow("general form") << "Form19"
+                                  << "Pic2";
+    QTest::newRow("trigonometry") << "Form22"
+                                  << "Picture1";
 }
 
 } // namespace
@@ -391,9 +400,8 @@ void PicturesTest::minusIsAsHeavyAsThePlusOnTheBarsLine()
         const QRect ink = inkOnBackground(row);
         bar += ink.isValid() && ink.width() >= plus.width() * 0.8;
     }
-    const QString sizes = QStringLiteral("minus %1, plus %2 with a bar %3 px thick")
-                              .arg(describe(minus), describe(plus))
-                              .arg(bar);
+    const QString sizes =
+        QStringLiteral("minus %1, plus %2 with a bar %3 px thick").arg(describe(minus), describe(plus)).arg(bar);
     QVERIFY2(qAbs(minus.width() - plus.width()) <= 2, qPrintable(sizes));
     QVERIFY2(qAbs(minus.height() - bar) <= 1, qPrintable(sizes));
     // The bars are two pixels thick, their line is where the upper one ends.

@@ -145,10 +145,10 @@ void PrimeTest::smallestFactor_data()
     row("1031 * 1033", 1031 * 1033, 1031);
     row("spsp to 2, 3, 5, 7", 3215031751, 151);
     row("spsp to 2 .. 23", 3825123056546413051ULL, 149491);
-    row("two primes near 2^26", 4503597479886983, 67108837);            // 67108837 * 67108859
-    row("two primes near 2^26.5", 9007195909437503, 94906247);          // 94906247 * 94906249
-    row("square of a prime near 2^26.5", 9007196099250001, 94906249);   // 94906249^2
-    row("cube of a prime near 2^17.7", 9006312171561193, 208057);       // 208057^3
+    row("two primes near 2^26", 4503597479886983, 67108837);          // 67108837 * 67108859
+    row("two primes near 2^26.5", 9007195909437503, 94906247);        // 94906247 * 94906249
+    row("square of a prime near 2^26.5", 9007196099250001, 94906249); // 94906249^2
+    row("cube of a prime near 2^17.7", 9006312171561193, 208057);     // 208057^3
     row("largest prime below 2^53", 9007199254740881, 9007199254740881);
     row("another prime near 2^53", 9007199254740847, 9007199254740847);
     row("2^53 - 1 = 6361 * 69431 * 20394401", 9007199254740991, 6361);
@@ -218,17 +218,18 @@ void PrimeTest::mulMod_data()
     QTest::newRow("largest operands and modulus") << top << top << top << std::uint64_t(0);
     QTest::newRow("(m + 1)(m - 1) near 2^64") << p + 1 << p - 1 << p << p - 1;
     QTest::newRow("both operands near 2^64") << top - 1 << top - 2 << p << std::uint64_t(3192);
-    QTest::newRow("operands above the modulus") << top << top - 1 << std::uint64_t(1000000007)
-                                                << std::uint64_t(532600269);
+    QTest::newRow("operands above the modulus")
+        << top << top - 1 << std::uint64_t(1000000007) << std::uint64_t(532600269);
     QTest::newRow("modulus 1") << std::uint64_t(123456789) << std::uint64_t(987654321) << std::uint64_t(1)
                                << std::uint64_t(0);
     QTest::newRow("modulus 2^63") << top << top << (std::uint64_t(1) << 63) << std::uint64_t(1);
     QTest::newRow("zero factor") << std::uint64_t(0) << top << p << std::uint64_t(0);
     QTest::newRow("one times 2^64 - 1") << std::uint64_t(1) << top << p << std::uint64_t(58);
-    QTest::newRow("(2^61 - 1) squared") << std::uint64_t(2305843009213693951ULL) << std::uint64_t(2305843009213693951ULL)
-                                        << p << std::uint64_t(12393906174523604993ULL);
-    QTest::newRow("2^32 * 2^32 mod 2^64 - 1") << (std::uint64_t(1) << 32) << (std::uint64_t(1) << 32) << top
-                                              << std::uint64_t(1);
+    QTest::newRow("(2^61 - 1) squared") << std::uint64_t(2305843009213693951ULL)
+                                        << std::uint64_t(2305843009213693951ULL) << p
+                                        << std::uint64_t(12393906174523604993ULL);
+    QTest::newRow("2^32 * 2^32 mod 2^64 - 1")
+        << (std::uint64_t(1) << 32) << (std::uint64_t(1) << 32) << top << std::uint64_t(1);
     QTest::newRow("sums that pass 2^64 while doubling")
         << std::uint64_t(18446744069414584321ULL) << std::uint64_t(18446744069414584321ULL) << top
         << std::uint64_t(18446744056529682436ULL);

@@ -22,9 +22,9 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -270,34 +270,31 @@ private slots:
         QTest::addColumn<QString>("failure");
         QTest::addColumn<DigitShape>("shape");
         QTest::addColumn<QString>("text");
-        const QStringList circle{"[blue:المساحة] = [red:ط] × [green:نق]^{2}", "= 3.141592 × 2^{2}",
-                                 "= 3.141592 × 4", "= 12.566368"};
+        const QStringList circle{"[blue:المساحة] = [red:ط] × [green:نق]^{2}", "= 3.141592 × 2^{2}", "= 3.141592 × 4",
+                                 "= 12.566368"};
         QTest::newRow("circle, ١٢٣") << circle << QString() << DigitShape::ArabicIndic
-                                     << rtl({"المساحة = ط × نق²", "= ٣٫١٤١٥٩٢ × ٢²", "= ٣٫١٤١٥٩٢ × ٤",
-                                             "= ١٢٫٥٦٦٣٦٨"});
+                                     << rtl({"المساحة = ط × نق²", "= ٣٫١٤١٥٩٢ × ٢²", "= ٣٫١٤١٥٩٢ × ٤", "= ١٢٫٥٦٦٣٦٨"});
         QTest::newRow("circle, 123") << circle << QString() << DigitShape::Western
-                                     << rtl({"المساحة = ط × نق²", "= 3.141592 × 2²", "= 3.141592 × 4",
-                                             "= 12.566368"});
+                                     << rtl({"المساحة = ط × نق²", "= 3.141592 × 2²", "= 3.141592 × 4", "= 12.566368"});
         QTest::newRow("a failure ends the steps")
-            << QStringList{"ظا 90° = جا 90° ÷ جتا 90°"} << "ظا 90° غير معرف لأن جتا 90° = 0"
-            << DigitShape::ArabicIndic << rtl({"ظا ٩٠° = جا ٩٠° ÷ جتا ٩٠°", "ظا ٩٠° غير معرف لأن جتا ٩٠° = ٠"});
-        QTest::newRow("a failure before any line") << QStringList() << "لا يمكن القسمة على صفر"
-                                                   << DigitShape::Western << rtl({"لا يمكن القسمة على صفر"});
+            << QStringList{"ظا 90° = جا 90° ÷ جتا 90°"} << "ظا 90° غير معرف لأن جتا 90° = 0" << DigitShape::ArabicIndic
+            << rtl({"ظا ٩٠° = جا ٩٠° ÷ جتا ٩٠°", "ظا ٩٠° غير معرف لأن جتا ٩٠° = ٠"});
+        QTest::newRow("a failure before any line")
+            << QStringList() << "لا يمكن القسمة على صفر" << DigitShape::Western << rtl({"لا يمكن القسمة على صفر"});
         QTest::newRow("fraction and radical, 123")
-            << QStringList{"س = \\frac{-3 + \\sqrt{25}}{2 × 1}", "= \\frac{2}{2}"} << QString()
-            << DigitShape::Western
+            << QStringList{"س = \\frac{-3 + \\sqrt{25}}{2 × 1}", "= \\frac{2}{2}"} << QString() << DigitShape::Western
             << rtl({"س = (" + LRM + "−3" + RLM + " + √(25)) ÷ (2 × 1)", "= 2 ÷ 2"});
         QTest::newRow("fraction and radical, ١٢٣")
             << QStringList{"س = \\frac{-3 + \\sqrt{25}}{2 × 1}"} << QString() << DigitShape::ArabicIndic
             << rtl({"س = (" + ALM + "−٣ + √(٢٥)) ÷ (٢ × ١)"});
         QTest::newRow("a raised word") << QStringList{"= ١٠^{س}"} << QString() << DigitShape::ArabicIndic
                                        << rtl({"= ١٠^(س)"});
-        QTest::newRow("exponent form, ١٢٣") << QStringList{"= 1.5E+15"} << QString() << DigitShape::ArabicIndic
-                                            << rtl({"= ١٫٥ × ١٠¹⁵"});
-        QTest::newRow("exponent form, 123") << QStringList{"= 1E-06 ÷ 1000"} << QString() << DigitShape::Western
-                                            << rtl({"= 1 × 10⁻⁶ ÷ 1000"});
-        QTest::newRow("nothing worked yet") << QStringList() << QString() << DigitShape::ArabicIndic
-                                            << rtl({"لم يُجرَ أي حساب بعد في هذه النافذة"});
+        QTest::newRow("exponent form, ١٢٣")
+            << QStringList{"= 1.5E+15"} << QString() << DigitShape::ArabicIndic << rtl({"= ١٫٥ × ١٠¹⁵"});
+        QTest::newRow("exponent form, 123")
+            << QStringList{"= 1E-06 ÷ 1000"} << QString() << DigitShape::Western << rtl({"= 1 × 10⁻⁶ ÷ 1000"});
+        QTest::newRow("nothing worked yet")
+            << QStringList() << QString() << DigitShape::ArabicIndic << rtl({"لم يُجرَ أي حساب بعد في هذه النافذة"});
     }
 
     void plainText()
@@ -529,8 +526,8 @@ private slots:
     {
         open();
         const QList<QWidget *> controls = stepsWindow()->findChildren<QWidget *>();
-        for (const char *name : {"StepsView", "StepsArea", "ArabicDigits", "WesternDigits", "CopyButton",
-                                 "CloseButton", "DigitsLabel"}) {
+        for (const char *name :
+             {"StepsView", "StepsArea", "ArabicDigits", "WesternDigits", "CopyButton", "CloseButton", "DigitsLabel"}) {
             QWidget *w = stepsWindow()->findChild<QWidget *>(QString::fromLatin1(name));
             QVERIFY2(w, name);
             QVERIFY2(!w->accessibleName().isEmpty(), name);
@@ -652,7 +649,8 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<DigitShape>("shape");
-        for (const auto &[name, shape] : {std::pair{"١٢٣", DigitShape::ArabicIndic}, std::pair{"123", DigitShape::Western}}) {
+        for (const auto &[name, shape] :
+             {std::pair{"١٢٣", DigitShape::ArabicIndic}, std::pair{"123", DigitShape::Western}}) {
             for (const char *line : {"= 1E-06 ÷ 1000", "= 1E+16 − 4", "= -2E-05 × 3", "= -3.5 × 2 + 7",
                                      "= 4 × 1.5E+15 ÷ -2", "نق = 2.5 ÷ 2 = 1.25"})
                 QTest::addRow("%s, %s", line, name) << QString::fromUtf8(line) << shape;

@@ -136,88 +136,102 @@ void StepsAlgebraTest::equation_data()
     QTest::addColumn<QStringList>("lines");
     const QString none;
     QTest::newRow("two roots")
-        << "1" << "-3" << "2" << Ok << none << none
-        << QStringList{"المعادلة: [magenta:س]^{2} − 3[magenta:س] + 2 = 0",
-                       "[blue:أ] = 1 ، [green:ب] = −3 ، [red:جـ] = 2",
-                       "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
-                       "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
-                       "= (−3)^{2} − 4 × 1 × 2",
-                       "= 9 − 8",
-                       "= 1",
-                       "\\sqrt{المميز} = \\sqrt{1} = 1",
-                       "س١ = \\frac{−[green:ب] + \\sqrt{المميز}}{2 × [blue:أ]}",
-                       "= \\frac{3 + 1}{2 × 1}",
-                       "= \\frac{4}{2}",
-                       "= 2",
-                       "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{[red:جـ]}{[blue:أ]}:",
-                       "س٢ = \\frac{2 × [red:جـ]}{−[green:ب] + \\sqrt{المميز}}",
-                       "= \\frac{2 × 2}{4}",
-                       "= \\frac{4}{4}",
-                       "= 1",
-                       "مجموعة الحل = {2 ، 1}"};
+        << "1"
+        << "-3"
+        << "2" << Ok << none << none
+        << QStringList{
+               "المعادلة: [magenta:س]^{2} − 3[magenta:س] + 2 = 0",
+               "[blue:أ] = 1 ، [green:ب] = −3 ، [red:جـ] = 2",
+               "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
+               "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
+               "= (−3)^{2} − 4 × 1 × 2",
+               "= 9 − 8",
+               "= 1",
+               "\\sqrt{المميز} = \\sqrt{1} = 1",
+               "س١ = \\frac{−[green:ب] + \\sqrt{المميز}}{2 × [blue:أ]}",
+               "= \\frac{3 + 1}{2 × 1}",
+               "= \\frac{4}{2}",
+               "= 2",
+               "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{[red:جـ]}{[blue:أ]}:",
+               "س٢ = \\frac{2 × [red:جـ]}{−[green:ب] + \\sqrt{المميز}}",
+               "= \\frac{2 × 2}{4}",
+               "= \\frac{4}{4}",
+               "= 1",
+               "مجموعة الحل = {2 ، 1}"};
     QTest::newRow("D = 0, equal roots")
-        << "1" << "2" << "1" << Ok << none << none
-        << QStringList{"المعادلة: [magenta:س]^{2} + 2[magenta:س] + 1 = 0",
-                       "[blue:أ] = 1 ، [green:ب] = 2 ، [red:جـ] = 1",
-                       "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
-                       "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
-                       "= 2^{2} − 4 × 1 × 1",
-                       "= 4 − 4",
-                       "= 0",
-                       "\\sqrt{المميز} = \\sqrt{0} = 0",
-                       "المميز = 0: للمعادلة جذر مكرر",
-                       "س٢ = \\frac{−[green:ب] − \\sqrt{المميز}}{2 × [blue:أ]}",
-                       "= \\frac{−2 − 0}{2 × 1}",
-                       "= \\frac{−2}{2}",
-                       "= −1",
-                       "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{[red:جـ]}{[blue:أ]}:",
-                       "س١ = \\frac{2 × [red:جـ]}{−[green:ب] − \\sqrt{المميز}}",
-                       "= \\frac{2 × 1}{−2}",
-                       "= \\frac{2}{−2}",
-                       "= −1",
-                       "مجموعة الحل = {−1}"};
+        << "1"
+        << "2"
+        << "1" << Ok << none << none
+        << QStringList{
+               "المعادلة: [magenta:س]^{2} + 2[magenta:س] + 1 = 0",
+               "[blue:أ] = 1 ، [green:ب] = 2 ، [red:جـ] = 1",
+               "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
+               "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
+               "= 2^{2} − 4 × 1 × 1",
+               "= 4 − 4",
+               "= 0",
+               "\\sqrt{المميز} = \\sqrt{0} = 0",
+               "المميز = 0: للمعادلة جذر مكرر",
+               "س٢ = \\frac{−[green:ب] − \\sqrt{المميز}}{2 × [blue:أ]}",
+               "= \\frac{−2 − 0}{2 × 1}",
+               "= \\frac{−2}{2}",
+               "= −1",
+               "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{[red:جـ]}{[blue:أ]}:",
+               "س١ = \\frac{2 × [red:جـ]}{−[green:ب] − \\sqrt{المميز}}",
+               "= \\frac{2 × 1}{−2}",
+               "= \\frac{2}{−2}",
+               "= −1",
+               "مجموعة الحل = {−1}"};
     QTest::newRow("irrational roots, negative c")
-        << "1" << "0" << "-2" << Ok << none << none
-        << QStringList{"المعادلة: [magenta:س]^{2} − 2 = 0",
-                       "[blue:أ] = 1 ، [green:ب] = 0 ، [red:جـ] = −2",
-                       "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
-                       "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
-                       "= 0^{2} − 4 × 1 × (−2)",
-                       "= 0 − (−8)",
-                       "= 8",
-                       "\\sqrt{المميز} = \\sqrt{8} ≈ 2.82842712474619",
-                       "س٢ = \\frac{−[green:ب] − \\sqrt{المميز}}{2 × [blue:أ]}",
-                       "= \\frac{0 − 2.82842712474619}{2 × 1}",
-                       "= \\frac{−2.82842712474619}{2}",
-                       "≈ −1.4142135623731",
-                       "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{[red:جـ]}{[blue:أ]}:",
-                       "س١ = \\frac{2 × [red:جـ]}{−[green:ب] − \\sqrt{المميز}}",
-                       "= \\frac{2 × (−2)}{−2.82842712474619}",
-                       "= \\frac{−4}{−2.82842712474619}",
-                       "≈ 1.41421356237309",
-                       "مجموعة الحل = {1.41421356237309 ، −1.4142135623731}"};
+        << "1"
+        << "0"
+        << "-2" << Ok << none << none
+        << QStringList{
+               "المعادلة: [magenta:س]^{2} − 2 = 0",
+               "[blue:أ] = 1 ، [green:ب] = 0 ، [red:جـ] = −2",
+               "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
+               "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
+               "= 0^{2} − 4 × 1 × (−2)",
+               "= 0 − (−8)",
+               "= 8",
+               "\\sqrt{المميز} = \\sqrt{8} ≈ 2.82842712474619",
+               "س٢ = \\frac{−[green:ب] − \\sqrt{المميز}}{2 × [blue:أ]}",
+               "= \\frac{0 − 2.82842712474619}{2 × 1}",
+               "= \\frac{−2.82842712474619}{2}",
+               "≈ −1.4142135623731",
+               "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{[red:جـ]}{[blue:أ]}:",
+               "س١ = \\frac{2 × [red:جـ]}{−[green:ب] − \\sqrt{المميز}}",
+               "= \\frac{2 × (−2)}{−2.82842712474619}",
+               "= \\frac{−4}{−2.82842712474619}",
+               "≈ 1.41421356237309",
+               "مجموعة الحل = {1.41421356237309 ، −1.4142135623731}"};
     QTest::newRow("coefficients as read")
-        << "2" << "1kg" << "-1x" << Ok << none << none
-        << QStringList{"المعادلة: 2[magenta:س]^{2} + [magenta:س] − 1 = 0",
-                       "[blue:أ] = 2 ، [green:ب] = 1 ، [red:جـ] = −1",
-                       "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
-                       "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
-                       "= 1^{2} − 4 × 2 × (−1)",
-                       "= 1 − (−8)",
-                       "= 9",
-                       "\\sqrt{المميز} = \\sqrt{9} = 3",
-                       "س٢ = \\frac{−[green:ب] − \\sqrt{المميز}}{2 × [blue:أ]}",
-                       "= \\frac{−1 − 3}{2 × 2}",
-                       "= \\frac{−4}{4}",
-                       "= −1",
-                       "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{[red:جـ]}{[blue:أ]}:",
-                       "س١ = \\frac{2 × [red:جـ]}{−[green:ب] − \\sqrt{المميز}}",
-                       "= \\frac{2 × (−1)}{−4}",
-                       "= \\frac{−2}{−4}",
-                       "= 0.5",
-                       "مجموعة الحل = {0.5 ، −1}"};
+        << "2"
+        << "1kg"
+        << "-1x" << Ok << none << none
+        << QStringList{
+               "المعادلة: 2[magenta:س]^{2} + [magenta:س] − 1 = 0",
+               "[blue:أ] = 2 ، [green:ب] = 1 ، [red:جـ] = −1",
+               "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
+               "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
+               "= 1^{2} − 4 × 2 × (−1)",
+               "= 1 − (−8)",
+               "= 9",
+               "\\sqrt{المميز} = \\sqrt{9} = 3",
+               "س٢ = \\frac{−[green:ب] − \\sqrt{المميز}}{2 × [blue:أ]}",
+               "= \\frac{−1 − 3}{2 × 2}",
+               "= \\frac{−4}{4}",
+               "= −1",
+               "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{[red:جـ]}{[blue:أ]}:",
+               "س١ = \\frac{2 × [red:جـ]}{−[green:ب] − \\sqrt{المميز}}",
+               "= \\frac{2 × (−1)}{−4}",
+               "= \\frac{−2}{−4}",
+               "= 0.5",
+               "مجموعة الحل = {0.5 ، −1}"};
     QTest::newRow("linear")
-        << "0" << "2" << "-4" << Ok << none << none
+        << "0"
+        << "2"
+        << "-4" << Ok << none << none
         << QStringList{"المعادلة: 2[magenta:س] − 4 = 0",
                        "[blue:أ] = 0 ، [green:ب] = 2 ، [red:جـ] = −4",
                        "[blue:أ] = 0: المعادلة من الدرجة الأولى [green:ب][magenta:س] + [red:جـ] = 0",
@@ -226,7 +240,9 @@ void StepsAlgebraTest::equation_data()
                        "[magenta:س] = 2",
                        "مجموعة الحل = {2}"};
     QTest::newRow("linear, a written -0, b negative")
-        << "-0" << "-5" << "10" << Ok << none << none
+        << "-0"
+        << "-5"
+        << "10" << Ok << none << none
         << QStringList{"المعادلة: −5[magenta:س] + 10 = 0",
                        "[blue:أ] = 0 ، [green:ب] = −5 ، [red:جـ] = 10",
                        "[blue:أ] = 0: المعادلة من الدرجة الأولى [green:ب][magenta:س] + [red:جـ] = 0",
@@ -235,8 +251,9 @@ void StepsAlgebraTest::equation_data()
                        "[magenta:س] = 2",
                        "مجموعة الحل = {2}"};
     QTest::newRow("negative discriminant")
-        << "1" << "0" << "1" << Ok
-        << "لا يوجد حل لهذه المعادلة .. لأنه أثناء حل المعادلة يوجد سالب تحت الجذر" << MathError
+        << "1"
+        << "0"
+        << "1" << Ok << "لا يوجد حل لهذه المعادلة .. لأنه أثناء حل المعادلة يوجد سالب تحت الجذر" << MathError
         << QStringList{"المعادلة: [magenta:س]^{2} + 1 = 0",
                        "[blue:أ] = 1 ، [green:ب] = 0 ، [red:جـ] = 1",
                        "[blue:أ] لا يساوي 0: المعادلة من الدرجة الثانية",
@@ -246,35 +263,40 @@ void StepsAlgebraTest::equation_data()
                        "= −4",
                        "! المميز سالب ولا يوجد جذر تربيعي لعدد سالب: لا يوجد حل لهذه المعادلة"};
     QTest::newRow("a = b = 0, c not 0")
-        << "0" << "0" << "5" << Ok
-        << "لا يوجد حل لهذه المعادلة .. لأن أ و ب يساويان صفرا والعدد الثابت ليس صفرا" << MathError
-        << QStringList{"المعادلة: 5 = 0",
-                       "[blue:أ] = 0 ، [green:ب] = 0 ، [red:جـ] = 5",
+        << "0"
+        << "0"
+        << "5" << Ok << "لا يوجد حل لهذه المعادلة .. لأن أ و ب يساويان صفرا والعدد الثابت ليس صفرا" << MathError
+        << QStringList{"المعادلة: 5 = 0", "[blue:أ] = 0 ، [green:ب] = 0 ، [red:جـ] = 5",
                        "[blue:أ] = 0 و [green:ب] = 0: المعادلة تصير [red:جـ] = 0 أيا كان [magenta:س]",
                        "لكن [red:جـ] = 5 لا يساوي 0",
                        "! لا يوجد حل لهذه المعادلة لأن أ و ب يساويان صفرا والعدد الثابت ليس صفرا"};
     QTest::newRow("a = b = c = 0")
-        << "0" << "0" << "0" << Ok << "كل عدد هو حل لهذه المعادلة .. لأن جميع المعاملات تساوي صفرا"
+        << "0"
+        << "0"
+        << "0" << Ok << "كل عدد هو حل لهذه المعادلة .. لأن جميع المعاملات تساوي صفرا"
         << "معلومة رياضية"
-        << QStringList{"المعادلة: 0 = 0",
-                       "[blue:أ] = 0 ، [green:ب] = 0 ، [red:جـ] = 0",
+        << QStringList{"المعادلة: 0 = 0", "[blue:أ] = 0 ، [green:ب] = 0 ، [red:جـ] = 0",
                        "[blue:أ] = 0 و [green:ب] = 0: المعادلة تصير [red:جـ] = 0 أيا كان [magenta:س]",
                        "[red:جـ] = 0 أيضا: المساواة 0 = 0 صحيحة",
                        "كل عدد هو حل لهذه المعادلة لأن جميع المعاملات تساوي صفرا"};
-    QTest::newRow("a not a number")
-        << "1abc" << "-3" << "2" << Outcome(Failure::NotANumber) << none << none
-        << QStringList{"المعادلة: [magenta:س]^{2} − 3[magenta:س] + 2 = 0",
-                       "[blue:أ] = 1 ، [green:ب] = −3 ، [red:جـ] = 2",
-                       "! ما كُتب في مربع أ ليس عددا صحيح الكتابة، فلا تُعرف درجة المعادلة"};
+    QTest::newRow("a not a number") << "1abc"
+                                    << "-3"
+                                    << "2" << Outcome(Failure::NotANumber) << none << none
+                                    << QStringList{"المعادلة: [magenta:س]^{2} − 3[magenta:س] + 2 = 0",
+                                                   "[blue:أ] = 1 ، [green:ب] = −3 ، [red:جـ] = 2",
+                                                   "! ما كُتب في مربع أ ليس عددا صحيح الكتابة، فلا تُعرف درجة المعادلة"};
     QTest::newRow("discriminant overflows")
-        << "1" << "1E200" << "1" << Outcome(Failure::Overflow) << none << none
+        << "1"
+        << "1E200"
+        << "1" << Outcome(Failure::Overflow) << none << none
         << QStringList{"المعادلة: [magenta:س]^{2} + (1 × 10^{200})[magenta:س] + 1 = 0",
                        "[blue:أ] = 1 ، [green:ب] = 1 × 10^{200} ، [red:جـ] = 1",
-                       "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
-                       "= (1 × 10^{200})^{2} − 4 × 1 × 1",
+                       "المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]", "= (1 × 10^{200})^{2} − 4 × 1 × 1",
                        "! " + failureText(Failure::Overflow)};
     QTest::newRow("linear root overflows")
-        << "0" << "1E-99" << "9E307" << Outcome(Failure::Overflow) << none << none
+        << "0"
+        << "1E-99"
+        << "9E307" << Outcome(Failure::Overflow) << none << none
         << QStringList{"المعادلة: (1 × 10^{−99})[magenta:س] + 9 × 10^{307} = 0",
                        "[blue:أ] = 0 ، [green:ب] = 1 × 10^{−99} ، [red:جـ] = 9 × 10^{307}",
                        "[blue:أ] = 0: المعادلة من الدرجة الأولى [green:ب][magenta:س] + [red:جـ] = 0",
@@ -306,34 +328,32 @@ void StepsAlgebraTest::fractions_data()
     QTest::addColumn<QStringList>("lines");
     // The steps reach the boxes' fraction as the window computed it; lowest
     // terms and the mixed number follow as a separate remark.
-    QTest::newRow("1/2 + 1/3")
-        << "Opt1" << QStringList{"1", "2", "1", "3"} << Ok
-        << QStringList{"\\frac{1}{2} + \\frac{1}{3}",
-                       "المقامان مختلفان: المقام الموحد هو حاصل ضربهما",
-                       "\\frac{أ}{ب} + \\frac{جـ}{د} = \\frac{أ × د + ب × جـ}{ب × د}",
-                       "= \\frac{1 × 3 + 2 × 1}{2 × 3}",
-                       "أ × د = 1 × 3 = 3",
-                       "ب × جـ = 2 × 1 = 2",
-                       "البسط = 3 + 2",
-                       "= 5",
-                       "المقام = 2 × 3",
-                       "= 6",
-                       "الناتج = \\frac{5}{6}",
-                       "والكسر \\frac{5}{6} في أبسط صورة"};
-    QTest::newRow("1/3 - 1/2")
-        << "Opt2" << QStringList{"1", "3", "1", "2"} << Ok
-        << QStringList{"\\frac{1}{3} − \\frac{1}{2}",
-                       "المقامان مختلفان: المقام الموحد هو حاصل ضربهما",
-                       "\\frac{أ}{ب} − \\frac{جـ}{د} = \\frac{أ × د − ب × جـ}{ب × د}",
-                       "= \\frac{1 × 2 − 3 × 1}{3 × 2}",
-                       "أ × د = 1 × 2 = 2",
-                       "ب × جـ = 3 × 1 = 3",
-                       "البسط = 2 − 3",
-                       "= −1",
-                       "المقام = 3 × 2",
-                       "= 6",
-                       "الناتج = \\frac{−1}{6}",
-                       "والكسر \\frac{−1}{6} في أبسط صورة"};
+    QTest::newRow("1/2 + 1/3") << "Opt1" << QStringList{"1", "2", "1", "3"} << Ok
+                               << QStringList{"\\frac{1}{2} + \\frac{1}{3}",
+                                              "المقامان مختلفان: المقام الموحد هو حاصل ضربهما",
+                                              "\\frac{أ}{ب} + \\frac{جـ}{د} = \\frac{أ × د + ب × جـ}{ب × د}",
+                                              "= \\frac{1 × 3 + 2 × 1}{2 × 3}",
+                                              "أ × د = 1 × 3 = 3",
+                                              "ب × جـ = 2 × 1 = 2",
+                                              "البسط = 3 + 2",
+                                              "= 5",
+                                              "المقام = 2 × 3",
+                                              "= 6",
+                                              "الناتج = \\frac{5}{6}",
+                                              "والكسر \\frac{5}{6} في أبسط صورة"};
+    QTest::newRow("1/3 - 1/2") << "Opt2" << QStringList{"1", "3", "1", "2"} << Ok
+                               << QStringList{"\\frac{1}{3} − \\frac{1}{2}",
+                                              "المقامان مختلفان: المقام الموحد هو حاصل ضربهما",
+                                              "\\frac{أ}{ب} − \\frac{جـ}{د} = \\frac{أ × د − ب × جـ}{ب × د}",
+                                              "= \\frac{1 × 2 − 3 × 1}{3 × 2}",
+                                              "أ × د = 1 × 2 = 2",
+                                              "ب × جـ = 3 × 1 = 3",
+                                              "البسط = 2 − 3",
+                                              "= −1",
+                                              "المقام = 3 × 2",
+                                              "= 6",
+                                              "الناتج = \\frac{−1}{6}",
+                                              "والكسر \\frac{−1}{6} في أبسط صورة"};
     QTest::newRow("2/4 + 1/2, reduced by 8")
         << "Opt1" << QStringList{"2", "4", "1", "2"} << Ok
         << QStringList{"\\frac{2}{4} + \\frac{1}{2}",
@@ -414,16 +434,17 @@ void StepsAlgebraTest::fractions_data()
                        "ويمكن كتابته في أبسط صورة: \\frac{0}{7} = \\frac{0 ÷ 7}{7 ÷ 7} = 0"};
     QTest::newRow("the common denominator overflows")
         << "Opt1" << QStringList{"1E99", "1E200", "1E99", "2E200"} << Outcome(Failure::Overflow)
-        << QStringList{"\\frac{1 × 10^{99}}{1 × 10^{200}} + \\frac{1 × 10^{99}}{2 × 10^{200}}",
-                       "المقامان مختلفان: المقام الموحد هو حاصل ضربهما",
-                       "\\frac{أ}{ب} + \\frac{جـ}{د} = \\frac{أ × د + ب × جـ}{ب × د}",
-                       "= \\frac{1 × 10^{99} × (2 × 10^{200}) + 1 × 10^{200} × (1 × 10^{99})}{1 × 10^{200} × (2 × 10^{200})}",
-                       "أ × د = 1 × 10^{99} × (2 × 10^{200}) ≈ 2 × 10^{299}",
-                       "ب × جـ = 1 × 10^{200} × (1 × 10^{99}) ≈ 1 × 10^{299}",
-                       "البسط = 2 × 10^{299} + (1 × 10^{299})",
-                       "≈ 3 × 10^{299}",
-                       "المقام = 1 × 10^{200} × (2 × 10^{200})",
-                       "! " + failureText(Failure::Overflow)};
+        << QStringList{
+               "\\frac{1 × 10^{99}}{1 × 10^{200}} + \\frac{1 × 10^{99}}{2 × 10^{200}}",
+               "المقامان مختلفان: المقام الموحد هو حاصل ضربهما",
+               "\\frac{أ}{ب} + \\frac{جـ}{د} = \\frac{أ × د + ب × جـ}{ب × د}",
+               "= \\frac{1 × 10^{99} × (2 × 10^{200}) + 1 × 10^{200} × (1 × 10^{99})}{1 × 10^{200} × (2 × 10^{200})}",
+               "أ × د = 1 × 10^{99} × (2 × 10^{200}) ≈ 2 × 10^{299}",
+               "ب × جـ = 1 × 10^{200} × (1 × 10^{99}) ≈ 1 × 10^{299}",
+               "البسط = 2 × 10^{299} + (1 × 10^{299})",
+               "≈ 3 × 10^{299}",
+               "المقام = 1 × 10^{200} × (2 × 10^{200})",
+               "! " + failureText(Failure::Overflow)};
 }
 
 void StepsAlgebraTest::fractions()
@@ -461,9 +482,9 @@ void StepsAlgebraTest::conventional_data()
         << QStringList{"الناتج = العدد الأول × العدد الثاني",
                        "العدد الأول = 0.1234567890123456789 ≈ 0.123456789012346 (مقربا إلى 15 رقما)",
                        "= 0.123456789012346 × 1", "= 0.123456789012346"};
-    QTest::newRow("division by zero")
-        << QStringList{"5", "0.0"} << "Command9" << Ok
-        << QStringList{"الناتج = العدد الأول ÷ العدد الثاني", "= 5 ÷ 0", "! العدد المقسوم على صفر قيمة غير معروفة"};
+    QTest::newRow("division by zero") << QStringList{"5", "0.0"} << "Command9" << Ok
+                                      << QStringList{"الناتج = العدد الأول ÷ العدد الثاني", "= 5 ÷ 0",
+                                                     "! العدد المقسوم على صفر قيمة غير معروفة"};
     QTest::newRow("overflow") << QStringList{"1E300", "1E300"} << "Command8" << Outcome(Failure::Overflow)
                               << QStringList{"الناتج = العدد الأول × العدد الثاني", "= 1E+300 × (1 × 10^{300})",
                                              "! " + failureText(Failure::Overflow)};
@@ -554,10 +575,10 @@ void StepsAlgebraTest::refusedKeepsTheLastSteps()
     const Section section = sectionOf(window);
     open(section);
     // A first calculation whose steps must stay.
-    const QStringList good = inputsOf(window).size() == 2 ? QStringList{"7", "8"}
+    const QStringList good = inputsOf(window).size() == 2   ? QStringList{"7", "8"}
                              : inputsOf(window).size() == 3 ? QStringList{"0", "2", "-4"}
                                                             : QStringList{"1", "2", "1", "3"};
-    const QStringList calculate = window == u"Form3" ? QStringList{"Command6"}
+    const QStringList calculate = window == u"Form3"    ? QStringList{"Command6"}
                                   : window == u"Form16" ? QStringList{"Command4"}
                                                         : QStringList{"Opt1", "Com2"};
     work(window, good, calculate);
@@ -580,44 +601,30 @@ void StepsAlgebraTest::stepsWindowText_data()
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<DigitShape>("shape");
     QTest::addColumn<QString>("text");
-    QTest::newRow("equation, 123") << "Form16" << QStringList{"Command4"} << QStringList{"2", "1", "-1"}
-                                   << DigitShape::Western
-                                   << rtl({"المعادلة: 2س² + س − 1 = 0",
-                "أ = 2 ، ب = 1 ، جـ = " + LRM + "−1" + RLM,
-                "أ لا يساوي 0: المعادلة من الدرجة الثانية",
-                "المميز = ب² − 4 × أ × جـ",
-                "= 1² − 4 × 2 × (" + LRM + "−1" + RLM + ")",
-                "= 1 − (" + LRM + "−8" + RLM + ")",
-                "= 9",
-                "√(المميز) = √(9) = 3",
-                "س2 = (−ب − √(المميز)) ÷ (2 × أ)",
-                "= (" + LRM + "−1" + RLM + " − 3) ÷ (2 × 2)",
-                "= " + LRM + "−4" + RLM + " ÷ 4",
-                "= " + LRM + "−1" + RLM,
+    QTest::newRow("equation, 123")
+        << "Form16" << QStringList{"Command4"} << QStringList{"2", "1", "-1"} << DigitShape::Western
+        << rtl({"المعادلة: 2س² + س − 1 = 0", "أ = 2 ، ب = 1 ، جـ = " + LRM + "−1" + RLM,
+                "أ لا يساوي 0: المعادلة من الدرجة الثانية", "المميز = ب² − 4 × أ × جـ",
+                "= 1² − 4 × 2 × (" + LRM + "−1" + RLM + ")", "= 1 − (" + LRM + "−8" + RLM + ")", "= 9",
+                "√(المميز) = √(9) = 3", "س2 = (−ب − √(المميز)) ÷ (2 × أ)", "= (" + LRM + "−1" + RLM + " − 3) ÷ (2 × 2)",
+                "= " + LRM + "−4" + RLM + " ÷ 4", "= " + LRM + "−1" + RLM,
                 "حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = جـ ÷ أ:",
-                "س1 = (2 × جـ) ÷ (−ب − √(المميز))",
-                "= (2 × (" + LRM + "−1" + RLM + ")) ÷ (" + LRM + "−4" + RLM + ")",
-                "= " + LRM + "−2" + RLM + " ÷ (" + LRM + "−4" + RLM + ")",
-                "= 0.5",
+                "س1 = (2 × جـ) ÷ (−ب − √(المميز))", "= (2 × (" + LRM + "−1" + RLM + ")) ÷ (" + LRM + "−4" + RLM + ")",
+                "= " + LRM + "−2" + RLM + " ÷ (" + LRM + "−4" + RLM + ")", "= 0.5",
                 "مجموعة الحل = {0.5 ، " + LRM + "−1" + RLM + "}"});
-    QTest::newRow("fractions, ١٢٣")
-        << "Form17" << QStringList{"Opt1", "Com2"} << QStringList{"1", "4", "1", "4"} << DigitShape::ArabicIndic
-        << rtl({"١ ÷ ٤ + ١ ÷ ٤",
-                "المقامان متساويان: المقام الموحد هو المقام نفسه",
-                "أ ÷ ب + جـ ÷ ب = (أ + جـ) ÷ ب",
-                "= (١ + ١) ÷ ٤",
-                "البسط = ١ + ١",
-                "= ٢",
-                "المقام = ٤",
-                "الناتج = ٢ ÷ ٤",
-                "القاسم المشترك الأكبر للعددين ٢ و ٤ هو ٢",
-                "ويمكن كتابته في أبسط صورة: ٢ ÷ ٤ = (٢ ÷ ٢) ÷ (٤ ÷ ٢) = ١ ÷ ٢"});
-    QTest::newRow("conventional, ١٢٣")
-        << "Form3" << QStringList{"Command9"} << QStringList{"1", "8"} << DigitShape::ArabicIndic
-        << rtl({"الناتج = العدد الأول ÷ العدد الثاني", "= ١ ÷ ٨", "= ٠٫١٢٥"});
-    QTest::newRow("conventional, 123")
-        << "Form3" << QStringList{"Command7"} << QStringList{"1", "8"} << DigitShape::Western
-        << rtl({"الناتج = العدد الأول − العدد الثاني", "= 1 − 8", "= " + LRM + "−7" + RLM});
+    QTest::newRow("fractions, ١٢٣") << "Form17" << QStringList{"Opt1", "Com2"} << QStringList{"1", "4", "1", "4"}
+                                    << DigitShape::ArabicIndic
+                                    << rtl({"١ ÷ ٤ + ١ ÷ ٤", "المقامان متساويان: المقام الموحد هو المقام نفسه",
+                                            "أ ÷ ب + جـ ÷ ب = (أ + جـ) ÷ ب", "= (١ + ١) ÷ ٤", "البسط = ١ + ١", "= ٢",
+                                            "المقام = ٤", "الناتج = ٢ ÷ ٤", "القاسم المشترك الأكبر للعددين ٢ و ٤ هو ٢",
+                                            "ويمكن كتابته في أبسط صورة: ٢ ÷ ٤ = (٢ ÷ ٢) ÷ (٤ ÷ ٢) = ١ ÷ ٢"});
+    QTest::newRow("conventional, ١٢٣") << "Form3" << QStringList{"Command9"} << QStringList{"1", "8"}
+                                       << DigitShape::ArabicIndic
+                                       << rtl({"الناتج = العدد الأول ÷ العدد الثاني", "= ١ ÷ ٨", "= ٠٫١٢٥"});
+    QTest::newRow("conventional, 123") << "Form3" << QStringList{"Command7"} << QStringList{"1", "8"}
+                                       << DigitShape::Western
+                                       << rtl({"الناتج = العدد الأول − العدد الثاني", "= 1 − 8",
+                                               "= " + LRM + "−7" + RLM});
 }
 
 void StepsAlgebraTest::stepsWindowText()
@@ -657,10 +664,10 @@ void StepsAlgebraTest::resultsAreTheBoxes_data()
                                       << roots;
     QTest::newRow("Form16 linear") << "Form16" << QStringList{"Command4"} << QStringList{"0.000", "-7.77", "1.234"}
                                    << QStringList{"Te4"};
-    QTest::newRow("Form17 add") << "Form17" << QStringList{"Opt1", "Com2"} << QStringList{"-999", "99999", "999", "-9999"}
-                                << fraction;
-    QTest::newRow("Form17 subtract, equal") << "Form17" << QStringList{"Opt2", "Com4"}
-                                            << QStringList{"7", " 04 ", "9", "4"} << fraction;
+    QTest::newRow("Form17 add") << "Form17" << QStringList{"Opt1", "Com2"}
+                                << QStringList{"-999", "99999", "999", "-9999"} << fraction;
+    QTest::newRow("Form17 subtract, equal")
+        << "Form17" << QStringList{"Opt2", "Com4"} << QStringList{"7", " 04 ", "9", "4"} << fraction;
 }
 
 void StepsAlgebraTest::resultsAreTheBoxes()

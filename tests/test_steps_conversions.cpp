@@ -38,7 +38,7 @@ struct Button {
 };
 
 const Button ConvertButtons[] = {
-    {"Op1", "Comh1"}, {"Op2", "Cohm1"}, {"Op3", "Comk1"}, {"Op4", "Cokm1"},
+    {"Op1", "Comh1"},  {"Op2", "Cohm1"},  {"Op3", "Comk1"},  {"Op4", "Cokm1"},
     {"Op5", "Comkh1"}, {"Op6", "Comhk1"}, {"Op7", "Comds1"}, {"Op8", "Comsd1"},
 };
 const Button FunctionButtons[] = {
@@ -48,7 +48,8 @@ const Button FunctionButtons[] = {
 const char *buttonOf(const char *window, const QString &option)
 {
     const bool conversions = QLatin1String(window) == QLatin1String("Form5");
-    for (const Button &b : conversions ? std::span<const Button>(ConvertButtons) : std::span<const Button>(FunctionButtons))
+    for (const Button &b :
+         conversions ? std::span<const Button>(ConvertButtons) : std::span<const Button>(FunctionButtons))
         if (option == QLatin1String(b.option))
             return b.button;
     qFatal("no option %s", qPrintable(option));
@@ -147,64 +148,91 @@ void StepsConversionsTest::conversionSteps_data()
     const auto A = DigitShape::ArabicIndic, W = DigitShape::Western;
     const QString CtoF = QStringLiteral("ف = م × 1.8 + 32");
     const QString FtoC = QStringLiteral("م = (ف − 32) ÷ 1.8");
-    QTest::newRow("C to F, 123") << "Op1" << "37" << W << QStringList{CtoF, "= 37 × 1.8 + 32", "= 66.6 + 32", "≈ 98.6"};
-    QTest::newRow("C to F, ١٢٣") << "Op1" << "37" << A
+    QTest::newRow("C to F, 123") << "Op1"
+                                 << "37" << W << QStringList{CtoF, "= 37 × 1.8 + 32", "= 66.6 + 32", "≈ 98.6"};
+    QTest::newRow("C to F, ١٢٣") << "Op1"
+                                 << "37" << A
                                  << QStringList{"ف = م × ١٫٨ + ٣٢", "= ٣٧ × ١٫٨ + ٣٢", "= ٦٦٫٦ + ٣٢", "≈ ٩٨٫٦"};
-    QTest::newRow("C to F, negative") << "Op1" << "-40" << W
+    QTest::newRow("C to F, negative") << "Op1"
+                                      << "-40" << W
                                       << QStringList{CtoF, "= " + neg("40") + " × 1.8 + 32", "= " + neg("72") + " + 32",
                                                      "= " + neg("40")};
-    QTest::newRow("F to C") << "Op2" << "0" << W
+    QTest::newRow("F to C") << "Op2"
+                            << "0" << W
                             << QStringList{FtoC, "= (0 − 32) ÷ 1.8", "= " + neg("32") + " ÷ 1.8",
                                            "≈ " + neg("17.7777777777778")};
-    QTest::newRow("C to K") << "Op3" << "25.5" << W << QStringList{"ك = م + 273", "= 25.5 + 273", "= 298.5"};
-    QTest::newRow("K to C, ١٢٣") << "Op4" << "300" << A << QStringList{"م = ك − ٢٧٣", "= ٣٠٠ − ٢٧٣", "= ٢٧"};
+    QTest::newRow("C to K") << "Op3"
+                            << "25.5" << W << QStringList{"ك = م + 273", "= 25.5 + 273", "= 298.5"};
+    QTest::newRow("K to C, ١٢٣") << "Op4"
+                                 << "300" << A << QStringList{"م = ك − ٢٧٣", "= ٣٠٠ − ٢٧٣", "= ٢٧"};
     // Kelvin to Fahrenheit and back pass through Celsius.
-    QTest::newRow("K to F") << "Op5" << "0" << W
-                            << QStringList{"م = ك − 273", "= 0 − 273", "= " + neg("273"), CtoF,
-                                           "= " + neg("273") + " × 1.8 + 32", "= " + neg("491.4") + " + 32",
+    QTest::newRow("K to F") << "Op5"
+                            << "0" << W
+                            << QStringList{"م = ك − 273",
+                                           "= 0 − 273",
+                                           "= " + neg("273"),
+                                           CtoF,
+                                           "= " + neg("273") + " × 1.8 + 32",
+                                           "= " + neg("491.4") + " + 32",
                                            "≈ " + neg("459.4")};
-    QTest::newRow("K to F, ١٢٣") << "Op5" << "373" << A
-                                 << QStringList{"م = ك − ٢٧٣", "= ٣٧٣ − ٢٧٣", "= ١٠٠", "ف = م × ١٫٨ + ٣٢",
-                                                "= ١٠٠ × ١٫٨ + ٣٢", "= ١٨٠ + ٣٢", "= ٢١٢"};
-    QTest::newRow("F to K") << "Op6" << "100" << W
-                            << QStringList{FtoC, "= (100 − 32) ÷ 1.8", "= 68 ÷ 1.8", "= 37.7777777777778",
-                                           "ك = م + 273", "= 37.7777777777778 + 273", "≈ 310.777777777778"};
-    QTest::newRow("radians to degrees") << "Op7" << "1" << W
+    QTest::newRow("K to F, ١٢٣") << "Op5"
+                                 << "373" << A
+                                 << QStringList{"م = ك − ٢٧٣",      "= ٣٧٣ − ٢٧٣", "= ١٠٠", "ف = م × ١٫٨ + ٣٢",
+                                                "= ١٠٠ × ١٫٨ + ٣٢", "= ١٨٠ + ٣٢",  "= ٢١٢"};
+    QTest::newRow("F to K")
+        << "Op6"
+        << "100" << W
+        << QStringList{FtoC,          "= (100 − 32) ÷ 1.8",       "= 68 ÷ 1.8",        "= 37.7777777777778",
+                       "ك = م + 273", "= 37.7777777777778 + 273", "≈ 310.777777777778"};
+    QTest::newRow("radians to degrees") << "Op7"
+                                        << "1" << W
                                         << QStringList{"التقدير الستيني = (التقدير الدائري × 180) ÷ ط",
                                                        "= (1 × 180) ÷ 3.141592", "= 180 ÷ 3.141592",
                                                        "≈ 57.2957914331333"};
-    QTest::newRow("degrees to radians, ١٢٣") << "Op8" << "90" << A
-                                             << QStringList{"التقدير الدائري = (التقدير الستيني × ط) ÷ ١٨٠",
-                                                            "= (٩٠ × ٣٫١٤١٥٩٢) ÷ ١٨٠", "= ٢٨٢٫٧٤٣٢٨ ÷ ١٨٠",
-                                                            "= ١٫٥٧٠٧٩٦"};
+    QTest::newRow("degrees to radians, ١٢٣")
+        << "Op8"
+        << "90" << A
+        << QStringList{"التقدير الدائري = (التقدير الستيني × ط) ÷ ١٨٠", "= (٩٠ × ٣٫١٤١٥٩٢) ÷ ١٨٠", "= ٢٨٢٫٧٤٣٢٨ ÷ ١٨٠",
+                       "= ١٫٥٧٠٧٩٦"};
     // The leading-number parse: what it takes from a text that is not a
     // number on its own.
-    QTest::newRow("number and letters") << "Op1" << "12abc" << W
+    QTest::newRow("number and letters") << "Op1"
+                                        << "12abc" << W
                                         << QStringList{CtoF, ReadsLeadingNumber + "12", "= 12 × 1.8 + 32",
                                                        "= 21.6 + 32", "= 53.6"};
-    QTest::newRow("letters read as 0") << "Op3" << "abc" << W
+    QTest::newRow("letters read as 0") << "Op3"
+                                       << "abc" << W
                                        << QStringList{"ك = م + 273", ReadsLeadingNumber + "0", "= 0 + 273", "= 273"};
     // The round trip through fifteen digits, where it changes the number;
     // the direct reading takes the number as it is.
     QTest::newRow("round trip changes the number")
-        << "Op1" << "1.0000000000000002" << W
+        << "Op1"
+        << "1.0000000000000002" << W
         << QStringList{CtoF, "م = 1.0000000000000002 ≈ 1" + Rounded, "= 1 × 1.8 + 32", "= 1.8 + 32", "= 33.8"};
-    QTest::newRow("round trip, ١٢٣")
-        << "Op3" << "0.12345678901234567" << A
-        << QStringList{"ك = م + ٢٧٣", "م = ٠٫١٢٣٤٥٦٧٨٩٠١٢٣٤٥٦٧ ≈ ٠٫١٢٣٤٥٦٧٨٩٠١٢٣٤٦ (مقربا إلى ١٥ رقما)",
-                       "= ٠٫١٢٣٤٥٦٧٨٩٠١٢٣٤٦ + ٢٧٣", "≈ ٢٧٣٫١٢٣٤٥٦٧٨٩٠١٢"};
-    QTest::newRow("round trip that changes nothing") << "Op4" << "0.1" << W
-                                                     << QStringList{"م = ك − 273", "= 0.1 − 273", "= " + neg("272.9")};
+    QTest::newRow("round trip, ١٢٣") << "Op3"
+                                     << "0.12345678901234567" << A
+                                     << QStringList{"ك = م + ٢٧٣",
+                                                    "م = ٠٫١٢٣٤٥٦٧٨٩٠١٢٣٤٥٦٧ ≈ ٠٫١٢٣٤٥٦٧٨٩٠١٢٣٤٦ (مقربا إلى ١٥ رقما)",
+                                                    "= ٠٫١٢٣٤٥٦٧٨٩٠١٢٣٤٦ + ٢٧٣", "≈ ٢٧٣٫١٢٣٤٥٦٧٨٩٠١٢"};
+    QTest::newRow("round trip that changes nothing")
+        << "Op4"
+        << "0.1" << W << QStringList{"م = ك − 273", "= 0.1 − 273", "= " + neg("272.9")};
     QTest::newRow("direct reading keeps the number")
-        << "Op7" << "3.14159265358979" << W
+        << "Op7"
+        << "3.14159265358979" << W
         << QStringList{"التقدير الستيني = (التقدير الدائري × 180) ÷ ط", "= (3.14159265358979 × 180) ÷ 3.141592",
                        "= 565.486677646162 ÷ 3.141592", "≈ 180.000037447944"};
-    QTest::newRow("direct reading, every digit")
-        << "Op5" << "1.0000000000000002" << W
-        << QStringList{"م = ك − 273", "= 1 − 273", "= " + neg("272"), CtoF,
-                       "= " + neg("272") + " × 1.8 + 32", "= " + neg("489.6") + " + 32", "= " + neg("457.6")};
-    QTest::newRow("exponent form, ١٢٣") << "Op3" << "1e20" << A
-                                        << QStringList{"ك = م + ٢٧٣", "= ١ × ١٠²⁰ + ٢٧٣", "= ١ × ١٠²⁰"};
+    QTest::newRow("direct reading, every digit") << "Op5"
+                                                 << "1.0000000000000002" << W
+                                                 << QStringList{"م = ك − 273",
+                                                                "= 1 − 273",
+                                                                "= " + neg("272"),
+                                                                CtoF,
+                                                                "= " + neg("272") + " × 1.8 + 32",
+                                                                "= " + neg("489.6") + " + 32",
+                                                                "= " + neg("457.6")};
+    QTest::newRow("exponent form, ١٢٣") << "Op3"
+                                        << "1e20" << A << QStringList{"ك = م + ٢٧٣", "= ١ × ١٠²⁰ + ٢٧٣", "= ١ × ١٠²⁰"};
 }
 
 void StepsConversionsTest::conversionSteps() { checkSteps("Form5"); }
@@ -216,74 +244,140 @@ void StepsConversionsTest::trigonometrySteps_data()
     const QString Sixth = QStringLiteral("0.523598775598298");
     const QStringList thirty{ToRadians, "الزاوية = 30", "= 30 × 3.14159265358979 ÷ 180", "= 30 × 0.0174532925199433",
                              "= " + Sixth};
-    QTest::newRow("sin 30") << "Op3" << "30" << W
-                            << thirty + QStringList{"جا 30° = جا " + Sixth, "≈ 0.5", asRadians("30"),
-                                                    "جا 30 ≈ " + neg("0.988031624092862")};
-    QTest::newRow("sin -30") << "Op3" << "-30" << W
-                             << QStringList{ToRadians, "الزاوية = " + neg("30"),
+    QTest::newRow("sin 30") << "Op3"
+                            << "30" << W
+                            << thirty
+                                   + QStringList{"جا 30° = جا " + Sixth, "≈ 0.5", asRadians("30"),
+                                                 "جا 30 ≈ " + neg("0.988031624092862")};
+    QTest::newRow("sin -30") << "Op3"
+                             << "-30" << W
+                             << QStringList{ToRadians,
+                                            "الزاوية = " + neg("30"),
                                             "= " + neg("30") + " × 3.14159265358979 ÷ 180",
-                                            "= " + neg("30") + " × 0.0174532925199433", "= " + neg(Sixth),
+                                            "= " + neg("30") + " × 0.0174532925199433",
+                                            "= " + neg(Sixth),
                                             "جا (" + neg("30") + "°) = جا (" + neg(Sixth) + ")",
-                                            "≈ " + neg("0.5"), asRadians(neg("30")),
+                                            "≈ " + neg("0.5"),
+                                            asRadians(neg("30")),
                                             "جا (" + neg("30") + ") ≈ 0.988031624092862"};
-    QTest::newRow("cos 60, ١٢٣") << "Op1" << "60" << A
-                                 << QStringList{ToRadiansArabic, "الزاوية = ٦٠", "= ٦٠ × ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ ÷ ١٨٠",
-                                                "= ٦٠ × ٠٫٠١٧٤٥٣٢٩٢٥١٩٩٤٣٣", "= ١٫٠٤٧١٩٧٥٥١١٩٦٦",
-                                                "جتا ٦٠° = جتا ١٫٠٤٧١٩٧٥٥١١٩٦٦", "≈ ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١",
+    QTest::newRow("cos 60, ١٢٣") << "Op1"
+                                 << "60" << A
+                                 << QStringList{ToRadiansArabic,
+                                                "الزاوية = ٦٠",
+                                                "= ٦٠ × ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ ÷ ١٨٠",
+                                                "= ٦٠ × ٠٫٠١٧٤٥٣٢٩٢٥١٩٩٤٣٣",
+                                                "= ١٫٠٤٧١٩٧٥٥١١٩٦٦",
+                                                "جتا ٦٠° = جتا ١٫٠٤٧١٩٧٥٥١١٩٦٦",
+                                                "≈ ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١",
                                                 "بالراديان: يؤخذ العدد ٦٠ نفسه زاوية بالراديان",
                                                 "جتا ٦٠ ≈ " + negArabic("٠٫٩٥٢٤١٢٩٨٠٤١٥١٥٦")};
     // The angle is held in single precision.
-    QTest::newRow("sin 0.1, single precision")
-        << "Op3" << "0.1" << W
-        << QStringList{ToRadians, "الزاوية = 0.1", HeldAsSingle + "0.100000001490116",
-                       "= 0.100000001490116 × 3.14159265358979 ÷ 180", "= 0.100000001490116 × 0.0174532925199433",
-                       "= 0.00174532927800176", "جا 0.100000001490116° = جا 0.00174532927800176",
-                       "= 0.0017453283919057",
-                       asRadians("0.100000001490116"), "جا 0.100000001490116 = 0.0998334181294999"};
+    QTest::newRow("sin 0.1, single precision") << "Op3"
+                                               << "0.1" << W
+                                               << QStringList{ToRadians,
+                                                              "الزاوية = 0.1",
+                                                              HeldAsSingle + "0.100000001490116",
+                                                              "= 0.100000001490116 × 3.14159265358979 ÷ 180",
+                                                              "= 0.100000001490116 × 0.0174532925199433",
+                                                              "= 0.00174532927800176",
+                                                              "جا 0.100000001490116° = جا 0.00174532927800176",
+                                                              "= 0.0017453283919057",
+                                                              asRadians("0.100000001490116"),
+                                                              "جا 0.100000001490116 = 0.0998334181294999"};
     // A reciprocal: the function it inverts, then 1 divided by it.
-    QTest::newRow("cot 30")
-        << "Op2" << "30" << W
-        << thirty + QStringList{"ظتا 30° = 1 ÷ (ظا 30°)", "ظا 30° = ظا " + Sixth, "= 0.577350269189625",
-                                "ظتا 30° = 1 ÷ 0.577350269189625", "≈ 1.73205080756888", asRadians("30"),
-                                "ظتا 30 = 1 ÷ (ظا 30)", "ظا 30 = " + neg("6.40533119664628"),
-                                "ظتا 30 = 1 ÷ (" + neg("6.40533119664628") + ")", "≈ " + neg("0.156119952161659")};
-    QTest::newRow("sec 60, ١٢٣")
-        << "Op4" << "60" << A
-        << QStringList{ToRadiansArabic, "الزاوية = ٦٠", "= ٦٠ × ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ ÷ ١٨٠", "= ٦٠ × ٠٫٠١٧٤٥٣٢٩٢٥١٩٩٤٣٣",
-                       "= ١٫٠٤٧١٩٧٥٥١١٩٦٦", "قا ٦٠° = ١ ÷ (جتا ٦٠°)", "جتا ٦٠° = جتا ١٫٠٤٧١٩٧٥٥١١٩٦٦",
-                       "= ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١", "قا ٦٠° = ١ ÷ ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١", "≈ ٢",
-                       "بالراديان: يؤخذ العدد ٦٠ نفسه زاوية بالراديان", "قا ٦٠ = ١ ÷ (جتا ٦٠)",
-                       "جتا ٦٠ = " + negArabic("٠٫٩٥٢٤١٢٩٨٠٤١٥١٥٦"), "قا ٦٠ = ١ ÷ (" + negArabic("٠٫٩٥٢٤١٢٩٨٠٤١٥١٥٦") + ")",
-                       "≈ " + negArabic("١٫٠٤٩٩٦٤٦٩٠٢٧٩٧٤")};
+    QTest::newRow("cot 30") << "Op2"
+                            << "30" << W
+                            << thirty
+                                   + QStringList{"ظتا 30° = 1 ÷ (ظا 30°)",
+                                                 "ظا 30° = ظا " + Sixth,
+                                                 "= 0.577350269189625",
+                                                 "ظتا 30° = 1 ÷ 0.577350269189625",
+                                                 "≈ 1.73205080756888",
+                                                 asRadians("30"),
+                                                 "ظتا 30 = 1 ÷ (ظا 30)",
+                                                 "ظا 30 = " + neg("6.40533119664628"),
+                                                 "ظتا 30 = 1 ÷ (" + neg("6.40533119664628") + ")",
+                                                 "≈ " + neg("0.156119952161659")};
+    QTest::newRow("sec 60, ١٢٣") << "Op4"
+                                 << "60" << A
+                                 << QStringList{ToRadiansArabic,
+                                                "الزاوية = ٦٠",
+                                                "= ٦٠ × ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ ÷ ١٨٠",
+                                                "= ٦٠ × ٠٫٠١٧٤٥٣٢٩٢٥١٩٩٤٣٣",
+                                                "= ١٫٠٤٧١٩٧٥٥١١٩٦٦",
+                                                "قا ٦٠° = ١ ÷ (جتا ٦٠°)",
+                                                "جتا ٦٠° = جتا ١٫٠٤٧١٩٧٥٥١١٩٦٦",
+                                                "= ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١",
+                                                "قا ٦٠° = ١ ÷ ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١",
+                                                "≈ ٢",
+                                                "بالراديان: يؤخذ العدد ٦٠ نفسه زاوية بالراديان",
+                                                "قا ٦٠ = ١ ÷ (جتا ٦٠)",
+                                                "جتا ٦٠ = " + negArabic("٠٫٩٥٢٤١٢٩٨٠٤١٥١٥٦"),
+                                                "قا ٦٠ = ١ ÷ (" + negArabic("٠٫٩٥٢٤١٢٩٨٠٤١٥١٥٦") + ")",
+                                                "≈ " + negArabic("١٫٠٤٩٩٦٤٦٩٠٢٧٩٧٤")};
     // Poles: the degrees box says "خطأ" and the steps say why; the radians
     // box goes on.
-    QTest::newRow("tan 90, a pole in degrees")
-        << "Op5" << "90" << W
-        << QStringList{ToRadians, "الزاوية = 90", "= 90 × 3.14159265358979 ÷ 180", "= 90 × 0.0174532925199433",
-                       "= 1.5707963267949", "ظا 90° غير معرف لأن جتا 90° = 0", "فتكتب خانة الدرجات: خطأ",
-                       asRadians("90"), "ظا 90 ≈ " + neg("1.99520041220824")};
-    QTest::newRow("tan 90, ١٢٣")
-        << "Op5" << "90" << A
-        << QStringList{ToRadiansArabic, "الزاوية = ٩٠", "= ٩٠ × ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ ÷ ١٨٠",
-                       "= ٩٠ × ٠٫٠١٧٤٥٣٢٩٢٥١٩٩٤٣٣", "= ١٫٥٧٠٧٩٦٣٢٦٧٩٤٩", "ظا ٩٠° غير معرف لأن جتا ٩٠° = ٠",
-                       "فتكتب خانة الدرجات: خطأ", "بالراديان: يؤخذ العدد ٩٠ نفسه زاوية بالراديان",
-                       "ظا ٩٠ ≈ " + negArabic("١٫٩٩٥٢٠٠٤١٢٢٠٨٢٤")};
-    QTest::newRow("cot 180, a pole in degrees")
-        << "Op2" << "180" << W
-        << QStringList{ToRadians, "الزاوية = 180", "= 180 × 3.14159265358979 ÷ 180", "= 180 × 0.0174532925199433",
-                       "= 3.14159265358979", "ظتا 180° غير معرف لأن ظا 180° = 0", "فتكتب خانة الدرجات: خطأ",
-                       asRadians("180"), "ظتا 180 = 1 ÷ (ظا 180)", "ظا 180 = 1.33869021035115",
-                       "ظتا 180 = 1 ÷ 1.33869021035115", "≈ 0.746998814414044"};
-    QTest::newRow("csc 0, a pole in both")
-        << "Op6" << "0" << W
-        << QStringList{ToRadians, "الزاوية = 0", "= 0 × 3.14159265358979 ÷ 180", "= 0 × 0.0174532925199433", "= 0",
-                       "قتا 0° غير معرف لأن جا 0° = 0", "فتكتب خانة الدرجات: خطأ", asRadians("0"),
-                       "قتا 0 غير معرف لأن جا 0 = 0", "فتكتب خانة الراديان: خطأ"};
-    QTest::newRow("csc of a number that is 0 as a single")
-        << "Op6" << "1e-50" << W
-        << QStringList{ToRadians, "الزاوية = 1 × 10⁻⁵⁰", HeldAsSingle + "0", "= 0 × 3.14159265358979 ÷ 180",
-                       "= 0 × 0.0174532925199433", "= 0", "قتا 0° غير معرف لأن جا 0° = 0", "فتكتب خانة الدرجات: خطأ",
-                       asRadians("0"), "قتا 0 غير معرف لأن جا 0 = 0", "فتكتب خانة الراديان: خطأ"};
+    QTest::newRow("tan 90, a pole in degrees") << "Op5"
+                                               << "90" << W
+                                               << QStringList{ToRadians,
+                                                              "الزاوية = 90",
+                                                              "= 90 × 3.14159265358979 ÷ 180",
+                                                              "= 90 × 0.0174532925199433",
+                                                              "= 1.5707963267949",
+                                                              "ظا 90° غير معرف لأن جتا 90° = 0",
+                                                              "فتكتب خانة الدرجات: خطأ",
+                                                              asRadians("90"),
+                                                              "ظا 90 ≈ " + neg("1.99520041220824")};
+    QTest::newRow("tan 90, ١٢٣") << "Op5"
+                                 << "90" << A
+                                 << QStringList{ToRadiansArabic,
+                                                "الزاوية = ٩٠",
+                                                "= ٩٠ × ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ ÷ ١٨٠",
+                                                "= ٩٠ × ٠٫٠١٧٤٥٣٢٩٢٥١٩٩٤٣٣",
+                                                "= ١٫٥٧٠٧٩٦٣٢٦٧٩٤٩",
+                                                "ظا ٩٠° غير معرف لأن جتا ٩٠° = ٠",
+                                                "فتكتب خانة الدرجات: خطأ",
+                                                "بالراديان: يؤخذ العدد ٩٠ نفسه زاوية بالراديان",
+                                                "ظا ٩٠ ≈ " + negArabic("١٫٩٩٥٢٠٠٤١٢٢٠٨٢٤")};
+    QTest::newRow("cot 180, a pole in degrees") << "Op2"
+                                                << "180" << W
+                                                << QStringList{ToRadians,
+                                                               "الزاوية = 180",
+                                                               "= 180 × 3.14159265358979 ÷ 180",
+                                                               "= 180 × 0.0174532925199433",
+                                                               "= 3.14159265358979",
+                                                               "ظتا 180° غير معرف لأن ظا 180° = 0",
+                                                               "فتكتب خانة الدرجات: خطأ",
+                                                               asRadians("180"),
+                                                               "ظتا 180 = 1 ÷ (ظا 180)",
+                                                               "ظا 180 = 1.33869021035115",
+                                                               "ظتا 180 = 1 ÷ 1.33869021035115",
+                                                               "≈ 0.746998814414044"};
+    QTest::newRow("csc 0, a pole in both") << "Op6"
+                                           << "0" << W
+                                           << QStringList{ToRadians,
+                                                          "الزاوية = 0",
+                                                          "= 0 × 3.14159265358979 ÷ 180",
+                                                          "= 0 × 0.0174532925199433",
+                                                          "= 0",
+                                                          "قتا 0° غير معرف لأن جا 0° = 0",
+                                                          "فتكتب خانة الدرجات: خطأ",
+                                                          asRadians("0"),
+                                                          "قتا 0 غير معرف لأن جا 0 = 0",
+                                                          "فتكتب خانة الراديان: خطأ"};
+    QTest::newRow("csc of a number that is 0 as a single") << "Op6"
+                                                           << "1e-50" << W
+                                                           << QStringList{ToRadians,
+                                                                          "الزاوية = 1 × 10⁻⁵⁰",
+                                                                          HeldAsSingle + "0",
+                                                                          "= 0 × 3.14159265358979 ÷ 180",
+                                                                          "= 0 × 0.0174532925199433",
+                                                                          "= 0",
+                                                                          "قتا 0° غير معرف لأن جا 0° = 0",
+                                                                          "فتكتب خانة الدرجات: خطأ",
+                                                                          asRadians("0"),
+                                                                          "قتا 0 غير معرف لأن جا 0 = 0",
+                                                                          "فتكتب خانة الراديان: خطأ"};
 }
 
 void StepsConversionsTest::trigonometrySteps() { checkSteps("Form7"); }
@@ -297,17 +391,25 @@ void StepsConversionsTest::failureEndsTheSteps_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<Failure>("kind");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("C to F overflows") << "Form5" << "Op1" << "1e308" << Failure::Overflow
+    QTest::newRow("C to F overflows") << "Form5"
+                                      << "Op1"
+                                      << "1e308" << Failure::Overflow
                                       << QStringList{"ف = م × 1.8 + 32", "= 1 × 10³⁰⁸ × 1.8 + 32"};
-    QTest::newRow("beyond the doubles") << "Form5" << "Op5" << "1e400" << Failure::Overflow
-                                        << QStringList{"م = ك − 273"};
+    QTest::newRow("beyond the doubles") << "Form5"
+                                        << "Op5"
+                                        << "1e400" << Failure::Overflow << QStringList{"م = ك − 273"};
     // The largest double written with fifteen digits is beyond the doubles.
     QTest::newRow("round trip overflows")
-        << "Form5" << "Op3" << "1.7976931348623157e308" << Failure::Overflow
-        << QStringList{"ك = م + 273"};
+        << "Form5"
+        << "Op3"
+        << "1.7976931348623157e308" << Failure::Overflow << QStringList{"ك = م + 273"};
     const QStringList readAngle{ToRadians, QStringLiteral("تقرأ الزاوية من المكتوب عددا بدقة مفردة")};
-    QTest::newRow("letters as an angle") << "Form7" << "Op3" << "abc" << Failure::NotANumber << readAngle;
-    QTest::newRow("an angle beyond the singles") << "Form7" << "Op2" << "1e39" << Failure::OutOfRange << readAngle;
+    QTest::newRow("letters as an angle") << "Form7"
+                                         << "Op3"
+                                         << "abc" << Failure::NotANumber << readAngle;
+    QTest::newRow("an angle beyond the singles") << "Form7"
+                                                 << "Op2"
+                                                 << "1e39" << Failure::OutOfRange << readAngle;
 }
 
 void StepsConversionsTest::failureEndsTheSteps()
@@ -337,10 +439,11 @@ void StepsConversionsTest::refusedKeepsTheLastSteps_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("notice");
     QTest::addColumn<quint32>("style");
-    QTest::newRow("conversions") << "Form5" << "Op6" << QStringLiteral("من فضلك .. أدخل درجة الحرارة بالفهرنهايت")
+    QTest::newRow("conversions") << "Form5"
+                                 << "Op6" << QStringLiteral("من فضلك .. أدخل درجة الحرارة بالفهرنهايت")
                                  << quint32(0x80040);
-    QTest::newRow("trigonometry") << "Form7" << "Op4" << QStringLiteral("من فضلك .. أدخل العدد المطلوب أولا")
-                                  << quint32(0x80000);
+    QTest::newRow("trigonometry") << "Form7"
+                                  << "Op4" << QStringLiteral("من فضلك .. أدخل العدد المطلوب أولا") << quint32(0x80000);
 }
 
 void StepsConversionsTest::refusedKeepsTheLastSteps()
@@ -451,8 +554,10 @@ void StepsConversionsTest::closingTheWindowTakesItsSteps_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("option");
-    QTest::newRow("conversions") << "Form5" << "Op7";
-    QTest::newRow("trigonometry") << "Form7" << "Op1";
+    QTest::newRow("conversions") << "Form5"
+                                 << "Op7";
+    QTest::newRow("trigonometry") << "Form7"
+                                  << "Op1";
 }
 
 // The section window closed through its close box while its steps window

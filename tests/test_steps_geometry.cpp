@@ -39,7 +39,7 @@ struct Panel {
 };
 const std::map<QString, Panel> AreaPanels{
     {"Op1", {{"tc2", "tc1"}, "tc3"}}, {"Op11", {{"tb2", "tb1"}, "tb3"}}, {"Op2", {{"Tf1", "Tf2"}, "Tf3"}},
-    {"Op3", {{"Ts1", "Ts2"}, "Ts3"}}, {"Op4", {{"Tm1", "Tm2"}, "Tm3"}}, {"Op5", {{"tt1", "tt2"}, "tt3"}},
+    {"Op3", {{"Ts1", "Ts2"}, "Ts3"}}, {"Op4", {{"Tm1", "Tm2"}, "Tm3"}},  {"Op5", {{"tt1", "tt2"}, "tt3"}},
     {"Op6", {{"Tk1"}, "Tk3"}},
 };
 
@@ -153,55 +153,51 @@ void GeometryStepsTest::areas_data()
     QTest::newRow("circle, radius 2") << "Op1" << QStringList{"2", ""} << "Comc"
                                       << QStringList{circle, "= 3.141592 × 2^{2}", "= 3.141592 × 4", "= 12.566368"}
                                       << NoFailure;
-    QTest::newRow("circle, diameter 4")
-        << "Op1" << QStringList{"", "4"} << "Comc"
-        << QStringList{"[green:نق] = ق ÷ 2", "= 4 ÷ 2", "= 2", circle, "= 3.141592 × 2^{2}", "= 3.141592 × 4",
-                       "= 12.566368"}
-        << NoFailure;
+    QTest::newRow("circle, diameter 4") << "Op1" << QStringList{"", "4"} << "Comc"
+                                        << QStringList{"[green:نق] = ق ÷ 2", "= 4 ÷ 2",        "= 2",        circle,
+                                                       "= 3.141592 × 2^{2}", "= 3.141592 × 4", "= 12.566368"}
+                                        << NoFailure;
     QTest::newRow("circle, both empty") << "Op1" << QStringList{"", ""} << "Comc"
-                                        << QStringList{"[green:نق] = ق ÷ 2", "= 0 ÷ 2", "= 0", circle,
+                                        << QStringList{"[green:نق] = ق ÷ 2", "= 0 ÷ 2",        "= 0", circle,
                                                        "= 3.141592 × 0^{2}", "= 3.141592 × 0", "= 0"}
                                         << NoFailure;
-    QTest::newRow("circle, radius of 17 digits")
-        << "Op1" << QStringList{"1.0000000000000016", ""} << "Comc"
-        << QStringList{"[green:نق] = 1.0000000000000016 ≈ 1" + Rounded, circle, "= 3.141592 × 1^{2}",
-                       "= 3.141592 × 1", "= 3.141592"}
-        << NoFailure;
-    QTest::newRow("circle, negative radius") << "Op1" << QStringList{"-3", ""} << "Comc"
-                                             << QStringList{circle, "= 3.141592 × (−3)^{2}", "= 3.141592 × 9",
-                                                            "= 28.274328"}
-                                             << NoFailure;
+    QTest::newRow("circle, radius of 17 digits") << "Op1" << QStringList{"1.0000000000000016", ""} << "Comc"
+                                                 << QStringList{"[green:نق] = 1.0000000000000016 ≈ 1" + Rounded, circle,
+                                                                "= 3.141592 × 1^{2}", "= 3.141592 × 1", "= 3.141592"}
+                                                 << NoFailure;
+    QTest::newRow("circle, negative radius")
+        << "Op1" << QStringList{"-3", ""} << "Comc"
+        << QStringList{circle, "= 3.141592 × (−3)^{2}", "= 3.141592 × 9", "= 28.274328"} << NoFailure;
     QTest::newRow("circle, overflow") << "Op1" << QStringList{"1E200", ""} << "Comc"
-                                      << QStringList{circle, "= 3.141592 × (1 × 10^{200})^{2}"} << int(Failure::Overflow);
+                                      << QStringList{circle, "= 3.141592 × (1 × 10^{200})^{2}"}
+                                      << int(Failure::Overflow);
     QTest::newRow("sphere, diameter 6")
         << "Op11" << QStringList{"", "6"} << "Comb"
-        << QStringList{"[green:نق] = ق ÷ 2", "= 6 ÷ 2", "= 3", sphere, "= 4 × 3.141592 × 3^{2}",
+        << QStringList{"[green:نق] = ق ÷ 2", "= 6 ÷ 2",         "= 3",         sphere, "= 4 × 3.141592 × 3^{2}",
                        "= 4 × 3.141592 × 9", "= 3.141592 × 36", "= 113.097312"}
         << NoFailure;
-    QTest::newRow("trapezoid, 4 and 10")
-        << "Op2" << QStringList{"4", "10"} << "Comf3"
-        << QStringList{"[blue:المساحة] = \\frac{الارتفاع × مجموع القاعدتين}{2}", "= \\frac{4 × 10}{2}",
-                       "= \\frac{40}{2}", "= 20"}
-        << NoFailure;
+    QTest::newRow("trapezoid, 4 and 10") << "Op2" << QStringList{"4", "10"} << "Comf3"
+                                         << QStringList{"[blue:المساحة] = \\frac{الارتفاع × مجموع القاعدتين}{2}",
+                                                        "= \\frac{4 × 10}{2}", "= \\frac{40}{2}", "= 20"}
+                                         << NoFailure;
     QTest::newRow("rectangle, a space and 5")
-        << "Op3" << QStringList{" ", "5"} << "Coms3"
-        << QStringList{"[blue:المساحة] = الطول × العرض", "= 0 × 5", "= 0"} << NoFailure;
+        << "Op3" << QStringList{" ", "5"} << "Coms3" << QStringList{"[blue:المساحة] = الطول × العرض", "= 0 × 5", "= 0"}
+        << NoFailure;
     QTest::newRow("parallelogram, width of 17 digits")
         << "Op4" << QStringList{"2", "0.30000000000000004"} << "Com3"
         << QStringList{"الارتفاع = 0.30000000000000004 ≈ 0.3" + Rounded, "[blue:المساحة] = القاعدة × الارتفاع",
                        "= 2 × 0.3", "= 0.6"}
         << NoFailure;
-    QTest::newRow("triangle, 3 and 5")
-        << "Op5" << QStringList{"3", "5"} << "Comt3"
-        << QStringList{"[blue:المساحة] = \\frac{القاعدة × الارتفاع}{2}", "= \\frac{3 × 5}{2}", "= \\frac{15}{2}",
-                       "= 7.5"}
-        << NoFailure;
+    QTest::newRow("triangle, 3 and 5") << "Op5" << QStringList{"3", "5"} << "Comt3"
+                                       << QStringList{"[blue:المساحة] = \\frac{القاعدة × الارتفاع}{2}",
+                                                      "= \\frac{3 × 5}{2}", "= \\frac{15}{2}", "= 7.5"}
+                                       << NoFailure;
     QTest::newRow("cube, edge 2") << "Op6" << QStringList{"2"} << "Comk3"
                                   << QStringList{"[blue:المساحة] = (طول الحرف)^{2} × 6", "= 2^{2} × 6", "= 4 × 6",
                                                  "= 24"}
                                   << NoFailure;
-    QTest::newRow("cube, edge beyond a double") << "Op6" << QStringList{"1E999"} << "Comk3" << QStringList{}
-                                                << int(Failure::Overflow);
+    QTest::newRow("cube, edge beyond a double")
+        << "Op6" << QStringList{"1E999"} << "Comk3" << QStringList{} << int(Failure::Overflow);
 }
 
 void GeometryStepsTest::areas() { checkLines("Form4"); }
@@ -217,12 +213,11 @@ void GeometryStepsTest::perimeters_data()
     // The radius is used as read; the diameter is rounded to 15 digits.
     QTest::newRow("circle, radius of 17 digits")
         << "Op1" << QStringList{"1.0000000000000016", ""} << "Comc"
-        << QStringList{circle, "= 1 × (3.141592 + 3.141592)", "= 1 × 6.283184", "= 6.28318400000001"}
-        << NoFailure;
+        << QStringList{circle, "= 1 × (3.141592 + 3.141592)", "= 1 × 6.283184", "= 6.28318400000001"} << NoFailure;
     QTest::newRow("circle, diameter of 17 digits")
         << "Op1" << QStringList{"", "2.0000000000000031"} << "Comc"
-        << QStringList{"ق = 2.0000000000000031 ≈ 2" + Rounded, "[green:نق] = ق ÷ 2", "= 2 ÷ 2", "= 1", circle,
-                       "= 1 × (3.141592 + 3.141592)", "= 1 × 6.283184", "= 6.283184"}
+        << QStringList{"ق = 2.0000000000000031 ≈ 2" + Rounded, "[green:نق] = ق ÷ 2", "= 2 ÷ 2",   "= 1", circle,
+                       "= 1 × (3.141592 + 3.141592)",          "= 1 × 6.283184",     "= 6.283184"}
         << NoFailure;
     QTest::newRow("square, side 5") << "Op3" << QStringList{"5"} << "Comb"
                                     << QStringList{"[blue:المحيط] = 4 × طول الضلع", "= 4 × 5", "= 20"} << NoFailure;
@@ -234,8 +229,7 @@ void GeometryStepsTest::perimeters_data()
     QTest::newRow("rectangle, half rounded")
         << "Op6" << QStringList{"0.1", "0.2"} << "Coms"
         << QStringList{"[blue:المحيط] = 2 × (الطول + العرض) = (الطول + العرض) + (الطول + العرض)",
-                       "الطول + العرض = 0.1 + 0.2", "≈ 0.3",
-                       "[blue:المحيط] = 0.3 + 0.3", "= 0.6"}
+                       "الطول + العرض = 0.1 + 0.2", "≈ 0.3", "[blue:المحيط] = 0.3 + 0.3", "= 0.6"}
         << NoFailure;
     QTest::newRow("triangle, 3, 4 and 5")
         << "Op5" << QStringList{"3", "4", "5"} << "Comt"
@@ -243,13 +237,16 @@ void GeometryStepsTest::perimeters_data()
     QTest::newRow("trapezoid, third side of 17 digits")
         << "Op2" << QStringList{"1", "2", "3.0000000000000027", "-4"} << "Comh"
         << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4",
-                       "الضلع 3 = 3.0000000000000027 ≈ 3" + Rounded, "= 1 + 2 + 3 + (−4)", "= 3 + 3 + (−4)",
-                       "= 6 + (−4)", "= 2"}
+                       "الضلع 3 = 3.0000000000000027 ≈ 3" + Rounded,
+                       "= 1 + 2 + 3 + (−4)",
+                       "= 3 + 3 + (−4)",
+                       "= 6 + (−4)",
+                       "= 2"}
         << NoFailure;
-    QTest::newRow("parallelogram, overflow")
-        << "Op4" << QStringList{"1E308", "1E308", "1", "1"} << "Comz"
-        << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4", "= (1 × 10^{308}) + (1 × 10^{308}) + 1 + 1"}
-        << int(Failure::Overflow);
+    QTest::newRow("parallelogram, overflow") << "Op4" << QStringList{"1E308", "1E308", "1", "1"} << "Comz"
+                                             << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4",
+                                                            "= (1 × 10^{308}) + (1 × 10^{308}) + 1 + 1"}
+                                             << int(Failure::Overflow);
 }
 
 void GeometryStepsTest::perimeters() { checkLines("Form6"); }
@@ -260,30 +257,42 @@ void GeometryStepsTest::volumes_data()
     const QString sphere = "[blue:الحجم] = \\frac{4}{3} × [red:ط] × [green:نق]^{3}";
     const QString cylinder = "[blue:الحجم] = [red:ط] × [green:نق]^{2} × الارتفاع";
     QTest::newRow("cube, edge 3") << "Op1" << QStringList{"3"} << "Comk"
-                                  << QStringList{"[blue:الحجم] = (طول الحرف)^{3}", "= 3^{3}", "= 3 × 3 × 3",
-                                                 "= 9 × 3", "= 27"}
+                                  << QStringList{"[blue:الحجم] = (طول الحرف)^{3}", "= 3^{3}", "= 3 × 3 × 3", "= 9 × 3",
+                                                 "= 27"}
                                   << NoFailure;
     QTest::newRow("cuboid, 2, 3 and 4") << "Op3" << QStringList{"2", "3", "4"} << "Coms"
                                         << QStringList{"[blue:الحجم] = (طول القاعدة × عرض القاعدة) × الارتفاع",
                                                        "= (2 × 3) × 4", "= 6 × 4", "= 24"}
                                         << NoFailure;
-    QTest::newRow("sphere, radius 2")
-        << "Op2" << QStringList{"2", ""} << "Comr"
-        << QStringList{sphere, "= \\frac{4}{3} × 3.141592 × 2^{3}", "= \\frac{4}{3} × 3.141592 × 8",
-                       "= \\frac{25.132736 × 4}{3}", "= \\frac{100.530944}{3}", "≈ 33.5103146666667"}
-        << NoFailure;
+    QTest::newRow("sphere, radius 2") << "Op2" << QStringList{"2", ""} << "Comr"
+                                      << QStringList{sphere,
+                                                     "= \\frac{4}{3} × 3.141592 × 2^{3}",
+                                                     "= \\frac{4}{3} × 3.141592 × 8",
+                                                     "= \\frac{25.132736 × 4}{3}",
+                                                     "= \\frac{100.530944}{3}",
+                                                     "≈ 33.5103146666667"}
+                                      << NoFailure;
     // From the radius the cube of the radius is rounded to 15 digits.
-    QTest::newRow("sphere, radius of 17 digits")
-        << "Op2" << QStringList{"1.0000000000000016", ""} << "Comr"
-        << QStringList{sphere, "= \\frac{4}{3} × 3.141592 × 1^{3}", "[green:نق]^{3} ≈ 1" + Rounded, "= \\frac{4}{3} × 3.141592 × 1",
-                       "= \\frac{3.141592 × 4}{3}", "= \\frac{12.566368}{3}", "≈ 4.18878933333333"}
-        << NoFailure;
-    QTest::newRow("sphere, diameter 2")
-        << "Op2" << QStringList{"", "2"} << "Comr"
-        << QStringList{"[green:نق] = ق ÷ 2", "= 2 ÷ 2", "= 1", sphere, "= \\frac{4}{3} × 3.141592 × 1^{3}",
-                       "= \\frac{4}{3} × 3.141592 × 1", "= \\frac{3.141592 × 4}{3}", "= \\frac{12.566368}{3}",
-                       "≈ 4.18878933333333"}
-        << NoFailure;
+    QTest::newRow("sphere, radius of 17 digits") << "Op2" << QStringList{"1.0000000000000016", ""} << "Comr"
+                                                 << QStringList{sphere,
+                                                                "= \\frac{4}{3} × 3.141592 × 1^{3}",
+                                                                "[green:نق]^{3} ≈ 1" + Rounded,
+                                                                "= \\frac{4}{3} × 3.141592 × 1",
+                                                                "= \\frac{3.141592 × 4}{3}",
+                                                                "= \\frac{12.566368}{3}",
+                                                                "≈ 4.18878933333333"}
+                                                 << NoFailure;
+    QTest::newRow("sphere, diameter 2") << "Op2" << QStringList{"", "2"} << "Comr"
+                                        << QStringList{"[green:نق] = ق ÷ 2",
+                                                       "= 2 ÷ 2",
+                                                       "= 1",
+                                                       sphere,
+                                                       "= \\frac{4}{3} × 3.141592 × 1^{3}",
+                                                       "= \\frac{4}{3} × 3.141592 × 1",
+                                                       "= \\frac{3.141592 × 4}{3}",
+                                                       "= \\frac{12.566368}{3}",
+                                                       "≈ 4.18878933333333"}
+                                        << NoFailure;
     QTest::newRow("sphere, overflow") << "Op2" << QStringList{"1E200", ""} << "Comr"
                                       << QStringList{sphere, "= \\frac{4}{3} × 3.141592 × (1 × 10^{200})^{3}"}
                                       << int(Failure::Overflow);
@@ -293,14 +302,18 @@ void GeometryStepsTest::volumes_data()
         << NoFailure;
     QTest::newRow("cylinder, empty height")
         << "Op4" << QStringList{"1", "", ""} << "Comn"
-        << QStringList{cylinder, "= 3.141592 × 1^{2} × 0", "= 3.141592 × 1 × 0", "= 3.141592 × 0", "= 0"}
-        << NoFailure;
+        << QStringList{cylinder, "= 3.141592 × 1^{2} × 0", "= 3.141592 × 1 × 0", "= 3.141592 × 0", "= 0"} << NoFailure;
     QTest::newRow("cone, diameter 6, height of 17 digits")
         << "Op5" << QStringList{"", "6", "1.0000000000000049"} << "Comd"
-        << QStringList{"[green:نق] = ق ÷ 2", "= 6 ÷ 2", "= 3",
+        << QStringList{"[green:نق] = ق ÷ 2",
+                       "= 6 ÷ 2",
+                       "= 3",
                        "[blue:الحجم] = \\frac{[red:ط] × [green:نق]^{2} × الارتفاع}{3}",
-                       "الارتفاع = 1.0000000000000049 ≈ 1" + Rounded, "= \\frac{3.141592 × 3^{2} × 1}{3}",
-                       "= \\frac{3.141592 × 9 × 1}{3}", "= \\frac{28.274328 × 1}{3}", "= \\frac{28.274328}{3}",
+                       "الارتفاع = 1.0000000000000049 ≈ 1" + Rounded,
+                       "= \\frac{3.141592 × 3^{2} × 1}{3}",
+                       "= \\frac{3.141592 × 9 × 1}{3}",
+                       "= \\frac{28.274328 × 1}{3}",
+                       "= \\frac{28.274328}{3}",
                        "= 9.424776"}
         << NoFailure;
 }
@@ -320,16 +333,24 @@ void GeometryStepsTest::refusedLeavesTheLastSteps_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<uint>("style");
     QTest::newRow("areas, triangle without height")
-        << "Form4" << "Op5" << "Comt3" << QStringList{"3", "4"} << QStringList{"3", ""} << "من فضلك .. أدخل ارتفاع المثلث" << Empty
+        << "Form4"
+        << "Op5"
+        << "Comt3" << QStringList{"3", "4"} << QStringList{"3", ""} << "من فضلك .. أدخل ارتفاع المثلث" << Empty
         << uint(InformationStyle);
     QTest::newRow("areas, circle with both boxes")
-        << "Form4" << "Op1" << "Comc" << QStringList{"1", ""} << QStringList{"1", "2"} << "من فضلك .. أدخل فقط إما نصف القطر أو القطر نفسه"
+        << "Form4"
+        << "Op1"
+        << "Comc" << QStringList{"1", ""} << QStringList{"1", "2"} << "من فضلك .. أدخل فقط إما نصف القطر أو القطر نفسه"
         << "اختر خانة واحدة" << uint(numtext::style::RightAlign);
     QTest::newRow("perimeters, triangle without a first side")
-        << "Form6" << "Op5" << "Comt" << QStringList{"3", "4", "5"} << QStringList{"", "4", "5"} << "من فضلك .. أدخل طول الضلع الأول" << Empty
-        << uint(InformationStyle);
+        << "Form6"
+        << "Op5"
+        << "Comt" << QStringList{"3", "4", "5"} << QStringList{"", "4", "5"} << "من فضلك .. أدخل طول الضلع الأول"
+        << Empty << uint(InformationStyle);
     QTest::newRow("volumes, cone without height")
-        << "Form9" << "Op5" << "Comd" << QStringList{"1", "", "2"} << QStringList{"1", "2", ""} << "من فضلك أدخل ارتفاع المخروط" << Empty
+        << "Form9"
+        << "Op5"
+        << "Comd" << QStringList{"1", "", "2"} << QStringList{"1", "2", ""} << "من فضلك أدخل ارتفاع المخروط" << Empty
         << uint(numtext::style::RightAlign);
 }
 
@@ -364,25 +385,33 @@ void GeometryStepsTest::digitShapes_data()
     QTest::addColumn<QStringList>("text");
     const auto A = DigitShape::ArabicIndic, W = DigitShape::Western;
     QTest::newRow("areas, circle from the diameter, ١٢٣")
-        << "Form4" << "Op1" << QStringList{"", "4"} << "Comc" << A
-        << QStringList{"نق = ق ÷ ٢", "= ٤ ÷ ٢", "= ٢", "المساحة = ط × نق²", "= ٣٫١٤١٥٩٢ × ٢²", "= ٣٫١٤١٥٩٢ × ٤",
-                       "= ١٢٫٥٦٦٣٦٨"};
+        << "Form4"
+        << "Op1" << QStringList{"", "4"} << "Comc" << A
+        << QStringList{"نق = ق ÷ ٢",      "= ٤ ÷ ٢",        "= ٢",        "المساحة = ط × نق²",
+                       "= ٣٫١٤١٥٩٢ × ٢²", "= ٣٫١٤١٥٩٢ × ٤", "= ١٢٫٥٦٦٣٦٨"};
     QTest::newRow("areas, circle from the diameter, 123")
-        << "Form4" << "Op1" << QStringList{"", "4"} << "Comc" << W
-        << QStringList{"نق = ق ÷ 2", "= 4 ÷ 2", "= 2", "المساحة = ط × نق²", "= 3.141592 × 2²", "= 3.141592 × 4",
-                       "= 12.566368"};
+        << "Form4"
+        << "Op1" << QStringList{"", "4"} << "Comc" << W
+        << QStringList{"نق = ق ÷ 2",      "= 4 ÷ 2",        "= 2",        "المساحة = ط × نق²",
+                       "= 3.141592 × 2²", "= 3.141592 × 4", "= 12.566368"};
     QTest::newRow("perimeters, rectangle, ١٢٣")
-        << "Form6" << "Op6" << QStringList{"2.5", "4"} << "Coms" << A
-        << QStringList{"المحيط = ٢ × (الطول + العرض) = (الطول + العرض) + (الطول + العرض)",
-                       "الطول + العرض = ٢٫٥ + ٤", "= ٦٫٥", "المحيط = ٦٫٥ + ٦٫٥", "= ١٣"};
+        << "Form6"
+        << "Op6" << QStringList{"2.5", "4"} << "Coms" << A
+        << QStringList{"المحيط = ٢ × (الطول + العرض) = (الطول + العرض) + (الطول + العرض)", "الطول + العرض = ٢٫٥ + ٤",
+                       "= ٦٫٥", "المحيط = ٦٫٥ + ٦٫٥", "= ١٣"};
     QTest::newRow("volumes, sphere, 123")
-        << "Form9" << "Op2" << QStringList{"1", ""} << "Comr" << W
+        << "Form9"
+        << "Op2" << QStringList{"1", ""} << "Comr" << W
         << QStringList{"الحجم = 4 ÷ 3 × ط × نق³", "= 4 ÷ 3 × 3.141592 × 1³", "= 4 ÷ 3 × 3.141592 × 1",
-                       "= (3.141592 × 4) ÷ 3", "= 12.566368 ÷ 3", "≈ 4.18878933333333"};
-    QTest::newRow("volumes, cone, ١٢٣")
-        << "Form9" << "Op5" << QStringList{"3", "", "1"} << "Comd" << A
-        << QStringList{"الحجم = (ط × نق² × الارتفاع) ÷ ٣", "= (٣٫١٤١٥٩٢ × ٣² × ١) ÷ ٣", "= (٣٫١٤١٥٩٢ × ٩ × ١) ÷ ٣",
-                       "= (٢٨٫٢٧٤٣٢٨ × ١) ÷ ٣", "= ٢٨٫٢٧٤٣٢٨ ÷ ٣", "= ٩٫٤٢٤٧٧٦"};
+                       "= (3.141592 × 4) ÷ 3",    "= 12.566368 ÷ 3",         "≈ 4.18878933333333"};
+    QTest::newRow("volumes, cone, ١٢٣") << "Form9"
+                                        << "Op5" << QStringList{"3", "", "1"} << "Comd" << A
+                                        << QStringList{"الحجم = (ط × نق² × الارتفاع) ÷ ٣",
+                                                       "= (٣٫١٤١٥٩٢ × ٣² × ١) ÷ ٣",
+                                                       "= (٣٫١٤١٥٩٢ × ٩ × ١) ÷ ٣",
+                                                       "= (٢٨٫٢٧٤٣٢٨ × ١) ÷ ٣",
+                                                       "= ٢٨٫٢٧٤٣٢٨ ÷ ٣",
+                                                       "= ٩٫٤٢٤٧٧٦"};
 }
 
 void GeometryStepsTest::digitShapes()
@@ -461,7 +490,8 @@ void GeometryStepsTest::lastStepIsTheResultBox()
     QFETCH(QString, option);
     QFETCH(QString, calculate);
     QFETCH(int, rows);
-    const bool round = (option == "Op1" && form != "Form9") || (option == "Op11") || (form == "Form9" && option == "Op2")
+    const bool round = (option == "Op1" && form != "Form9") || (option == "Op11")
+                       || (form == "Form9" && option == "Op2")
                        || (form == "Form9" && (option == "Op4" || option == "Op5"));
     for (const QString value : {"2", "0.3", "123456789", "1E-4", "-7.25", "1.0000000000000016", "9.87654321E+40"}) {
         QStringList texts;

@@ -25,7 +25,7 @@ using namespace stepstext;
 namespace {
 const char *buttonOf(const QString &option)
 {
-    static const QHash<QString, const char *> buttons{{"Op1", "Comj"}, {"Op2", "Comg"},  {"Op3", "Coml"},
+    static const QHash<QString, const char *> buttons{{"Op1", "Comj"},   {"Op2", "Comg"},  {"Op3", "Coml"},
                                                       {"Op9", "Comldd"}, {"Op4", "Comwl"}, {"Op5", "Comt"},
                                                       {"Op6", "Comw"}};
     return buttons.value(option);
@@ -103,133 +103,211 @@ void StepsOperationsTest::stepsOfEachOperation_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("root 16") << "Op1" << "16" << QStringList{RootHead, RootMeaning, "= \\sqrt{16}", "= 4"};
-    QTest::newRow("root 2") << "Op1" << "2"
-                            << QStringList{RootHead, RootMeaning, "= \\sqrt{2}", "≈ 1.4142135623731"};
-    QTest::newRow("absolute -7.5") << "Op2" << "-7.5"
+    QTest::newRow("root 16") << "Op1"
+                             << "16" << QStringList{RootHead, RootMeaning, "= \\sqrt{16}", "= 4"};
+    QTest::newRow("root 2") << "Op1"
+                            << "2" << QStringList{RootHead, RootMeaning, "= \\sqrt{2}", "≈ 1.4142135623731"};
+    QTest::newRow("absolute -7.5") << "Op2"
+                                   << "-7.5"
                                    << QStringList{AbsHead, AbsMeaning, "= |-7.5|", "العدد سالب: تحذف إشارته", "= 7.5"};
-    QTest::newRow("absolute 3") << "Op2" << "3"
+    QTest::newRow("absolute 3") << "Op2"
+                                << "3"
                                 << QStringList{AbsHead, AbsMeaning, "= |3|",
                                                "العدد ليس سالبا: قيمته المطلقة هي العدد نفسه", "= 3"};
-    QTest::newRow("log 1000, a little below 3")
-        << "Op3" << "1000"
-        << QStringList{LogHead, LogMeaning, "= لو 1000", "= \\frac{لوهـ 1000}{لوهـ 10}",
-                       "= \\frac{6.90775527898214}{2.30258509299405}", "≈ 3"};
-    QTest::newRow("log 0") << "Op3" << "0"
+    QTest::newRow("log 1000, a little below 3") << "Op3"
+                                                << "1000" << QStringList{LogHead,
+                                                                         LogMeaning,
+                                                                         "= لو 1000",
+                                                                         "= \\frac{لوهـ 1000}{لوهـ 10}",
+                                                                         "= \\frac{6.90775527898214}{2.30258509299405}",
+                                                                         "≈ 3"};
+    QTest::newRow("log 0") << "Op3"
+                           << "0"
                            << QStringList{LogHead, LogMeaning, "= لو 0",
                                           "لا يوجد أس س يجعل 10^{س} = 0، لأن 10^{س} موجب دائما", "قيمة غير معروفة"};
-    QTest::newRow("ln 10") << "Op9" << "10" << QStringList{LnHead, LnMeaning, "= لوهـ 10", "≈ 2.30258509299405"};
-    QTest::newRow("ln -1") << "Op9" << "-1"
+    QTest::newRow("ln 10") << "Op9"
+                           << "10" << QStringList{LnHead, LnMeaning, "= لوهـ 10", "≈ 2.30258509299405"};
+    QTest::newRow("ln -1") << "Op9"
+                           << "-1"
                            << QStringList{LnHead, LnMeaning, "= لوهـ -1",
                                           "لا يوجد أس س يجعل هـ^{س} = -1، لأن هـ^{س} موجب دائما", "قيمة غير معروفة"};
-    QTest::newRow("prime 91 = 7 * 13") << "Op4" << "91"
-                                       << QStringList{"العدد = 91", Definition, "لا يقسمه 2 ولا 3 ولا 5", "أصغر عدد أولي يقسم 91 هو 7",
-                                                      "91 = 7 × 13", NotPrime};
-    QTest::newRow("prime 97") << "Op4" << "97"
-                              << QStringList{"العدد = 97", Definition, "\\sqrt{97} ≈ 9.8488578017961",
-                                             "لا يقسمه أي عدد أولي من 2 حتى 9 (2، 3، 5، 7)",
-                                             onlyOneAndItself("97"),
-                                             Prime};
-    QTest::newRow("prime 2") << "Op4" << "2"
-                             << QStringList{"العدد = 2", Definition, "\\sqrt{2} ≈ 1.4142135623731",
-                                            "لا يوجد عدد أولي حتى \\sqrt{2}",
-                                            onlyOneAndItself("2"),
-                                            Prime};
-    QTest::newRow("prime near 2^53, every digit")
-        << "Op4" << "9007199254740881"
-        << QStringList{"العدد = 9007199254740881", Definition, "\\sqrt{9007199254740881} ≈ 94906265.624251",
-                       "لا يقسمه أي عدد أولي من 2 حتى 94906265",
-                       onlyOneAndItself("9007199254740881"),
-                       Prime};
-    QTest::newRow("prime 2^53 - 1") << "Op4" << "9007199254740991"
-                                    << QStringList{"العدد = 9007199254740991", Definition,
-                                                   "لا يقسمه أي عدد أولي أصغر من 6361", "أصغر عدد أولي يقسم 9007199254740991 هو 6361",
-                                                   "9007199254740991 = 6361 × 1416003655831", NotPrime};
+    QTest::newRow("prime 91 = 7 * 13")
+        << "Op4"
+        << "91" << QStringList{"العدد = 91",  Definition, "لا يقسمه 2 ولا 3 ولا 5", "أصغر عدد أولي يقسم 91 هو 7",
+                               "91 = 7 × 13", NotPrime};
+    QTest::newRow("prime 97") << "Op4"
+                              << "97" << QStringList{"العدد = 97",
+                                                     Definition,
+                                                     "\\sqrt{97} ≈ 9.8488578017961",
+                                                     "لا يقسمه أي عدد أولي من 2 حتى 9 (2، 3، 5، 7)",
+                                                     onlyOneAndItself("97"),
+                                                     Prime};
+    QTest::newRow("prime 2") << "Op4"
+                             << "2" << QStringList{"العدد = 2",
+                                                   Definition,
+                                                   "\\sqrt{2} ≈ 1.4142135623731",
+                                                   "لا يوجد عدد أولي حتى \\sqrt{2}",
+                                                   onlyOneAndItself("2"),
+                                                   Prime};
+    QTest::newRow("prime near 2^53, every digit") << "Op4"
+                                                  << "9007199254740881"
+                                                  << QStringList{"العدد = 9007199254740881",
+                                                                 Definition,
+                                                                 "\\sqrt{9007199254740881} ≈ 94906265.624251",
+                                                                 "لا يقسمه أي عدد أولي من 2 حتى 94906265",
+                                                                 onlyOneAndItself("9007199254740881"),
+                                                                 Prime};
+    QTest::newRow("prime 2^53 - 1") << "Op4"
+                                    << "9007199254740991"
+                                    << QStringList{"العدد = 9007199254740991",
+                                                   Definition,
+                                                   "لا يقسمه أي عدد أولي أصغر من 6361",
+                                                   "أصغر عدد أولي يقسم 9007199254740991 هو 6361",
+                                                   "9007199254740991 = 6361 × 1416003655831",
+                                                   NotPrime};
     QTest::newRow("prime, square of a prime near 2^26.5")
-        << "Op4" << "9007196099250001"
-        << QStringList{"العدد = 9007196099250001", Definition, "لا يقسمه أي عدد أولي أصغر من 94906249",
+        << "Op4"
+        << "9007196099250001"
+        << QStringList{"العدد = 9007196099250001",
+                       Definition,
+                       "لا يقسمه أي عدد أولي أصغر من 94906249",
                        "أصغر عدد أولي يقسم 9007196099250001 هو 94906249",
-                       "9007196099250001 = 94906249 × 94906249", NotPrime};
-    QTest::newRow("prime 2^53") << "Op4" << "9007199254740992"
-                                << QStringList{"العدد = 9007199254740992", Definition,
-                                               "9007199254740992 ≥ 2^{53}، وكل عدد بهذا الحجم يحفظه البرنامج عددا زوجيا",
-                                               "9007199254740992 = 2 × 4503599627370496", "فهو يقبل القسمة على 2",
-                                               NotPrime};
-    QTest::newRow("prime 1E+300") << "Op4" << "1E+300"
-                                  << QStringList{"العدد = 1E+300", Definition,
+                       "9007196099250001 = 94906249 × 94906249",
+                       NotPrime};
+    QTest::newRow("prime 2^53")
+        << "Op4"
+        << "9007199254740992"
+        << QStringList{"العدد = 9007199254740992",
+                       Definition,
+                       "9007199254740992 ≥ 2^{53}، وكل عدد بهذا الحجم يحفظه البرنامج عددا زوجيا",
+                       "9007199254740992 = 2 × 4503599627370496",
+                       "فهو يقبل القسمة على 2",
+                       NotPrime};
+    QTest::newRow("prime 1E+300") << "Op4"
+                                  << "1E+300"
+                                  << QStringList{"العدد = 1E+300",
+                                                 Definition,
                                                  "1E+300 ≥ 2^{53}، وكل عدد بهذا الحجم يحفظه البرنامج عددا زوجيا",
-                                                 "1E+300 = 2 × 5E+299", "فهو يقبل القسمة على 2", NotPrime};
-    QTest::newRow("prime 0") << "Op4" << "0"
+                                                 "1E+300 = 2 × 5E+299",
+                                                 "فهو يقبل القسمة على 2",
+                                                 NotPrime};
+    QTest::newRow("prime 0") << "Op4"
+                             << "0"
                              << QStringList{"العدد = 0", Definition,
                                             "0 يقبل القسمة على كل عدد غير الصفر، وليس أكبر من 1", NotPrime};
     QTest::newRow("prime of letters, read as 0")
-        << "Op4" << "abc"
+        << "Op4"
+        << "abc"
         << QStringList{"العدد = 0", Definition, "0 يقبل القسمة على كل عدد غير الصفر، وليس أكبر من 1", NotPrime};
-    QTest::newRow("prime 1") << "Op4" << "1"
+    QTest::newRow("prime 1") << "Op4"
+                             << "1"
                              << QStringList{"العدد = 1", Definition, "1 ليس أكبر من 1: له قاسم واحد فقط هو نفسه",
                                             NotPrime};
-    QTest::newRow("prime -7") << "Op4" << "-7"
+    QTest::newRow("prime -7") << "Op4"
+                              << "-7"
                               << QStringList{"العدد = -7", Definition, "-7 عدد سالب، والعدد الأولي موجب", NotPrime};
-    QTest::newRow("prime 7.5") << "Op4" << "7.5"
-                               << QStringList{"العدد = 7.5", Definition, "7.5 ليس عددا صحيحا", NotPrime};
+    QTest::newRow("prime 7.5") << "Op4"
+                               << "7.5" << QStringList{"العدد = 7.5", Definition, "7.5 ليس عددا صحيحا", NotPrime};
     // The trial divisors that failed come before the factor.
-    QTest::newRow("221 = 13 × 17") << "Op4" << "221"
-                                   << QStringList{"العدد = 221", Definition, "لا يقسمه 2 ولا 3 ولا 5 ولا 7 ولا 11",
-                                                  "أصغر عدد أولي يقسم 221 هو 13", "221 = 13 × 17", NotPrime};
-    QTest::newRow("prime 12 and letters") << "Op4" << "12abc"
-                                          << QStringList{"العدد = 12", Definition, "أصغر عدد أولي يقسم 12 هو 2",
-                                                         "12 = 2 × 6", NotPrime};
-    QTest::newRow("odd 7") << "Op6" << "7"
+    QTest::newRow("221 = 13 × 17") << "Op4"
+                                   << "221" << QStringList{"العدد = 221",
+                                                           Definition,
+                                                           "لا يقسمه 2 ولا 3 ولا 5 ولا 7 ولا 11",
+                                                           "أصغر عدد أولي يقسم 221 هو 13",
+                                                           "221 = 13 × 17",
+                                                           NotPrime};
+    QTest::newRow("prime 12 and letters")
+        << "Op4"
+        << "12abc" << QStringList{"العدد = 12", Definition, "أصغر عدد أولي يقسم 12 هو 2", "12 = 2 × 6", NotPrime};
+    QTest::newRow("odd 7") << "Op6"
+                           << "7"
                            << QStringList{"العدد = 7", "نقسم على 2: 7 = 2 × 3 + 1 ، والباقي 1",
                                           "الباقي 1: العدد لا يقبل القسمة على 2", "نوع العدد فردي"};
     // School division: the remainder is never negative.
-    QTest::newRow("odd -7, a remainder of 1")
-        << "Op6" << "-7"
-        << QStringList{"العدد = −7", "نقسم على 2: −7 = 2 × (−4) + 1 ، والباقي 1",
-                       "الباقي 1: العدد لا يقبل القسمة على 2", "نوع العدد فردي"};
-    QTest::newRow("even -4") << "Op6" << "-4"
+    QTest::newRow("odd -7, a remainder of 1") << "Op6"
+                                              << "-7"
+                                              << QStringList{"العدد = −7", "نقسم على 2: −7 = 2 × (−4) + 1 ، والباقي 1",
+                                                             "الباقي 1: العدد لا يقبل القسمة على 2", "نوع العدد فردي"};
+    QTest::newRow("even -4") << "Op6"
+                             << "-4"
                              << QStringList{"العدد = −4", "نقسم على 2: −4 = 2 × (−2) + 0 ، والباقي 0",
                                             "الباقي 0: العدد يقبل القسمة على 2", "نوع العدد زوجي"};
-    QTest::newRow("letters read as 0") << "Op6" << "abc"
+    QTest::newRow("letters read as 0") << "Op6"
+                                       << "abc"
                                        << QStringList{"يؤخذ العدد الذي في أول المكتوب، وهنا 0", "العدد = 0",
                                                       "نقسم على 2: 0 = 2 × 0 + 0 ، والباقي 0",
                                                       "الباقي 0: العدد يقبل القسمة على 2", "نوع العدد زوجي"};
-    QTest::newRow("2.5 is not whole") << "Op6" << "2.5"
+    QTest::newRow("2.5 is not whole") << "Op6"
+                                      << "2.5"
                                       << QStringList{"العدد = 2.5",
                                                      "2.5 له جزء كسري: الزوجي والفردي من صفات الأعداد الصحيحة",
                                                      "العدد ليس صحيحا .. فلا يوصف بأنه زوجي أو فردي"};
-    QTest::newRow("round 3.14159") << "Op5" << "3.14159"
-                                   << QStringList{RoundHead, "العدد = 3.14159", "3.14159 بين 3.14 و 3.15",
-                                                  Decider + "1", "1 < 5: يبقى رقم جزء من المئة كما هو", "= 3.14"};
-    QTest::newRow("round -2.678") << "Op5" << "-2.678"
-                                  << QStringList{RoundHead, "العدد = -2.678", "-2.678 بين -2.67 و -2.68",
-                                                 Decider + "8", "8 > 5: يزاد رقم جزء من المئة واحدا", "= −2.68"};
-    QTest::newRow("round 0.1251") << "Op5" << "0.1251"
-                                  << QStringList{RoundHead, "العدد = 0.1251", "0.1251 بين 0.12 و 0.13",
-                                                 Decider + "5", "5 وبعده أرقام: يزاد رقم جزء من المئة واحدا",
-                                                 "= 0.13"};
+    QTest::newRow("round 3.14159") << "Op5"
+                                   << "3.14159" << QStringList{RoundHead,
+                                                               "العدد = 3.14159",
+                                                               "3.14159 بين 3.14 و 3.15",
+                                                               Decider + "1",
+                                                               "1 < 5: يبقى رقم جزء من المئة كما هو",
+                                                               "= 3.14"};
+    QTest::newRow("round -2.678") << "Op5"
+                                  << "-2.678" << QStringList{RoundHead,
+                                                             "العدد = -2.678",
+                                                             "-2.678 بين -2.67 و -2.68",
+                                                             Decider + "8",
+                                                             "8 > 5: يزاد رقم جزء من المئة واحدا",
+                                                             "= −2.68"};
+    QTest::newRow("round 0.1251") << "Op5"
+                                  << "0.1251" << QStringList{RoundHead,
+                                                             "العدد = 0.1251",
+                                                             "0.1251 بين 0.12 و 0.13",
+                                                             Decider + "5",
+                                                             "5 وبعده أرقام: يزاد رقم جزء من المئة واحدا",
+                                                             "= 0.13"};
     QTest::newRow("round 0.125, half to even")
-        << "Op5" << "0.125"
-        << QStringList{RoundHead, "العدد = 0.125", "0.125 بين 0.12 و 0.13", Decider + "5",
-                       "5 وليس بعده أرقام: العدد في المنتصف تماما، فيقرب إلى الذي رقمه الأخير زوجي", "= 0.12"};
-    QTest::newRow("round 0.375, half to even")
-        << "Op5" << "0.375"
-        << QStringList{RoundHead, "العدد = 0.375", "0.375 بين 0.37 و 0.38", Decider + "5",
-                       "5 وليس بعده أرقام: العدد في المنتصف تماما، فيقرب إلى الذي رقمه الأخير زوجي", "= 0.38"};
-    QTest::newRow("round 1.015, held in binary below the middle")
-        << "Op5" << "1.015"
-        << QStringList{RoundHead, "العدد = 1.015", "1.015 بين 1.01 و 1.02", Decider + "5",
+        << "Op5"
+        << "0.125"
+        << QStringList{RoundHead,
+                       "العدد = 0.125",
+                       "0.125 بين 0.12 و 0.13",
+                       Decider + "5",
                        "5 وليس بعده أرقام: العدد في المنتصف تماما، فيقرب إلى الذي رقمه الأخير زوجي",
-                       "لكن الحاسوب يحفظ العدد بالنظام الثنائي بقيمة 1.0149999999999999، أقل من المنتصف", "= 1.01"};
-    QTest::newRow("round 0.999 carries") << "Op5" << "0.999"
-                                         << QStringList{RoundHead, "العدد = 0.999", "0.999 بين 0.99 و 1",
-                                                        Decider + "9", "9 > 5: يزاد رقم جزء من المئة واحدا", "= 1"};
+                       "= 0.12"};
+    QTest::newRow("round 0.375, half to even")
+        << "Op5"
+        << "0.375"
+        << QStringList{RoundHead,
+                       "العدد = 0.375",
+                       "0.375 بين 0.37 و 0.38",
+                       Decider + "5",
+                       "5 وليس بعده أرقام: العدد في المنتصف تماما، فيقرب إلى الذي رقمه الأخير زوجي",
+                       "= 0.38"};
+    QTest::newRow("round 1.015, held in binary below the middle")
+        << "Op5"
+        << "1.015"
+        << QStringList{RoundHead,
+                       "العدد = 1.015",
+                       "1.015 بين 1.01 و 1.02",
+                       Decider + "5",
+                       "5 وليس بعده أرقام: العدد في المنتصف تماما، فيقرب إلى الذي رقمه الأخير زوجي",
+                       "لكن الحاسوب يحفظ العدد بالنظام الثنائي بقيمة 1.0149999999999999، أقل من المنتصف",
+                       "= 1.01"};
+    QTest::newRow("round 0.999 carries") << "Op5"
+                                         << "0.999" << QStringList{RoundHead,
+                                                                   "العدد = 0.999",
+                                                                   "0.999 بين 0.99 و 1",
+                                                                   Decider + "9",
+                                                                   "9 > 5: يزاد رقم جزء من المئة واحدا",
+                                                                   "= 1"};
     QTest::newRow("round 2.5, nothing to drop")
-        << "Op5" << "2.5"
-        << QStringList{RoundHead, "العدد = 2.5", "ليس بعد جزء من المئة أرقام: يبقى العدد كما هو", "= 2.5"};
-    QTest::newRow("round 1E-05") << "Op5" << "1E-05"
-                                 << QStringList{RoundHead, "العدد = 1E-05", "1E-05 بين 0 و 0.01", Decider + "0",
-                                                "0 < 5: يبقى رقم جزء من المئة كما هو", "= 0"};
+        << "Op5"
+        << "2.5" << QStringList{RoundHead, "العدد = 2.5", "ليس بعد جزء من المئة أرقام: يبقى العدد كما هو", "= 2.5"};
+    QTest::newRow("round 1E-05") << "Op5"
+                                 << "1E-05" << QStringList{RoundHead,
+                                                           "العدد = 1E-05",
+                                                           "1E-05 بين 0 و 0.01",
+                                                           Decider + "0",
+                                                           "0 < 5: يبقى رقم جزء من المئة كما هو",
+                                                           "= 0"};
 }
 
 void StepsOperationsTest::stepsOfEachOperation()
@@ -251,27 +329,37 @@ void StepsOperationsTest::digitShapes_data()
     QTest::addColumn<DigitShape>("shape");
     QTest::addColumn<QString>("text");
     const auto A = DigitShape::ArabicIndic, W = DigitShape::Western;
-    QTest::newRow("root 2, ١٢٣") << "Op1" << "2" << A
+    QTest::newRow("root 2, ١٢٣") << "Op1"
+                                 << "2" << A
                                  << rtl({"الجذر التربيعي = √(العدد)", RootMeaning, "= √(٢)", "≈ ١٫٤١٤٢١٣٥٦٢٣٧٣١"});
-    QTest::newRow("root 2, 123") << "Op1" << "2" << W
+    QTest::newRow("root 2, 123") << "Op1"
+                                 << "2" << W
                                  << rtl({"الجذر التربيعي = √(العدد)", RootMeaning, "= √(2)", "≈ 1.4142135623731"});
-    QTest::newRow("log 100, ١٢٣")
-        << "Op3" << "100" << A
-        << rtl({"اللوغاريتم العشري = لو العدد", "(لو العدد هو الأس س الذي يجعل ١٠^(س) = العدد)", "= لو ١٠٠",
-                "= (لوهـ ١٠٠) ÷ (لوهـ ١٠)", "= ٤٫٦٠٥١٧٠١٨٥٩٨٨٠٩ ÷ ٢٫٣٠٢٥٨٥٠٩٢٩٩٤٠٥", "= ٢"});
-    QTest::newRow("prime 91, ١٢٣") << "Op4" << "91" << A
-                                   << rtl({"العدد = ٩١", "العدد الأولي عدد صحيح أكبر من ١ لا يقبل القسمة إلا على ١ وعلى نفسه",
-                                           "لا يقسمه ٢ ولا ٣ ولا ٥", "أصغر عدد أولي يقسم ٩١ هو ٧", "٩١ = ٧ × ١٣", NotPrime});
-    QTest::newRow("prime 91, 123") << "Op4" << "91" << W
-                                   << rtl({"العدد = 91", Definition, "لا يقسمه 2 ولا 3 ولا 5", "أصغر عدد أولي يقسم 91 هو 7", "91 = 7 × 13",
+    QTest::newRow("log 100, ١٢٣") << "Op3"
+                                  << "100" << A
+                                  << rtl({"اللوغاريتم العشري = لو العدد",
+                                          "(لو العدد هو الأس س الذي يجعل ١٠^(س) = العدد)", "= لو ١٠٠",
+                                          "= (لوهـ ١٠٠) ÷ (لوهـ ١٠)", "= ٤٫٦٠٥١٧٠١٨٥٩٨٨٠٩ ÷ ٢٫٣٠٢٥٨٥٠٩٢٩٩٤٠٥", "= ٢"});
+    QTest::newRow("prime 91, ١٢٣") << "Op4"
+                                   << "91" << A
+                                   << rtl({"العدد = ٩١",
+                                           "العدد الأولي عدد صحيح أكبر من ١ لا يقبل القسمة إلا على ١ وعلى نفسه",
+                                           "لا يقسمه ٢ ولا ٣ ولا ٥", "أصغر عدد أولي يقسم ٩١ هو ٧", "٩١ = ٧ × ١٣",
                                            NotPrime});
-    QTest::newRow("prime 2^53, ١٢٣")
-        << "Op4" << "9007199254740992" << A
-        << rtl({"العدد = ٩٠٠٧١٩٩٢٥٤٧٤٠٩٩٢", "العدد الأولي عدد صحيح أكبر من ١ لا يقبل القسمة إلا على ١ وعلى نفسه",
-                "٩٠٠٧١٩٩٢٥٤٧٤٠٩٩٢ ≥ ٢⁵³، وكل عدد بهذا الحجم يحفظه البرنامج عددا زوجيا",
-                "٩٠٠٧١٩٩٢٥٤٧٤٠٩٩٢ = ٢ × ٤٥٠٣٥٩٩٦٢٧٣٧٠٤٩٦", "فهو يقبل القسمة على ٢", NotPrime});
+    QTest::newRow("prime 91, 123") << "Op4"
+                                   << "91" << W
+                                   << rtl({"العدد = 91", Definition, "لا يقسمه 2 ولا 3 ولا 5",
+                                           "أصغر عدد أولي يقسم 91 هو 7", "91 = 7 × 13", NotPrime});
+    QTest::newRow("prime 2^53, ١٢٣") << "Op4"
+                                     << "9007199254740992" << A
+                                     << rtl({"العدد = ٩٠٠٧١٩٩٢٥٤٧٤٠٩٩٢",
+                                             "العدد الأولي عدد صحيح أكبر من ١ لا يقبل القسمة إلا على ١ وعلى نفسه",
+                                             "٩٠٠٧١٩٩٢٥٤٧٤٠٩٩٢ ≥ ٢⁵³، وكل عدد بهذا الحجم يحفظه البرنامج عددا زوجيا",
+                                             "٩٠٠٧١٩٩٢٥٤٧٤٠٩٩٢ = ٢ × ٤٥٠٣٥٩٩٦٢٧٣٧٠٤٩٦", "فهو يقبل القسمة على ٢",
+                                             NotPrime});
     QTest::newRow("round 0.125, ١٢٣")
-        << "Op5" << "0.125" << A
+        << "Op5"
+        << "0.125" << A
         << rtl({"التقريب لجزء من المئة: رقمان بعد الفاصلة", "العدد = ٠٫١٢٥", "٠٫١٢٥ بين ٠٫١٢ و ٠٫١٣",
                 "الرقم الذي يقرر هو رقم جزء من الألف (الثالث بعد الفاصلة): ٥",
                 "٥ وليس بعده أرقام: العدد في المنتصف تماما، فيقرب إلى الذي رقمه الأخير زوجي", "= ٠٫١٢"});
@@ -300,20 +388,24 @@ void StepsOperationsTest::failureEndsTheSteps_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("failure");
     // Refused by its notice: nothing computed, and why.
-    QTest::newRow("root of -4") << "Op1" << "-4" << QStringList()
-                                << numtext::refusalText(numtext::Refusal::NegativeUnderRoot);
-    QTest::newRow("root of letters") << "Op1" << "abc" << QStringList{RootHead, RootMeaning}
+    QTest::newRow("root of -4") << "Op1"
+                                << "-4" << QStringList() << numtext::refusalText(numtext::Refusal::NegativeUnderRoot);
+    QTest::newRow("root of letters") << "Op1"
+                                     << "abc" << QStringList{RootHead, RootMeaning}
                                      << numtext::failureText(Failure::NotANumber);
-    QTest::newRow("log of 12abc") << "Op3" << "12abc" << QStringList{LogHead, LogMeaning}
+    QTest::newRow("log of 12abc") << "Op3"
+                                  << "12abc" << QStringList{LogHead, LogMeaning}
                                   << numtext::failureText(Failure::NotANumber);
-    QTest::newRow("absolute beyond the doubles") << "Op2" << "-1e400" << QStringList{AbsHead, AbsMeaning}
-                                                 << numtext::failureText(Failure::Overflow);
-    QTest::newRow("round 1.2.3") << "Op5" << "1.2.3" << QStringList{RoundHead}
-                                 << numtext::failureText(Failure::NotANumber);
-    QTest::newRow("parity beyond 32 bits") << "Op6" << "3e9" << QStringList{"العدد = 3000000000"}
-                                           << numtext::failureText(Failure::OutOfRange);
-    QTest::newRow("prime beyond the doubles") << "Op4" << "1e400" << QStringList()
-                                              << numtext::failureText(Failure::Overflow);
+    QTest::newRow("absolute beyond the doubles")
+        << "Op2"
+        << "-1e400" << QStringList{AbsHead, AbsMeaning} << numtext::failureText(Failure::Overflow);
+    QTest::newRow("round 1.2.3") << "Op5"
+                                 << "1.2.3" << QStringList{RoundHead} << numtext::failureText(Failure::NotANumber);
+    QTest::newRow("parity beyond 32 bits")
+        << "Op6"
+        << "3e9" << QStringList{"العدد = 3000000000"} << numtext::failureText(Failure::OutOfRange);
+    QTest::newRow("prime beyond the doubles") << "Op4"
+                                              << "1e400" << QStringList() << numtext::failureText(Failure::Overflow);
 }
 
 void StepsOperationsTest::failureEndsTheSteps()
@@ -330,7 +422,7 @@ void StepsOperationsTest::failureEndsTheSteps()
     else
         expectFailure(notices, failure == numtext::failureText(Failure::NotANumber) ? Failure::NotANumber
                                : failure == numtext::failureText(Failure::Overflow) ? Failure::Overflow
-                                                                                     : Failure::OutOfRange);
+                                                                                    : Failure::OutOfRange);
     operate(option, input);
     QCOMPARE(ui::text("Form8", "Te2"), before);
     const numtext::Steps &s = steps()->last();
@@ -379,15 +471,16 @@ void StepsOperationsTest::stepsEndWithTheResultBox_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("input");
     const char *options[] = {"Op1", "Op2", "Op3", "Op9", "Op4", "Op5", "Op6"};
-    const char *inputs[] = {"0", "1", "2", "7.5", "-3", "1000", "0.125", "1e-7", "123456789.987", "9007199254740881",
+    const char *inputs[] = {"0",      "1",     "2",    "7.5",           "-3",
+                            "1000",   "0.125", "1e-7", "123456789.987", "9007199254740881",
                             "2.5abc", "1E+20"};
     for (const char *option : options) {
         for (const char *input : inputs) {
             const QString in = QString::fromLatin1(input);
             // The square root refuses numbers below zero; parity fails beyond 32 bits.
-            if ((QLatin1String(option) == "Op1" && in.startsWith(u'-')) ||
-                (QLatin1String(option) == "Op6" && (in.startsWith(u'9') || in.contains(u'E')) ) ||
-                ((QLatin1String(option) != "Op4" && QLatin1String(option) != "Op6") && in.contains(u'a')))
+            if ((QLatin1String(option) == "Op1" && in.startsWith(u'-'))
+                || (QLatin1String(option) == "Op6" && (in.startsWith(u'9') || in.contains(u'E')))
+                || ((QLatin1String(option) != "Op4" && QLatin1String(option) != "Op6") && in.contains(u'a')))
                 continue;
             QTest::addRow("%s %s", option, input) << QString::fromLatin1(option) << in;
         }

@@ -97,27 +97,84 @@ void TrigonometryTest::init()
 void TrigonometryTest::values_data()
 {
     addResults();
-    QTest::newRow("sin 30") << "Op3" << "30" << "0.5" << "-0.988031624092862";
-    QTest::newRow("sin -30") << "Op3" << "-30" << "-0.5" << "0.988031624092862";
-    QTest::newRow("sin 90") << "Op3" << "90" << "1" << "0.893996663600558";
+    QTest::newRow("sin 30") << "Op3"
+                            << "30"
+                            << "0.5"
+                            << "-0.988031624092862";
+    QTest::newRow("sin -30") << "Op3"
+                             << "-30"
+                             << "-0.5"
+                             << "0.988031624092862";
+    QTest::newRow("sin 90") << "Op3"
+                            << "90"
+                            << "1"
+                            << "0.893996663600558";
     // The single-precision angle: 0.1 is 0.100000001490116.
-    QTest::newRow("sin 0.1") << "Op3" << "0.1" << "0.0017453283919057" << "0.0998334181294999";
-    QTest::newRow("sin, spaces around") << "Op3" << " 30 " << "0.5" << "-0.988031624092862";
-    QTest::newRow("cos 0") << "Op1" << "0" << "1" << "1";
-    QTest::newRow("cos 60") << "Op1" << "60" << "0.500000000000001" << "-0.952412980415156";
+    QTest::newRow("sin 0.1") << "Op3"
+                             << "0.1"
+                             << "0.0017453283919057"
+                             << "0.0998334181294999";
+    QTest::newRow("sin, spaces around") << "Op3"
+                                        << " 30 "
+                                        << "0.5"
+                                        << "-0.988031624092862";
+    QTest::newRow("cos 0") << "Op1"
+                           << "0"
+                           << "1"
+                           << "1";
+    QTest::newRow("cos 60") << "Op1"
+                            << "60"
+                            << "0.500000000000001"
+                            << "-0.952412980415156";
     // pi to fifteen digits leaves the cosine of 90 degrees a little above 0.
-    QTest::newRow("cos 90") << "Op1" << "90" << "1.61554457443259E-15" << "-0.44807361612917";
-    QTest::newRow("tan 45") << "Op5" << "45" << "0.999999999999998" << "1.61977519054386";
-    QTest::newRow("tan 180") << "Op5" << "180" << "-3.23108914886517E-15" << "1.33869021035115";
-    QTest::newRow("tan of a huge single") << "Op5" << "1e38" << "0.161939960179296" << "6.7376411701856";
-    QTest::newRow("cot 45") << "Op2" << "45" << "1" << "0.617369623783555";
-    QTest::newRow("cot 30") << "Op2" << "30" << "1.73205080756888" << "-0.156119952161659";
-    QTest::newRow("cot 90") << "Op2" << "90" << "1.61554457443259E-15" << "-0.501202783380153";
-    QTest::newRow("sec 0") << "Op4" << "0" << "1" << "1";
-    QTest::newRow("sec 60") << "Op4" << "60" << "2" << "-1.04996469027974";
-    QTest::newRow("sec 180") << "Op4" << "180" << "-1" << "-1.67095525951176";
-    QTest::newRow("csc 30") << "Op6" << "30" << "2" << "-1.01211335307018";
-    QTest::newRow("csc 90") << "Op6" << "90" << "1" << "1.11857240716371";
+    QTest::newRow("cos 90") << "Op1"
+                            << "90"
+                            << "1.61554457443259E-15"
+                            << "-0.44807361612917";
+    QTest::newRow("tan 45") << "Op5"
+                            << "45"
+                            << "0.999999999999998"
+                            << "1.61977519054386";
+    QTest::newRow("tan 180") << "Op5"
+                             << "180"
+                             << "-3.23108914886517E-15"
+                             << "1.33869021035115";
+    QTest::newRow("tan of a huge single") << "Op5"
+                                          << "1e38"
+                                          << "0.161939960179296"
+                                          << "6.7376411701856";
+    QTest::newRow("cot 45") << "Op2"
+                            << "45"
+                            << "1"
+                            << "0.617369623783555";
+    QTest::newRow("cot 30") << "Op2"
+                            << "30"
+                            << "1.73205080756888"
+                            << "-0.156119952161659";
+    QTest::newRow("cot 90") << "Op2"
+                            << "90"
+                            << "1.61554457443259E-15"
+                            << "-0.501202783380153";
+    QTest::newRow("sec 0") << "Op4"
+                           << "0"
+                           << "1"
+                           << "1";
+    QTest::newRow("sec 60") << "Op4"
+                            << "60"
+                            << "2"
+                            << "-1.04996469027974";
+    QTest::newRow("sec 180") << "Op4"
+                             << "180"
+                             << "-1"
+                             << "-1.67095525951176";
+    QTest::newRow("csc 30") << "Op6"
+                            << "30"
+                            << "2"
+                            << "-1.01211335307018";
+    QTest::newRow("csc 90") << "Op6"
+                            << "90"
+                            << "1"
+                            << "1.11857240716371";
 }
 
 void TrigonometryTest::values() { checkResults(); }
@@ -127,19 +184,32 @@ void TrigonometryTest::values() { checkResults(); }
 void TrigonometryTest::poles_data()
 {
     addResults();
-    QTest::newRow("tan 90") << "Op5" << "90" << Undefined << "-1.99520041220824";
-    QTest::newRow("tan 270") << "Op5" << "270" << Undefined << "-0.178839063798452";
-    QTest::newRow("tan -90") << "Op5" << "-90" << Undefined << "1.99520041220824";
-    QTest::newRow("sec 90") << "Op4" << "90" << Undefined << "-2.2317761278578";
-    QTest::newRow("cot 0") << "Op2" << "0" << Undefined << Undefined;
-    QTest::newRow("cot 180") << "Op2" << "180" << Undefined << "0.746998814414044";
-    QTest::newRow("cot of a number that is 0 as a single") << "Op2" << "1e-50" << Undefined << Undefined;
-    QTest::newRow("csc 0") << "Op6" << "0" << Undefined << Undefined;
-    QTest::newRow("csc 0.0") << "Op6" << "0.0" << Undefined << Undefined;
-    QTest::newRow("csc -0") << "Op6" << "-0" << Undefined << Undefined;
-    QTest::newRow("csc 180") << "Op6" << "180" << Undefined << "-1.2482015977942";
-    QTest::newRow("csc -360") << "Op6" << "-360" << Undefined << "-1.0428445123826";
-    QTest::newRow("csc of a number that is 0 as a single") << "Op6" << "1e-50" << Undefined << Undefined;
+    QTest::newRow("tan 90") << "Op5"
+                            << "90" << Undefined << "-1.99520041220824";
+    QTest::newRow("tan 270") << "Op5"
+                             << "270" << Undefined << "-0.178839063798452";
+    QTest::newRow("tan -90") << "Op5"
+                             << "-90" << Undefined << "1.99520041220824";
+    QTest::newRow("sec 90") << "Op4"
+                            << "90" << Undefined << "-2.2317761278578";
+    QTest::newRow("cot 0") << "Op2"
+                           << "0" << Undefined << Undefined;
+    QTest::newRow("cot 180") << "Op2"
+                             << "180" << Undefined << "0.746998814414044";
+    QTest::newRow("cot of a number that is 0 as a single") << "Op2"
+                                                           << "1e-50" << Undefined << Undefined;
+    QTest::newRow("csc 0") << "Op6"
+                           << "0" << Undefined << Undefined;
+    QTest::newRow("csc 0.0") << "Op6"
+                             << "0.0" << Undefined << Undefined;
+    QTest::newRow("csc -0") << "Op6"
+                            << "-0" << Undefined << Undefined;
+    QTest::newRow("csc 180") << "Op6"
+                             << "180" << Undefined << "-1.2482015977942";
+    QTest::newRow("csc -360") << "Op6"
+                              << "-360" << Undefined << "-1.0428445123826";
+    QTest::newRow("csc of a number that is 0 as a single") << "Op6"
+                                                           << "1e-50" << Undefined << Undefined;
 }
 
 void TrigonometryTest::poles() { checkResults(); }
@@ -174,13 +244,20 @@ void TrigonometryTest::failureKeepsBothResults_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("angle");
     QTest::addColumn<Failure>("kind");
-    QTest::newRow("letters") << "Op3" << "abc" << Failure::NotANumber;
-    QTest::newRow("number and letters") << "Op1" << "12abc" << Failure::NotANumber;
-    QTest::newRow("one space") << "Op5" << " " << Failure::NotANumber;
-    QTest::newRow("beyond the singles") << "Op2" << "1e39" << Failure::OutOfRange;
-    QTest::newRow("beyond the singles, negative") << "Op4" << "-1e39" << Failure::OutOfRange;
-    QTest::newRow("beyond the doubles") << "Op6" << "1e400" << Failure::Overflow;
-    QTest::newRow("letters, cosecant") << "Op6" << "abc" << Failure::NotANumber;
+    QTest::newRow("letters") << "Op3"
+                             << "abc" << Failure::NotANumber;
+    QTest::newRow("number and letters") << "Op1"
+                                        << "12abc" << Failure::NotANumber;
+    QTest::newRow("one space") << "Op5"
+                               << " " << Failure::NotANumber;
+    QTest::newRow("beyond the singles") << "Op2"
+                                        << "1e39" << Failure::OutOfRange;
+    QTest::newRow("beyond the singles, negative") << "Op4"
+                                                  << "-1e39" << Failure::OutOfRange;
+    QTest::newRow("beyond the doubles") << "Op6"
+                                        << "1e400" << Failure::Overflow;
+    QTest::newRow("letters, cosecant") << "Op6"
+                                       << "abc" << Failure::NotANumber;
 }
 
 void TrigonometryTest::failureKeepsBothResults()
@@ -264,9 +341,12 @@ void TrigonometryTest::clearsEmptyOneBoxEach_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("box");
-    QTest::newRow("Comc") << "Comc" << "Te1";
-    QTest::newRow("Command4") << "Command4" << "Te2";
-    QTest::newRow("Command5") << "Command5" << "Te3";
+    QTest::newRow("Comc") << "Comc"
+                          << "Te1";
+    QTest::newRow("Command4") << "Command4"
+                              << "Te2";
+    QTest::newRow("Command5") << "Command5"
+                              << "Te3";
 }
 
 void TrigonometryTest::clearsEmptyOneBoxEach()

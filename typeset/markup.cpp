@@ -26,10 +26,7 @@ private:
         n.text = t;
         return n;
     }
-    static bool special(QChar c)
-    {
-        return c == u'[' || c == u']' || c == u'{' || c == u'}' || c == u'^' || c == u'\\';
-    }
+    static bool special(QChar c) { return c == u'[' || c == u']' || c == u'{' || c == u'}' || c == u'^' || c == u'\\'; }
     bool at(QChar c) const { return i_ < s_.size() && s_[i_] == c; }
     bool take(QChar c)
     {

@@ -26,16 +26,16 @@ namespace reference {
 struct Piece {
     enum Kind { Text, FractionBar, Radical, Rule };
     Kind kind = Text;
-    QString text;       // the characters of a Text piece
-    QFont font;         // its font
-    QPointF origin;     // the left end of its baseline
-    QRectF box;         // the ink it covers: the advance across, the ink up and down
+    QString text;   // the characters of a Text piece
+    QFont font;     // its font
+    QPointF origin; // the left end of its baseline
+    QRectF box;     // the ink it covers: the advance across, the ink up and down
     QColor colour;
-    QPainterPath path;  // the stroke of a bar, radical or rule
-    int line = -1;      // the line of a picture it belongs to
-    bool raised = false;      // a Text piece set as an exponent
-    qreal baseSize = 0;       // for a raised piece: the pixel size of the text it is raised over
-    QList<QGlyphRun> glyphs;  // a Text piece shaped, its baseline's left end at (0, 0)
+    QPainterPath path;       // the stroke of a bar, radical or rule
+    int line = -1;           // the line of a picture it belongs to
+    bool raised = false;     // a Text piece set as an exponent
+    qreal baseSize = 0;      // for a raised piece: the pixel size of the text it is raised over
+    QList<QGlyphRun> glyphs; // a Text piece shaped, its baseline's left end at (0, 0)
 
     void translate(QPointF by);
 };

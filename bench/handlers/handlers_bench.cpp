@@ -153,7 +153,12 @@ const std::vector<Case> &cases()
         {"Form15 Mr", "Form15", {{"Text1", Long}}, {"Command24"}, "Command25", {"Text1"}},
 
         // The equation solver: a = 0 makes the equation linear, with one root.
-        {"Form16 quadratic", "Form16", {{"Te1", "0.001"}, {"Te2", "99999"}, {"Te3", "-0.01"}}, {}, "Command4", {"Te4", "Te5"}},
+        {"Form16 quadratic",
+         "Form16",
+         {{"Te1", "0.001"}, {"Te2", "99999"}, {"Te3", "-0.01"}},
+         {},
+         "Command4",
+         {"Te4", "Te5"}},
         {"Form16 linear", "Form16", {{"Te1", "0.000"}, {"Te2", "-7.77"}, {"Te3", "1.234"}}, {}, "Command4", {"Te4"}},
 
         // Fractions. The hand-over to the calculator needs a sum in Text5; it
@@ -176,7 +181,8 @@ public:
     {
         ++count;
         last = n.text;
-        return (n.style & numtext::style::ButtonMask) == numtext::style::YesNo ? numtext::answer::No : numtext::answer::Ok;
+        return (n.style & numtext::style::ButtonMask) == numtext::style::YesNo ? numtext::answer::No
+                                                                               : numtext::answer::Ok;
     }
     int count = 0;
     QString last;

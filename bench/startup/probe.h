@@ -60,9 +60,6 @@ private:
     bool seen_ = false;
 };
 
-inline long long startFromArguments(int argc, char *argv[])
-{
-    return argc > 1 ? std::atoll(argv[1]) : nowNs();
-}
+inline long long startFromArguments(int argc, char *argv[]) { return argc > 1 ? std::atoll(argv[1]) : nowNs(); }
 
 } // namespace startup

@@ -2,8 +2,8 @@
 // What the tests of the worked steps share: the bidirectional marks the plain
 // text of the steps carries, and the digit shape as a column of a table.
 
-#include "numtext/digits.h"
 #include "kit/stepswindow.h"
+#include "numtext/digits.h"
 #include "numtext/notation.h"
 #include "numtext/steps.h"
 
