@@ -49,7 +49,7 @@ private:
         const char *box = nullptr;
         const char *emptyNotice = nullptr;
     };
-    using Round = double (*)(geometry::RoundSize, numtext::Steps &);
+    using Round = double (*)(const geometry::RoundSize &, numtext::Steps &);
     using Sides = double (*)(const numtext::Typed &first, const numtext::Typed &second, numtext::Steps &);
     // The circle and the sphere: from the radius or the diameter.
     void radiusOrDiameter(const char *radiusBox, const char *diameterBox, const char *resultBox, Round area);

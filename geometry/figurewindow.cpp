@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 using namespace app;
 using namespace numtext;
 
@@ -135,6 +137,7 @@ QString SharedRowsWindow::row(int n) const { return boxes_[std::size_t(n - 1)]->
 std::vector<numtext::Typed> SharedRowsWindow::lengths(int rows) const
 {
     std::vector<numtext::Typed> values;
+    values.reserve(static_cast<std::size_t>(std::max(rows, 0)));
     for (int i = 0; i < rows; ++i)
         values.push_back(numtext::leadingTyped(boxes_[std::size_t(i)]->text()));
     return values;

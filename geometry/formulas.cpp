@@ -48,7 +48,7 @@ template <class Halve> auto halved(double diameter, Halve halve, Steps &s)
 {
     s.line(Radius, " = ", Diameter, " ÷ 2");
     s.line("= ", op(diameter), " ÷ 2");
-    const auto r = halve(diameter);
+    auto r = halve(diameter);
     s.line(numtext::relation(Mixed(r).number()), " ", written(Mixed(r).number()));
     return r;
 }
@@ -73,7 +73,7 @@ double finish(double value, Steps &s)
 namespace {
 // The areas window reads the radius, or the diameter and halves it, each
 // rounded to 15 significant digits first.
-Mixed areaRadius(RoundSize size, Steps &s)
+Mixed areaRadius(const RoundSize &size, Steps &s)
 {
     if (!size.diameter)
         return rounded(size.length, Radius, s);
@@ -86,7 +86,7 @@ Mixed areaRadius(RoundSize size, Steps &s)
 Mixed areaPi() { return format(Pi); }
 } // namespace
 
-double circleArea(RoundSize size, Steps &s)
+double circleArea(const RoundSize &size, Steps &s)
 {
     const Mixed r = areaRadius(size, s);
     const Mixed pi = areaPi();
@@ -97,7 +97,7 @@ double circleArea(RoundSize size, Steps &s)
     return finish(square * pi, s);
 }
 
-double sphereSurface(RoundSize size, Steps &s)
+double sphereSurface(const RoundSize &size, Steps &s)
 {
     const Mixed r = areaRadius(size, s);
     const Mixed pi = areaPi();
@@ -171,7 +171,7 @@ double cubeSurface(const Typed &edge, Steps &s)
 // ---- Perimeters -----------------------------------------------------------
 
 // r × (π + π), the radius as read or half the diameter rounded to 15 digits.
-double circlePerimeter(RoundSize size, Steps &s)
+double circlePerimeter(const RoundSize &size, Steps &s)
 {
     double r = size.length.value;
     if (size.diameter) {
@@ -237,7 +237,7 @@ double sumOfSides(std::span<const Typed> sides, Steps &s)
 
 namespace {
 // The volumes window reads the radius as it is, or halves the diameter.
-Mixed volumeRadius(RoundSize size, Steps &s)
+Mixed volumeRadius(const RoundSize &size, Steps &s)
 {
     if (!size.diameter)
         return size.length.value;
@@ -278,7 +278,7 @@ double cuboidVolume(const Typed &length, const Typed &width, const Typed &height
 
 // 4/3 × π × r³, as ((r³ × π) × 4) / 3; the cube of a radius given is rounded
 // to 15 significant digits.
-double sphereVolume(RoundSize size, Steps &s)
+double sphereVolume(const RoundSize &size, Steps &s)
 {
     const Mixed r = volumeRadius(size, s);
     s.line(Volume, " = \\frac{4}{3} × [red:ط] × ", Radius, "^{3}");
@@ -300,7 +300,7 @@ double sphereVolume(RoundSize size, Steps &s)
 
 namespace {
 // ((r × r) × π) × height; the cone takes a third of it.
-double roundBase(RoundSize size, const Typed &height, bool cone, Steps &s)
+double roundBase(const RoundSize &size, const Typed &height, bool cone, Steps &s)
 {
     const Mixed r = volumeRadius(size, s);
     const QString open = cone ? QStringLiteral("\\frac{") : QString();
@@ -320,7 +320,10 @@ double roundBase(RoundSize size, const Typed &height, bool cone, Steps &s)
 }
 } // namespace
 
-double cylinderVolume(RoundSize size, const Typed &height, Steps &s) { return roundBase(size, height, false, s); }
-double coneVolume(RoundSize size, const Typed &height, Steps &s) { return roundBase(size, height, true, s); }
+double cylinderVolume(const RoundSize &size, const Typed &height, Steps &s)
+{
+    return roundBase(size, height, false, s);
+}
+double coneVolume(const RoundSize &size, const Typed &height, Steps &s) { return roundBase(size, height, true, s); }
 
 } // namespace geometry

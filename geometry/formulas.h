@@ -24,8 +24,8 @@ struct RoundSize {
 using numtext::Typed;
 
 // The areas window. Every length is rounded to 15 significant digits first.
-double circleArea(RoundSize size, numtext::Steps &s);
-double sphereSurface(RoundSize size, numtext::Steps &s);
+double circleArea(const RoundSize &size, numtext::Steps &s);
+double sphereSurface(const RoundSize &size, numtext::Steps &s);
 double trapezoidArea(const Typed &height, const Typed &sumOfBases, numtext::Steps &s);
 double rectangleArea(const Typed &length, const Typed &width, numtext::Steps &s);
 double parallelogramArea(const Typed &base, const Typed &height, numtext::Steps &s);
@@ -33,7 +33,7 @@ double triangleArea(const Typed &base, const Typed &height, numtext::Steps &s);
 double cubeSurface(const Typed &edge, numtext::Steps &s);
 
 // The perimeters window.
-double circlePerimeter(RoundSize size, numtext::Steps &s);
+double circlePerimeter(const RoundSize &size, numtext::Steps &s);
 double squarePerimeter(const Typed &side, numtext::Steps &s);
 double rectanglePerimeter(const Typed &length, const Typed &width, numtext::Steps &s);
 // Three or four sides; the third is rounded to 15 significant digits.
@@ -44,8 +44,8 @@ double sumOfSides(std::span<const Typed> sides, numtext::Steps &s);
 // the radius is given.
 double cubeVolume(const Typed &edge, numtext::Steps &s);
 double cuboidVolume(const Typed &length, const Typed &width, const Typed &height, numtext::Steps &s);
-double sphereVolume(RoundSize size, numtext::Steps &s);
-double cylinderVolume(RoundSize size, const Typed &height, numtext::Steps &s);
-double coneVolume(RoundSize size, const Typed &height, numtext::Steps &s);
+double sphereVolume(const RoundSize &size, numtext::Steps &s);
+double cylinderVolume(const RoundSize &size, const Typed &height, numtext::Steps &s);
+double coneVolume(const RoundSize &size, const Typed &height, numtext::Steps &s);
 
 } // namespace geometry

@@ -46,7 +46,7 @@ QString answerLine(Steps &s, const QString &answer)
 // exponent form spelt out: 1E-05 gives 0.00001.
 QString positional(double magnitude)
 {
-    const QString text = format(magnitude);
+    QString text = format(magnitude);
     const qsizetype e = text.indexOf(u'E');
     if (e < 0)
         return text;

@@ -94,7 +94,7 @@ bool isPrimeInteger(std::uint64_t n)
     // divisor under 41 is prime.
     if (n < 2)
         return false;
-    if (n < 41 * 41)
+    if (n < std::uint64_t{41} * 41)
         return true;
     std::uint64_t d = n - 1;
     int s = 0;

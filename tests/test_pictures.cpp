@@ -428,7 +428,7 @@ void PicturesTest::bannerNamesTheProgramInArabic()
     const QFontInfo word(banner->wordFont());
     QVERIFY2(faces.count({word.family(), word.bold()}),
              qPrintable(word.family() + (word.bold() ? " bold" : " regular")));
-    QVERIFY(QFontMetricsF(banner->wordFont()).horizontalAdvance(banner->word()) < banner->width() / 2);
+    QVERIFY(QFontMetricsF(banner->wordFont()).horizontalAdvance(banner->word()) < banner->width() / 2.0);
 }
 
 QTEST_MAIN(PicturesTest)

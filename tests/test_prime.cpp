@@ -140,9 +140,9 @@ void PrimeTest::smallestFactor_data()
     row("91 = 7 * 13", 91, 7);
     row("Carmichael 561", 561, 3);
     row("1021, the last prime the divisions try", 1021, 1021);
-    row("1021 * 1031", 1021 * 1031, 1021);
-    row("1031 squared, the first square past the divisions", 1031 * 1031, 1031);
-    row("1031 * 1033", 1031 * 1033, 1031);
+    row("1021 * 1031", std::uint64_t{1021} * 1031, 1021);
+    row("1031 squared, the first square past the divisions", std::uint64_t{1031} * 1031, 1031);
+    row("1031 * 1033", std::uint64_t{1031} * 1033, 1031);
     row("spsp to 2, 3, 5, 7", 3215031751, 151);
     row("spsp to 2 .. 23", 3825123056546413051ULL, 149491);
     row("two primes near 2^26", 4503597479886983, 67108837);          // 67108837 * 67108859
