@@ -68,14 +68,14 @@ fi
 
 cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNABROSA_SANITIZE=OFF -DNABROSA_PCH=OFF \
   -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
-# The moc file a source includes (a test's own "test_x.moc", made by the moc
-# step of the target test_x). Ninja would build every library the target
-# links before that step, so the command the build runs for it is run here
-# directly.
+# The moc file a source includes ("x.moc"), made by the moc step of the
+# target that compiles it (the one whose AutogenInfo.json names the source).
+# Ninja would build every library the target links before that step, so the
+# command the build runs for it is run here directly.
 for f in "${wanted[@]}"; do
   if grep -q '^#include ".*\.moc"' "$f"; then
-    name=$(basename "$f" .cpp)
-    find "$build" -path "*/CMakeFiles/${name}_autogen.dir/AutogenInfo.json"
+    grep -l -F "$(cd "$(dirname "$f")" && pwd)/$(basename "$f")" \
+      $(find "$build" -path '*/CMakeFiles/*_autogen.dir/AutogenInfo.json')
   fi
 done | sort -u | xargs -r -P 2 -I{} sh -c 'cd "$(dirname "$(dirname "$(dirname "$1")")")" && cmake -E cmake_autogen "$1" Debug' _ {} >/dev/null
 
