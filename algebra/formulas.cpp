@@ -3,6 +3,8 @@
 #include "numtext/mixed.h"
 
 #include <cmath>
+#include <cstdint>
+#include <initializer_list>
 
 using namespace numtext;
 
@@ -14,6 +16,15 @@ using symbol::A;
 using symbol::B;
 using symbol::C;
 using symbol::X;
+
+// "≈" when any of the values is written rounded, else "=".
+QString relationOf(std::initializer_list<double> values)
+{
+    for (const double v : values)
+        if (isRounded(v))
+            return QStringLiteral("≈");
+    return QStringLiteral("=");
+}
 
 void append(Steps &to, const Steps &from)
 {
@@ -29,9 +40,11 @@ double discriminantOf(double a, double b, double c, Steps &w)
     w.line("= ", power(b, QStringLiteral("2")), " − 4 × ", operand(a), " × ", operand(c));
     const double square = times(b, b);
     const double fourAC = times(times(a, 4), c);
-    w.line(relation(square), " ", written(square), " − ", operand(fourAC));
+    w.line(relationOf({square, fourAC}), " ", written(square), " − ", operand(fourAC));
     const double d = minus(square, fourAC);
-    w.line(relation(d), " ", written(d));
+    // 1 − 4 × 10^{−20} comes out 1: the smaller number is lost.
+    const bool lost = (fourAC != 0 && d == square) || (square != 0 && d == -fourAC);
+    w.line(lost ? QStringLiteral("≈") : relation(d), " ", written(d));
     return d;
 }
 
@@ -109,6 +122,39 @@ void lowestTerms(double n, double m, Steps &s)
     }
 }
 
+// Where the denominators are whole and their least common multiple is
+// smaller than their product, the shorter way over that multiple, as a
+// remark after the window's own way (3/4 − 1/6 over 12 rather than 24).
+void leastCommonDenominator(const Fractions &f, bool adding, Steps &s)
+{
+    // Small whole numbers, so that every product below is exact.
+    const auto small = [](double x) { return std::trunc(x) == x && std::fabs(x) < 1e7; };
+    if (!small(f.a) || !small(f.b) || !small(f.c) || !small(f.d) || f.b <= 0 || f.d <= 0)
+        return;
+    const auto b = std::uint64_t(f.b), d = std::uint64_t(f.d);
+    const std::uint64_t g = greatestCommonDivisor(b, d);
+    if (g == 1)
+        return;
+    const std::uint64_t multiple = b / g * d;
+    const double common = double(multiple);
+    const double byB = double(multiple / b), byD = double(multiple / d);
+    const double first = f.a * byB, second = f.c * byD;
+    const double top = adding ? first + second : first - second;
+    const QString sign = adding ? QStringLiteral(" + ") : QStringLiteral(" − ");
+    // "\frac{n × k}{m × k}", or the fraction itself when k is 1.
+    const auto widened = [](double n, double m, double k) {
+        return k == 1 ? fractionText(n, m)
+                      : QStringLiteral("\\frac{") + written(n) + QStringLiteral(" × ") + written(k)
+                            + QStringLiteral("}{") + written(m) + QStringLiteral(" × ") + written(k) + u'}';
+    };
+    const auto bracketed = [](double n, const QString &fraction) { return n < 0 ? u'(' + fraction + u')' : fraction; };
+    s.line("وبطريقة أقصر: المضاعف المشترك الأصغر للمقامين ", written(f.b), " و ", written(f.d), " هو ", written(common),
+           "، فهو المقام الموحد بدل ", written(f.b * f.d));
+    s.line(fractionText(f.a, f.b), sign, bracketed(f.c, fractionText(f.c, f.d)), " = ", widened(f.a, f.b, byB), sign,
+           bracketed(f.c, widened(f.c, f.d, byD)), " = ", fractionText(first, common), sign,
+           bracketed(second, fractionText(second, common)), " = ", fractionText(top, common));
+}
+
 } // namespace
 
 Equation readEquation(const QString &a, const QString &b, const QString &c, Steps &s)
@@ -123,6 +169,11 @@ Equation readEquation(const QString &a, const QString &b, const QString &c, Step
     e.c = strictNumber(cText);
     e.read.line("المعادلة: ", equationText(e.a, e.b, e.c));
     e.read.line(A, " = ", written(e.a), " ، ", B, " = ", written(e.b), " ، ", C, " = ", written(e.c));
+    // A coefficient read from a text that is not a number on its own.
+    if (!isStrictNumber(b))
+        e.read.line(B, ": ", leadingNumberLine(e.b));
+    if (!isStrictNumber(c))
+        e.read.line(C, ": ", leadingNumberLine(e.c));
     try {
         e.discriminant = discriminantOf(e.a, e.b, e.c, e.worked);
     } catch (const ComputationFailure &) {
@@ -164,7 +215,7 @@ Roots solveEquation(const Equation &e, Steps &s)
         const QString named = bNegative ? QStringLiteral("س١") : QStringLiteral("س٢");
         const QString other = bNegative ? QStringLiteral("س٢") : QStringLiteral("س١");
         s.line(named, " = \\frac{−", B, sign, "\\sqrt{المميز}}{2 × ", A, "}");
-        s.line("= \\frac{", written(minusB), sign, operand(root), "}{2 × ", operand(e.a), "}");
+        s.line(relation(root), " \\frac{", written(minusB), sign, operand(root), "}{2 × ", operand(e.a), "}");
         const double top = bNegative ? plus(minusB, root) : minus(minusB, root);
         double near = 0, far = 0;
         if (top == 0) {
@@ -173,14 +224,14 @@ Roots solveEquation(const Equation &e, Steps &s)
             s.line("= 0");
             s.line(B, " = 0 و ", C, " = 0: المعادلة ", A, X, "^{2} = 0 وجذرها 0 مكرر: ", other, " = 0");
         } else {
-            s.line("= \\frac{", written(top), "}{", written(twiceA), "}");
+            s.line(relationOf({top, twiceA}), " \\frac{", written(top), "}{", written(twiceA), "}");
             far = divide(top, twiceA);
             s.line(relation(far), " ", written(far));
             s.line("حتى لا يطرح عددان متقاربان يحسب الجذر الآخر من أن حاصل ضرب الجذرين = \\frac{", C, "}{", A, "}:");
             s.line(other, " = \\frac{2 × ", C, "}{−", B, sign, "\\sqrt{المميز}}");
-            s.line("= \\frac{2 × ", operand(e.c), "}{", written(top), "}");
+            s.line(relation(top), " \\frac{2 × ", operand(e.c), "}{", written(top), "}");
             const double twiceC = times(2, e.c);
-            s.line("= \\frac{", written(twiceC), "}{", written(top), "}");
+            s.line(relationOf({twiceC, top}), " \\frac{", written(twiceC), "}{", written(top), "}");
             near = divide(twiceC, top);
             s.line(relation(near), " ", written(near));
         }
@@ -209,7 +260,7 @@ Roots solveEquation(const Equation &e, Steps &s)
     s.line("= ", written(-e.c), " ÷ ", operand(e.b));
     // b goes into the division as its number text, converted strictly.
     const Mixed root = Mixed(-e.c) / Mixed(e.bText);
-    s.result(X, root.number());
+    s.result(root.number());
     s.line("مجموعة الحل = {", written(root.number()), "}");
     return {Roots::Kind::One, root.text(), {}};
 }
@@ -218,8 +269,10 @@ Fractions readFractions(const QString &a, const QString &b, const QString &c, co
 {
     Fractions f;
     const std::array<const QString *, 4> typed{&a, &b, &c, &d};
-    for (std::size_t i = 0; i < typed.size(); ++i)
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        f.typed[i] = *typed[i];
         f.texts[i] = format(leadingNumber(*typed[i]));
+    }
     f.a = leadingNumber(f.texts[0]);
     f.b = leadingNumber(f.texts[1]);
     f.c = leadingNumber(f.texts[2]);
@@ -233,6 +286,12 @@ FractionResult combineFractions(const Fractions &f, FractionOperation operation,
     const QString sign = adding ? QStringLiteral(" + ") : QStringLiteral(" − ");
     const auto join = adding ? &plus : &minus;
     const bool bracket = f.c < 0 || f.d < 0;
+    // A box read from a text that is not a number on its own.
+    static const std::array<const char16_t *, 4> names{u"البسط رقم 1", u"المقام رقم 1", u"البسط رقم 2",
+                                                       u"المقام رقم 2"};
+    for (std::size_t i = 0; i < f.typed.size(); ++i)
+        if (!f.typed[i].isEmpty() && !isStrictNumber(f.typed[i]))
+            s.line(QString::fromUtf16(names[i]), ": ", leadingNumberLine(leadingNumber(f.texts[i])));
     s.line("\\frac{", written(f.a), "}{", written(f.b), "}", sign, bracket ? "(" : "", "\\frac{", written(f.c), "}{",
            written(f.d), "}", bracket ? ")" : "");
 
@@ -241,9 +300,9 @@ FractionResult combineFractions(const Fractions &f, FractionOperation operation,
         // denominator, written as it was typed.
         s.line("المقامان متساويان: المقام الموحد هو المقام نفسه");
         s.line("\\frac{أ}{ب}", sign, "\\frac{جـ}{ب} = \\frac{أ", sign, "جـ}{ب}");
-        s.line("= \\frac{", written(f.a), sign, operand(f.c), "}{", written(f.b), "}");
+        s.line("= \\frac{", firstOperand(f.a), sign, operand(f.c), "}{", written(f.b), "}");
         const double numerator = join(f.a, f.c);
-        s.line("البسط = ", written(f.a), sign, operand(f.c));
+        s.line("البسط = ", firstOperand(f.a), sign, operand(f.c));
         s.result(numerator);
         s.resultText(QStringLiteral("المقام"), typedB);
         s.line("الناتج = \\frac{", written(numerator), "}{", writtenText(typedB.trimmed()), "}");
@@ -254,20 +313,21 @@ FractionResult combineFractions(const Fractions &f, FractionOperation operation,
     // Different denominators: their product, never reduced.
     s.line("المقامان مختلفان: المقام الموحد هو حاصل ضربهما");
     s.line("\\frac{أ}{ب}", sign, "\\frac{جـ}{د} = \\frac{أ × د", sign, "ب × جـ}{ب × د}");
-    s.line("= \\frac{", written(f.a), " × ", operand(f.d), sign, written(f.b), " × ", operand(f.c), "}{", written(f.b),
-           " × ", operand(f.d), "}");
+    s.line("= \\frac{", firstOperand(f.a), " × ", operand(f.d), sign, firstOperand(f.b), " × ", operand(f.c), "}{",
+           firstOperand(f.b), " × ", operand(f.d), "}");
     const double ad = times(f.a, f.d);
-    s.line("أ × د = ", written(f.a), " × ", operand(f.d), " ", relation(ad), " ", written(ad));
+    s.line("أ × د = ", firstOperand(f.a), " × ", operand(f.d), " ", relation(ad), " ", written(ad));
     const double bc = times(f.b, f.c);
-    s.line("ب × جـ = ", written(f.b), " × ", operand(f.c), " ", relation(bc), " ", written(bc));
+    s.line("ب × جـ = ", firstOperand(f.b), " × ", operand(f.c), " ", relation(bc), " ", written(bc));
     const double numerator = join(ad, bc);
-    s.line("البسط = ", written(ad), sign, operand(bc));
+    s.line("البسط = ", firstOperand(ad), sign, operand(bc));
     s.result(numerator);
-    s.line("المقام = ", written(f.b), " × ", operand(f.d));
+    s.line("المقام = ", firstOperand(f.b), " × ", operand(f.d));
     const double denominator = times(f.b, f.d);
     s.result(denominator);
     s.line("الناتج = \\frac{", written(numerator), "}{", written(denominator), "}");
     lowestTerms(numerator, denominator, s);
+    leastCommonDenominator(f, adding, s);
     return {num(numerator), num(denominator)};
 }
 

@@ -51,6 +51,7 @@ Roots solveEquation(const Equation &e, numtext::Steps &s);
 // Two fractions a/b and c/d as the fractions window reads its four boxes:
 // each operand its leading number rounded to 15 significant digits.
 struct Fractions {
+    std::array<QString, 4> typed; // a, b, c, d as typed
     std::array<QString, 4> texts; // a, b, c, d in the general number format
     double a = 0, b = 0, c = 0, d = 0;
 };
@@ -66,8 +67,10 @@ struct FractionResult {
 
 // The sum or difference over a common denominator: with equal denominators
 // the numerators are joined over the first denominator as it was typed
-// (typedB), else over the product of the denominators. The steps end with the
-// fraction in lowest terms when both its numbers are whole.
+// (typedB), else over the product of the denominators. The steps reach the
+// boxes' fraction, then say as separate remarks how it reads in lowest terms
+// (and as a mixed number), and, where the least common multiple of the
+// denominators is smaller than their product, the shorter way over it.
 FractionResult combineFractions(const Fractions &f, FractionOperation operation, const QString &typedB,
                                 numtext::Steps &s);
 

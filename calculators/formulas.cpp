@@ -1,5 +1,7 @@
 #include "calculators/formulas.h"
 
+#include "numtext/hundredths.h"
+
 #include <array>
 #include <cmath>
 
@@ -25,11 +27,14 @@ const OperationData &data(Operation operation)
     return table[std::size_t(operation)];
 }
 
-// The round trip through the general number format, shown where it changes
-// the typed number.
-void showRounding(const QString &name, const QString &typed, const QString &text, Steps &s)
+// How an operand was read, where it is not simply the typed number: the
+// leading number of a text that is not a number on its own, and the round
+// trip through the general number format where it changes the number.
+void showReading(const QString &name, const QString &typed, const QString &text, Steps &s)
 {
-    if (leadingNumber(typed) != leadingNumber(text))
+    if (!isStrictNumber(typed))
+        s.line(name, ": ", leadingNumberLine(leadingNumber(text)));
+    else if (leadingNumber(typed) != leadingNumber(text))
         s.line(roundedLine(name, typed, leadingNumber(text)));
 }
 
@@ -45,11 +50,11 @@ QString divisionByZeroText() { return QStringLiteral("العدد المقسوم 
 QString operate(Operation operation, const Operands &operands, Steps &s)
 {
     const OperationData &op = data(operation);
+    showReading(QStringLiteral("العدد الأول"), operands.typedFirst, operands.first, s);
+    showReading(QStringLiteral("العدد الثاني"), operands.typedSecond, operands.second, s);
     s.line("الناتج = العدد الأول", op.sign, "العدد الثاني");
-    showRounding(QStringLiteral("العدد الأول"), operands.typedFirst, operands.first, s);
-    showRounding(QStringLiteral("العدد الثاني"), operands.typedSecond, operands.second, s);
     const double a = leadingNumber(operands.first), b = leadingNumber(operands.second);
-    s.line("= ", num(a), op.sign, operand(b));
+    s.line("= ", firstOperand(a), op.sign, operand(b));
     // A second number that the strict conversion refuses is judged by its
     // leading number, as the operand itself is; for the texts it accepts the
     // two readings agree.
@@ -62,35 +67,20 @@ QString operate(Operation operation, const Operands &operands, Steps &s)
         }
     }
     const double result = op.compute(a, b);
-    s.result(result);
+    // A sum that loses the smaller number entirely (1 × 10^{16} + 1) is not
+    // equal to it, though its fifteen digits are exact.
+    const bool lost = (operation == Operation::Add && ((b != 0 && result == a) || (a != 0 && result == b)))
+                      || (operation == Operation::Subtract && ((b != 0 && result == a) || (a != 0 && result == -b)));
+    if (lost)
+        s.keep(num(result)).line("≈ ", written(result));
+    else
+        s.result(result);
     return num(result);
 }
 
 double roundToHundredths(const QString &result, Steps &s)
 {
-    const double value = strictNumber(result);
-    s.line("تقريب الناتج ", num(value), " إلى منزلتين عشريتين (أقرب جزء من مئة)");
-    const double rounded = roundDecimal(value, 2);
-    const double scaled = value * 100;
-    if (!std::isfinite(scaled) || std::fabs(scaled) >= 4503599627370496.0) {
-        s.line("العدد كبير فليس فيه أجزاء من مئة تُحذف");
-        s.result(rounded);
-        return rounded;
-    }
-    const double fraction = scaled - std::floor(scaled);
-    QString note;
-    if (fraction == 0.5)
-        note = QStringLiteral(" (نصف تماما: يُقرَّب إلى العدد الزوجي)");
-    else if (num(scaled).endsWith(QLatin1String(".5")))
-        note = fraction < 0.5 ? QStringLiteral(" (وهو في الحاسوب أقل من النصف بقليل)")
-                              : QStringLiteral(" (وهو في الحاسوب أكثر من النصف بقليل)");
-    s.line(num(value), " × 100 = ", num(scaled));
-    // The nearest whole number by the same rule: halves to the even one.
-    const double whole = roundDecimal(scaled, 0);
-    s.line("أقرب عدد صحيح إليه ", num(whole), note);
-    s.line("= ", num(whole), " ÷ 100");
-    s.result(rounded);
-    return rounded;
+    return numtext::roundToHundredths(QStringLiteral("الناتج"), strictNumber(result), s);
 }
 
 } // namespace calculators

@@ -1,6 +1,7 @@
 #include "numbers/formulas.h"
 
 #include "numbers/prime.h"
+#include "numtext/hundredths.h"
 #include "numtext/mixed.h"
 #include "numtext/numtext.h"
 
@@ -24,12 +25,18 @@ constexpr double ExactLimit = 9007199254740992.0;
 constexpr double TwoTo64 = 18446744073709551616.0;
 
 // A whole number with all its digits, where the general number format would
-// drop some (9007199254740881 rather than 9.00719925474088E+15).
+// drop some (9007199254740881 rather than 9.00719925474088E+15); beyond
+// 2^64 as the steps write any number.
 QString whole(double x)
 {
     if (x == 0)
         return QStringLiteral("0");
-    return std::fabs(x) < TwoTo64 ? QString::number(x, 'f', 0) : num(x);
+    if (std::fabs(x) >= TwoTo64)
+        return written(x);
+    QString text = QString::number(x, 'f', 0);
+    if (text.startsWith(u'-'))
+        text[0] = MinusSign;
+    return text;
 }
 
 QString whole(std::uint64_t n) { return QString::number(n); }
@@ -42,25 +49,19 @@ QString answerLine(Steps &s, const QString &answer)
     return answer;
 }
 
-// The digits of a magnitude's general number format in positional form, the
-// exponent form spelt out: 1E-05 gives 0.00001.
-QString positional(double magnitude)
+// A number as its fifteen digits show it: whether they are a power of ten
+// (1, 1000, 0.01, 1E-20) and the power of ten of the first digit.
+struct Decimal {
+    bool powerOfTen = false;
+    int exponent = 0;
+};
+
+Decimal decimalOf(double x)
 {
-    QString text = format(magnitude);
-    const qsizetype e = text.indexOf(u'E');
-    if (e < 0)
-        return text;
-    const QString mantissa = text.left(e);
-    const int exponent = text.mid(e + 1).toInt();
-    const qsizetype point = mantissa.indexOf(u'.');
-    QString digits = mantissa;
-    digits.remove(u'.');
-    const qsizetype integral = (point < 0 ? mantissa.size() : point) + exponent;
-    if (integral <= 0)
-        return QStringLiteral("0.") + QString(-integral, u'0') + digits;
-    if (integral >= digits.size())
-        return digits + QString(integral - digits.size(), u'0');
-    return digits.left(integral) + u'.' + digits.mid(integral);
+    // "d.dddddddddddddde+XX": the fifteen significant digits.
+    const QString text = QString::number(x, 'e', 14);
+    const qsizetype e = text.indexOf(u'e');
+    return {text.left(e) == QLatin1String("1.00000000000000"), text.mid(e + 1).toInt()};
 }
 
 // The primes up to k, when they are few enough to list.
@@ -79,26 +80,31 @@ QString primesUpTo(std::uint64_t k)
 
 std::optional<QString> squareRootAnswer(QStringView text, Steps &s)
 {
-    s.line("[blue:الجذر التربيعي] = \\sqrt{العدد}");
-    s.line("(العدد غير السالب الذي مربعه يساوي العدد)");
+    s.line("(الجذر التربيعي للعدد هو العدد غير السالب الذي مربعه يساوي العدد)");
     const double x = strictNumber(text);
-    s.line("= \\sqrt{", num(x), "}");
+    const QString root = QStringLiteral("\\sqrt{") + written(x) + u'}';
+    s.line("[blue:الجذر التربيعي] = ", root);
     if (x < 0) {
         s.fail(QStringLiteral("العدد تحت الصفر، ولا يوجد عدد حقيقي مربعه سالب: لا جذر تربيعي له"));
         return std::nullopt;
     }
-    const double root = squareRoot(x);
-    s.result(root);
-    return num(root);
+    const double value = squareRoot(x);
+    // A pupil first looks for the number whose square it is.
+    if (value * value == x && !isRounded(value)) {
+        s.line(power(value, QStringLiteral("2")), " = ", written(x), "، إذن ", root, " = ", written(value));
+        s.keep(num(value));
+    } else {
+        s.result(value);
+    }
+    return num(value);
 }
 
 QString absoluteValueAnswer(QStringView text, Steps &s)
 {
-    s.line("[blue:القيمة المطلقة] = |العدد|");
-    s.line("(بعد العدد عن الصفر: العدد بلا إشارة)");
+    s.line("(القيمة المطلقة للعدد هي بعده عن الصفر: العدد بلا إشارة)");
     const double x = strictNumber(text);
-    s.line("= |", num(x), "|");
     s.line(x < 0 ? "العدد سالب: تحذف إشارته" : "العدد ليس سالبا: قيمته المطلقة هي العدد نفسه");
+    s.line("[blue:القيمة المطلقة] = |", written(x), "|");
     const double value = std::fabs(x);
     s.result(value);
     return num(value);
@@ -107,19 +113,43 @@ QString absoluteValueAnswer(QStringView text, Steps &s)
 QString decimalLogAnswer(QStringView text, Steps &s)
 {
     s.line("[blue:اللوغاريتم العشري] = لو العدد");
-    s.line("(لو العدد هو الأس س الذي يجعل 10^{س} = العدد)");
+    s.line("(لو العدد هو الأس الذي يرفع إليه 10 ليعطي العدد)");
     const double x = strictNumber(text);
-    s.line("= لو ", num(x));
+    const QString log = QStringLiteral("لو ") + operand(x);
+    s.line("المطلوب ", log);
     if (x <= 0) {
-        s.line("لا يوجد أس س يجعل 10^{س} = ", num(x), "، لأن 10^{س} موجب دائما");
+        s.line("لا يوجد أس يجعل 10 مرفوعا إليه يساوي ", written(x), "، لأن قوى 10 كلها موجبة");
         return answerLine(s, UnknownValue);
     }
-    // The quotient of two natural logarithms, each rounded to a double.
-    s.line("= \\frac{لوهـ ", num(x), "}{لوهـ 10}");
+    // The computer divides two natural logarithms, each rounded to a double.
     const double lnX = naturalLog(x);
     const double ln10 = naturalLog(10);
-    s.line("= \\frac{", num(lnX), "}{", num(ln10), "}");
     const double value = divide(lnX, ln10);
+    // The pupil first looks for the power of ten: the number itself, or the
+    // two it lies between.
+    const Decimal d = decimalOf(x);
+    if (d.powerOfTen) {
+        // 10^{3} = 1000; 1 × 10^{−20} is 10^{−20} as it stands.
+        if (written(x).contains(u'×'))
+            s.line(written(x), " = ", powerOfTen(d.exponent), "، إذن ", log, " = ", writtenWhole(d.exponent));
+        else
+            s.line(powerOfTen(d.exponent), " = ", written(x), "، إذن ", log, " = ", writtenWhole(d.exponent));
+        if (num(value) == QString::number(d.exponent)) {
+            s.keep(num(value));
+            return num(value);
+        }
+        s.line("والحاسبة تقسم لوغاريتمين طبيعيين مقربين:");
+    } else {
+        QString between = written(x) + QStringLiteral(" بين ");
+        if (d.exponent >= -4 && d.exponent + 1 <= 14)
+            between += written(std::pow(10.0, d.exponent)) + QStringLiteral(" و ")
+                       + written(std::pow(10.0, d.exponent + 1)) + QStringLiteral("، أي بين ");
+        s.line(between, powerOfTen(d.exponent), " و ", powerOfTen(d.exponent + 1), "، إذن ", log, " بين ",
+               writtenWhole(d.exponent), " و ", writtenWhole(d.exponent + 1));
+        s.line("ولإيجاده نقسم لوغاريتمين طبيعيين:");
+    }
+    s.line(log, " = \\frac{لوهـ ", operand(x), "}{لوهـ 10}");
+    s.line("≈ \\frac{", written(lnX), "}{", written(ln10), "}");
     s.result(value);
     return num(value);
 }
@@ -127,15 +157,35 @@ QString decimalLogAnswer(QStringView text, Steps &s)
 QString naturalLogAnswer(QStringView text, Steps &s)
 {
     s.line("[blue:اللوغاريتم الطبيعي] = لوهـ العدد");
-    s.line("(لوهـ العدد هو الأس س الذي يجعل هـ^{س} = العدد، حيث هـ ≈ ", num(std::exp(1.0)), ")");
+    s.line("(لوهـ العدد هو الأس الذي يرفع إليه هـ ليعطي العدد، حيث هـ ≈ ", written(std::exp(1.0)), ")");
     const double x = strictNumber(text);
-    s.line("= لوهـ ", num(x));
+    const QString log = QStringLiteral("لوهـ ") + operand(x);
+    s.line("المطلوب ", log);
     if (x <= 0) {
-        s.line("لا يوجد أس س يجعل هـ^{س} = ", num(x), "، لأن هـ^{س} موجب دائما");
+        s.line("لا يوجد أس يجعل هـ مرفوعا إليه يساوي ", written(x), "، لأن قوى هـ كلها موجبة");
         return answerLine(s, UnknownValue);
     }
     const double value = naturalLog(x);
-    s.result(value);
+    if (x == 1) {
+        s.line("هـ^{0} = 1، إذن ", log, " = 0");
+        s.keep(num(value));
+        return num(value);
+    }
+    // The two whole powers of e the number lies between, as far as the
+    // computer's powers show it.
+    const double n = std::floor(value);
+    const double below = std::exp(n), above = std::exp(n + 1);
+    if (std::isfinite(above) && below > 0 && below <= x && x < above) {
+        // A whole power of e other than e^{0} = 1 is never a number with
+        // fifteen digits.
+        const auto powerOfE = [](double k, double valueOf) {
+            return QStringLiteral("هـ^{") + written(k) + (k == 0 ? QStringLiteral("} = ") : QStringLiteral("} ≈ "))
+                   + written(valueOf);
+        };
+        s.line(powerOfE(n, below), " و ", powerOfE(n + 1, above), "، و ", written(x), " بينهما، إذن ", log, " بين ",
+               written(n), " و ", written(n + 1));
+    }
+    s.result(log, value);
     return num(value);
 }
 
@@ -143,10 +193,12 @@ QString primeAnswer(QStringView text, Steps &s)
 {
     // Any text has a leading number: letters read as 0.
     const double x = leadingNumber(text);
+    if (!isStrictNumber(text))
+        s.line(leadingNumberLine(x));
     // Only a whole number from 2 up to below 2^53 can be prime (isPrime); it
     // is when it is its own smallest prime factor.
     bool prime = false;
-    const QString shown = std::trunc(x) == x ? whole(x) : num(x);
+    const QString shown = std::trunc(x) == x ? whole(x) : written(x);
     s.line("العدد = ", shown);
     s.line("العدد الأولي عدد صحيح أكبر من 1 لا يقبل القسمة إلا على 1 وعلى نفسه");
     if (x < 0) {
@@ -160,7 +212,8 @@ QString primeAnswer(QStringView text, Steps &s)
     } else if (x >= ExactLimit) {
         // Such a number is even as the program holds it: half of it is exact.
         s.line(shown, " ≥ 2^{53}، وكل عدد بهذا الحجم يحفظه البرنامج عددا زوجيا");
-        s.line(shown, " = 2 × ", whole(x / 2));
+        const QString half = whole(x / 2);
+        s.line(shown, " = 2 × ", half.contains(u'×') ? u'(' + half + u')' : half);
         s.line("فهو يقبل القسمة على 2");
     } else {
         const auto n = static_cast<std::uint64_t>(x);
@@ -182,7 +235,8 @@ QString primeAnswer(QStringView text, Steps &s)
                 --k;
             while ((k + 1) * (k + 1) <= n)
                 ++k;
-            s.line("\\sqrt{", whole(n), "} ≈ ", num(std::sqrt(x)));
+            const double root = std::sqrt(x);
+            s.line("\\sqrt{", whole(n), "} ", relation(root), " ", written(root));
             if (k < 2) {
                 s.line("لا يوجد عدد أولي حتى \\sqrt{", whole(n), "}");
             } else {
@@ -227,48 +281,7 @@ QString parityAnswer(QStringView text, Steps &s)
 
 QString hundredthsAnswer(QStringView text, Steps &s)
 {
-    s.line("[blue:التقريب لجزء من المئة]: رقمان بعد الفاصلة");
-    const double x = strictNumber(text);
-    s.line("العدد = ", num(x));
-    const double rounded = roundDecimal(x, 2);
-    const QString digits = positional(std::fabs(x));
-    const qsizetype point = digits.indexOf(u'.');
-    const QString fraction = point < 0 ? QString() : digits.mid(point + 1);
-    if (fraction.size() <= 2) {
-        s.line("ليس بعد جزء من المئة أرقام: يبقى العدد كما هو");
-        s.result(rounded);
-        return num(rounded);
-    }
-    // Below 10^13 here (a larger number has no third decimal in 15 digits):
-    // the hundredths are a whole number a double holds exactly.
-    const double sign = std::signbit(x) ? -1.0 : 1.0;
-    const double hundredths = std::trunc(strictNumber(QString(digits.left(point) + fraction.left(2))));
-    const double lower = sign * hundredths / 100, upper = sign * (hundredths + 1) / 100;
-    s.line(num(x), " بين ", num(lower), " و ", num(upper));
-    const int decider = fraction.at(2).digitValue();
-    bool more = false;
-    for (const QChar digit : fraction.mid(3))
-        more = more || digit != u'0';
-    s.line("الرقم الذي يقرر هو رقم جزء من الألف (الثالث بعد الفاصلة): ", QString::number(decider));
-    bool up;
-    if (decider < 5) {
-        s.line(QString::number(decider), " < 5: يبقى رقم جزء من المئة كما هو");
-        up = false;
-    } else if (decider > 5 || more) {
-        s.line(decider > 5 ? QString::number(decider) + QStringLiteral(" > 5") : QStringLiteral("5 وبعده أرقام"),
-               ": يزاد رقم جزء من المئة واحدا");
-        up = true;
-    } else {
-        up = std::fmod(hundredths, 2.0) != 0;
-        s.line("5 وليس بعده أرقام: العدد في المنتصف تماما، فيقرب إلى الذي رقمه الأخير زوجي");
-    }
-    // The number as the computer holds it, in binary, may lie on the other
-    // side of the middle than its decimal text.
-    if ((up ? upper : lower) != rounded)
-        s.line("لكن الحاسوب يحفظ العدد بالنظام الثنائي بقيمة ", QString::number(x, 'g', 17),
-               up ? "، أقل من المنتصف" : "، فوق المنتصف");
-    s.result(rounded);
-    return num(rounded);
+    return num(roundToHundredths(QStringLiteral("العدد"), strictNumber(text), s));
 }
 
 } // namespace numbers

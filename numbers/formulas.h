@@ -31,7 +31,10 @@ QString absoluteValueAnswer(QStringView text, numtext::Steps &s);
 
 // The decimal logarithm, the quotient of two natural logarithms (so that of
 // 1000, a little below 3, is written 3), and the natural logarithm, of the
-// number read strictly; "قيمة غير معروفة" for zero and below.
+// number read strictly; "قيمة غير معروفة" for zero and below. The steps go
+// as a pupil thinks: a power of ten (or of e) that gives the number, else the
+// two whole powers it lies between; the quotient of natural logarithms only
+// where the decimal logarithm needs it.
 QString decimalLogAnswer(QStringView text, numtext::Steps &s);
 QString naturalLogAnswer(QStringView text, numtext::Steps &s);
 
@@ -45,8 +48,8 @@ QString primeAnswer(QStringView text, numtext::Steps &s);
 // neither (NotWholeAnswer); a whole number beyond the 32-bit range fails.
 QString parityAnswer(QStringView text, numtext::Steps &s);
 
-// The number, read strictly, rounded to hundredths (halves to even), with the
-// digit that decided.
+// The number, read strictly, rounded to hundredths, explained as every
+// rounding to hundredths is (numtext/hundredths.h).
 QString hundredthsAnswer(QStringView text, numtext::Steps &s);
 
 } // namespace numbers

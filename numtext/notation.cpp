@@ -44,6 +44,12 @@ QString operand(double value)
     return text.startsWith(MinusSign) || text.contains(u'×') ? u'(' + text + u')' : text;
 }
 
+QString firstOperand(double value)
+{
+    const QString text = written(value);
+    return text.contains(u'×') ? u'(' + text + u')' : text;
+}
+
 QString power(double base, const QString &exponent) { return operand(base) + QStringLiteral("^{") + exponent + u'}'; }
 
 QString powerOfTen(int exponent) { return QStringLiteral("10^{") + writtenWhole(exponent) + u'}'; }

@@ -77,6 +77,10 @@ QString relation(double value);
 // A value standing after an operator: in brackets when it is negative or a
 // power of ten, so that "× (−3)" and "÷ (2 × 10^{−6})" read right.
 QString operand(double value);
+// A value standing first, before an operator: in brackets only when it is a
+// power of ten, so that "(1 × 10^{300}) × 100" reads right and "−2 × 100"
+// keeps its plain sign.
+QString firstOperand(double value);
 // A value raised to a power: "(−3)^{2}", "1.5^{2}". The exponent is markup.
 QString power(double base, const QString &exponent);
 // A power of ten: "10^{−6}".
