@@ -52,8 +52,8 @@ double roundToHundredths(const QString &subject, double value, Steps &s)
     } else if (format(product).endsWith(QLatin1String(".5"))) {
         // Its fifteen digits end in a half, the product itself does not.
         s.line(written(product), " يبدو في المنتصف", between, "، لكن حاصل الضرب كما يحسبه الحاسوب ",
-               whole == lower ? "أقل" : "أكثر", " منه بقليل (الحاسوب يحفظ الأعداد بالنظام الثنائي)، فأقرب عدد صحيح إليه ",
-               wholeNumber(whole));
+               whole == lower ? "أقل" : "أكثر",
+               " منه بقليل (الحاسوب يحفظ الأعداد بالنظام الثنائي)، فأقرب عدد صحيح إليه ", wholeNumber(whole));
     } else {
         s.line(written(product), between, "، وأقرب عدد صحيح إليه ", wholeNumber(whole));
     }

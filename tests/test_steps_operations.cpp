@@ -34,21 +34,19 @@ const char *buttonOf(const QString &option)
 const QString Prime = QStringLiteral("نعم .. العدد أولي");
 const QString NotPrime = QStringLiteral("العدد غيرأولي");
 const QString Definition = QStringLiteral("العدد الأولي عدد صحيح أكبر من 1 لا يقبل القسمة إلا على 1 وعلى نفسه");
-const QString RootHead = QStringLiteral("[blue:الجذر التربيعي] = \\sqrt{العدد}");
-const QString RootMeaning = QStringLiteral("(العدد غير السالب الذي مربعه يساوي العدد)");
+const QString RootMeaning = QStringLiteral("(الجذر التربيعي للعدد هو العدد غير السالب الذي مربعه يساوي العدد)");
 const QString LogHead = QStringLiteral("[blue:اللوغاريتم العشري] = لو العدد");
-const QString LogMeaning = QStringLiteral("(لو العدد هو الأس س الذي يجعل 10^{س} = العدد)");
-const QString LnHead = QStringLiteral("[blue:اللوغاريتم الطبيعي] = لوهـ العدد");
-const QString LnMeaning = QStringLiteral("(لوهـ العدد هو الأس س الذي يجعل هـ^{س} = العدد، حيث هـ ≈ 2.71828182845905)");
-const QString AbsHead = QStringLiteral("[blue:القيمة المطلقة] = |العدد|");
-const QString AbsMeaning = QStringLiteral("(بعد العدد عن الصفر: العدد بلا إشارة)");
-const QString RoundHead = QStringLiteral("[blue:التقريب لجزء من المئة]: رقمان بعد الفاصلة");
+const QString LogMeaning = QStringLiteral("(لو العدد هو الأس الذي يرفع إليه 10 ليعطي العدد)");
+const QString AbsMeaning = QStringLiteral("(القيمة المطلقة للعدد هي بعده عن الصفر: العدد بلا إشارة)");
+const QString RoundRule = QStringLiteral(
+    "التقريب لأقرب جزء من المئة: نضرب في 100، ثم نأخذ أقرب عدد صحيح إلى حاصل الضرب، ثم نقسمه على 100");
+const QString RoundRuleIndic = QStringLiteral(
+    "التقريب لأقرب جزء من المئة: نضرب في ١٠٠، ثم نأخذ أقرب عدد صحيح إلى حاصل الضرب، ثم نقسمه على ١٠٠");
 // The last reason a prime n is given.
 QString onlyOneAndItself(const char *n)
 {
     return QStringLiteral("ولو كان له قاسم أكبر من جذره لقابله قاسم أصغر من جذره: فلا قاسم له إلا 1 و") + n;
 }
-const QString Decider = QStringLiteral("الرقم الذي يقرر هو رقم جزء من الألف (الثالث بعد الفاصلة): ");
 } // namespace
 
 class StepsOperationsTest : public WindowTest {
@@ -103,34 +101,6 @@ void StepsOperationsTest::stepsOfEachOperation_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("root 16") << "Op1"
-                             << "16" << QStringList{RootHead, RootMeaning, "= \\sqrt{16}", "= 4"};
-    QTest::newRow("root 2") << "Op1"
-                            << "2" << QStringList{RootHead, RootMeaning, "= \\sqrt{2}", "≈ 1.4142135623731"};
-    QTest::newRow("absolute -7.5") << "Op2"
-                                   << "-7.5"
-                                   << QStringList{AbsHead, AbsMeaning, "= |-7.5|", "العدد سالب: تحذف إشارته", "= 7.5"};
-    QTest::newRow("absolute 3") << "Op2"
-                                << "3"
-                                << QStringList{AbsHead, AbsMeaning, "= |3|",
-                                               "العدد ليس سالبا: قيمته المطلقة هي العدد نفسه", "= 3"};
-    QTest::newRow("log 1000, a little below 3") << "Op3"
-                                                << "1000" << QStringList{LogHead,
-                                                                         LogMeaning,
-                                                                         "= لو 1000",
-                                                                         "= \\frac{لوهـ 1000}{لوهـ 10}",
-                                                                         "= \\frac{6.90775527898214}{2.30258509299405}",
-                                                                         "≈ 3"};
-    QTest::newRow("log 0") << "Op3"
-                           << "0"
-                           << QStringList{LogHead, LogMeaning, "= لو 0",
-                                          "لا يوجد أس س يجعل 10^{س} = 0، لأن 10^{س} موجب دائما", "قيمة غير معروفة"};
-    QTest::newRow("ln 10") << "Op9"
-                           << "10" << QStringList{LnHead, LnMeaning, "= لوهـ 10", "≈ 2.30258509299405"};
-    QTest::newRow("ln -1") << "Op9"
-                           << "-1"
-                           << QStringList{LnHead, LnMeaning, "= لوهـ -1",
-                                          "لا يوجد أس س يجعل هـ^{س} = -1، لأن هـ^{س} موجب دائما", "قيمة غير معروفة"};
     QTest::newRow("prime 91 = 7 * 13")
         << "Op4"
         << "91" << QStringList{"العدد = 91",  Definition, "لا يقسمه 2 ولا 3 ولا 5", "أصغر عدد أولي يقسم 91 هو 7",
@@ -183,29 +153,14 @@ void StepsOperationsTest::stepsOfEachOperation_data()
                        "9007199254740992 = 2 × 4503599627370496",
                        "فهو يقبل القسمة على 2",
                        NotPrime};
-    QTest::newRow("prime 1E+300") << "Op4"
-                                  << "1E+300"
-                                  << QStringList{"العدد = 1E+300",
-                                                 Definition,
-                                                 "1E+300 ≥ 2^{53}، وكل عدد بهذا الحجم يحفظه البرنامج عددا زوجيا",
-                                                 "1E+300 = 2 × 5E+299",
-                                                 "فهو يقبل القسمة على 2",
-                                                 NotPrime};
     QTest::newRow("prime 0") << "Op4"
                              << "0"
                              << QStringList{"العدد = 0", Definition,
                                             "0 يقبل القسمة على كل عدد غير الصفر، وليس أكبر من 1", NotPrime};
-    QTest::newRow("prime of letters, read as 0")
-        << "Op4"
-        << "abc"
-        << QStringList{"العدد = 0", Definition, "0 يقبل القسمة على كل عدد غير الصفر، وليس أكبر من 1", NotPrime};
     QTest::newRow("prime 1") << "Op4"
                              << "1"
                              << QStringList{"العدد = 1", Definition, "1 ليس أكبر من 1: له قاسم واحد فقط هو نفسه",
                                             NotPrime};
-    QTest::newRow("prime -7") << "Op4"
-                              << "-7"
-                              << QStringList{"العدد = -7", Definition, "-7 عدد سالب، والعدد الأولي موجب", NotPrime};
     QTest::newRow("prime 7.5") << "Op4"
                                << "7.5" << QStringList{"العدد = 7.5", Definition, "7.5 ليس عددا صحيحا", NotPrime};
     // The trial divisors that failed come before the factor.
@@ -216,9 +171,6 @@ void StepsOperationsTest::stepsOfEachOperation_data()
                                                            "أصغر عدد أولي يقسم 221 هو 13",
                                                            "221 = 13 × 17",
                                                            NotPrime};
-    QTest::newRow("prime 12 and letters")
-        << "Op4"
-        << "12abc" << QStringList{"العدد = 12", Definition, "أصغر عدد أولي يقسم 12 هو 2", "12 = 2 × 6", NotPrime};
     QTest::newRow("odd 7") << "Op6"
                            << "7"
                            << QStringList{"العدد = 7", "نقسم على 2: 7 = 2 × 3 + 1 ، والباقي 1",
@@ -242,72 +194,6 @@ void StepsOperationsTest::stepsOfEachOperation_data()
                                       << QStringList{"العدد = 2.5",
                                                      "2.5 له جزء كسري: الزوجي والفردي من صفات الأعداد الصحيحة",
                                                      "العدد ليس صحيحا .. فلا يوصف بأنه زوجي أو فردي"};
-    QTest::newRow("round 3.14159") << "Op5"
-                                   << "3.14159" << QStringList{RoundHead,
-                                                               "العدد = 3.14159",
-                                                               "3.14159 بين 3.14 و 3.15",
-                                                               Decider + "1",
-                                                               "1 < 5: يبقى رقم جزء من المئة كما هو",
-                                                               "= 3.14"};
-    QTest::newRow("round -2.678") << "Op5"
-                                  << "-2.678" << QStringList{RoundHead,
-                                                             "العدد = -2.678",
-                                                             "-2.678 بين -2.67 و -2.68",
-                                                             Decider + "8",
-                                                             "8 > 5: يزاد رقم جزء من المئة واحدا",
-                                                             "= −2.68"};
-    QTest::newRow("round 0.1251") << "Op5"
-                                  << "0.1251" << QStringList{RoundHead,
-                                                             "العدد = 0.1251",
-                                                             "0.1251 بين 0.12 و 0.13",
-                                                             Decider + "5",
-                                                             "5 وبعده أرقام: يزاد رقم جزء من المئة واحدا",
-                                                             "= 0.13"};
-    QTest::newRow("round 0.125, half to even")
-        << "Op5"
-        << "0.125"
-        << QStringList{RoundHead,
-                       "العدد = 0.125",
-                       "0.125 بين 0.12 و 0.13",
-                       Decider + "5",
-                       "5 وليس بعده أرقام: العدد في المنتصف تماما، فيقرب إلى الذي رقمه الأخير زوجي",
-                       "= 0.12"};
-    QTest::newRow("round 0.375, half to even")
-        << "Op5"
-        << "0.375"
-        << QStringList{RoundHead,
-                       "العدد = 0.375",
-                       "0.375 بين 0.37 و 0.38",
-                       Decider + "5",
-                       "5 وليس بعده أرقام: العدد في المنتصف تماما، فيقرب إلى الذي رقمه الأخير زوجي",
-                       "= 0.38"};
-    QTest::newRow("round 1.015, held in binary below the middle")
-        << "Op5"
-        << "1.015"
-        << QStringList{RoundHead,
-                       "العدد = 1.015",
-                       "1.015 بين 1.01 و 1.02",
-                       Decider + "5",
-                       "5 وليس بعده أرقام: العدد في المنتصف تماما، فيقرب إلى الذي رقمه الأخير زوجي",
-                       "لكن الحاسوب يحفظ العدد بالنظام الثنائي بقيمة 1.0149999999999999، أقل من المنتصف",
-                       "= 1.01"};
-    QTest::newRow("round 0.999 carries") << "Op5"
-                                         << "0.999" << QStringList{RoundHead,
-                                                                   "العدد = 0.999",
-                                                                   "0.999 بين 0.99 و 1",
-                                                                   Decider + "9",
-                                                                   "9 > 5: يزاد رقم جزء من المئة واحدا",
-                                                                   "= 1"};
-    QTest::newRow("round 2.5, nothing to drop")
-        << "Op5"
-        << "2.5" << QStringList{RoundHead, "العدد = 2.5", "ليس بعد جزء من المئة أرقام: يبقى العدد كما هو", "= 2.5"};
-    QTest::newRow("round 1E-05") << "Op5"
-                                 << "1E-05" << QStringList{RoundHead,
-                                                           "العدد = 1E-05",
-                                                           "1E-05 بين 0 و 0.01",
-                                                           Decider + "0",
-                                                           "0 < 5: يبقى رقم جزء من المئة كما هو",
-                                                           "= 0"};
 }
 
 void StepsOperationsTest::stepsOfEachOperation()
@@ -330,16 +216,20 @@ void StepsOperationsTest::digitShapes_data()
     QTest::addColumn<QString>("text");
     const auto A = DigitShape::ArabicIndic, W = DigitShape::Western;
     QTest::newRow("root 2, ١٢٣") << "Op1"
-                                 << "2" << A
-                                 << rtl({"الجذر التربيعي = √(العدد)", RootMeaning, "= √(٢)", "≈ ١٫٤١٤٢١٣٥٦٢٣٧٣١"});
+                                 << "2" << A << rtl({RootMeaning, "الجذر التربيعي = √(٢)", "≈ ١٫٤١٤٢١٣٥٦٢٣٧٣١"});
     QTest::newRow("root 2, 123") << "Op1"
-                                 << "2" << W
-                                 << rtl({"الجذر التربيعي = √(العدد)", RootMeaning, "= √(2)", "≈ 1.4142135623731"});
-    QTest::newRow("log 100, ١٢٣") << "Op3"
-                                  << "100" << A
-                                  << rtl({"اللوغاريتم العشري = لو العدد",
-                                          "(لو العدد هو الأس س الذي يجعل ١٠^(س) = العدد)", "= لو ١٠٠",
-                                          "= (لوهـ ١٠٠) ÷ (لوهـ ١٠)", "= ٤٫٦٠٥١٧٠١٨٥٩٨٨٠٩ ÷ ٢٫٣٠٢٥٨٥٠٩٢٩٩٤٠٥", "= ٢"});
+                                 << "2" << W << rtl({RootMeaning, "الجذر التربيعي = √(2)", "≈ 1.4142135623731"});
+    QTest::newRow("log 100, ١٢٣, a raised exponent")
+        << "Op3"
+        << "100" << A
+        << rtl({"اللوغاريتم العشري = لو العدد", "(لو العدد هو الأس الذي يرفع إليه ١٠ ليعطي العدد)", "المطلوب لو ١٠٠",
+                "١٠² = ١٠٠، إذن لو ١٠٠ = ٢"});
+    QTest::newRow("log 2, ١٢٣, the quotient of natural logarithms")
+        << "Op3"
+        << "2" << A
+        << rtl({"اللوغاريتم العشري = لو العدد", "(لو العدد هو الأس الذي يرفع إليه ١٠ ليعطي العدد)", "المطلوب لو ٢",
+                "٢ بين ١ و ١٠، أي بين ١٠⁰ و ١٠¹، إذن لو ٢ بين ٠ و ١", "ولإيجاده نقسم لوغاريتمين طبيعيين:",
+                "لو ٢ = (لوهـ ٢) ÷ (لوهـ ١٠)", "≈ ٠٫٦٩٣١٤٧١٨٠٥٥٩٩٤٥ ÷ ٢٫٣٠٢٥٨٥٠٩٢٩٩٤٠٥", "≈ ٠٫٣٠١٠٢٩٩٩٥٦٦٣٩٨١"});
     QTest::newRow("prime 91, ١٢٣") << "Op4"
                                    << "91" << A
                                    << rtl({"العدد = ٩١",
@@ -360,9 +250,20 @@ void StepsOperationsTest::digitShapes_data()
     QTest::newRow("round 0.125, ١٢٣")
         << "Op5"
         << "0.125" << A
-        << rtl({"التقريب لجزء من المئة: رقمان بعد الفاصلة", "العدد = ٠٫١٢٥", "٠٫١٢٥ بين ٠٫١٢ و ٠٫١٣",
-                "الرقم الذي يقرر هو رقم جزء من الألف (الثالث بعد الفاصلة): ٥",
-                "٥ وليس بعده أرقام: العدد في المنتصف تماما، فيقرب إلى الذي رقمه الأخير زوجي", "= ٠٫١٢"});
+        << rtl({RoundRuleIndic, "العدد = ٠٫١٢٥", "٠٫١٢٥ × ١٠٠ = ١٢٫٥",
+                "١٢٫٥ في المنتصف تماما بين ١٢ و ١٣، وعند المنتصف تماما نأخذ العدد الزوجي من العددين: ١٢",
+                "العدد مقربا = ١٢ ÷ ١٠٠", "= ٠٫١٢"});
+    QTest::newRow("round -2.346, ١٢٣")
+        << "Op5"
+        << "-2.346" << A
+        << rtl({RoundRuleIndic, "العدد = " + ALM + "−٢٫٣٤٦", ALM + "−٢٫٣٤٦ × ١٠٠ ≈ " + ALM + "−٢٣٤٫٦",
+                ALM + "−٢٣٤٫٦ بين " + ALM + "−٢٣٥ و " + ALM + "−٢٣٤، وأقرب عدد صحيح إليه " + ALM + "−٢٣٥",
+                "العدد مقربا = " + ALM + "−٢٣٥ ÷ ١٠٠", "= " + ALM + "−٢٫٣٥"});
+    QTest::newRow("round 1E-05, 123") << "Op5"
+                                      << "1E-05" << W
+                                      << rtl({RoundRule, "العدد = 1 × 10⁻⁵", "(1 × 10⁻⁵) × 100 = 0.001",
+                                              "0.001 بين 0 و 1، وأقرب عدد صحيح إليه 0", "العدد مقربا = 0 ÷ 100",
+                                              "= 0"});
 }
 
 void StepsOperationsTest::digitShapes()
@@ -391,16 +292,15 @@ void StepsOperationsTest::failureEndsTheSteps_data()
     QTest::newRow("root of -4") << "Op1"
                                 << "-4" << QStringList() << numtext::refusalText(numtext::Refusal::NegativeUnderRoot);
     QTest::newRow("root of letters") << "Op1"
-                                     << "abc" << QStringList{RootHead, RootMeaning}
-                                     << numtext::failureText(Failure::NotANumber);
+                                     << "abc" << QStringList{RootMeaning} << numtext::failureText(Failure::NotANumber);
     QTest::newRow("log of 12abc") << "Op3"
                                   << "12abc" << QStringList{LogHead, LogMeaning}
                                   << numtext::failureText(Failure::NotANumber);
     QTest::newRow("absolute beyond the doubles")
         << "Op2"
-        << "-1e400" << QStringList{AbsHead, AbsMeaning} << numtext::failureText(Failure::Overflow);
+        << "-1e400" << QStringList{AbsMeaning} << numtext::failureText(Failure::Overflow);
     QTest::newRow("round 1.2.3") << "Op5"
-                                 << "1.2.3" << QStringList{RoundHead} << numtext::failureText(Failure::NotANumber);
+                                 << "1.2.3" << QStringList() << numtext::failureText(Failure::NotANumber);
     QTest::newRow("parity beyond 32 bits")
         << "Op6"
         << "3e9" << QStringList{"العدد = 3000000000"} << numtext::failureText(Failure::OutOfRange);
@@ -495,14 +395,18 @@ void StepsOperationsTest::stepsEndWithTheResultBox()
     const QString box = ui::text("Form8", "Te2");
     const numtext::Steps &s = steps()->last();
     QVERIFY(!s.failed());
+    // The last line ends with the box's number ("= 4", "لو 1000 = 3"), or is
+    // the box's word answer.
+    const QString ending = s.results().isEmpty() ? box : numtext::writtenText(box);
     if (!s.results().isEmpty()) {
         QCOMPARE(s.results().last(), box);
-        QVERIFY2(stepstext::isResultLine(s.lines().last(), box), qPrintable(s.lines().last()));
+        QVERIFY2(s.lines().last().endsWith("= " + ending) || s.lines().last().endsWith("≈ " + ending),
+                 qPrintable(s.lines().last()));
     } else {
         QCOMPARE(s.lines().last(), box);
     }
     const QString shown = openSteps()->view()->plainText().split(u'\n').last();
-    QVERIFY2(s.results().isEmpty() ? shown.endsWith(box) : stepstext::isResultLine(shown, box), qPrintable(shown));
+    QVERIFY2(shown.endsWith(reference::plainStepLine(ending, DigitShape::Western)), qPrintable(shown));
 }
 
 // The button stands on the banner, where no other control of the window is,
