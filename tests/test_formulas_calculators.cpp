@@ -53,68 +53,46 @@ void FormulasCalculatorsTest::operations_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("box");
     QTest::newRow("2 + 3") << "2" << Operation::Add << "3"
-        << QStringList{"الناتج = العدد الأول + العدد الثاني",
-                       "= 2 + 3",
-                       "= 5"}
-        << "5";
+                           << QStringList{"الناتج = العدد الأول + العدد الثاني", "= 2 + 3", "= 5"} << "5";
     QTest::newRow("2 - 3") << "2" << Operation::Subtract << "3"
-        << QStringList{"الناتج = العدد الأول − العدد الثاني",
-                       "= 2 − 3",
-                       "= −1"}
-        << "-1";
+                           << QStringList{"الناتج = العدد الأول − العدد الثاني", "= 2 − 3", "= −1"} << "-1";
     QTest::newRow("2 / 3") << "2" << Operation::Divide << "3"
-        << QStringList{"الناتج = العدد الأول ÷ العدد الثاني",
-                       "= 2 ÷ 3",
-                       "≈ 0.666666666666667"}
-        << "0.666666666666667";
-    QTest::newRow("0.1 + 0.2, written rounded") << "0.1" << Operation::Add << "0.2"
-        << QStringList{"الناتج = العدد الأول + العدد الثاني",
-                       "= 0.1 + 0.2",
-                       "≈ 0.3"}
-        << "0.3";
-    QTest::newRow("6 / -2, a negative divisor") << "6" << Operation::Divide << "-2"
-        << QStringList{"الناتج = العدد الأول ÷ العدد الثاني",
-                       "= 6 ÷ (−2)",
-                       "= −3"}
+                           << QStringList{"الناتج = العدد الأول ÷ العدد الثاني", "= 2 ÷ 3", "≈ 0.666666666666667"}
+                           << "0.666666666666667";
+    QTest::newRow("0.1 + 0.2, written rounded")
+        << "0.1" << Operation::Add << "0.2"
+        << QStringList{"الناتج = العدد الأول + العدد الثاني", "= 0.1 + 0.2", "≈ 0.3"} << "0.3";
+    QTest::newRow("6 / -2, a negative divisor")
+        << "6" << Operation::Divide << "-2" << QStringList{"الناتج = العدد الأول ÷ العدد الثاني", "= 6 ÷ (−2)", "= −3"}
         << "-3";
-    QTest::newRow("12abc * -3, a leading number") << "12abc" << Operation::Multiply << "-3"
-        << QStringList{"العدد الأول: يؤخذ العدد الذي في أول المكتوب، وهنا 12",
-                       "الناتج = العدد الأول × العدد الثاني",
-                       "= 12 × (−3)",
-                       "= −36"}
+    QTest::newRow("12abc * -3, a leading number")
+        << "12abc" << Operation::Multiply << "-3"
+        << QStringList{"العدد الأول: يؤخذ العدد الذي في أول المكتوب، وهنا 12", "الناتج = العدد الأول × العدد الثاني",
+                       "= 12 × (−3)", "= −36"}
         << "-36";
     QTest::newRow("letters + 3, read as 0") << "abc" << Operation::Add << "3"
-        << QStringList{"العدد الأول: يؤخذ العدد الذي في أول المكتوب، وهنا 0",
-                       "الناتج = العدد الأول + العدد الثاني",
-                       "= 0 + 3",
-                       "= 3"}
-        << "3";
-    QTest::newRow("an operand rounded to 15 digits") << "0.1234567890123456789" << Operation::Multiply << "1"
+                                            << QStringList{"العدد الأول: يؤخذ العدد الذي في أول المكتوب، وهنا 0",
+                                                           "الناتج = العدد الأول + العدد الثاني", "= 0 + 3", "= 3"}
+                                            << "3";
+    QTest::newRow("an operand rounded to 15 digits")
+        << "0.1234567890123456789" << Operation::Multiply << "1"
         << QStringList{"العدد الأول = 0.1234567890123456789 ≈ 0.123456789012346 (مقربا إلى 15 رقما)",
-                       "الناتج = العدد الأول × العدد الثاني",
-                       "= 0.123456789012346 × 1",
-                       "= 0.123456789012346"}
+                       "الناتج = العدد الأول × العدد الثاني", "= 0.123456789012346 × 1", "= 0.123456789012346"}
         << "0.123456789012346";
-    QTest::newRow("1E+16 + 1, the 1 lost") << "1E16" << Operation::Add << "1"
-        << QStringList{"الناتج = العدد الأول + العدد الثاني",
-                       "= (1 × 10^{16}) + 1",
-                       "≈ 1 × 10^{16}"}
-        << "1E+16";
-    QTest::newRow("1E-06 / 1000, powers of ten") << "1E-06" << Operation::Divide << "1000"
-        << QStringList{"الناتج = العدد الأول ÷ العدد الثاني",
-                       "= (1 × 10^{−6}) ÷ 1000",
-                       "≈ 1 × 10^{−9}"}
-        << "1E-09";
+    QTest::newRow("1E+16 + 1, the 1 lost")
+        << "1E16" << Operation::Add << "1"
+        << QStringList{"الناتج = العدد الأول + العدد الثاني", "= (1 × 10^{16}) + 1", "≈ 1 × 10^{16}"} << "1E+16";
+    QTest::newRow("1E-06 / 1000, powers of ten")
+        << "1E-06" << Operation::Divide << "1000"
+        << QStringList{"الناتج = العدد الأول ÷ العدد الثاني", "= (1 × 10^{−6}) ÷ 1000", "≈ 1 × 10^{−9}"} << "1E-09";
     QTest::newRow("-1.5E-7 * 3") << "-1.5e-7" << Operation::Multiply << "3"
-        << QStringList{"الناتج = العدد الأول × العدد الثاني",
-                       "= (−1.5 × 10^{−7}) × 3",
-                       "= −4.5 × 10^{−7}"}
-        << "-4.5E-07";
+                                 << QStringList{"الناتج = العدد الأول × العدد الثاني", "= (−1.5 × 10^{−7}) × 3",
+                                                "= −4.5 × 10^{−7}"}
+                                 << "-4.5E-07";
     QTest::newRow("division by zero") << "5" << Operation::Divide << "0.0"
-        << QStringList{"الناتج = العدد الأول ÷ العدد الثاني",
-                       "= 5 ÷ 0",
-                       "! العدد المقسوم على صفر قيمة غير معروفة"}
-        << "العدد المقسوم على صفر قيمة غير معروفة";
+                                      << QStringList{"الناتج = العدد الأول ÷ العدد الثاني", "= 5 ÷ 0",
+                                                     "! العدد المقسوم على صفر قيمة غير معروفة"}
+                                      << "العدد المقسوم على صفر قيمة غير معروفة";
 }
 
 void FormulasCalculatorsTest::operations()
@@ -159,7 +137,8 @@ void FormulasCalculatorsTest::rounding_data()
     QTest::addColumn<QString>("result");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("box");
-    QTest::newRow("0.125, a half to the even neighbour") << "0.125"
+    QTest::newRow("0.125, a half to the even neighbour")
+        << "0.125"
         << QStringList{RoundRule,
                        "الناتج = 0.125",
                        "0.125 × 100 = 12.5",
@@ -167,15 +146,18 @@ void FormulasCalculatorsTest::rounding_data()
                        "الناتج مقربا = 12 ÷ 100",
                        "= 0.12"}
         << "0.12";
-    QTest::newRow("1.005, a half only in its 15 digits") << "1.005"
+    QTest::newRow("1.005, a half only in its 15 digits")
+        << "1.005"
         << QStringList{RoundRule,
                        "الناتج = 1.005",
                        "1.005 × 100 ≈ 100.5",
-                       "100.5 يبدو في المنتصف بين 100 و 101، لكن حاصل الضرب كما يحسبه الحاسوب أقل منه بقليل (الحاسوب يحفظ الأعداد بالنظام الثنائي)، فأقرب عدد صحيح إليه 100",
+                       "100.5 يبدو في المنتصف بين 100 و 101، لكن حاصل الضرب كما يحسبه الحاسوب أقل منه بقليل (الحاسوب "
+                       "يحفظ الأعداد بالنظام الثنائي)، فأقرب عدد صحيح إليه 100",
                        "الناتج مقربا = 100 ÷ 100",
                        "= 1"}
         << "1";
-    QTest::newRow("2.675, a half as computed") << "2.675"
+    QTest::newRow("2.675, a half as computed")
+        << "2.675"
         << QStringList{RoundRule,
                        "الناتج = 2.675",
                        "2.675 × 100 = 267.5",
@@ -184,14 +166,15 @@ void FormulasCalculatorsTest::rounding_data()
                        "= 2.68"}
         << "2.68";
     QTest::newRow("-2.346") << "-2.346"
-        << QStringList{RoundRule,
-                       "الناتج = −2.346",
-                       "−2.346 × 100 ≈ −234.6",
-                       "−234.6 بين −235 و −234، وأقرب عدد صحيح إليه −235",
-                       "الناتج مقربا = −235 ÷ 100",
-                       "= −2.35"}
-        << "-2.35";
-    QTest::newRow("1E+300, too large to have hundredths") << "1E+300"
+                            << QStringList{RoundRule,
+                                           "الناتج = −2.346",
+                                           "−2.346 × 100 ≈ −234.6",
+                                           "−234.6 بين −235 و −234، وأقرب عدد صحيح إليه −235",
+                                           "الناتج مقربا = −235 ÷ 100",
+                                           "= −2.35"}
+                            << "-2.35";
+    QTest::newRow("1E+300, too large to have hundredths")
+        << "1E+300"
         << QStringList{RoundRule,
                        "الناتج = 1 × 10^{300}",
                        "(1 × 10^{300}) × 100 = 1 × 10^{302}",
@@ -200,13 +183,14 @@ void FormulasCalculatorsTest::rounding_data()
                        "= 1 × 10^{300}"}
         << "1E+300";
     QTest::newRow("0.666666666666667") << "0.666666666666667"
-        << QStringList{RoundRule,
-                       "الناتج = 0.666666666666667",
-                       "0.666666666666667 × 100 = 66.6666666666667",
-                       "66.6666666666667 بين 66 و 67، وأقرب عدد صحيح إليه 67",
-                       "الناتج مقربا = 67 ÷ 100",
-                       "= 0.67"}
-        << "0.67";}
+                                       << QStringList{RoundRule,
+                                                      "الناتج = 0.666666666666667",
+                                                      "0.666666666666667 × 100 = 66.6666666666667",
+                                                      "66.6666666666667 بين 66 و 67، وأقرب عدد صحيح إليه 67",
+                                                      "الناتج مقربا = 67 ÷ 100",
+                                                      "= 0.67"}
+                                       << "0.67";
+}
 
 void FormulasCalculatorsTest::rounding()
 {

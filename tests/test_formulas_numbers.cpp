@@ -54,8 +54,8 @@ const QString LogHead = QStringLiteral("[blue:اللوغاريتم العشري]
 const QString LogMeaning = QStringLiteral("(لو العدد هو الأس الذي يرفع إليه 10 ليعطي العدد)");
 const QString ByNaturalLogs = QStringLiteral("ولإيجاده نقسم لوغاريتمين طبيعيين:");
 const QString LnHead = QStringLiteral("[blue:اللوغاريتم الطبيعي] = لوهـ العدد");
-const QString LnMeaning =
-    QStringLiteral("(لوهـ العدد هو الأس الذي يرفع إليه هـ ليعطي العدد، حيث هـ ≈ 2.71828182845905)");
+const QString LnMeaning = QStringLiteral(
+    "(لوهـ العدد هو الأس الذي يرفع إليه هـ ليعطي العدد، حيث هـ ≈ 2.71828182845905)");
 const QString Definition = QStringLiteral("العدد الأولي عدد صحيح أكبر من 1 لا يقبل القسمة إلا على 1 وعلى نفسه");
 const QString RoundRule = QStringLiteral("[blue:التقريب لأقرب جزء من المئة]: نضرب في 100، ثم نأخذ أقرب عدد صحيح إلى "
                                          "حاصل الضرب، ثم نقسمه على 100");
@@ -87,62 +87,42 @@ void FormulasNumbersTest::steps_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("box");
     QTest::newRow("root 16, a square") << Op::Root << "16"
-        << QStringList{RootMeaning,
-                       "[blue:الجذر التربيعي] = \\sqrt{16}",
-                       "4^{2} = 16، إذن \\sqrt{16} = 4"}
-        << "4";
+                                       << QStringList{RootMeaning, "[blue:الجذر التربيعي] = \\sqrt{16}",
+                                                      "4^{2} = 16، إذن \\sqrt{16} = 4"}
+                                       << "4";
     QTest::newRow("root 2.25, a square") << Op::Root << "2.25"
-        << QStringList{RootMeaning,
-                       "[blue:الجذر التربيعي] = \\sqrt{2.25}",
-                       "1.5^{2} = 2.25، إذن \\sqrt{2.25} = 1.5"}
-        << "1.5";
+                                         << QStringList{RootMeaning, "[blue:الجذر التربيعي] = \\sqrt{2.25}",
+                                                        "1.5^{2} = 2.25، إذن \\sqrt{2.25} = 1.5"}
+                                         << "1.5";
     QTest::newRow("root 2") << Op::Root << "2"
-        << QStringList{RootMeaning,
-                       "[blue:الجذر التربيعي] = \\sqrt{2}",
-                       "≈ 1.4142135623731"}
-        << "1.4142135623731";
-    QTest::newRow("root 1E-10, a power of ten") << Op::Root << "1E-10"
-        << QStringList{RootMeaning,
-                       "[blue:الجذر التربيعي] = \\sqrt{1 × 10^{−10}}",
-                       "= 1 × 10^{−5}"}
-        << "1E-05";
+                            << QStringList{RootMeaning, "[blue:الجذر التربيعي] = \\sqrt{2}", "≈ 1.4142135623731"}
+                            << "1.4142135623731";
+    QTest::newRow("root 1E-10, a power of ten")
+        << Op::Root << "1E-10"
+        << QStringList{RootMeaning, "[blue:الجذر التربيعي] = \\sqrt{1 × 10^{−10}}", "= 1 × 10^{−5}"} << "1E-05";
     QTest::newRow("absolute -7.5") << Op::Absolute << "-7.5"
-        << QStringList{AbsMeaning,
-                       "العدد سالب: تحذف إشارته",
-                       "[blue:القيمة المطلقة] = |−7.5|",
-                       "= 7.5"}
-        << "7.5";
+                                   << QStringList{AbsMeaning, "العدد سالب: تحذف إشارته",
+                                                  "[blue:القيمة المطلقة] = |−7.5|", "= 7.5"}
+                                   << "7.5";
     QTest::newRow("absolute 3") << Op::Absolute << "3"
-        << QStringList{AbsMeaning,
-                       "العدد ليس سالبا: قيمته المطلقة هي العدد نفسه",
-                       "[blue:القيمة المطلقة] = |3|",
-                       "= 3"}
-        << "3";
-    QTest::newRow("log 1000, a power of ten") << Op::DecimalLog << "1000"
-        << QStringList{LogHead,
-                       LogMeaning,
-                       "المطلوب لو 1000",
-                       "10^{3} = 1000، إذن لو 1000 = 3"}
-        << "3";
+                                << QStringList{AbsMeaning, "العدد ليس سالبا: قيمته المطلقة هي العدد نفسه",
+                                               "[blue:القيمة المطلقة] = |3|", "= 3"}
+                                << "3";
+    QTest::newRow("log 1000, a power of ten")
+        << Op::DecimalLog << "1000"
+        << QStringList{LogHead, LogMeaning, "المطلوب لو 1000", "10^{3} = 1000، إذن لو 1000 = 3"} << "3";
     QTest::newRow("log 0.001") << Op::DecimalLog << "0.001"
-        << QStringList{LogHead,
-                       LogMeaning,
-                       "المطلوب لو 0.001",
-                       "10^{−3} = 0.001، إذن لو 0.001 = −3"}
-        << "-3";
+                               << QStringList{LogHead, LogMeaning, "المطلوب لو 0.001",
+                                              "10^{−3} = 0.001، إذن لو 0.001 = −3"}
+                               << "-3";
     QTest::newRow("log 1") << Op::DecimalLog << "1"
-        << QStringList{LogHead,
-                       LogMeaning,
-                       "المطلوب لو 1",
-                       "10^{0} = 1، إذن لو 1 = 0"}
-        << "0";
+                           << QStringList{LogHead, LogMeaning, "المطلوب لو 1", "10^{0} = 1، إذن لو 1 = 0"} << "0";
     QTest::newRow("log 1E-20") << Op::DecimalLog << "1E-20"
-        << QStringList{LogHead,
-                       LogMeaning,
-                       "المطلوب لو (1 × 10^{−20})",
-                       "1 × 10^{−20} = 10^{−20}، إذن لو (1 × 10^{−20}) = −20"}
-        << "-20";
-    QTest::newRow("log 2, between two powers") << Op::DecimalLog << "2"
+                               << QStringList{LogHead, LogMeaning, "المطلوب لو (1 × 10^{−20})",
+                                              "1 × 10^{−20} = 10^{−20}، إذن لو (1 × 10^{−20}) = −20"}
+                               << "-20";
+    QTest::newRow("log 2, between two powers")
+        << Op::DecimalLog << "2"
         << QStringList{LogHead,
                        LogMeaning,
                        "المطلوب لو 2",
@@ -153,82 +133,70 @@ void FormulasNumbersTest::steps_data()
                        "≈ 0.301029995663981"}
         << "0.301029995663981";
     QTest::newRow("log 0.5") << Op::DecimalLog << "0.5"
-        << QStringList{LogHead,
-                       LogMeaning,
-                       "المطلوب لو 0.5",
-                       "0.5 بين 0.1 و 1، أي بين 10^{−1} و 10^{0}، إذن لو 0.5 بين −1 و 0",
-                       ByNaturalLogs,
-                       "لو 0.5 = \\frac{لوهـ 0.5}{لوهـ 10}",
-                       "≈ \\frac{−0.693147180559945}{2.30258509299405}",
-                       "≈ −0.301029995663981"}
-        << "-0.301029995663981";
+                             << QStringList{LogHead,
+                                            LogMeaning,
+                                            "المطلوب لو 0.5",
+                                            "0.5 بين 0.1 و 1، أي بين 10^{−1} و 10^{0}، إذن لو 0.5 بين −1 و 0",
+                                            ByNaturalLogs,
+                                            "لو 0.5 = \\frac{لوهـ 0.5}{لوهـ 10}",
+                                            "≈ \\frac{−0.693147180559945}{2.30258509299405}",
+                                            "≈ −0.301029995663981"}
+                             << "-0.301029995663981";
     QTest::newRow("log 2E-5") << Op::DecimalLog << "2E-5"
-        << QStringList{LogHead,
-                       LogMeaning,
-                       "المطلوب لو (2 × 10^{−5})",
-                       "2 × 10^{−5} بين 10^{−5} و 10^{−4}، إذن لو (2 × 10^{−5}) بين −5 و −4",
-                       ByNaturalLogs,
-                       "لو (2 × 10^{−5}) = \\frac{لوهـ (2 × 10^{−5})}{لوهـ 10}",
-                       "≈ \\frac{−10.8197782844103}{2.30258509299405}",
-                       "≈ −4.69897000433602"}
-        << "-4.69897000433602";
-    QTest::newRow("log -5, in brackets") << Op::DecimalLog << "-5"
-        << QStringList{LogHead,
-                       LogMeaning,
-                       "المطلوب لو (−5)",
-                       "لا يوجد أس يجعل 10 مرفوعا إليه يساوي −5، لأن قوى 10 كلها موجبة",
-                       "قيمة غير معروفة"}
+                              << QStringList{LogHead,
+                                             LogMeaning,
+                                             "المطلوب لو (2 × 10^{−5})",
+                                             "2 × 10^{−5} بين 10^{−5} و 10^{−4}، إذن لو (2 × 10^{−5}) بين −5 و −4",
+                                             ByNaturalLogs,
+                                             "لو (2 × 10^{−5}) = \\frac{لوهـ (2 × 10^{−5})}{لوهـ 10}",
+                                             "≈ \\frac{−10.8197782844103}{2.30258509299405}",
+                                             "≈ −4.69897000433602"}
+                              << "-4.69897000433602";
+    QTest::newRow("log -5, in brackets")
+        << Op::DecimalLog << "-5"
+        << QStringList{LogHead, LogMeaning, "المطلوب لو (−5)",
+                       "لا يوجد أس يجعل 10 مرفوعا إليه يساوي −5، لأن قوى 10 كلها موجبة", "قيمة غير معروفة"}
         << "قيمة غير معروفة";
     QTest::newRow("log 0") << Op::DecimalLog << "0"
-        << QStringList{LogHead,
-                       LogMeaning,
-                       "المطلوب لو 0",
-                       "لا يوجد أس يجعل 10 مرفوعا إليه يساوي 0، لأن قوى 10 كلها موجبة",
-                       "قيمة غير معروفة"}
-        << "قيمة غير معروفة";
-    QTest::newRow("ln 10") << Op::NaturalLog << "10"
-        << QStringList{LnHead,
-                       LnMeaning,
-                       "المطلوب لوهـ 10",
+                           << QStringList{LogHead, LogMeaning, "المطلوب لو 0",
+                                          "لا يوجد أس يجعل 10 مرفوعا إليه يساوي 0، لأن قوى 10 كلها موجبة",
+                                          "قيمة غير معروفة"}
+                           << "قيمة غير معروفة";
+    QTest::newRow("ln 10")
+        << Op::NaturalLog << "10"
+        << QStringList{LnHead, LnMeaning, "المطلوب لوهـ 10",
                        "هـ^{2} ≈ 7.38905609893065 و هـ^{3} ≈ 20.0855369231877، و 10 بينهما، إذن لوهـ 10 بين 2 و 3",
                        "لوهـ 10 ≈ 2.30258509299405"}
         << "2.30258509299405";
     QTest::newRow("ln 1") << Op::NaturalLog << "1"
-        << QStringList{LnHead,
-                       LnMeaning,
-                       "المطلوب لوهـ 1",
-                       "هـ^{0} = 1، إذن لوهـ 1 = 0"}
-        << "0";
-    QTest::newRow("ln 0.5") << Op::NaturalLog << "0.5"
-        << QStringList{LnHead,
-                       LnMeaning,
-                       "المطلوب لوهـ 0.5",
+                          << QStringList{LnHead, LnMeaning, "المطلوب لوهـ 1", "هـ^{0} = 1، إذن لوهـ 1 = 0"} << "0";
+    QTest::newRow("ln 0.5")
+        << Op::NaturalLog << "0.5"
+        << QStringList{LnHead, LnMeaning, "المطلوب لوهـ 0.5",
                        "هـ^{−1} ≈ 0.367879441171442 و هـ^{0} = 1، و 0.5 بينهما، إذن لوهـ 0.5 بين −1 و 0",
                        "لوهـ 0.5 ≈ −0.693147180559945"}
         << "-0.693147180559945";
     QTest::newRow("ln 1E+300") << Op::NaturalLog << "1E300"
-        << QStringList{LnHead,
-                       LnMeaning,
-                       "المطلوب لوهـ (1 × 10^{300})",
-                       "هـ^{690} ≈ 4.60460640478299 × 10^{299} و هـ^{691} ≈ 1.25166179173277 × 10^{300}، و 1 × 10^{300} بينهما، إذن لوهـ (1 × 10^{300}) بين 690 و 691",
-                       "لوهـ (1 × 10^{300}) ≈ 690.775527898214"}
-        << "690.775527898214";
+                               << QStringList{LnHead, LnMeaning, "المطلوب لوهـ (1 × 10^{300})",
+                                              "هـ^{690} ≈ 4.60460640478299 × 10^{299} و هـ^{691} ≈ 1.25166179173277 × "
+                                              "10^{300}، و 1 × 10^{300} بينهما، إذن لوهـ (1 × 10^{300}) بين 690 و 691",
+                                              "لوهـ (1 × 10^{300}) ≈ 690.775527898214"}
+                               << "690.775527898214";
     QTest::newRow("ln -1") << Op::NaturalLog << "-1"
-        << QStringList{LnHead,
-                       LnMeaning,
-                       "المطلوب لوهـ (−1)",
-                       "لا يوجد أس يجعل هـ مرفوعا إليه يساوي −1، لأن قوى هـ كلها موجبة",
-                       "قيمة غير معروفة"}
-        << "قيمة غير معروفة";
-    QTest::newRow("prime 221, divisors that failed") << Op::Prime << "221"
-        << QStringList{"العدد = 221",
-                       Definition,
-                       "لا يقسمه 2 ولا 3 ولا 5 ولا 7 ولا 11",
-                       "أصغر عدد أولي يقسم 221 هو 13",
-                       "221 = 13 × 17",
-                       "العدد غيرأولي"}
+                           << QStringList{LnHead, LnMeaning, "المطلوب لوهـ (−1)",
+                                          "لا يوجد أس يجعل هـ مرفوعا إليه يساوي −1، لأن قوى هـ كلها موجبة",
+                                          "قيمة غير معروفة"}
+                           << "قيمة غير معروفة";
+    QTest::newRow("prime 221, divisors that failed")
+        << Op::Prime << "221" << QStringList{"العدد = 221",
+                                             Definition,
+                                             "لا يقسمه 2 ولا 3 ولا 5 ولا 7 ولا 11",
+                                             "أصغر عدد أولي يقسم 221 هو 13",
+                                             "221 = 13 × 17",
+                                             "العدد غيرأولي"}
         << "العدد غيرأولي";
-    QTest::newRow("prime 97") << Op::Prime << "97"
+    QTest::newRow("prime 97")
+        << Op::Prime << "97"
         << QStringList{"العدد = 97",
                        Definition,
                        "\\sqrt{97} ≈ 9.8488578017961",
@@ -237,72 +205,64 @@ void FormulasNumbersTest::steps_data()
                        "نعم .. العدد أولي"}
         << "نعم .. العدد أولي";
     QTest::newRow("prime 12abc, its leading number") << Op::Prime << "12abc"
-        << QStringList{"يؤخذ العدد الذي في أول المكتوب، وهنا 12",
-                       "العدد = 12",
-                       Definition,
-                       "أصغر عدد أولي يقسم 12 هو 2",
-                       "12 = 2 × 6",
-                       "العدد غيرأولي"}
-        << "العدد غيرأولي";
-    QTest::newRow("prime of letters, read as 0") << Op::Prime << "abc"
-        << QStringList{"يؤخذ العدد الذي في أول المكتوب، وهنا 0",
-                       "العدد = 0",
-                       Definition,
-                       "0 يقبل القسمة على كل عدد غير الصفر، وليس أكبر من 1",
-                       "العدد غيرأولي"}
+                                                     << QStringList{"يؤخذ العدد الذي في أول المكتوب، وهنا 12",
+                                                                    "العدد = 12",
+                                                                    Definition,
+                                                                    "أصغر عدد أولي يقسم 12 هو 2",
+                                                                    "12 = 2 × 6",
+                                                                    "العدد غيرأولي"}
+                                                     << "العدد غيرأولي";
+    QTest::newRow("prime of letters, read as 0")
+        << Op::Prime << "abc"
+        << QStringList{"يؤخذ العدد الذي في أول المكتوب، وهنا 0", "العدد = 0", Definition,
+                       "0 يقبل القسمة على كل عدد غير الصفر، وليس أكبر من 1", "العدد غيرأولي"}
         << "العدد غيرأولي";
     QTest::newRow("prime -7") << Op::Prime << "-7"
-        << QStringList{"العدد = −7",
-                       Definition,
-                       "−7 عدد سالب، والعدد الأولي موجب",
-                       "العدد غيرأولي"}
-        << "العدد غيرأولي";
+                              << QStringList{"العدد = −7", Definition, "−7 عدد سالب، والعدد الأولي موجب",
+                                             "العدد غيرأولي"}
+                              << "العدد غيرأولي";
     QTest::newRow("prime 7.5") << Op::Prime << "7.5"
-        << QStringList{"العدد = 7.5",
-                       Definition,
-                       "7.5 ليس عددا صحيحا",
-                       "العدد غيرأولي"}
-        << "العدد غيرأولي";
+                               << QStringList{"العدد = 7.5", Definition, "7.5 ليس عددا صحيحا", "العدد غيرأولي"}
+                               << "العدد غيرأولي";
     QTest::newRow("prime 1E+300") << Op::Prime << "1E300"
-        << QStringList{"العدد = 1 × 10^{300}",
-                       Definition,
-                       "1 × 10^{300} ≥ 2^{53}، وكل عدد بهذا الحجم يحفظه البرنامج عددا زوجيا",
-                       "1 × 10^{300} = 2 × (5 × 10^{299})",
-                       "فهو يقبل القسمة على 2",
-                       "العدد غيرأولي"}
-        << "العدد غيرأولي";
-    QTest::newRow("parity -7, school division") << Op::Parity << "-7"
-        << QStringList{"العدد = −7",
-                       "نقسم على 2: −7 = 2 × (−4) + 1 ، والباقي 1",
-                       "الباقي 1: العدد لا يقبل القسمة على 2",
-                       "نوع العدد فردي"}
+                                  << QStringList{"العدد = 1 × 10^{300}",
+                                                 Definition,
+                                                 "1 × 10^{300} ≥ 2^{53}، وكل عدد بهذا الحجم يحفظه البرنامج عددا زوجيا",
+                                                 "1 × 10^{300} = 2 × (5 × 10^{299})",
+                                                 "فهو يقبل القسمة على 2",
+                                                 "العدد غيرأولي"}
+                                  << "العدد غيرأولي";
+    QTest::newRow("parity -7, school division")
+        << Op::Parity << "-7"
+        << QStringList{"العدد = −7", "نقسم على 2: −7 = 2 × (−4) + 1 ، والباقي 1",
+                       "الباقي 1: العدد لا يقبل القسمة على 2", "نوع العدد فردي"}
         << "نوع العدد فردي";
-    QTest::newRow("parity of letters, read as 0") << Op::Parity << "abc"
-        << QStringList{"يؤخذ العدد الذي في أول المكتوب، وهنا 0",
-                       "العدد = 0",
-                       "نقسم على 2: 0 = 2 × 0 + 0 ، والباقي 0",
-                       "الباقي 0: العدد يقبل القسمة على 2",
-                       "نوع العدد زوجي"}
+    QTest::newRow("parity of letters, read as 0")
+        << Op::Parity << "abc"
+        << QStringList{"يؤخذ العدد الذي في أول المكتوب، وهنا 0", "العدد = 0", "نقسم على 2: 0 = 2 × 0 + 0 ، والباقي 0",
+                       "الباقي 0: العدد يقبل القسمة على 2", "نوع العدد زوجي"}
         << "نوع العدد زوجي";
     QTest::newRow("parity 2.5") << Op::Parity << "2.5"
-        << QStringList{"العدد = 2.5",
-                       "2.5 له جزء كسري: الزوجي والفردي من صفات الأعداد الصحيحة",
+                                << QStringList{"العدد = 2.5", "2.5 له جزء كسري: الزوجي والفردي من صفات الأعداد الصحيحة",
+                                               "العدد ليس صحيحا .. فلا يوصف بأنه زوجي أو فردي"}
+                                << "العدد ليس صحيحا .. فلا يوصف بأنه زوجي أو فردي";
+    QTest::newRow("parity 2147483647.5")
+        << Op::Parity << "2147483647.5"
+        << QStringList{"العدد = 2147483647.5", "2147483647.5 له جزء كسري: الزوجي والفردي من صفات الأعداد الصحيحة",
                        "العدد ليس صحيحا .. فلا يوصف بأنه زوجي أو فردي"}
         << "العدد ليس صحيحا .. فلا يوصف بأنه زوجي أو فردي";
-    QTest::newRow("parity 2147483647.5") << Op::Parity << "2147483647.5"
-        << QStringList{"العدد = 2147483647.5",
-                       "2147483647.5 له جزء كسري: الزوجي والفردي من صفات الأعداد الصحيحة",
-                       "العدد ليس صحيحا .. فلا يوصف بأنه زوجي أو فردي"}
-        << "العدد ليس صحيحا .. فلا يوصف بأنه زوجي أو فردي";
-    QTest::newRow("hundredths 1.015, product below the half") << Op::Hundredths << "1.015"
+    QTest::newRow("hundredths 1.015, product below the half")
+        << Op::Hundredths << "1.015"
         << QStringList{RoundRule,
                        "العدد = 1.015",
                        "1.015 × 100 ≈ 101.5",
-                       "101.5 يبدو في المنتصف بين 101 و 102، لكن حاصل الضرب كما يحسبه الحاسوب أقل منه بقليل (الحاسوب يحفظ الأعداد بالنظام الثنائي)، فأقرب عدد صحيح إليه 101",
+                       "101.5 يبدو في المنتصف بين 101 و 102، لكن حاصل الضرب كما يحسبه الحاسوب أقل منه بقليل (الحاسوب "
+                       "يحفظ الأعداد بالنظام الثنائي)، فأقرب عدد صحيح إليه 101",
                        "العدد مقربا = 101 ÷ 100",
                        "= 1.01"}
         << "1.01";
-    QTest::newRow("hundredths 0.015, product a half") << Op::Hundredths << "0.015"
+    QTest::newRow("hundredths 0.015, product a half")
+        << Op::Hundredths << "0.015"
         << QStringList{RoundRule,
                        "العدد = 0.015",
                        "0.015 × 100 = 1.5",
@@ -310,7 +270,8 @@ void FormulasNumbersTest::steps_data()
                        "العدد مقربا = 2 ÷ 100",
                        "= 0.02"}
         << "0.02";
-    QTest::newRow("hundredths 0.075, product a half") << Op::Hundredths << "0.075"
+    QTest::newRow("hundredths 0.075, product a half")
+        << Op::Hundredths << "0.075"
         << QStringList{RoundRule,
                        "العدد = 0.075",
                        "0.075 × 100 = 7.5",
@@ -318,7 +279,8 @@ void FormulasNumbersTest::steps_data()
                        "العدد مقربا = 8 ÷ 100",
                        "= 0.08"}
         << "0.08";
-    QTest::newRow("hundredths 2.675, product a half") << Op::Hundredths << "2.675"
+    QTest::newRow("hundredths 2.675, product a half")
+        << Op::Hundredths << "2.675"
         << QStringList{RoundRule,
                        "العدد = 2.675",
                        "2.675 × 100 = 267.5",
@@ -326,7 +288,8 @@ void FormulasNumbersTest::steps_data()
                        "العدد مقربا = 268 ÷ 100",
                        "= 2.68"}
         << "2.68";
-    QTest::newRow("hundredths 0.125, half to even") << Op::Hundredths << "0.125"
+    QTest::newRow("hundredths 0.125, half to even")
+        << Op::Hundredths << "0.125"
         << QStringList{RoundRule,
                        "العدد = 0.125",
                        "0.125 × 100 = 12.5",
@@ -334,7 +297,8 @@ void FormulasNumbersTest::steps_data()
                        "العدد مقربا = 12 ÷ 100",
                        "= 0.12"}
         << "0.12";
-    QTest::newRow("hundredths 0.375, half to even") << Op::Hundredths << "0.375"
+    QTest::newRow("hundredths 0.375, half to even")
+        << Op::Hundredths << "0.375"
         << QStringList{RoundRule,
                        "العدد = 0.375",
                        "0.375 × 100 = 37.5",
@@ -343,13 +307,13 @@ void FormulasNumbersTest::steps_data()
                        "= 0.38"}
         << "0.38";
     QTest::newRow("hundredths -2.346") << Op::Hundredths << "-2.346"
-        << QStringList{RoundRule,
-                       "العدد = −2.346",
-                       "−2.346 × 100 ≈ −234.6",
-                       "−234.6 بين −235 و −234، وأقرب عدد صحيح إليه −235",
-                       "العدد مقربا = −235 ÷ 100",
-                       "= −2.35"}
-        << "-2.35";
+                                       << QStringList{RoundRule,
+                                                      "العدد = −2.346",
+                                                      "−2.346 × 100 ≈ −234.6",
+                                                      "−234.6 بين −235 و −234، وأقرب عدد صحيح إليه −235",
+                                                      "العدد مقربا = −235 ÷ 100",
+                                                      "= −2.35"}
+                                       << "-2.35";
     QTest::newRow("hundredths -2.678") << Op::Hundredths << "-2.678"
                                        << QStringList{RoundRule,
                                                       "العدد = −2.678",
@@ -358,56 +322,56 @@ void FormulasNumbersTest::steps_data()
                                                       "العدد مقربا = −268 ÷ 100",
                                                       "= −2.68"}
                                        << "-2.68";
-    QTest::newRow("hundredths 0.1251, above the half")
-        << Op::Hundredths << "0.1251"
-        << QStringList{RoundRule,
-                       "العدد = 0.1251",
-                       "0.1251 × 100 ≈ 12.51",
-                       "12.51 بين 12 و 13، وأقرب عدد صحيح إليه 13",
-                       "العدد مقربا = 13 ÷ 100",
-                       "= 0.13"}
-        << "0.13";
+    QTest::newRow("hundredths 0.1251, above the half") << Op::Hundredths << "0.1251"
+                                                       << QStringList{RoundRule,
+                                                                      "العدد = 0.1251",
+                                                                      "0.1251 × 100 ≈ 12.51",
+                                                                      "12.51 بين 12 و 13، وأقرب عدد صحيح إليه 13",
+                                                                      "العدد مقربا = 13 ÷ 100",
+                                                                      "= 0.13"}
+                                                       << "0.13";
     QTest::newRow("hundredths 3.14159") << Op::Hundredths << "3.14159"
-        << QStringList{RoundRule,
-                       "العدد = 3.14159",
-                       "3.14159 × 100 = 314.159",
-                       "314.159 بين 314 و 315، وأقرب عدد صحيح إليه 314",
-                       "العدد مقربا = 314 ÷ 100",
-                       "= 3.14"}
-        << "3.14";
-    QTest::newRow("hundredths 2.5, nothing to drop") << Op::Hundredths << "2.5"
-        << QStringList{RoundRule,
-                       "العدد = 2.5",
-                       "2.5 × 100 = 250",
-                       "250 عدد صحيح، فلا يتغير بالتقريب",
-                       "العدد مقربا = 250 ÷ 100",
-                       "= 2.5"}
+                                        << QStringList{RoundRule,
+                                                       "العدد = 3.14159",
+                                                       "3.14159 × 100 = 314.159",
+                                                       "314.159 بين 314 و 315، وأقرب عدد صحيح إليه 314",
+                                                       "العدد مقربا = 314 ÷ 100",
+                                                       "= 3.14"}
+                                        << "3.14";
+    QTest::newRow("hundredths 2.5, nothing to drop")
+        << Op::Hundredths << "2.5" << QStringList{RoundRule,
+                                                  "العدد = 2.5",
+                                                  "2.5 × 100 = 250",
+                                                  "250 عدد صحيح، فلا يتغير بالتقريب",
+                                                  "العدد مقربا = 250 ÷ 100",
+                                                  "= 2.5"}
         << "2.5";
-    QTest::newRow("hundredths 1.1, product shown whole") << Op::Hundredths << "1.1"
-        << QStringList{RoundRule,
-                       "العدد = 1.1",
-                       "1.1 × 100 ≈ 110",
-                       "110 عدد صحيح، فلا يتغير بالتقريب",
-                       "العدد مقربا = 110 ÷ 100",
-                       "= 1.1"}
+    QTest::newRow("hundredths 1.1, product shown whole")
+        << Op::Hundredths << "1.1" << QStringList{RoundRule,
+                                                  "العدد = 1.1",
+                                                  "1.1 × 100 ≈ 110",
+                                                  "110 عدد صحيح، فلا يتغير بالتقريب",
+                                                  "العدد مقربا = 110 ÷ 100",
+                                                  "= 1.1"}
         << "1.1";
     QTest::newRow("hundredths 0.999 carries") << Op::Hundredths << "0.999"
-        << QStringList{RoundRule,
-                       "العدد = 0.999",
-                       "0.999 × 100 = 99.9",
-                       "99.9 بين 99 و 100، وأقرب عدد صحيح إليه 100",
-                       "العدد مقربا = 100 ÷ 100",
-                       "= 1"}
-        << "1";
+                                              << QStringList{RoundRule,
+                                                             "العدد = 0.999",
+                                                             "0.999 × 100 = 99.9",
+                                                             "99.9 بين 99 و 100، وأقرب عدد صحيح إليه 100",
+                                                             "العدد مقربا = 100 ÷ 100",
+                                                             "= 1"}
+                                              << "1";
     QTest::newRow("hundredths 1E-05") << Op::Hundredths << "1E-05"
-        << QStringList{RoundRule,
-                       "العدد = 1 × 10^{−5}",
-                       "(1 × 10^{−5}) × 100 = 0.001",
-                       "0.001 بين 0 و 1، وأقرب عدد صحيح إليه 0",
-                       "العدد مقربا = 0 ÷ 100",
-                       "= 0"}
-        << "0";
-    QTest::newRow("hundredths 1E+300, too large") << Op::Hundredths << "1E300"
+                                      << QStringList{RoundRule,
+                                                     "العدد = 1 × 10^{−5}",
+                                                     "(1 × 10^{−5}) × 100 = 0.001",
+                                                     "0.001 بين 0 و 1، وأقرب عدد صحيح إليه 0",
+                                                     "العدد مقربا = 0 ÷ 100",
+                                                     "= 0"}
+                                      << "0";
+    QTest::newRow("hundredths 1E+300, too large")
+        << Op::Hundredths << "1E300"
         << QStringList{RoundRule,
                        "العدد = 1 × 10^{300}",
                        "(1 × 10^{300}) × 100 = 1 × 10^{302}",
@@ -415,7 +379,8 @@ void FormulasNumbersTest::steps_data()
                        "العدد مقربا = العدد",
                        "= 1 × 10^{300}"}
         << "1E+300";
-    QTest::newRow("hundredths 1.23456789012345678, typed beyond 15 digits") << Op::Hundredths << "1.23456789012345678"
+    QTest::newRow("hundredths 1.23456789012345678, typed beyond 15 digits")
+        << Op::Hundredths << "1.23456789012345678"
         << QStringList{RoundRule,
                        "العدد ≈ 1.23456789012346",
                        "1.23456789012346 × 100 ≈ 123.456789012346",
@@ -423,7 +388,6 @@ void FormulasNumbersTest::steps_data()
                        "العدد مقربا = 123 ÷ 100",
                        "= 1.23"}
         << "1.23";
-
 }
 
 void FormulasNumbersTest::steps()

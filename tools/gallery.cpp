@@ -1,14 +1,20 @@
 // Shows windows of the program one after another and saves a picture of each:
 //   nabrosa-gallery OUTDIR Form1 Form3 Form4:Op1 ...
-// A name may be followed by ':' and controls to click first (Form4:Op1:Comc).
+// A name may be followed by ':' and controls to click first (Form4:Op1:Comc),
+// texts to type into its boxes (Form8:Op3:Te1=2:Coml) and "steps", which
+// opens the window's steps and takes their picture instead; controls named
+// after "steps" are those of the steps window (...:steps:ArabicDigits).
 // Run it under a real X server (Xvfb) to see what a pupil sees.
 
 #include "app/application.h"
+#include "kit/steps.h"
+#include "kit/stepswindow.h"
 #include "kit/windows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTest>
 
@@ -36,14 +42,35 @@ int main(int argc, char *argv[])
         }
         w->move(20, 20);
         QTest::qWait(300);
-        for (const QString &name : parts.mid(1)) {
-            if (auto *b = w->findChild<QWidget *>(name))
+        QWidget *shown = w;
+        for (const QString &part : parts.mid(1)) {
+            if (part == QLatin1String("steps")) {
+                app::StepsSource *steps = app::stepsOf(w);
+                if (!steps) {
+                    std::fprintf(stderr, "no steps in %s\n", qPrintable(parts.first()));
+                    return 1;
+                }
+                steps->open();
+                shown = steps->stepsWindow();
+                shown->resize(640, 720);
+                shown->move(20, 20);
+                QTest::qWait(300);
+            } else if (const qsizetype equals = part.indexOf(QLatin1Char('=')); equals > 0) {
+                if (auto *box = shown->findChild<QLineEdit *>(part.left(equals)))
+                    box->setText(part.mid(equals + 1));
+            } else if (auto *b = shown->findChild<QWidget *>(part)) {
                 QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
+            }
         }
         QTest::qWait(300);
-        const QString file = out.filePath(QString(argv[i]).replace(QLatin1Char(':'), QLatin1Char('-')) + ".png");
-        w->screen()->grabWindow(w->winId()).save(file);
+        QString name =
+            QString(argv[i]).replace(QLatin1Char(':'), QLatin1Char('-')).replace(QLatin1Char('='), QLatin1Char('_'));
+        name.remove(QLatin1Char('/'));
+        const QString file = out.filePath(name + ".png");
+        shown->screen()->grabWindow(shown->winId()).save(file);
         std::printf("%s\n", qPrintable(file));
+        if (shown != w)
+            shown->hide();
         w->hide();
     }
     return 0;
