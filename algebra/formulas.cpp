@@ -137,7 +137,8 @@ void leastCommonDenominator(const Fractions &f, bool adding, Steps &s)
         return;
     const std::uint64_t multiple = b / g * d;
     const double common = double(multiple);
-    const double byB = double(multiple / b), byD = double(multiple / d);
+    const std::uint64_t widenB = multiple / b, widenD = multiple / d;
+    const double byB = double(widenB), byD = double(widenD);
     const double first = f.a * byB, second = f.c * byD;
     const double top = adding ? first + second : first - second;
     const QString sign = adding ? QStringLiteral(" + ") : QStringLiteral(" − ");
