@@ -2,6 +2,8 @@
 // the equation window computes them, the sum or difference of two fractions
 // as the fractions window computes it, and the steps that lead to them.
 
+#include "support/linecheck.h"
+
 #include "algebra/formulas.h"
 #include "support/linecheck.h"
 
@@ -33,11 +35,13 @@ Roots solve(const QString &a, const QString &b, const QString &c, numtext::Steps
     return solveEquation(e, s);
 }
 
-// The coefficients and the discriminant by the names the steps give them.
+// The coefficients as the window reads its boxes, and the discriminant, by
+// the names the steps give them.
 linecheck::Names named(const QString &a, const QString &b, const QString &c)
 {
-    const double va = a.toDouble(), vb = b.toDouble(), vc = c.toDouble();
-    return {{"أ", va}, {"ب", vb}, {"جـ", vc}, {"المميز", vb * vb - 4 * va * vc}};
+    numtext::Steps unused;
+    const Equation e = readEquation(a, b, c, unused);
+    return {{"أ", e.a}, {"ب", e.b}, {"جـ", e.c}, {"المميز", e.discriminant}};
 }
 } // namespace
 
@@ -295,6 +299,7 @@ void FormulasAlgebraTest::equationLines()
     if (roots.kind == Roots::Kind::Two && roots.second != roots.first)
         set << numtext::writtenText(roots.second);
     QCOMPARE(s.lines().last(), "مجموعة الحل = {" + set.join(" ، ") + "}");
+    VERIFY_LINES(s, named(coefficients[0], coefficients[1], coefficients[2]));
 }
 
 // The fractions: the steps reach the boxes' fraction as the window computes
@@ -471,6 +476,7 @@ void FormulasAlgebraTest::fractions()
     const QString reached = "الناتج = \\frac{" + numtext::writtenText(numerator) + "}{"
                             + numtext::writtenText(denominator.trimmed()) + "}";
     QVERIFY2(s.lines().contains(reached), qPrintable(reached));
+    VERIFY_LINES(s);
 }
 
 QTEST_GUILESS_MAIN(FormulasAlgebraTest)

@@ -2,6 +2,8 @@
 // the two typed numbers and the rounding of the result to hundredths, the
 // steps of each and the text of the result box.
 
+#include "support/linecheck.h"
+
 #include "calculators/formulas.h"
 #include "numbers/formulas.h"
 
@@ -111,6 +113,7 @@ void FormulasCalculatorsTest::operations()
     } else {
         QCOMPARE(s.results(), QStringList{box});
         QCOMPARE(lastValue(s.lines().last()), writtenText(box));
+        VERIFY_LINES(s);
     }
     QCOMPARE(written, lines);
 }
@@ -203,6 +206,7 @@ void FormulasCalculatorsTest::rounding()
     QCOMPARE(s.lines(), lines);
     QCOMPARE(s.results(), QStringList{box});
     QCOMPARE(lastValue(s.lines().last()), writtenText(box));
+    VERIFY_LINES(s);
 }
 
 // The calculator's rounding button and the number window's hundredths

@@ -3,12 +3,15 @@
 // text that is not a number, and the one rule by which every number is
 // rounded to hundredths and explained.
 
+#include "support/linecheck.h"
+
 #include "numbers/formulas.h"
 #include "numtext/hundredths.h"
 
 #include <QTest>
 
 #include <cmath>
+#include <numbers>
 
 using namespace numtext;
 
@@ -38,6 +41,12 @@ QString answer(Op op, const QString &text, Steps &s)
     }
     return QString();
 }
+
+// What the lines of these operations write besides numbers: e, and the two
+// logarithms before their argument.
+const linecheck::Names Names{{QStringLiteral("هـ"), std::numbers::e}};
+const linecheck::Functions Functions{{QStringLiteral("لو"), [](double x) { return std::log10(x); }},
+                                     {QStringLiteral("لوهـ"), [](double x) { return std::log(x); }}};
 
 // The value a line ends with: what follows its last "=" or "≈".
 QString lastValue(const QString &line)
@@ -402,9 +411,14 @@ void FormulasNumbersTest::steps()
     QCOMPARE(answer(op, input, s), box);
     QCOMPARE(s.lines(), lines);
     QVERIFY(!s.failed());
+    // Every "=" and "≈" holds; a number worked out is recomputed at least
+    // once (an absolute value, |−7.5|, is read by no rule of arithmetic).
+    const linecheck::Report report = linecheck::check(s, Names, Functions);
+    QVERIFY2(report.ok(), qPrintable(report.text()));
     if (s.results().isEmpty()) {
         QCOMPARE(s.lines().last(), box);
     } else {
+        QVERIFY(report.relations > 0 || op == Op::Absolute);
         QCOMPARE(s.results(), QStringList{box});
         QCOMPARE(lastValue(s.lines().last()), writtenText(box));
     }
@@ -491,6 +505,7 @@ void FormulasNumbersTest::hundredthsByTheProduct()
         }
         QVERIFY2(chosen == 1, qPrintable(format(x)));
         QVERIFY2(even == int(half), qPrintable(format(x)));
+        VERIFY_LINES(s);
     }
 }
 
