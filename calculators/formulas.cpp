@@ -3,7 +3,6 @@
 #include "numtext/hundredths.h"
 
 #include <array>
-#include <cmath>
 
 using namespace numtext;
 

@@ -30,7 +30,8 @@ QString divisionByZeroText();
 QString operate(Operation operation, const Operands &operands, numtext::Steps &s);
 
 // A result text rounded to two decimal places, halves to the even
-// neighbour; the text is converted strictly.
+// neighbour; the text is converted strictly. The steps explain it as every
+// rounding to hundredths is explained (numtext/hundredths.h).
 double roundToHundredths(const QString &result, numtext::Steps &s);
 
 } // namespace calculators
