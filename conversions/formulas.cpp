@@ -44,13 +44,21 @@ struct Operand {
 
 Operand readOperand(QStringView typed, Reading reading, const QString &name, Steps &s)
 {
-    const Typed read{typed.toString(), leadingNumber(typed)};
+    const QString text = typed.toString();
+    double value = 0;
+    double rounded = 0;
+    try {
+        value = leadingNumber(typed);
+        rounded = reading == Reading::RoundTrip ? strictNumber(format(value)) : value;
+    } catch (const ComputationFailure &) {
+        s.line("يقرأ ", name, " من المكتوب");
+        throw;
+    }
     if (!isStrictNumber(typed))
-        s.line(leadingNumberLine(read.value));
+        s.line(leadingNumberLine(value));
     if (reading == Reading::Direct)
-        return {read.value, writtenTyped(read)};
-    const double rounded = strictNumber(format(read.value));
-    if (rounded != read.value)
+        return {value, writtenTyped({text, value})};
+    if (rounded != value)
         s.line(roundedLine(name, typed, rounded));
     return {rounded, written(rounded)};
 }
@@ -134,7 +142,7 @@ double kelvinToFahrenheit(QStringView typed, Steps &s)
 {
     const Operand k = readOperand(typed, Reading::Direct, K, s);
     const double c = celsiusFromKelvin(k.text, k.value, s);
-    s.result(c, Unit::Celsius);
+    s.line(rel(c), " ", written(c), " ", unitName(Unit::Celsius));
     return finish(fahrenheitFromCelsius(written(c), c, s, rel(c)), Unit::Fahrenheit, s);
 }
 
@@ -142,7 +150,7 @@ double fahrenheitToKelvin(QStringView typed, Steps &s)
 {
     const Operand f = readOperand(typed, Reading::Direct, F, s);
     const double c = celsiusFromFahrenheit(f.text, f.value, s);
-    s.result(c, Unit::Celsius);
+    s.line(rel(c), " ", written(c), " ", unitName(Unit::Celsius));
     s.line(K, " = ", C, " + 273");
     s.line(rel(c), " ", written(c), " + 273");
     return finish(plus(c, KelvinZero), Unit::Kelvin, s);
