@@ -143,7 +143,7 @@ double halfProduct(const QString &formula, const Length &a, const Length &b, Ste
     s.line(Area, " = \\frac{", formula, "}{2}");
     s.line("= \\frac{", a.operand, " × ", b.operand, "}{2}");
     const double product = times(a.value, b.value);
-    s.line(rel({product}), " \\frac{", op(product), "}{2}");
+    s.line(rel({product}), " \\frac{", written(product), "}{2}");
     return finish(divide(product, 2), Unit::Area, s);
 }
 
@@ -316,7 +316,7 @@ double sphereVolume(const RoundSize &size, Steps &s)
     const Mixed withPi = cube * Mixed(Pi);
     s.line(rel(withPi), " \\frac{", op(withPi), " × 4}{3}");
     const Mixed four = withPi * integer(4);
-    s.line(rel(four), " \\frac{", op(four), "}{3}");
+    s.line(rel(four), " \\frac{", written(four.number()), "}{3}");
     return finish(four / integer(3), Unit::Volume, s);
 }
 
@@ -337,7 +337,7 @@ double roundBase(const RoundSize &size, const Typed &height, bool cone, Steps &s
     const Mixed volume = base * h;
     if (!cone)
         return finish(volume, Unit::Volume, s);
-    s.line(rel(volume), " \\frac{", op(volume), "}{3}");
+    s.line(rel(volume), " \\frac{", written(volume.number()), "}{3}");
     return finish(volume / integer(3), Unit::Volume, s);
 }
 } // namespace
