@@ -196,6 +196,13 @@ QString piTimes(const Fraction &f)
     return sign + QStringLiteral("\\frac{") + top + QStringLiteral("}{") + writtenWhole(f.denominator) + u'}';
 }
 
+// The same standing before "×": bracketed when it has a sign.
+QString operandOfPi(const Fraction &f)
+{
+    const QString text = piTimes(f);
+    return f.numerator < 0 ? u'(' + text + u')' : text;
+}
+
 // Why the box differs from the exact value, when it does.
 void exactMeasureLine(const QString &exact, double exactValue, double value, Unit unit, Steps &s)
 {
@@ -222,7 +229,7 @@ double radiansToDegrees(QStringView typed, Steps &s)
     const double nearest = std::round(sixths);
     if (std::fabs(x.value - nearest * (std::numbers::pi / 12)) <= 1e-9) {
         if (const std::optional<Fraction> f = specialDegrees(nearest * 15); f && f->numerator != 0)
-            exactMeasureLine(piTimes(*f) + u' ' + unitName(Unit::Radian) + QStringLiteral(" = ")
+            exactMeasureLine(operandOfPi(*f) + QStringLiteral(" × \\frac{180}{") + PiSymbol + QStringLiteral("} = ")
                                  + writtenWhole(static_cast<long long>(nearest * 15)),
                              nearest * 15, degrees, Unit::Degree, s);
     }
@@ -239,7 +246,8 @@ double degreesToRadians(QStringView typed, Steps &s)
     const double radians = divide(product, HalfTurn);
     s.result(radians, Unit::Radian);
     if (const std::optional<Fraction> f = specialDegrees(x.value); f && f->numerator != 0)
-        exactMeasureLine(x.text + QStringLiteral("° = ") + piTimes(*f),
+        exactMeasureLine(operand(x.value) + QStringLiteral(" × \\frac{") + PiSymbol + QStringLiteral("}{180} = ")
+                             + piTimes(*f),
                          static_cast<double>(f->numerator) * std::numbers::pi / static_cast<double>(f->denominator),
                          radians, Unit::Radian, s);
     return radians;
@@ -300,8 +308,8 @@ bool undefinedInRadians(Poles poles, float angle) { return poles == Poles::Strai
 // "جا 30°", "جا (−30°)".
 QString call(const char *name, const QString &argument)
 {
-    const bool negative = argument.startsWith(u'-') || argument.startsWith(MinusSign);
-    return QString::fromUtf8(name) + u' ' + (negative ? u'(' + argument + u')' : argument);
+    const bool bracketed = argument.startsWith(u'-') || argument.startsWith(MinusSign) || argument.contains(u'×');
+    return QString::fromUtf8(name) + u' ' + (bracketed ? u'(' + argument + u')' : argument);
 }
 
 // The angle as the window holds it, in single precision: a line where that
@@ -414,21 +422,45 @@ double inDegrees(Function function, const Rule &f, double angle, const QString &
     const QString radians = written(d);
     // sin 30° ≈ sin 0.523598775598298: d is 30° only nearly.
     const QString nearly = angle == 0 ? QStringLiteral("=") : QStringLiteral("≈");
+    // Beyond a whole turn the small error of pi, grown with the angle,
+    // shows in the digits: the lines then say that the window computes the
+    // function of d instead, and name d rather than write fifteen digits of
+    // it that hold too little for its function.
+    const bool far = std::fabs(angle) > 360;
+    const QString computed = QStringLiteral("[green:الزاوية بالراديان]");
+    const auto computedInstead = [&](const char *name) {
+        s.line("[darkred:الزاوية أكبر من دورة كاملة:] تحسب الحاسبة ", call(name, computed), " بدلا من ", call(name, at),
+               "، وقد يختلفان قليلا لأن الفرق الصغير بين ", PiSymbol, " و", written(TrigonometryPi),
+               " يكبر مع الزاوية");
+    };
     double v = 0;
-    if (!f.inverts) {
+    if (!f.inverts && far) {
+        computedInstead(f.name);
+        v = f.base(d);
+        s.result(call(f.name, computed), v);
+    } else if (!f.inverts) {
         s.line(self, " ", nearly, " ", call(f.name, radians));
         v = f.base(d);
+        s.result(v);
+    } else if (far) {
+        computedInstead(f.inverts);
+        const double b = f.base(d);
+        s.line(call(f.inverts, computed), " ", relation(b), " ", written(b));
+        s.line(call(f.name, computed), " ", relation(b), " \\frac{1}{", written(b), "}");
+        v = divide(1, b);
         s.result(v);
     } else if (function == Function::Cotangent
                && undefinedInDegrees(Poles::OddRightAngles, static_cast<float>(angle))) {
         // The tangent has no value at the angle, but the window divides 1
-        // by the tangent of d, a large number.
-        s.line("[darkred:", call("ظا", at), " غير معرف لأن ", call("جتا", at), " = 0]؛ والحاسبة تقسم 1 على ",
-               call("ظا", radians), "، وهو عدد كبير لا غير معرف لأن ", radians, " قريب من ",
-               piTimes(specialDegrees(angle).value_or(Fraction{1, 2})), " وليس مساويا له");
+        // by the tangent of the angle in radians as it computed it: near
+        // the pole, not on it, so a large number. (Its fifteen digits may
+        // lie on the other side of the pole: the lines name it instead.)
+        s.line("[darkred:", call("ظا", at), " غير معرف لأن ", call("جتا", at), " = 0]؛ والحاسبة تقسم 1 على ظا ",
+               computed, "، وهي قريبة من ", piTimes(specialDegrees(angle).value_or(Fraction{1, 2})),
+               " وليست مساوية لها، فظلها عدد كبير لا غير معرف");
         const double b = f.base(d);
-        s.line(call("ظا", radians), " ", relation(b), " ", written(b));
-        s.line(call(f.name, radians), " ", relation(b), " \\frac{1}{", written(b), "}");
+        s.line("ظا ", computed, " ", relation(b), " ", written(b));
+        s.line("ظتا ", computed, " ", relation(b), " \\frac{1}{", written(b), "}");
         v = divide(1, b);
         s.result(v);
     } else {

@@ -49,7 +49,7 @@ const std::map<QString, Conversion> &conversionTable()
 const std::map<QString, Function> &functionTable()
 {
     static const std::map<QString, Function> all{
-        {"جا", Function::Sine},      {"جتا", Function::Cosine}, {"ظا", Function::Tangent},
+        {"جا", Function::Sine},       {"جتا", Function::Cosine}, {"ظا", Function::Tangent},
         {"ظتا", Function::Cotangent}, {"قا", Function::Secant},  {"قتا", Function::Cosecant},
     };
     return all;
@@ -152,12 +152,16 @@ void FormulasConversionsTest::conversionLines_data()
     QTest::newRow("37 °C") << "C to F"
                            << "37" << QStringList{"ف = م × 1.8 + 32", "= 37 × 1.8 + 32", "≈ 66.6 + 32", "≈ 98.6 °ف"}
                            << "98.6";
-    QTest::newRow("0 K through Celsius")
-        << "K to F"
-        << "0"
-        << QStringList{"م = ك − 273", "= 0 − 273", "= " + neg("273") + " °م", "ف = م × 1.8 + 32",
-                       "= " + neg("273") + " × 1.8 + 32", "≈ " + neg("491.4") + " + 32", "≈ " + neg("459.4") + " °ف"}
-        << "-459.4";
+    QTest::newRow("0 K through Celsius") << "K to F"
+                                         << "0"
+                                         << QStringList{"م = ك − 273",
+                                                        "= 0 − 273",
+                                                        "= " + neg("273") + " °م",
+                                                        "ف = م × 1.8 + 32",
+                                                        "= " + neg("273") + " × 1.8 + 32",
+                                                        "≈ " + neg("491.4") + " + 32",
+                                                        "≈ " + neg("459.4") + " °ف"}
+                                         << "-459.4";
     // A text read as 0 says so before the formula, never between its lines.
     QTest::newRow("letters") << "F to C"
                              << "abc"
@@ -171,8 +175,8 @@ void FormulasConversionsTest::conversionLines_data()
         << "3.1415926535897932"
         << QStringList{"التقدير الستيني = (التقدير الدائري × 180) ÷ ط", "≈ (3.1415926535897932 × 180) ÷ 3.141592",
                        "≈ 565.486677646163 ÷ 3.141592", "≈ 180.000037447944 درجة",
-                       "القيمة الدقيقة: ط راديان = 180 درجة؛ والحاسبة تكتب 180.000037447944 لأنها تستعمل قيمة "
-                       "تقريبية لـ ط (3.141592)"}
+                       "القيمة الدقيقة: ط × 180 ÷ ط = 180 درجة؛ والحاسبة تكتب 180.000037447944 لأنها تستعمل "
+                       "قيمة تقريبية لـ ط (3.141592)"}
         << "180.000037447944";
     QTest::newRow("degrees, a power of ten")
         << "degrees to radians"
@@ -185,8 +189,8 @@ void FormulasConversionsTest::conversionLines_data()
                           << QStringList{"التقدير الدائري = (التقدير الستيني × ط) ÷ 180",
                                          "≈ (" + neg("45") + " × 3.141592) ÷ 180", "= " + neg("141.37164") + " ÷ 180",
                                          "= " + neg("0.785398") + " راديان",
-                                         "القيمة الدقيقة: " + neg("45") + "° = −ط ÷ 4 راديان؛ والحاسبة تكتب " +
-                                             neg("0.785398") + " لأنها تستعمل قيمة تقريبية لـ ط (3.141592)"}
+                                         "القيمة الدقيقة: (" + neg("45") + ") × ط ÷ 180 = −ط ÷ 4 راديان؛ والحاسبة تكتب "
+                                             + neg("0.785398") + " لأنها تستعمل قيمة تقريبية لـ ط (3.141592)"}
                           << "-0.785398";
 }
 
@@ -211,8 +215,9 @@ void FormulasConversionsTest::everyConversion_data()
 {
     QTest::addColumn<QString>("conversion");
     QTest::addColumn<QString>("input");
-    const char *const inputs[] = {"37", "-40.25", "0.1", "1e20", "2.5e-7", "12abc", " ", "0.30000000000000004",
-                                  "180", "3.14159265358979"};
+    const char *const inputs[] = {"37",     "-40.25",          "0.1", "1e20",
+                                  "2.5e-7", "12abc",           " ",   "0.30000000000000004",
+                                  "180",    "3.14159265358979"};
     for (const auto &entry : conversionTable())
         for (const char *input : inputs)
             QTest::addRow("%s, %s", qPrintable(entry.first), input) << entry.first << QString::fromLatin1(input);
@@ -255,8 +260,7 @@ void FormulasConversionsTest::trigonometryLines_data()
     QTest::addColumn<QString>("radians");
     const QString Why15 = QStringLiteral(" لأنها تستعمل قيمة تقريبية لـ [red:ط] (3.14159265358979)");
     const QStringList ninety{"[blue:الزاوية] = 90", "[green:الزاوية بالراديان] = 90 × \\frac{[red:ط]}{180}",
-                             "≈ 90 × \\frac{3.14159265358979}{180}", "≈ 90 × 0.0174532925199433",
-                             "≈ 1.5707963267949"};
+                             "≈ 90 × \\frac{3.14159265358979}{180}", "≈ 90 × 0.0174532925199433", "≈ 1.5707963267949"};
     const QString AsRadians = QStringLiteral("[darkred:بالراديان:] يؤخذ العدد 90 نفسه زاوية بالراديان");
     // The box of cos 90° is not 0: the steps give 0 and say why.
     QTest::newRow("cos 90") << "جتا"
@@ -281,10 +285,10 @@ void FormulasConversionsTest::trigonometryLines_data()
                             << "90"
                             << ninety
                                    + QStringList{"[darkred:ظا 90° غير معرف لأن جتا 90° = 0]؛ والحاسبة تقسم 1 على ظا "
-                                                 "1.5707963267949، وهو عدد كبير لا غير معرف لأن 1.5707963267949 قريب "
-                                                 "من \\frac{[red:ط]}{2} وليس مساويا له",
-                                                 "ظا 1.5707963267949 ≈ 618986325617924",
-                                                 "ظتا 1.5707963267949 ≈ \\frac{1}{618986325617924}",
+                                                 "[green:الزاوية بالراديان]، وهي قريبة من \\frac{[red:ط]}{2} وليست "
+                                                 "مساوية لها، فظلها عدد كبير لا غير معرف",
+                                                 "ظا [green:الزاوية بالراديان] ≈ 618986325617924",
+                                                 "ظتا [green:الزاوية بالراديان] ≈ \\frac{1}{618986325617924}",
                                                  "≈ 1.61554457443259 × 10^{−15}",
                                                  "القيمة الدقيقة: ظتا 90° = 0؛ والحاسبة تكتب 1.61554457443259 × "
                                                  "10^{−15}"
@@ -374,8 +378,8 @@ void FormulasConversionsTest::specialAngles_data()
     QTest::addColumn<QString>("function");
     QTest::addColumn<int>("angle");
     for (const auto &entry : functionTable())
-        for (const int angle : {0, 30, 45, 60, 90, 120, 135, 150, 180, 210, 225, 240, 270, 300, 315, 330, 360, -30,
-                                -45, -90, -135, 390, 720, 1035})
+        for (const int angle : {0,   30,  45,  60,  90,  120, 135, 150, 180,  210, 225, 240,
+                                270, 300, 315, 330, 360, -30, -45, -90, -135, 390, 720, 1035})
             QTest::addRow("%s %d", qPrintable(entry.first), angle) << entry.first << angle;
 }
 
@@ -396,8 +400,8 @@ void FormulasConversionsTest::specialAngles()
     QCOMPARE(values.degrees.has_value(), truth.has_value());
     if (!truth) {
         QVERIFY(undefinedLine(function));
-        QVERIFY(std::none_of(s.lines().begin(), s.lines().end(),
-                             [](const QString &l) { return l.startsWith(Exactly); }));
+        QVERIFY(
+            std::none_of(s.lines().begin(), s.lines().end(), [](const QString &l) { return l.startsWith(Exactly); }));
         return;
     }
     // A reciprocal of a function undefined at the angle says so, as that

@@ -138,16 +138,26 @@ void FormulasGeometryTest::lines_data()
                                       << QStringList{perimeter, "= 2 × 3.141592 × 2", "= 6.283184 × 2",
                                                      "= 12.566368" + Length}
                                       << "12.566368";
-    QTest::newRow("circle perimeter, both boxes empty")
-        << "circle perimeter" << QStringList{"", ""}
-        << QStringList{"لم يكتب نصف القطر ولا القطر، فيؤخذ القطر 0", "[green:نق] = ق ÷ 2", "= 0 ÷ 2", "= 0",
-                       perimeter, "= 2 × 3.141592 × 0", "= 6.283184 × 0", "= 0" + Length}
-        << "0";
-    QTest::newRow("circle area, both boxes empty")
-        << "circle area" << QStringList{"", ""}
-        << QStringList{"لم يكتب نصف القطر ولا القطر، فيؤخذ القطر 0", "[green:نق] = ق ÷ 2", "= 0 ÷ 2", "= 0", circle,
-                       "= 3.141592 × 0^{2}", "= 3.141592 × 0", "= 0" + Area}
-        << "0";
+    QTest::newRow("circle perimeter, both boxes empty") << "circle perimeter" << QStringList{"", ""}
+                                                        << QStringList{"لم يكتب نصف القطر ولا القطر، فيؤخذ القطر 0",
+                                                                       "[green:نق] = ق ÷ 2",
+                                                                       "= 0 ÷ 2",
+                                                                       "= 0",
+                                                                       perimeter,
+                                                                       "= 2 × 3.141592 × 0",
+                                                                       "= 6.283184 × 0",
+                                                                       "= 0" + Length}
+                                                        << "0";
+    QTest::newRow("circle area, both boxes empty") << "circle area" << QStringList{"", ""}
+                                                   << QStringList{"لم يكتب نصف القطر ولا القطر، فيؤخذ القطر 0",
+                                                                  "[green:نق] = ق ÷ 2",
+                                                                  "= 0 ÷ 2",
+                                                                  "= 0",
+                                                                  circle,
+                                                                  "= 3.141592 × 0^{2}",
+                                                                  "= 3.141592 × 0",
+                                                                  "= 0" + Area}
+                                                   << "0";
     QTest::newRow("rectangle perimeter") << "rectangle perimeter" << QStringList{"3", "4"}
                                          << QStringList{"[blue:المحيط] = 2 × (الطول + العرض)", "= 2 × (3 + 4)",
                                                         "= 2 × 7", "= 14" + Length}
@@ -157,15 +167,15 @@ void FormulasGeometryTest::lines_data()
     QTest::newRow("triangle area, negative base")
         << "triangle area" << QStringList{"-3", "5"}
         << QStringList{"[darkred:الطول لا يكون سالبا]، والقاعدة المكتوب هنا −3؛ فيجري الحساب بالعدد كما كتب",
-                       "[blue:المساحة] = \\frac{القاعدة × الارتفاع}{2}", "= \\frac{(−3) × 5}{2}",
-                       "= \\frac{−15}{2}", "= −7.5" + Area}
+                       "[blue:المساحة] = \\frac{القاعدة × الارتفاع}{2}", "= \\frac{(−3) × 5}{2}", "= \\frac{−15}{2}",
+                       "= −7.5" + Area}
         << "-7.5";
     // A text that is not a number on its own is read as its leading number.
-    QTest::newRow("square perimeter, letters") << "square perimeter" << QStringList{"abc"}
-                                               << QStringList{"طول الضلع: يؤخذ العدد الذي في أول المكتوب، وهنا 0",
-                                                              "[blue:المحيط] = 4 × طول الضلع", "= 4 × 0",
-                                                              "= 0" + Length}
-                                               << "0";
+    QTest::newRow("square perimeter, letters")
+        << "square perimeter" << QStringList{"abc"}
+        << QStringList{"طول الضلع: يؤخذ العدد الذي في أول المكتوب، وهنا 0", "[blue:المحيط] = 4 × طول الضلع", "= 4 × 0",
+                       "= 0" + Length}
+        << "0";
     QTest::newRow("rectangle area, a number and letters")
         << "rectangle area" << QStringList{"5abc", "2"}
         << QStringList{"الطول: يؤخذ العدد الذي في أول المكتوب، وهنا 5", "[blue:المساحة] = الطول × العرض", "= 5 × 2",
@@ -175,8 +185,8 @@ void FormulasGeometryTest::lines_data()
     QTest::newRow("cube volume, 17 digits")
         << "cube volume" << QStringList{"1.0000000000000002"}
         << QStringList{"[blue:الحجم] = (طول الحرف)^{3}", "= 1.0000000000000002^{3}",
-                       "= 1.0000000000000002 × 1.0000000000000002 × 1.0000000000000002",
-                       "≈ 1 × 1.0000000000000002", "≈ 1" + Volume}
+                       "= 1.0000000000000002 × 1.0000000000000002 × 1.0000000000000002", "≈ 1 × 1.0000000000000002",
+                       "≈ 1" + Volume}
         << "1";
     // The area rounds every length to fifteen digits first, and says so.
     QTest::newRow("parallelogram area, 17 digits")
@@ -197,8 +207,11 @@ void FormulasGeometryTest::lines_data()
     QTest::newRow("sum of four sides, one negative")
         << "four sides" << QStringList{"1", "2", "3", "-4"}
         << QStringList{"[darkred:الطول لا يكون سالبا]، والضلع 4 المكتوب هنا −4؛ فيجري الحساب بالعدد كما كتب",
-                       "[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4", "= 1 + 2 + 3 + (−4)",
-                       "= 3 + 3 + (−4)", "= 6 + (−4)", "= 2" + Length}
+                       "[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4",
+                       "= 1 + 2 + 3 + (−4)",
+                       "= 3 + 3 + (−4)",
+                       "= 6 + (−4)",
+                       "= 2" + Length}
         << "2";
 }
 
