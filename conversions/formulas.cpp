@@ -3,6 +3,7 @@
 #include "numtext/notation.h"
 #include "numtext/numtext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <numeric>
@@ -414,6 +415,54 @@ void exactLine(Function function, const QString &self, double degrees, double va
 
 // ---- The two values ---------------------------------------------------------
 
+// The function the window computes (sine, cosine or tangent) of an angle in
+// degrees, worked in long double with the angle reduced to a turn first:
+// the number the window's result stands for.
+long double exactly(double (*base)(double), double degrees)
+{
+    const long double x = std::fmod(static_cast<long double>(degrees), 360.0L) * std::numbers::pi_v<long double> / 180;
+    if (base == sine)
+        return std::sin(x);
+    if (base == cosine)
+        return std::cos(x);
+    return std::tan(x);
+}
+
+// Half a unit of the last of the fifteen digits a value is written with.
+double halfUnit(double value)
+{
+    if (value == 0 || !std::isfinite(value))
+        return 0;
+    return 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(value))) - 14);
+}
+
+// Whether two numbers agree to fifteen significant digits, allowing
+// `shown` for the digits written; with half the room, to stay clear of the
+// edge.
+bool close(long double truth, double value, double shown)
+{
+    const long double scale = std::max(std::fabs(truth), static_cast<long double>(std::fabs(value)));
+    return std::fabs(truth - value) <= 0.5L * (5e-15L * scale + shown);
+}
+
+// Whether f(d), computed and written with fifteen digits (d too), is the
+// function of the angle: "جا 30° ≈ جا 0.523598775598298 ≈ 0.5".
+bool agrees(double (*base)(double), double degrees, double d, double value)
+{
+    const double u = halfUnit(d);
+    const double spread = std::max(std::fabs(base(d + u) - value), std::fabs(base(d - u) - value));
+    return close(exactly(base, degrees), value, halfUnit(value) + spread);
+}
+
+// Whether 1 ÷ b, b written with fifteen digits, is the reciprocal of the
+// function of the angle: "قا 60° ≈ 1 ÷ 0.500000000000001".
+bool agreesReciprocal(double (*base)(double), double degrees, double b)
+{
+    if (b == 0)
+        return false;
+    return close(1 / exactly(base, degrees), 1 / b, halfUnit(b) / (b * b));
+}
+
 // The function of the angle in degrees, computed of d, the angle in radians
 // as the window computes it (pi taken to fifteen digits).
 double inDegrees(Function function, const Rule &f, double angle, const QString &at, double d, Steps &s)
@@ -422,16 +471,19 @@ double inDegrees(Function function, const Rule &f, double angle, const QString &
     const QString radians = written(d);
     // sin 30° ≈ sin 0.523598775598298: d is 30° only nearly.
     const QString nearly = angle == 0 ? QStringLiteral("=") : QStringLiteral("≈");
-    // Beyond a whole turn the small error of pi, grown with the angle,
-    // shows in the digits: the lines then say that the window computes the
-    // function of d instead, and name d rather than write fifteen digits of
-    // it that hold too little for its function.
-    const bool far = std::fabs(angle) > 360;
+    // Where the small error of pi shows in the fifteen digits (it grows
+    // with the angle), the function of d is not the function of the angle
+    // to the digits shown: the lines then say that the window computes the
+    // function of d instead, and name d rather than write digits of it.
+    const bool besidePole = function == Function::Cotangent
+                            && undefinedInDegrees(Poles::OddRightAngles, static_cast<float>(angle));
+    const bool far = !besidePole
+                     && (!agrees(f.base, angle, d, f.base(d))
+                         || (f.inverts && !agreesReciprocal(f.base, angle, f.base(d))));
     const QString computed = QStringLiteral("[green:الزاوية بالراديان]");
     const auto computedInstead = [&](const char *name) {
-        s.line("[darkred:الزاوية أكبر من دورة كاملة:] تحسب الحاسبة ", call(name, computed), " بدلا من ", call(name, at),
-               "، وقد يختلفان قليلا لأن الفرق الصغير بين ", PiSymbol, " و", written(TrigonometryPi),
-               " يكبر مع الزاوية");
+        s.line("[darkred:تنبيه:] تحسب الحاسبة ", call(name, computed), " بدلا من ", call(name, at),
+               "، ويختلفان في آخر الأرقام لأنها تستعمل قيمة تقريبية لـ ", PiSymbol, " (", written(TrigonometryPi), ")");
     };
     double v = 0;
     if (!f.inverts && far) {
@@ -449,8 +501,7 @@ double inDegrees(Function function, const Rule &f, double angle, const QString &
         s.line(call(f.name, computed), " ", relation(b), " \\frac{1}{", written(b), "}");
         v = divide(1, b);
         s.result(v);
-    } else if (function == Function::Cotangent
-               && undefinedInDegrees(Poles::OddRightAngles, static_cast<float>(angle))) {
+    } else if (besidePole) {
         // The tangent has no value at the angle, but the window divides 1
         // by the tangent of the angle in radians as it computed it: near
         // the pole, not on it, so a large number. (Its fifteen digits may

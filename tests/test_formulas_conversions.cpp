@@ -5,6 +5,7 @@
 // poles told alike in every function), and the results as the boxes show
 // them.
 
+#include "support/linecheck.h"
 #include "support/stepstext.h"
 
 #include "conversions/formulas.h"
@@ -120,6 +121,51 @@ QStringList plain(const QStringList &lines, DigitShape shape)
     return shown;
 }
 
+// The functions of a number of radians, as the lines write them.
+const linecheck::Functions &radianFunctions()
+{
+    static const linecheck::Functions all{
+        {QStringLiteral("جا"), [](double x) { return std::sin(x); }},
+        {QStringLiteral("جتا"), [](double x) { return std::cos(x); }},
+        {QStringLiteral("ظا"), [](double x) { return std::tan(x); }},
+        {QStringLiteral("ظتا"), [](double x) { return 1 / std::tan(x); }},
+        {QStringLiteral("قا"), [](double x) { return 1 / std::cos(x); }},
+        {QStringLiteral("قتا"), [](double x) { return 1 / std::sin(x); }},
+    };
+    return all;
+}
+
+// The six functions of the angle held (a single) read as degrees, bound to
+// their true values under the names the lines give them ("جا 30°",
+// "جا (−30°)"); none where a function has no value.
+linecheck::Names degreeNames(const QString &typed)
+{
+    const double held = static_cast<double>(numtext::strictSingle(typed));
+    QString at = numtext::written(held) + u'°';
+    if (at.startsWith(u'\u2212') || at.contains(u'×'))
+        at = u'(' + at + u')';
+    long double turn = std::fmod(static_cast<long double>(held), 360.0L);
+    const long double x = turn * std::numbers::pi_v<long double> / 180;
+    long double sine = std::sin(x), cosine = std::cos(x);
+    if (turn == std::trunc(turn)) {
+        const auto whole = static_cast<long long>(turn);
+        if (whole % 180 == 0)
+            sine = 0;
+        if ((whole + 90) % 180 == 0)
+            cosine = 0;
+    }
+    linecheck::Names names{{QStringLiteral("جا ") + at, double(sine)}, {QStringLiteral("جتا ") + at, double(cosine)}};
+    if (cosine != 0) {
+        names[QStringLiteral("ظا ") + at] = double(sine / cosine);
+        names[QStringLiteral("قا ") + at] = double(1 / cosine);
+    }
+    if (sine != 0) {
+        names[QStringLiteral("ظتا ") + at] = double(cosine / sine);
+        names[QStringLiteral("قتا ") + at] = double(1 / sine);
+    }
+    return names;
+}
+
 const QString Exactly = QStringLiteral("القيمة الدقيقة: ");
 const QString Why = QStringLiteral("؛ والحاسبة تكتب ");
 
@@ -205,6 +251,7 @@ void FormulasConversionsTest::conversionLines()
     QCOMPARE(plain(s.lines(), DigitShape::Western), lines);
     QCOMPARE(numtext::format(value), box);
     QCOMPARE(s.results(), QStringList{box});
+    VERIFY_LINES(s.lines());
 }
 
 // Over every conversion and a spread of inputs: the result line is the box's
@@ -235,6 +282,7 @@ void FormulasConversionsTest::everyConversion()
     if (lines.last().startsWith(Exactly))
         lines.removeLast();
     QVERIFY2(stepstext::isResultLine(lines.last(), box, c.unit), qPrintable(lines.last()));
+    VERIFY_LINES(s.lines());
     for (const DigitShape shape : {DigitShape::Western, DigitShape::ArabicIndic}) {
         for (const QString &line : plain(s.lines(), shape))
             QVERIFY2(!line.contains(u'E') && !line.contains(u'-') && !line.contains(u'/'), qPrintable(line));
@@ -362,6 +410,7 @@ void FormulasConversionsTest::trigonometryLines()
         if (box != undefined)
             boxes << box;
     QCOMPARE(s.results(), boxes);
+    VERIFY_LINES(s.lines(), degreeNames(angle), radianFunctions());
 }
 
 // Every function at the special angles and their multiples: the degrees box
@@ -385,6 +434,7 @@ void FormulasConversionsTest::specialAngles()
     const Function f = functionTable().at(function);
     Steps s;
     const conversions::Trigonometric values = conversions::trigonometric(f, QString::number(angle), s);
+    VERIFY_LINES(s.lines(), degreeNames(QString::number(angle)), radianFunctions());
     const std::optional<long double> truth = trueValue(f, angle);
     const QString at = QString::number(angle).replace(u'-', u'\u2212') + u'°';
     const QString self = function + u' ' + (angle < 0 ? u'(' + at + u')' : at);

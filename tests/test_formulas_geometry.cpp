@@ -4,6 +4,7 @@
 // read said before the formula, the unit on every result), and the result
 // as the result box shows it.
 
+#include "support/linecheck.h"
 #include "support/stepstext.h"
 
 #include "geometry/formulas.h"
@@ -23,6 +24,9 @@ using numtext::Unit;
 namespace {
 
 using Formula = std::function<double(const QStringList &, Steps &)>;
+
+// The geometry windows take π as 3.141592.
+const linecheck::Names WindowPi{{QStringLiteral("ط"), geometry::Pi}};
 
 struct Figure {
     Formula formula;
@@ -226,6 +230,7 @@ void FormulasGeometryTest::lines()
     QCOMPARE(s.lines(), lines);
     QCOMPARE(numtext::format(value), box);
     QCOMPARE(s.results(), QStringList{box});
+    VERIFY_LINES(s.lines(), WindowPi);
 }
 
 // Over every formula and a spread of lengths: the last line is the result
@@ -266,6 +271,8 @@ void FormulasGeometryTest::everyResult()
     const QString box = numtext::format(value);
     QCOMPARE(s.results(), QStringList{box});
     QVERIFY2(stepstext::isResultLine(s.lines().last(), box, f.unit), qPrintable(s.lines().last()));
+    // Every "=" and "≈" holds, each line going on from the one before.
+    VERIFY_LINES(s.lines(), WindowPi);
     static const QRegularExpression number(QStringLiteral("\\d+(\\.\\d+)?"));
     for (const DigitShape shape : {DigitShape::Western, DigitShape::ArabicIndic}) {
         for (const QString &line : plain(s, shape))
