@@ -6,6 +6,7 @@
 // the last steps; the results of the steps that are the result boxes' texts;
 // and the ways the windows open their steps.
 
+#include "support/linecheck.h"
 #include "support/scripted.h"
 #include "support/section.h"
 #include "support/stepstext.h"
@@ -246,7 +247,12 @@ void StepsConversionsTest::conversionSteps_data()
                                         << QStringList{"ك = م + ٢٧٣", "= ١ × ١٠²⁰ + ٢٧٣", "= ١ × ١٠²⁰ ك"};
 }
 
-void StepsConversionsTest::conversionSteps() { checkSteps("Form5"); }
+void StepsConversionsTest::conversionSteps()
+{
+    checkSteps("Form5");
+    // Every "=" and "≈" of the lines shown holds, in either digit shape.
+    VERIFY_LINES(steps("Form5")->last());
+}
 
 void StepsConversionsTest::trigonometrySteps_data()
 {

@@ -5,6 +5,7 @@
 // the steps button in the banner, and the last step of every calculate button
 // against its result box.
 
+#include "support/linecheck.h"
 #include "support/scripted.h"
 #include "support/sharedrows.h"
 #include "support/stepstext.h"
@@ -137,6 +138,9 @@ void GeometryStepsTest::checkLines(const QString &form)
     QLineEdit *result = work(form, option, texts, calculate);
     const Steps &s = last(form);
     QCOMPARE(s.lines(), lines);
+    // Every "=" and "≈" holds; the geometry windows take π as 3.141592.
+    const linecheck::Report report = linecheck::check(s, {{QStringLiteral("ط"), 3.141592}});
+    QVERIFY2(report.ok(), qPrintable(report.text()));
     if (failure == NoFailure) {
         QVERIFY(!s.failed());
         QCOMPARE(s.results().last(), result->text());
