@@ -226,8 +226,8 @@ double radiansToDegrees(QStringView typed, Steps &s)
     const double degrees = divide(product, Pi);
     s.result(degrees, Unit::Degree);
     // A number of radians within 1E-9 of a special angle: its exact measure.
-    const double sixths = x.value / (std::numbers::pi / 12);
-    const double nearest = std::round(sixths);
+    // The nearest whole number of 15° steps (π ÷ 12 radians each).
+    const double nearest = std::round(x.value / (std::numbers::pi / 12));
     if (std::fabs(x.value - nearest * (std::numbers::pi / 12)) <= 1e-9) {
         if (const std::optional<Fraction> f = specialDegrees(nearest * 15); f && f->numerator != 0)
             exactMeasureLine(operandOfPi(*f) + QStringLiteral(" × \\frac{180}{") + PiSymbol + QStringLiteral("} = ")
