@@ -42,7 +42,8 @@ enum class Function { Sine, Cosine, Tangent, Cotangent, Secant, Cosecant };
 
 // Degrees to radians with pi taken to fifteen significant digits, which is why
 // the tangent of 45 degrees comes out as 0.999999999999998.
-constexpr double DegreeFactor = 3.14159265358979 / 180;
+constexpr double TrigonometryPi = 3.14159265358979;
+constexpr double DegreeFactor = TrigonometryPi / 180;
 
 // The two values of the trigonometry window: the function of the angle read
 // as degrees and of the same number read as radians; none where the function

@@ -3,20 +3,17 @@
 #include "numtext/mixed.h"
 #include "numtext/numtext.h"
 
-#include <QLocale>
-
-#include <cstdlib>
+#include <initializer_list>
 #include <vector>
 
 using numtext::divide;
-using numtext::roundedLine;
-using numtext::written;
 using numtext::format;
 using numtext::Mixed;
-using numtext::num;
 using numtext::Steps;
 using numtext::strictNumber;
 using numtext::times;
+using numtext::Unit;
+using numtext::written;
 
 namespace geometry {
 
@@ -27,59 +24,88 @@ const QString &Diameter = numtext::symbol::Diameter;
 const QString &Area = numtext::symbol::Area;
 const QString &Perimeter = numtext::symbol::Perimeter;
 const QString &Volume = numtext::symbol::Volume;
+const QString &PiSymbol = numtext::symbol::Pi;
 
 Mixed integer(std::int16_t value) { return Mixed(value); }
 
 QString op(double value) { return numtext::operand(value); }
 QString op(const Mixed &value) { return op(value.number()); }
 
-// A length rounded to 15 significant digits, as a round trip through the
-// general number format gives it; the steps show it where it changes.
-double rounded(const Typed &read, const QString &name, Steps &s)
+// How a line goes on from the one before: "≈" when a value computed for it
+// is written rounded, else "=".
+QString rel(std::initializer_list<double> computed)
 {
-    const double value = strictNumber(format(read.value));
-    if (value != read.value)
-        s.line(roundedLine(name, read.text, value));
-    return value;
+    for (const double value : computed) {
+        if (numtext::isRounded(value))
+            return QStringLiteral("≈");
+    }
+    return QStringLiteral("=");
+}
+QString rel(const Mixed &computed) { return rel({computed.number()}); }
+
+// A length as the window reads it, and the lines that say how, before the
+// formula: a text that is not a number on its own, digits beyond the fifteen
+// the window keeps, a negative length. `rounded` is whether the window
+// rounds the length to fifteen significant digits first.
+struct Length {
+    double value;
+    // How the lines write it.
+    QString text;
+    QString operand;
+};
+
+Length read(const QString &name, const Typed &typed, bool rounded, Steps &s)
+{
+    if (!typed.text.isEmpty() && !numtext::isStrictNumber(typed.text))
+        s.line(name, QStringLiteral(": "), numtext::leadingNumberLine(typed.value));
+    Length length{typed.value, numtext::writtenTyped(typed), numtext::operandTyped(typed)};
+    if (rounded) {
+        length.value = strictNumber(format(typed.value));
+        if (length.value != typed.value)
+            s.line(numtext::roundedLine(name, typed.text, length.value));
+        length.text = written(length.value);
+        length.operand = op(length.value);
+    }
+    if (length.value < 0)
+        s.line(QStringLiteral("[darkred:الطول لا يكون سالبا]، و"), name, QStringLiteral(" المكتوب هنا "), length.text,
+               QStringLiteral("؛ فيجري الحساب بالعدد كما كتب"));
+    return length;
 }
 
-// The radius from the diameter: r = d ÷ 2, in whichever way the window divides.
-template <class Halve> auto halved(double diameter, Halve halve, Steps &s)
+// The radius of a round figure: as read, or half the diameter, in whichever
+// way the window divides. Both boxes empty leave the diameter 0.
+template <class Halve> Length radius(const RoundSize &size, bool rounded, Halve halve, Steps &s)
 {
+    if (!size.diameter)
+        return read(Radius, size.length, rounded, s);
+    if (size.length.text.isEmpty())
+        s.line(QStringLiteral("لم يكتب نصف القطر ولا القطر، فيؤخذ القطر 0"));
+    const Length d = read(Diameter, size.length, rounded, s);
     s.line(Radius, " = ", Diameter, " ÷ 2");
-    s.line("= ", op(diameter), " ÷ 2");
-    auto r = halve(diameter);
-    s.line(numtext::relation(Mixed(r).number()), " ", written(Mixed(r).number()));
-    return r;
+    s.line("= ", d.operand, " ÷ 2");
+    const double r = halve(d.value);
+    s.line(rel({r}), " ", written(r));
+    return {r, written(r), op(r)};
 }
 
-double finish(const Mixed &value, Steps &s)
+double finish(double value, Unit unit, Steps &s)
 {
-    const double v = value.number();
-    s.result(v);
-    return v;
-}
-
-double finish(double value, Steps &s)
-{
-    s.result(value);
+    s.result(value, unit);
     return value;
 }
+double finish(const Mixed &value, Unit unit, Steps &s) { return finish(value.number(), unit, s); }
 
 } // namespace
 
 // ---- Areas ----------------------------------------------------------------
 
 namespace {
-// The areas window reads the radius, or the diameter and halves it, each
-// rounded to 15 significant digits first.
-Mixed areaRadius(const RoundSize &size, Steps &s)
+// The areas window rounds every length to 15 significant digits first, the
+// diameter before it halves it.
+Length areaRadius(const RoundSize &size, Steps &s)
 {
-    if (!size.diameter)
-        return rounded(size.length, Radius, s);
-    const double d = rounded(size.length, Diameter, s);
-    return halved(
-        d, [](double x) { return divide(x, 2); }, s);
+    return radius(
+        size, true, [](double x) { return divide(x, 2); }, s);
 }
 
 // π as the areas window writes it before multiplying.
@@ -88,235 +114,231 @@ Mixed areaPi() { return format(Pi); }
 
 double circleArea(const RoundSize &size, Steps &s)
 {
-    const Mixed r = areaRadius(size, s);
+    const Length r = areaRadius(size, s);
     const Mixed pi = areaPi();
-    s.line(Area, " = [red:ط] × ", Radius, "^{2}");
-    s.line("= ", op(pi), " × ", op(r), "^{2}");
-    const Mixed square = r * r;
-    s.line("= ", op(pi), " × ", op(square));
-    return finish(square * pi, s);
+    s.line(Area, " = ", PiSymbol, " × ", Radius, "^{2}");
+    s.line("= ", op(pi), " × ", r.operand, "^{2}");
+    const Mixed square = Mixed(r.value) * Mixed(r.value);
+    s.line(rel(square), " ", op(pi), " × ", op(square));
+    return finish(square * pi, Unit::Area, s);
 }
 
 double sphereSurface(const RoundSize &size, Steps &s)
 {
-    const Mixed r = areaRadius(size, s);
+    const Length r = areaRadius(size, s);
     const Mixed pi = areaPi();
-    s.line(Area, " = 4 × [red:ط] × ", Radius, "^{2}");
-    s.line("= 4 × ", op(pi), " × ", op(r), "^{2}");
-    const Mixed square = r * r;
-    s.line("= 4 × ", op(pi), " × ", op(square));
+    s.line(Area, " = 4 × ", PiSymbol, " × ", Radius, "^{2}");
+    s.line("= 4 × ", op(pi), " × ", r.operand, "^{2}");
+    const Mixed square = Mixed(r.value) * Mixed(r.value);
+    s.line(rel(square), " 4 × ", op(pi), " × ", op(square));
     const Mixed four = square * integer(4);
-    s.line("= ", op(pi), " × ", op(four));
-    return finish(four * pi, s);
+    s.line(rel(four), " ", op(pi), " × ", op(four));
+    return finish(four * pi, Unit::Area, s);
 }
 
 namespace {
 // Half of a product: (a × b) / 2.
-double halfProduct(const QString &formula, double a, double b, Steps &s)
+double halfProduct(const QString &formula, const Length &a, const Length &b, Steps &s)
 {
     s.line(Area, " = \\frac{", formula, "}{2}");
-    s.line("= \\frac{", op(a), " × ", op(b), "}{2}");
-    const double product = times(a, b);
-    s.line("= \\frac{", op(product), "}{2}");
-    return finish(divide(product, 2), s);
+    s.line("= \\frac{", a.operand, " × ", b.operand, "}{2}");
+    const double product = times(a.value, b.value);
+    s.line(rel({product}), " \\frac{", written(product), "}{2}");
+    return finish(divide(product, 2), Unit::Area, s);
 }
 
-double product(const QString &formula, double a, double b, Steps &s)
+double product(const QString &formula, const Length &a, const Length &b, Steps &s)
 {
     s.line(Area, " = ", formula);
-    s.line("= ", op(a), " × ", op(b));
-    return finish(times(a, b), s);
+    s.line("= ", a.operand, " × ", b.operand);
+    return finish(times(a.value, b.value), Unit::Area, s);
 }
 } // namespace
 
 double trapezoidArea(const Typed &height, const Typed &sumOfBases, Steps &s)
 {
-    const double h = rounded(height, QStringLiteral("الارتفاع"), s);
-    const double sum = rounded(sumOfBases, QStringLiteral("مجموع القاعدتين"), s);
+    const Length h = read(QStringLiteral("الارتفاع"), height, true, s);
+    const Length sum = read(QStringLiteral("مجموع القاعدتين"), sumOfBases, true, s);
     return halfProduct(QStringLiteral("الارتفاع × مجموع القاعدتين"), h, sum, s);
 }
 
 double rectangleArea(const Typed &length, const Typed &width, Steps &s)
 {
-    const double l = rounded(length, QStringLiteral("الطول"), s);
-    const double w = rounded(width, QStringLiteral("العرض"), s);
+    const Length l = read(QStringLiteral("الطول"), length, true, s);
+    const Length w = read(QStringLiteral("العرض"), width, true, s);
     return product(QStringLiteral("الطول × العرض"), l, w, s);
 }
 
 double parallelogramArea(const Typed &base, const Typed &height, Steps &s)
 {
-    const double b = rounded(base, QStringLiteral("القاعدة"), s);
-    const double h = rounded(height, QStringLiteral("الارتفاع"), s);
+    const Length b = read(QStringLiteral("القاعدة"), base, true, s);
+    const Length h = read(QStringLiteral("الارتفاع"), height, true, s);
     return product(QStringLiteral("القاعدة × الارتفاع"), b, h, s);
 }
 
 double triangleArea(const Typed &base, const Typed &height, Steps &s)
 {
-    const double b = rounded(base, QStringLiteral("القاعدة"), s);
-    const double h = rounded(height, QStringLiteral("الارتفاع"), s);
+    const Length b = read(QStringLiteral("القاعدة"), base, true, s);
+    const Length h = read(QStringLiteral("الارتفاع"), height, true, s);
     return halfProduct(QStringLiteral("القاعدة × الارتفاع"), b, h, s);
 }
 
 // Six faces of edge × edge.
 double cubeSurface(const Typed &edge, Steps &s)
 {
-    const double e = rounded(edge, QStringLiteral("طول الحرف"), s);
+    const Length e = read(QStringLiteral("طول الحرف"), edge, true, s);
     s.line(Area, " = (طول الحرف)^{2} × 6");
-    s.line("= ", op(e), "^{2} × 6");
-    const double face = times(e, e);
-    s.line("= ", op(face), " × 6");
-    return finish(times(face, 6), s);
+    s.line("= ", e.operand, "^{2} × 6");
+    const double face = times(e.value, e.value);
+    s.line(rel({face}), " ", op(face), " × 6");
+    return finish(times(face, 6), Unit::Area, s);
 }
 
 // ---- Perimeters -----------------------------------------------------------
 
-// r × (π + π), the radius as read or half the diameter rounded to 15 digits.
+// 2 × π × r, computed as r × (π + π): the radius as read, or half the
+// diameter rounded to 15 digits. π + π is 2 × π exactly, and a product does
+// not depend on the order of its factors.
 double circlePerimeter(const RoundSize &size, Steps &s)
 {
-    double r = size.length.value;
-    if (size.diameter) {
-        const double d = rounded(size.length, Diameter, s);
-        r = halved(
-            d, [](double x) { return divide(x, 2); }, s);
-    }
+    const Length r = size.diameter ? radius(
+                         size, true, [](double x) { return divide(x, 2); }, s)
+                                   : read(Radius, size.length, false, s);
     const double pi = strictNumber(format(Pi));
-    s.line(Perimeter, " = 2 × [red:ط] × ", Radius, " = ", Radius, " × ([red:ط] + [red:ط])");
-    s.line("= ", op(r), " × (", op(pi), " + ", op(pi), ")");
+    s.line(Perimeter, " = 2 × ", PiSymbol, " × ", Radius);
+    s.line("= 2 × ", op(pi), " × ", r.operand);
     const double twoPi = numtext::plus(pi, pi);
-    s.line("= ", op(r), " × ", op(twoPi));
-    return finish(times(r, twoPi), s);
+    s.line(rel({twoPi}), " ", op(twoPi), " × ", r.operand);
+    return finish(times(r.value, twoPi), Unit::Length, s);
 }
 
 double squarePerimeter(const Typed &side, Steps &s)
 {
+    const Length a = read(QStringLiteral("طول الضلع"), side, false, s);
     s.line(Perimeter, " = 4 × طول الضلع");
-    s.line("= 4 × ", op(side.value));
-    return finish(integer(4) * Mixed(side.value), s);
+    s.line("= 4 × ", a.operand);
+    return finish(integer(4) * Mixed(a.value), Unit::Length, s);
 }
 
-// Half the perimeter, rounded to 15 significant digits, taken twice.
+// The sum of the length and the width, rounded to 15 significant digits,
+// taken twice (s + s is 2 × s exactly).
 double rectanglePerimeter(const Typed &length, const Typed &width, Steps &s)
 {
-    s.line(Perimeter, " = 2 × (الطول + العرض) = (الطول + العرض) + (الطول + العرض)");
-    s.line("الطول + العرض = ", op(length.value), " + ", op(width.value));
-    const double sum = (Mixed(length.value) + Mixed(width.value)).number();
+    const Length l = read(QStringLiteral("الطول"), length, false, s);
+    const Length w = read(QStringLiteral("العرض"), width, false, s);
+    s.line(Perimeter, " = 2 × (الطول + العرض)");
+    s.line("= 2 × (", l.text, " + ", w.operand, ")");
+    const double sum = (Mixed(l.value) + Mixed(w.value)).number();
     const double half = strictNumber(format(sum));
-    s.line(numtext::relation(sum), " ", written(half));
-    s.line(Perimeter, " = ", op(half), " + ", op(half));
-    return finish(Mixed(half) + Mixed(half), s);
+    s.line(rel({sum}), " 2 × ", op(half));
+    return finish(Mixed(half) + Mixed(half), Unit::Length, s);
 }
 
-// The sides added one by one, from the first.
+// The sides added one by one, from the first; the third rounded to 15
+// significant digits.
 double sumOfSides(std::span<const Typed> sides, Steps &s)
 {
+    std::vector<Length> side;
+    for (std::size_t i = 0; i < sides.size(); ++i)
+        side.push_back(read(QStringLiteral("الضلع ") + QString::number(i + 1), sides[i], i == 2, s));
+
     QString formula = Perimeter + QStringLiteral(" = ");
     for (std::size_t i = 0; i < sides.size(); ++i)
         formula += (i ? QStringLiteral(" + الضلع ") : QStringLiteral("الضلع ")) + QString::number(i + 1);
     s.line(formula);
 
-    std::vector<Mixed> side;
-    for (const Typed &length : sides)
-        side.emplace_back(length.value);
-    const QString third = format(sides[2].value);
-    side[2] = third;
-    if (strictNumber(third) != sides[2].value)
-        s.line(roundedLine(QStringLiteral("الضلع 3"), sides[2].text, strictNumber(third)));
-
-    Mixed sum = side[0];
+    Mixed sum = side[0].value;
+    QString first = side[0].operand;
     for (std::size_t i = 1; i < side.size(); ++i) {
-        QString line = QStringLiteral("= ") + op(sum);
+        QString line = (i == 1 ? QStringLiteral("=") : rel(sum)) + u' ' + first;
         for (std::size_t j = i; j < side.size(); ++j)
-            line += QStringLiteral(" + ") + op(side[j]);
+            line += QStringLiteral(" + ") + side[j].operand;
         s.line(line);
-        sum = sum + side[i];
+        sum = sum + Mixed(side[i].value);
+        first = op(sum);
     }
-    return finish(sum, s);
+    return finish(sum, Unit::Length, s);
 }
 
 // ---- Volumes --------------------------------------------------------------
 
 namespace {
 // The volumes window reads the radius as it is, or halves the diameter.
-Mixed volumeRadius(const RoundSize &size, Steps &s)
+Length volumeRadius(const RoundSize &size, Steps &s)
 {
-    if (!size.diameter)
-        return size.length.value;
-    return halved(
-        size.length.value, [](double x) { return Mixed(x) / integer(2); }, s);
+    return radius(
+        size, false, [](double x) { return (Mixed(x) / integer(2)).number(); }, s);
 }
 
-// The height, rounded to 15 significant digits and held as that text.
+// The height, rounded to 15 significant digits and held as that text. An
+// empty height row counts as 0.
 Mixed volumeHeight(const Typed &height, Steps &s)
 {
-    const QString text = format(height.value);
-    if (strictNumber(text) != height.value)
-        s.line(roundedLine(QStringLiteral("الارتفاع"), height.text, strictNumber(text)));
-    return text;
+    if (height.text.isEmpty())
+        s.line(QStringLiteral("لم يكتب الارتفاع، فيؤخذ 0"));
+    return format(read(QStringLiteral("الارتفاع"), height, true, s).value);
 }
 } // namespace
 
 double cubeVolume(const Typed &edge, Steps &s)
 {
-    const Mixed e = edge.value;
+    const Length e = read(QStringLiteral("طول الحرف"), edge, false, s);
     s.line(Volume, " = (طول الحرف)^{3}");
-    s.line("= ", op(e), "^{3}");
-    s.line("= ", op(e), " × ", op(e), " × ", op(e));
-    const Mixed face = e * e;
-    s.line("= ", op(face), " × ", op(e));
-    return finish(face * e, s);
+    s.line("= ", e.operand, "^{3}");
+    s.line("= ", e.operand, " × ", e.operand, " × ", e.operand);
+    const Mixed face = Mixed(e.value) * Mixed(e.value);
+    s.line(rel(face), " ", op(face), " × ", e.operand);
+    return finish(face * Mixed(e.value), Unit::Volume, s);
 }
 
 double cuboidVolume(const Typed &length, const Typed &width, const Typed &height, Steps &s)
 {
-    s.line(Volume, " = (طول القاعدة × عرض القاعدة) × الارتفاع");
+    const Length l = read(QStringLiteral("طول القاعدة"), length, false, s);
+    const Length w = read(QStringLiteral("عرض القاعدة"), width, false, s);
     const Mixed h = volumeHeight(height, s);
-    s.line("= (", op(length.value), " × ", op(width.value), ") × ", op(h));
-    const Mixed base = Mixed(length.value) * Mixed(width.value);
-    s.line("= ", op(base), " × ", op(h));
-    return finish(base * h, s);
+    s.line(Volume, " = (طول القاعدة × عرض القاعدة) × الارتفاع");
+    s.line("= (", l.text, " × ", w.operand, ") × ", op(h));
+    const Mixed base = Mixed(l.value) * Mixed(w.value);
+    s.line(rel(base), " ", op(base), " × ", op(h));
+    return finish(base * h, Unit::Volume, s);
 }
 
 // 4/3 × π × r³, as ((r³ × π) × 4) / 3; the cube of a radius given is rounded
 // to 15 significant digits.
 double sphereVolume(const RoundSize &size, Steps &s)
 {
-    const Mixed r = volumeRadius(size, s);
-    s.line(Volume, " = \\frac{4}{3} × [red:ط] × ", Radius, "^{3}");
-    s.line("= \\frac{4}{3} × ", op(Pi), " × ", op(r), "^{3}");
-    Mixed cube = (r * r) * r;
-    if (!size.diameter) {
-        const double read = cube.number();
-        cube = strictNumber(format(read));
-        if (cube.number() != read)
-            s.line(Radius, "^{3} ≈ ", written(cube.number()), " (مقربا إلى 15 رقما)");
-    }
-    s.line("= \\frac{4}{3} × ", op(Pi), " × ", op(cube));
+    const Length r = volumeRadius(size, s);
+    s.line(Volume, " = \\frac{4}{3} × ", PiSymbol, " × ", Radius, "^{3}");
+    s.line("= \\frac{4}{3} × ", op(Pi), " × ", r.operand, "^{3}");
+    const Mixed exact = (Mixed(r.value) * Mixed(r.value)) * Mixed(r.value);
+    const Mixed cube = size.diameter ? exact : Mixed(strictNumber(format(exact.number())));
+    s.line(rel(exact), " \\frac{4}{3} × ", op(Pi), " × ", op(cube));
     const Mixed withPi = cube * Mixed(Pi);
-    s.line("= \\frac{", op(withPi), " × 4}{3}");
+    s.line(rel(withPi), " \\frac{", op(withPi), " × 4}{3}");
     const Mixed four = withPi * integer(4);
-    s.line("= \\frac{", op(four), "}{3}");
-    return finish(four / integer(3), s);
+    s.line(rel(four), " \\frac{", written(four.number()), "}{3}");
+    return finish(four / integer(3), Unit::Volume, s);
 }
 
 namespace {
 // ((r × r) × π) × height; the cone takes a third of it.
 double roundBase(const RoundSize &size, const Typed &height, bool cone, Steps &s)
 {
-    const Mixed r = volumeRadius(size, s);
+    const Length r = volumeRadius(size, s);
+    const Mixed h = volumeHeight(height, s);
     const QString open = cone ? QStringLiteral("\\frac{") : QString();
     const QString close = cone ? QStringLiteral("}{3}") : QString();
-    s.line(Volume, " = ", open, "[red:ط] × ", Radius, "^{2} × الارتفاع", close);
-    const Mixed h = volumeHeight(height, s);
-    s.line("= ", open, op(Pi), " × ", op(r), "^{2} × ", op(h), close);
-    const Mixed square = r * r;
-    s.line("= ", open, op(Pi), " × ", op(square), " × ", op(h), close);
+    s.line(Volume, " = ", open, PiSymbol, " × ", Radius, "^{2} × الارتفاع", close);
+    s.line("= ", open, op(Pi), " × ", r.operand, "^{2} × ", op(h), close);
+    const Mixed square = Mixed(r.value) * Mixed(r.value);
+    s.line(rel(square), " ", open, op(Pi), " × ", op(square), " × ", op(h), close);
     const Mixed base = square * Mixed(Pi);
-    s.line("= ", open, op(base), " × ", op(h), close);
+    s.line(rel(base), " ", open, op(base), " × ", op(h), close);
     const Mixed volume = base * h;
     if (!cone)
-        return finish(volume, s);
-    s.line("= \\frac{", op(volume), "}{3}");
-    return finish(volume / integer(3), s);
+        return finish(volume, Unit::Volume, s);
+    s.line(rel(volume), " \\frac{", written(volume.number()), "}{3}");
+    return finish(volume / integer(3), Unit::Volume, s);
 }
 } // namespace
 

@@ -56,6 +56,38 @@ QString powerOfTen(int exponent) { return QStringLiteral("10^{") + writtenWhole(
 
 Typed leadingTyped(const QString &text) { return {text, leadingNumber(text)}; }
 
+QString writtenTyped(const Typed &typed)
+{
+    if (!isRounded(typed.value) || !isStrictNumber(typed.text))
+        return written(typed.value);
+    QString text;
+    for (const QChar c : typed.text.trimmed()) {
+        const char16_t u = c.unicode();
+        if (u >= 0x0660 && u <= 0x0669)
+            text += QChar(u'0' + (u - 0x0660));
+        else if (u >= 0x06F0 && u <= 0x06F9)
+            text += QChar(u'0' + (u - 0x06F0));
+        else if (u == 0x066B)
+            text += u'.';
+        else if (u != u' ' && u != u'\t' && u != u'\n')
+            text += c;
+    }
+    const qsizetype e = text.indexOf(u'e', 0, Qt::CaseInsensitive);
+    if (e >= 0)
+        text = text.left(e) + QStringLiteral(" × ") + powerOfTen(text.mid(e + 1).toInt());
+    if (text.startsWith(u'+'))
+        text.remove(0, 1);
+    if (text.startsWith(u'-'))
+        text[0] = MinusSign;
+    return text;
+}
+
+QString operandTyped(const Typed &typed)
+{
+    const QString text = writtenTyped(typed);
+    return text.startsWith(MinusSign) || text.contains(u'×') ? u'(' + text + u')' : text;
+}
+
 QString leadingNumberLine(double value)
 {
     return QStringLiteral("يؤخذ العدد الذي في أول المكتوب، وهنا ") + written(value);

@@ -96,6 +96,14 @@ struct Typed {
 // The text with its leading number.
 Typed leadingTyped(const QString &text);
 
+// A number the pupil typed, as a line writes it where the calculation goes on
+// with it exactly as typed: written() when its fifteen digits hold it, else
+// the digits typed (a number on its own only; its exponent as a power of
+// ten, its sign as the minus sign). operandTyped() brackets it as operand()
+// does.
+QString writtenTyped(const Typed &typed);
+QString operandTyped(const Typed &typed);
+
 // The line for a text that is not a number on its own:
 // "يؤخذ العدد الذي في أول المكتوب، وهنا ٠".
 QString leadingNumberLine(double value);

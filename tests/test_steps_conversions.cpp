@@ -6,6 +6,7 @@
 // the last steps; the results of the steps that are the result boxes' texts;
 // and the ways the windows open their steps.
 
+#include "support/linecheck.h"
 #include "support/scripted.h"
 #include "support/section.h"
 #include "support/stepstext.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <map>
 #include <span>
 
 using numtext::DigitShape;
@@ -57,11 +59,16 @@ const char *buttonOf(const char *window, const QString &option)
 
 const QString Undefined = QStringLiteral("خطأ");
 
+// The unit of each conversion's result.
+const std::map<QString, numtext::Unit> ConversionUnits{
+    {"Op1", numtext::Unit::Fahrenheit}, {"Op2", numtext::Unit::Celsius},    {"Op3", numtext::Unit::Kelvin},
+    {"Op4", numtext::Unit::Celsius},    {"Op5", numtext::Unit::Fahrenheit}, {"Op6", numtext::Unit::Kelvin},
+    {"Op7", numtext::Unit::Degree},     {"Op8", numtext::Unit::Radian},
+};
+
 const QString ReadsLeadingNumber = QStringLiteral("يؤخذ العدد الذي في أول المكتوب، وهنا ");
 const QString Rounded = QStringLiteral(" (مقربا إلى 15 رقما)");
-const QString ToRadians = QStringLiteral("الزاوية بالراديان = الزاوية × ط ÷ 180");
-const QString ToRadiansArabic = QStringLiteral("الزاوية بالراديان = الزاوية × ط ÷ ١٨٠");
-const QString HeldAsSingle = QStringLiteral("تحفظ بدقة مفردة (نحو سبعة أرقام): الزاوية = ");
+const QString HeldAsSingle = QStringLiteral("تحفظ بدقة مفردة (نحو سبعة أرقام): الزاوية ");
 QString asRadians(const QString &angle)
 {
     return QStringLiteral("بالراديان: يؤخذ العدد %1 نفسه زاوية بالراديان").arg(angle);
@@ -149,138 +156,183 @@ void StepsConversionsTest::conversionSteps_data()
     const QString CtoF = QStringLiteral("ف = م × 1.8 + 32");
     const QString FtoC = QStringLiteral("م = (ف − 32) ÷ 1.8");
     QTest::newRow("C to F, 123") << "Op1"
-                                 << "37" << W << QStringList{CtoF, "= 37 × 1.8 + 32", "= 66.6 + 32", "≈ 98.6"};
+                                 << "37" << W << QStringList{CtoF, "= 37 × 1.8 + 32", "≈ 66.6 + 32", "≈ 98.6 °ف"};
     QTest::newRow("C to F, ١٢٣") << "Op1"
                                  << "37" << A
-                                 << QStringList{"ف = م × ١٫٨ + ٣٢", "= ٣٧ × ١٫٨ + ٣٢", "= ٦٦٫٦ + ٣٢", "≈ ٩٨٫٦"};
+                                 << QStringList{"ف = م × ١٫٨ + ٣٢", "= ٣٧ × ١٫٨ + ٣٢", "≈ ٦٦٫٦ + ٣٢", "≈ ٩٨٫٦ °ف"};
     QTest::newRow("C to F, negative") << "Op1"
                                       << "-40" << W
                                       << QStringList{CtoF, "= " + neg("40") + " × 1.8 + 32", "= " + neg("72") + " + 32",
-                                                     "= " + neg("40")};
+                                                     "= " + neg("40") + " °ف"};
     QTest::newRow("F to C") << "Op2"
                             << "0" << W
                             << QStringList{FtoC, "= (0 − 32) ÷ 1.8", "= " + neg("32") + " ÷ 1.8",
-                                           "≈ " + neg("17.7777777777778")};
+                                           "≈ " + neg("17.7777777777778") + " °م"};
     QTest::newRow("C to K") << "Op3"
-                            << "25.5" << W << QStringList{"ك = م + 273", "= 25.5 + 273", "= 298.5"};
+                            << "25.5" << W << QStringList{"ك = م + 273", "= 25.5 + 273", "= 298.5 ك"};
     QTest::newRow("K to C, ١٢٣") << "Op4"
-                                 << "300" << A << QStringList{"م = ك − ٢٧٣", "= ٣٠٠ − ٢٧٣", "= ٢٧"};
+                                 << "300" << A << QStringList{"م = ك − ٢٧٣", "= ٣٠٠ − ٢٧٣", "= ٢٧ °م"};
     // Kelvin to Fahrenheit and back pass through Celsius.
     QTest::newRow("K to F") << "Op5"
                             << "0" << W
                             << QStringList{"م = ك − 273",
                                            "= 0 − 273",
-                                           "= " + neg("273"),
+                                           "= " + neg("273") + " °م",
                                            CtoF,
                                            "= " + neg("273") + " × 1.8 + 32",
-                                           "= " + neg("491.4") + " + 32",
-                                           "≈ " + neg("459.4")};
+                                           "≈ " + neg("491.4") + " + 32",
+                                           "≈ " + neg("459.4") + " °ف"};
     QTest::newRow("K to F, ١٢٣") << "Op5"
                                  << "373" << A
-                                 << QStringList{"م = ك − ٢٧٣",      "= ٣٧٣ − ٢٧٣", "= ١٠٠", "ف = م × ١٫٨ + ٣٢",
-                                                "= ١٠٠ × ١٫٨ + ٣٢", "= ١٨٠ + ٣٢",  "= ٢١٢"};
+                                 << QStringList{"م = ك − ٢٧٣",      "= ٣٧٣ − ٢٧٣", "= ١٠٠ °م", "ف = م × ١٫٨ + ٣٢",
+                                                "= ١٠٠ × ١٫٨ + ٣٢", "= ١٨٠ + ٣٢",  "= ٢١٢ °ف"};
     QTest::newRow("F to K")
         << "Op6"
         << "100" << W
-        << QStringList{FtoC,          "= (100 − 32) ÷ 1.8",       "= 68 ÷ 1.8",        "= 37.7777777777778",
-                       "ك = م + 273", "= 37.7777777777778 + 273", "≈ 310.777777777778"};
+        << QStringList{FtoC,          "= (100 − 32) ÷ 1.8",       "= 68 ÷ 1.8",          "≈ 37.7777777777778 °م",
+                       "ك = م + 273", "≈ 37.7777777777778 + 273", "≈ 310.777777777778 ك"};
     QTest::newRow("radians to degrees") << "Op7"
                                         << "1" << W
                                         << QStringList{"التقدير الستيني = (التقدير الدائري × 180) ÷ ط",
-                                                       "= (1 × 180) ÷ 3.141592", "= 180 ÷ 3.141592",
-                                                       "≈ 57.2957914331333"};
+                                                       "≈ (1 × 180) ÷ 3.141592", "= 180 ÷ 3.141592",
+                                                       "≈ 57.2957914331333 درجة"};
+    // A special angle: its exact measure, and why the box differs from it.
     QTest::newRow("degrees to radians, ١٢٣")
         << "Op8"
         << "90" << A
-        << QStringList{"التقدير الدائري = (التقدير الستيني × ط) ÷ ١٨٠", "= (٩٠ × ٣٫١٤١٥٩٢) ÷ ١٨٠", "= ٢٨٢٫٧٤٣٢٨ ÷ ١٨٠",
-                       "= ١٫٥٧٠٧٩٦"};
+        << QStringList{
+               "التقدير الدائري = (التقدير الستيني × ط) ÷ ١٨٠", "≈ (٩٠ × ٣٫١٤١٥٩٢) ÷ ١٨٠", "= ٢٨٢٫٧٤٣٢٨ ÷ ١٨٠",
+               "= ١٫٥٧٠٧٩٦ راديان",
+               QStringLiteral(
+                   "القيمة الدقيقة: ٩٠ × ط ÷ ١٨٠ = ط ÷ ٢ راديان؛ والحاسبة تكتب ١٫٥٧٠٧٩٦ لأنها تستعمل قيمة تقريبية "
+                   "لـ ط (٣٫١٤١٥٩٢)")};
     // The leading-number parse: what it takes from a text that is not a
-    // number on its own.
+    // number on its own, said before the formula.
     QTest::newRow("number and letters") << "Op1"
                                         << "12abc" << W
-                                        << QStringList{CtoF, ReadsLeadingNumber + "12", "= 12 × 1.8 + 32",
-                                                       "= 21.6 + 32", "= 53.6"};
+                                        << QStringList{ReadsLeadingNumber + "12", CtoF, "= 12 × 1.8 + 32",
+                                                       "= 21.6 + 32", "= 53.6 °ف"};
     QTest::newRow("letters read as 0") << "Op3"
                                        << "abc" << W
-                                       << QStringList{"ك = م + 273", ReadsLeadingNumber + "0", "= 0 + 273", "= 273"};
+                                       << QStringList{ReadsLeadingNumber + "0", "ك = م + 273", "= 0 + 273", "= 273 ك"};
     // The round trip through fifteen digits, where it changes the number;
-    // the direct reading takes the number as it is.
+    // the direct reading takes the number as typed, every digit.
     QTest::newRow("round trip changes the number")
         << "Op1"
         << "1.0000000000000002" << W
-        << QStringList{CtoF, "م = 1.0000000000000002 ≈ 1" + Rounded, "= 1 × 1.8 + 32", "= 1.8 + 32", "= 33.8"};
+        << QStringList{"م = 1.0000000000000002 ≈ 1" + Rounded, CtoF, "= 1 × 1.8 + 32", "= 1.8 + 32", "= 33.8 °ف"};
     QTest::newRow("round trip, ١٢٣") << "Op3"
                                      << "0.12345678901234567" << A
-                                     << QStringList{"ك = م + ٢٧٣",
-                                                    "م = ٠٫١٢٣٤٥٦٧٨٩٠١٢٣٤٥٦٧ ≈ ٠٫١٢٣٤٥٦٧٨٩٠١٢٣٤٦ (مقربا إلى ١٥ رقما)",
-                                                    "= ٠٫١٢٣٤٥٦٧٨٩٠١٢٣٤٦ + ٢٧٣", "≈ ٢٧٣٫١٢٣٤٥٦٧٨٩٠١٢"};
+                                     << QStringList{"م = ٠٫١٢٣٤٥٦٧٨٩٠١٢٣٤٥٦٧ ≈ ٠٫١٢٣٤٥٦٧٨٩٠١٢٣٤٦ (مقربا إلى ١٥ رقما)",
+                                                    "ك = م + ٢٧٣", "= ٠٫١٢٣٤٥٦٧٨٩٠١٢٣٤٦ + ٢٧٣", "≈ ٢٧٣٫١٢٣٤٥٦٧٨٩٠١٢ ك"};
     QTest::newRow("round trip that changes nothing")
         << "Op4"
-        << "0.1" << W << QStringList{"م = ك − 273", "= 0.1 − 273", "= " + neg("272.9")};
+        << "0.1" << W << QStringList{"م = ك − 273", "= 0.1 − 273", "= " + neg("272.9") + " °م"};
     QTest::newRow("direct reading keeps the number")
         << "Op7"
         << "3.14159265358979" << W
-        << QStringList{"التقدير الستيني = (التقدير الدائري × 180) ÷ ط", "= (3.14159265358979 × 180) ÷ 3.141592",
-                       "= 565.486677646162 ÷ 3.141592", "≈ 180.000037447944"};
+        << QStringList{"التقدير الستيني = (التقدير الدائري × 180) ÷ ط", "≈ (3.14159265358979 × 180) ÷ 3.141592",
+                       "≈ 565.486677646162 ÷ 3.141592", "≈ 180.000037447944 درجة",
+                       QStringLiteral(
+                           "القيمة الدقيقة: ط × 180 ÷ ط = 180 درجة؛ والحاسبة تكتب 180.000037447944 لأنها تستعمل قيمة "
+                           "تقريبية لـ ط (3.141592)")};
     QTest::newRow("direct reading, every digit") << "Op5"
                                                  << "1.0000000000000002" << W
                                                  << QStringList{"م = ك − 273",
-                                                                "= 1 − 273",
-                                                                "= " + neg("272"),
+                                                                "= 1.0000000000000002 − 273",
+                                                                "= " + neg("272") + " °م",
                                                                 CtoF,
                                                                 "= " + neg("272") + " × 1.8 + 32",
                                                                 "= " + neg("489.6") + " + 32",
-                                                                "= " + neg("457.6")};
+                                                                "= " + neg("457.6") + " °ف"};
     QTest::newRow("exponent form, ١٢٣") << "Op3"
-                                        << "1e20" << A << QStringList{"ك = م + ٢٧٣", "= ١ × ١٠²⁰ + ٢٧٣", "= ١ × ١٠²⁰"};
+                                        << "1e20" << A
+                                        << QStringList{"ك = م + ٢٧٣", "= ١ × ١٠²⁰ + ٢٧٣", "= ١ × ١٠²⁰ ك"};
 }
 
-void StepsConversionsTest::conversionSteps() { checkSteps("Form5"); }
+void StepsConversionsTest::conversionSteps()
+{
+    checkSteps("Form5");
+    // Every "=" and "≈" of the lines shown holds, in either digit shape.
+    VERIFY_LINES(steps("Form5")->last());
+}
 
 void StepsConversionsTest::trigonometrySteps_data()
 {
     addColumns();
     const auto A = DigitShape::ArabicIndic, W = DigitShape::Western;
     const QString Sixth = QStringLiteral("0.523598775598298");
-    const QStringList thirty{ToRadians, "الزاوية = 30", "= 30 × 3.14159265358979 ÷ 180", "= 30 × 0.0174532925199433",
-                             "= " + Sixth};
+    const QString Pi15 = QStringLiteral("(3.14159265358979)");
+    const QString WhyW = QStringLiteral(" لأنها تستعمل قيمة تقريبية لـ ط ") + Pi15;
+    const QString WhyA = QStringLiteral(" لأنها تستعمل قيمة تقريبية لـ ط (٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩)");
+    const QStringList thirty{"الزاوية = 30", "الزاوية بالراديان = 30 × ط ÷ 180", "≈ 30 × 3.14159265358979 ÷ 180",
+                             "≈ 30 × 0.0174532925199433", "≈ " + Sixth};
+    const QStringList ninety{"الزاوية = ٩٠", "الزاوية بالراديان = ٩٠ × ط ÷ ١٨٠", "≈ ٩٠ × ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ ÷ ١٨٠",
+                             "≈ ٩٠ × ٠٫٠١٧٤٥٣٢٩٢٥١٩٩٤٣٣", "≈ ١٫٥٧٠٧٩٦٣٢٦٧٩٤٩"};
+    const QStringList sixty{"الزاوية = ٦٠", "الزاوية بالراديان = ٦٠ × ط ÷ ١٨٠", "≈ ٦٠ × ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ ÷ ١٨٠",
+                            "≈ ٦٠ × ٠٫٠١٧٤٥٣٢٩٢٥١٩٩٤٣٣", "≈ ١٫٠٤٧١٩٧٥٥١١٩٦٦"};
     QTest::newRow("sin 30") << "Op3"
                             << "30" << W
                             << thirty
-                                   + QStringList{"جا 30° = جا " + Sixth, "≈ 0.5", asRadians("30"),
-                                                 "جا 30 ≈ " + neg("0.988031624092862")};
+                                   + QStringList{"جا 30° ≈ جا " + Sixth, "≈ 0.5", "القيمة الدقيقة: جا 30° = 1 ÷ 2",
+                                                 asRadians("30"), "جا 30 ≈ " + neg("0.988031624092862")};
     QTest::newRow("sin -30") << "Op3"
                              << "-30" << W
-                             << QStringList{ToRadians,
-                                            "الزاوية = " + neg("30"),
-                                            "= " + neg("30") + " × 3.14159265358979 ÷ 180",
-                                            "= " + neg("30") + " × 0.0174532925199433",
-                                            "= " + neg(Sixth),
-                                            "جا (" + neg("30") + "°) = جا (" + neg(Sixth) + ")",
+                             << QStringList{"الزاوية = " + neg("30"),
+                                            "الزاوية بالراديان = (" + neg("30") + ") × ط ÷ 180",
+                                            "≈ (" + neg("30") + ") × 3.14159265358979 ÷ 180",
+                                            "≈ (" + neg("30") + ") × 0.0174532925199433",
+                                            "≈ " + neg(Sixth),
+                                            "جا (" + neg("30") + "°) ≈ جا (" + neg(Sixth) + ")",
                                             "≈ " + neg("0.5"),
+                                            "القيمة الدقيقة: جا (" + neg("30") + "°) = −1 ÷ 2",
                                             asRadians(neg("30")),
                                             "جا (" + neg("30") + ") ≈ 0.988031624092862"};
     QTest::newRow("cos 60, ١٢٣") << "Op1"
                                  << "60" << A
-                                 << QStringList{ToRadiansArabic,
-                                                "الزاوية = ٦٠",
-                                                "= ٦٠ × ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ ÷ ١٨٠",
-                                                "= ٦٠ × ٠٫٠١٧٤٥٣٢٩٢٥١٩٩٤٣٣",
-                                                "= ١٫٠٤٧١٩٧٥٥١١٩٦٦",
-                                                "جتا ٦٠° = جتا ١٫٠٤٧١٩٧٥٥١١٩٦٦",
-                                                "≈ ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١",
-                                                "بالراديان: يؤخذ العدد ٦٠ نفسه زاوية بالراديان",
-                                                "جتا ٦٠ ≈ " + negArabic("٠٫٩٥٢٤١٢٩٨٠٤١٥١٥٦")};
+                                 << sixty
+                                        + QStringList{"جتا ٦٠° ≈ جتا ١٫٠٤٧١٩٧٥٥١١٩٦٦", "≈ ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١",
+                                                      "القيمة الدقيقة: جتا ٦٠° = ١ ÷ ٢؛ والحاسبة تكتب ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١"
+                                                          + WhyA,
+                                                      "بالراديان: يؤخذ العدد ٦٠ نفسه زاوية بالراديان",
+                                                      "جتا ٦٠ ≈ " + negArabic("٠٫٩٥٢٤١٢٩٨٠٤١٥١٥٦")};
+    // π taken to fifteen digits leaves the cosine of 90° a little above 0;
+    // the steps give the exact value and say why the box differs.
+    QTest::newRow("cos 90, an E-notation box")
+        << "Op1"
+        << "90" << W
+        << QStringList{"الزاوية = 90",
+                       "الزاوية بالراديان = 90 × ط ÷ 180",
+                       "≈ 90 × 3.14159265358979 ÷ 180",
+                       "≈ 90 × 0.0174532925199433",
+                       "≈ 1.5707963267949",
+                       "جتا 90° ≈ جتا 1.5707963267949",
+                       "≈ 1.61554457443259 × 10⁻¹⁵",
+                       "القيمة الدقيقة: جتا 90° = 0؛ والحاسبة تكتب 1.61554457443259 × 10⁻¹⁵" + WhyW,
+                       asRadians("90"),
+                       "جتا 90 ≈ " + neg("0.44807361612917")};
+    QTest::newRow("tan 45, ١٢٣") << "Op5"
+                                 << "45" << A
+                                 << QStringList{"الزاوية = ٤٥",
+                                                "الزاوية بالراديان = ٤٥ × ط ÷ ١٨٠",
+                                                "≈ ٤٥ × ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ ÷ ١٨٠",
+                                                "≈ ٤٥ × ٠٫٠١٧٤٥٣٢٩٢٥١٩٩٤٣٣",
+                                                "≈ ٠٫٧٨٥٣٩٨١٦٣٣٩٧٤٤٨",
+                                                "ظا ٤٥° ≈ ظا ٠٫٧٨٥٣٩٨١٦٣٣٩٧٤٤٨",
+                                                "≈ ٠٫٩٩٩٩٩٩٩٩٩٩٩٩٩٩٨",
+                                                "القيمة الدقيقة: ظا ٤٥° = ١؛ والحاسبة تكتب ٠٫٩٩٩٩٩٩٩٩٩٩٩٩٩٩٨" + WhyA,
+                                                "بالراديان: يؤخذ العدد ٤٥ نفسه زاوية بالراديان",
+                                                "ظا ٤٥ ≈ ١٫٦١٩٧٧٥١٩٠٥٤٣٨٦"};
     // The angle is held in single precision.
     QTest::newRow("sin 0.1, single precision") << "Op3"
                                                << "0.1" << W
-                                               << QStringList{ToRadians,
-                                                              "الزاوية = 0.1",
-                                                              HeldAsSingle + "0.100000001490116",
-                                                              "= 0.100000001490116 × 3.14159265358979 ÷ 180",
-                                                              "= 0.100000001490116 × 0.0174532925199433",
-                                                              "= 0.00174532927800176",
-                                                              "جا 0.100000001490116° = جا 0.00174532927800176",
+                                               << QStringList{"الزاوية = 0.1",
+                                                              HeldAsSingle + "≈ 0.100000001490116",
+                                                              "الزاوية بالراديان ≈ 0.100000001490116 × ط ÷ 180",
+                                                              "≈ 0.100000001490116 × 3.14159265358979 ÷ 180",
+                                                              "≈ 0.100000001490116 × 0.0174532925199433",
+                                                              "≈ 0.00174532927800176",
+                                                              "جا 0.100000001490116° ≈ جا 0.00174532927800176",
                                                               "= 0.0017453283919057",
                                                               asRadians("0.100000001490116"),
                                                               "جا 0.100000001490116 = 0.0998334181294999"};
@@ -289,95 +341,92 @@ void StepsConversionsTest::trigonometrySteps_data()
                             << "30" << W
                             << thirty
                                    + QStringList{"ظتا 30° = 1 ÷ (ظا 30°)",
-                                                 "ظا 30° = ظا " + Sixth,
-                                                 "= 0.577350269189625",
-                                                 "ظتا 30° = 1 ÷ 0.577350269189625",
+                                                 "ظا 30° ≈ ظا " + Sixth,
+                                                 "≈ 0.577350269189625",
+                                                 "ظتا 30° ≈ 1 ÷ 0.577350269189625",
                                                  "≈ 1.73205080756888",
+                                                 "القيمة الدقيقة: ظتا 30° = √(3)",
                                                  asRadians("30"),
                                                  "ظتا 30 = 1 ÷ (ظا 30)",
-                                                 "ظا 30 = " + neg("6.40533119664628"),
-                                                 "ظتا 30 = 1 ÷ (" + neg("6.40533119664628") + ")",
+                                                 "ظا 30 ≈ " + neg("6.40533119664628"),
+                                                 "ظتا 30 ≈ 1 ÷ (" + neg("6.40533119664628") + ")",
                                                  "≈ " + neg("0.156119952161659")};
     QTest::newRow("sec 60, ١٢٣") << "Op4"
                                  << "60" << A
-                                 << QStringList{ToRadiansArabic,
-                                                "الزاوية = ٦٠",
-                                                "= ٦٠ × ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ ÷ ١٨٠",
-                                                "= ٦٠ × ٠٫٠١٧٤٥٣٢٩٢٥١٩٩٤٣٣",
-                                                "= ١٫٠٤٧١٩٧٥٥١١٩٦٦",
-                                                "قا ٦٠° = ١ ÷ (جتا ٦٠°)",
-                                                "جتا ٦٠° = جتا ١٫٠٤٧١٩٧٥٥١١٩٦٦",
-                                                "= ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١",
-                                                "قا ٦٠° = ١ ÷ ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١",
-                                                "≈ ٢",
-                                                "بالراديان: يؤخذ العدد ٦٠ نفسه زاوية بالراديان",
-                                                "قا ٦٠ = ١ ÷ (جتا ٦٠)",
-                                                "جتا ٦٠ = " + negArabic("٠٫٩٥٢٤١٢٩٨٠٤١٥١٥٦"),
-                                                "قا ٦٠ = ١ ÷ (" + negArabic("٠٫٩٥٢٤١٢٩٨٠٤١٥١٥٦") + ")",
-                                                "≈ " + negArabic("١٫٠٤٩٩٦٤٦٩٠٢٧٩٧٤")};
+                                 << sixty
+                                        + QStringList{"قا ٦٠° = ١ ÷ (جتا ٦٠°)",
+                                                      "جتا ٦٠° ≈ جتا ١٫٠٤٧١٩٧٥٥١١٩٦٦",
+                                                      "≈ ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١",
+                                                      "قا ٦٠° ≈ ١ ÷ ٠٫٥٠٠٠٠٠٠٠٠٠٠٠٠٠١",
+                                                      "≈ ٢",
+                                                      "القيمة الدقيقة: قا ٦٠° = ٢",
+                                                      "بالراديان: يؤخذ العدد ٦٠ نفسه زاوية بالراديان",
+                                                      "قا ٦٠ = ١ ÷ (جتا ٦٠)",
+                                                      "جتا ٦٠ ≈ " + negArabic("٠٫٩٥٢٤١٢٩٨٠٤١٥١٥٦"),
+                                                      "قا ٦٠ ≈ ١ ÷ (" + negArabic("٠٫٩٥٢٤١٢٩٨٠٤١٥١٥٦") + ")",
+                                                      "≈ " + negArabic("١٫٠٤٩٩٦٤٦٩٠٢٧٩٧٤")};
     // Poles: the degrees box says "خطأ" and the steps say why; the radians
     // box goes on.
     QTest::newRow("tan 90, a pole in degrees") << "Op5"
                                                << "90" << W
-                                               << QStringList{ToRadians,
-                                                              "الزاوية = 90",
-                                                              "= 90 × 3.14159265358979 ÷ 180",
-                                                              "= 90 × 0.0174532925199433",
-                                                              "= 1.5707963267949",
+                                               << QStringList{"الزاوية = 90",
+                                                              "الزاوية بالراديان = 90 × ط ÷ 180",
+                                                              "≈ 90 × 3.14159265358979 ÷ 180",
+                                                              "≈ 90 × 0.0174532925199433",
+                                                              "≈ 1.5707963267949",
                                                               "ظا 90° غير معرف لأن جتا 90° = 0",
                                                               "فتكتب خانة الدرجات: خطأ",
                                                               asRadians("90"),
                                                               "ظا 90 ≈ " + neg("1.99520041220824")};
     QTest::newRow("tan 90, ١٢٣") << "Op5"
                                  << "90" << A
-                                 << QStringList{ToRadiansArabic,
-                                                "الزاوية = ٩٠",
-                                                "= ٩٠ × ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ ÷ ١٨٠",
-                                                "= ٩٠ × ٠٫٠١٧٤٥٣٢٩٢٥١٩٩٤٣٣",
-                                                "= ١٫٥٧٠٧٩٦٣٢٦٧٩٤٩",
-                                                "ظا ٩٠° غير معرف لأن جتا ٩٠° = ٠",
-                                                "فتكتب خانة الدرجات: خطأ",
-                                                "بالراديان: يؤخذ العدد ٩٠ نفسه زاوية بالراديان",
-                                                "ظا ٩٠ ≈ " + negArabic("١٫٩٩٥٢٠٠٤١٢٢٠٨٢٤")};
+                                 << ninety
+                                        + QStringList{"ظا ٩٠° غير معرف لأن جتا ٩٠° = ٠", "فتكتب خانة الدرجات: خطأ",
+                                                      "بالراديان: يؤخذ العدد ٩٠ نفسه زاوية بالراديان",
+                                                      "ظا ٩٠ ≈ " + negArabic("١٫٩٩٥٢٠٠٤١٢٢٠٨٢٤")};
+    // The cotangent of 90°: the tangent it inverts is undefined there, as
+    // the tangent's own steps say; the window divides 1 by the tangent of
+    // the angle in radians as computed, and the exact value is 0.
+    QTest::newRow("cot 90, ١٢٣")
+        << "Op2"
+        << "90" << A
+        << ninety
+               + QStringList{
+                   QStringLiteral(
+                       "ظا ٩٠° غير معرف لأن جتا ٩٠° = ٠؛ والحاسبة تقسم ١ على ظا الزاوية بالراديان، وهي قريبة من "
+                       "ط ÷ ٢ وليست مساوية لها، فظلها عدد كبير لا غير معرف"),
+                   "ظا الزاوية بالراديان ≈ ٦١٨٩٨٦٣٢٥٦١٧٩٢٤",
+                   "ظتا الزاوية بالراديان ≈ ١ ÷ ٦١٨٩٨٦٣٢٥٦١٧٩٢٤",
+                   "≈ ١٫٦١٥٥٤٤٥٧٤٤٣٢٥٩ × ١٠⁻¹⁵",
+                   "القيمة الدقيقة: ظتا ٩٠° = ٠؛ والحاسبة تكتب ١٫٦١٥٥٤٤٥٧٤٤٣٢٥٩ × ١٠⁻¹⁵" + WhyA,
+                   "بالراديان: يؤخذ العدد ٩٠ نفسه زاوية بالراديان",
+                   "ظتا ٩٠ = ١ ÷ (ظا ٩٠)",
+                   "ظا ٩٠ ≈ " + negArabic("١٫٩٩٥٢٠٠٤١٢٢٠٨٢٤"),
+                   "ظتا ٩٠ ≈ ١ ÷ (" + negArabic("١٫٩٩٥٢٠٠٤١٢٢٠٨٢٤") + ")",
+                   "≈ " + negArabic("٠٫٥٠١٢٠٢٧٨٣٣٨٠١٥٣")};
     QTest::newRow("cot 180, a pole in degrees") << "Op2"
                                                 << "180" << W
-                                                << QStringList{ToRadians,
-                                                               "الزاوية = 180",
-                                                               "= 180 × 3.14159265358979 ÷ 180",
-                                                               "= 180 × 0.0174532925199433",
+                                                << QStringList{"الزاوية = 180",
+                                                               "الزاوية بالراديان = 180 × ط ÷ 180",
+                                                               "≈ 180 × 3.14159265358979 ÷ 180",
+                                                               "≈ 180 × 0.0174532925199433",
                                                                "= 3.14159265358979",
                                                                "ظتا 180° غير معرف لأن ظا 180° = 0",
                                                                "فتكتب خانة الدرجات: خطأ",
                                                                asRadians("180"),
                                                                "ظتا 180 = 1 ÷ (ظا 180)",
-                                                               "ظا 180 = 1.33869021035115",
-                                                               "ظتا 180 = 1 ÷ 1.33869021035115",
+                                                               "ظا 180 ≈ 1.33869021035115",
+                                                               "ظتا 180 ≈ 1 ÷ 1.33869021035115",
                                                                "≈ 0.746998814414044"};
+    const QStringList zero{"الزاوية بالراديان = 0 × ط ÷ 180", "= 0 × 3.14159265358979 ÷ 180",
+                           "= 0 × 0.0174532925199433", "= 0"};
+    const QStringList zeroPoles{"قتا 0° غير معرف لأن جا 0° = 0", "فتكتب خانة الدرجات: خطأ", asRadians("0"),
+                                "قتا 0 غير معرف لأن جا 0 = 0", "فتكتب خانة الراديان: خطأ"};
     QTest::newRow("csc 0, a pole in both") << "Op6"
-                                           << "0" << W
-                                           << QStringList{ToRadians,
-                                                          "الزاوية = 0",
-                                                          "= 0 × 3.14159265358979 ÷ 180",
-                                                          "= 0 × 0.0174532925199433",
-                                                          "= 0",
-                                                          "قتا 0° غير معرف لأن جا 0° = 0",
-                                                          "فتكتب خانة الدرجات: خطأ",
-                                                          asRadians("0"),
-                                                          "قتا 0 غير معرف لأن جا 0 = 0",
-                                                          "فتكتب خانة الراديان: خطأ"};
-    QTest::newRow("csc of a number that is 0 as a single") << "Op6"
-                                                           << "1e-50" << W
-                                                           << QStringList{ToRadians,
-                                                                          "الزاوية = 1 × 10⁻⁵⁰",
-                                                                          HeldAsSingle + "0",
-                                                                          "= 0 × 3.14159265358979 ÷ 180",
-                                                                          "= 0 × 0.0174532925199433",
-                                                                          "= 0",
-                                                                          "قتا 0° غير معرف لأن جا 0° = 0",
-                                                                          "فتكتب خانة الدرجات: خطأ",
-                                                                          asRadians("0"),
-                                                                          "قتا 0 غير معرف لأن جا 0 = 0",
-                                                                          "فتكتب خانة الراديان: خطأ"};
+                                           << "0" << W << QStringList{"الزاوية = 0"} + zero + zeroPoles;
+    QTest::newRow("csc of a number that is 0 as a single")
+        << "Op6"
+        << "1e-50" << W << QStringList{"الزاوية = 1 × 10⁻⁵⁰", HeldAsSingle + "= 0"} + zero + zeroPoles;
 }
 
 void StepsConversionsTest::trigonometrySteps() { checkSteps("Form7"); }
@@ -397,13 +446,13 @@ void StepsConversionsTest::failureEndsTheSteps_data()
                                       << QStringList{"ف = م × 1.8 + 32", "= 1 × 10³⁰⁸ × 1.8 + 32"};
     QTest::newRow("beyond the doubles") << "Form5"
                                         << "Op5"
-                                        << "1e400" << Failure::Overflow << QStringList{"م = ك − 273"};
+                                        << "1e400" << Failure::Overflow << QStringList{"يقرأ ك من المكتوب"};
     // The largest double written with fifteen digits is beyond the doubles.
     QTest::newRow("round trip overflows")
         << "Form5"
         << "Op3"
-        << "1.7976931348623157e308" << Failure::Overflow << QStringList{"ك = م + 273"};
-    const QStringList readAngle{ToRadians, QStringLiteral("تقرأ الزاوية من المكتوب عددا بدقة مفردة")};
+        << "1.7976931348623157e308" << Failure::Overflow << QStringList{"يقرأ م من المكتوب"};
+    const QStringList readAngle{QStringLiteral("تقرأ الزاوية من المكتوب عددا بدقة مفردة")};
     QTest::newRow("letters as an angle") << "Form7"
                                          << "Op3"
                                          << "abc" << Failure::NotANumber << readAngle;
@@ -500,12 +549,24 @@ void StepsConversionsTest::resultsAreTheBoxes()
     const numtext::Steps &last = steps(name)->last();
     QVERIFY(!last.failed());
     QCOMPARE(last.results(), boxes);
-    // The last box written is the last line, unless it says "خطأ".
+    // The last box written is the last line, unless it says "خطأ", or the
+    // line before an exact value that follows it; a conversion's result
+    // carries its unit.
     const QString lastBox = ui::text(name, name == "Form5" ? "Te2" : "Te3");
-    if (lastBox != Undefined)
-        QVERIFY2(last.lines().last().endsWith(QStringLiteral("= ") + numtext::writtenText(lastBox))
-                     || last.lines().last().endsWith(QStringLiteral("≈ ") + numtext::writtenText(lastBox)),
-                 qPrintable(last.lines().last()));
+    if (lastBox == Undefined)
+        return;
+    QStringList lines = last.lines();
+    if (lines.last().startsWith(QStringLiteral("القيمة الدقيقة: ")))
+        lines.removeLast();
+    QString line = lines.last();
+    if (name == "Form5") {
+        const QString unit = u' ' + numtext::unitName(ConversionUnits.at(option));
+        QVERIFY2(line.endsWith(unit), qPrintable(line));
+        line.chop(unit.size());
+    }
+    QVERIFY2(line.endsWith(QStringLiteral("= ") + numtext::writtenText(lastBox))
+                 || line.endsWith(QStringLiteral("≈ ") + numtext::writtenText(lastBox)),
+             qPrintable(line));
 }
 
 // F2, the button in the banner (which covers no other control), the result

@@ -5,6 +5,7 @@
 // the steps button in the banner, and the last step of every calculate button
 // against its result box.
 
+#include "support/linecheck.h"
 #include "support/scripted.h"
 #include "support/sharedrows.h"
 #include "support/stepstext.h"
@@ -137,6 +138,9 @@ void GeometryStepsTest::checkLines(const QString &form)
     QLineEdit *result = work(form, option, texts, calculate);
     const Steps &s = last(form);
     QCOMPARE(s.lines(), lines);
+    // Every "=" and "≈" holds; the geometry windows take π as 3.141592.
+    const linecheck::Report report = linecheck::check(s, {{QStringLiteral("ط"), 3.141592}});
+    QVERIFY2(report.ok(), qPrintable(report.text()));
     if (failure == NoFailure) {
         QVERIFY(!s.failed());
         QCOMPARE(s.results().last(), result->text());
@@ -151,50 +155,68 @@ void GeometryStepsTest::areas_data()
     const QString circle = "[blue:المساحة] = [red:ط] × [green:نق]^{2}";
     const QString sphere = "[blue:المساحة] = 4 × [red:ط] × [green:نق]^{2}";
     QTest::newRow("circle, radius 2") << "Op1" << QStringList{"2", ""} << "Comc"
-                                      << QStringList{circle, "= 3.141592 × 2^{2}", "= 3.141592 × 4", "= 12.566368"}
+                                      << QStringList{circle, "= 3.141592 × 2^{2}", "= 3.141592 × 4",
+                                                     "= 12.566368 وحدة مربعة"}
                                       << NoFailure;
-    QTest::newRow("circle, diameter 4") << "Op1" << QStringList{"", "4"} << "Comc"
-                                        << QStringList{"[green:نق] = ق ÷ 2", "= 4 ÷ 2",        "= 2",        circle,
-                                                       "= 3.141592 × 2^{2}", "= 3.141592 × 4", "= 12.566368"}
-                                        << NoFailure;
+    QTest::newRow("circle, diameter 4")
+        << "Op1" << QStringList{"", "4"} << "Comc"
+        << QStringList{"[green:نق] = ق ÷ 2",    "= 4 ÷ 2", "= 2", circle, "= 3.141592 × 2^{2}", "= 3.141592 × 4",
+                       "= 12.566368 وحدة مربعة"}
+        << NoFailure;
     QTest::newRow("circle, both empty") << "Op1" << QStringList{"", ""} << "Comc"
-                                        << QStringList{"[green:نق] = ق ÷ 2", "= 0 ÷ 2",        "= 0", circle,
-                                                       "= 3.141592 × 0^{2}", "= 3.141592 × 0", "= 0"}
+                                        << QStringList{"لم يكتب نصف القطر ولا القطر، فيؤخذ القطر 0",
+                                                       "[green:نق] = ق ÷ 2",
+                                                       "= 0 ÷ 2",
+                                                       "= 0",
+                                                       circle,
+                                                       "= 3.141592 × 0^{2}",
+                                                       "= 3.141592 × 0",
+                                                       "= 0 وحدة مربعة"}
                                         << NoFailure;
-    QTest::newRow("circle, radius of 17 digits") << "Op1" << QStringList{"1.0000000000000016", ""} << "Comc"
-                                                 << QStringList{"[green:نق] = 1.0000000000000016 ≈ 1" + Rounded, circle,
-                                                                "= 3.141592 × 1^{2}", "= 3.141592 × 1", "= 3.141592"}
-                                                 << NoFailure;
+    QTest::newRow("circle, radius of 17 digits")
+        << "Op1" << QStringList{"1.0000000000000016", ""} << "Comc"
+        << QStringList{"[green:نق] = 1.0000000000000016 ≈ 1" + Rounded, circle, "= 3.141592 × 1^{2}", "= 3.141592 × 1",
+                       "= 3.141592 وحدة مربعة"}
+        << NoFailure;
     QTest::newRow("circle, negative radius")
         << "Op1" << QStringList{"-3", ""} << "Comc"
-        << QStringList{circle, "= 3.141592 × (−3)^{2}", "= 3.141592 × 9", "= 28.274328"} << NoFailure;
+        << QStringList{"[darkred:الطول لا يكون سالبا]، و[green:نق] المكتوب هنا −3؛ فيجري الحساب بالعدد كما كتب", circle,
+                       "= 3.141592 × (−3)^{2}", "= 3.141592 × 9", "= 28.274328 وحدة مربعة"}
+        << NoFailure;
     QTest::newRow("circle, overflow") << "Op1" << QStringList{"1E200", ""} << "Comc"
                                       << QStringList{circle, "= 3.141592 × (1 × 10^{200})^{2}"}
                                       << int(Failure::Overflow);
-    QTest::newRow("sphere, diameter 6")
-        << "Op11" << QStringList{"", "6"} << "Comb"
-        << QStringList{"[green:نق] = ق ÷ 2", "= 6 ÷ 2",         "= 3",         sphere, "= 4 × 3.141592 × 3^{2}",
-                       "= 4 × 3.141592 × 9", "= 3.141592 × 36", "= 113.097312"}
-        << NoFailure;
+    QTest::newRow("sphere, diameter 6") << "Op11" << QStringList{"", "6"} << "Comb"
+                                        << QStringList{"[green:نق] = ق ÷ 2",
+                                                       "= 6 ÷ 2",
+                                                       "= 3",
+                                                       sphere,
+                                                       "= 4 × 3.141592 × 3^{2}",
+                                                       "= 4 × 3.141592 × 9",
+                                                       "= 3.141592 × 36",
+                                                       "= 113.097312 وحدة مربعة"}
+                                        << NoFailure;
     QTest::newRow("trapezoid, 4 and 10") << "Op2" << QStringList{"4", "10"} << "Comf3"
                                          << QStringList{"[blue:المساحة] = \\frac{الارتفاع × مجموع القاعدتين}{2}",
-                                                        "= \\frac{4 × 10}{2}", "= \\frac{40}{2}", "= 20"}
+                                                        "= \\frac{4 × 10}{2}", "= \\frac{40}{2}", "= 20 وحدة مربعة"}
                                          << NoFailure;
     QTest::newRow("rectangle, a space and 5")
-        << "Op3" << QStringList{" ", "5"} << "Coms3" << QStringList{"[blue:المساحة] = الطول × العرض", "= 0 × 5", "= 0"}
+        << "Op3" << QStringList{" ", "5"} << "Coms3"
+        << QStringList{"الطول: يؤخذ العدد الذي في أول المكتوب، وهنا 0", "[blue:المساحة] = الطول × العرض", "= 0 × 5",
+                       "= 0 وحدة مربعة"}
         << NoFailure;
     QTest::newRow("parallelogram, width of 17 digits")
         << "Op4" << QStringList{"2", "0.30000000000000004"} << "Com3"
         << QStringList{"الارتفاع = 0.30000000000000004 ≈ 0.3" + Rounded, "[blue:المساحة] = القاعدة × الارتفاع",
-                       "= 2 × 0.3", "= 0.6"}
+                       "= 2 × 0.3", "= 0.6 وحدة مربعة"}
         << NoFailure;
     QTest::newRow("triangle, 3 and 5") << "Op5" << QStringList{"3", "5"} << "Comt3"
                                        << QStringList{"[blue:المساحة] = \\frac{القاعدة × الارتفاع}{2}",
-                                                      "= \\frac{3 × 5}{2}", "= \\frac{15}{2}", "= 7.5"}
+                                                      "= \\frac{3 × 5}{2}", "= \\frac{15}{2}", "= 7.5 وحدة مربعة"}
                                        << NoFailure;
     QTest::newRow("cube, edge 2") << "Op6" << QStringList{"2"} << "Comk3"
                                   << QStringList{"[blue:المساحة] = (طول الحرف)^{2} × 6", "= 2^{2} × 6", "= 4 × 6",
-                                                 "= 24"}
+                                                 "= 24 وحدة مربعة"}
                                   << NoFailure;
     QTest::newRow("cube, edge beyond a double")
         << "Op6" << QStringList{"1E999"} << "Comk3" << QStringList{} << int(Failure::Overflow);
@@ -205,43 +227,63 @@ void GeometryStepsTest::areas() { checkLines("Form4"); }
 void GeometryStepsTest::perimeters_data()
 {
     table();
-    const QString circle = "[blue:المحيط] = 2 × [red:ط] × [green:نق] = [green:نق] × ([red:ط] + [red:ط])";
+    const QString circle = "[blue:المحيط] = 2 × [red:ط] × [green:نق]";
+    const QString Length = " وحدة طول";
     QTest::newRow("circle, radius 1") << "Op1" << QStringList{"1", ""} << "Comc"
-                                      << QStringList{circle, "= 1 × (3.141592 + 3.141592)", "= 1 × 6.283184",
-                                                     "= 6.283184"}
+                                      << QStringList{circle, "= 2 × 3.141592 × 1", "= 6.283184 × 1",
+                                                     "= 6.283184" + Length}
                                       << NoFailure;
-    // The radius is used as read; the diameter is rounded to 15 digits.
+    // The radius is used as typed, every digit; the diameter is rounded to
+    // 15 digits.
     QTest::newRow("circle, radius of 17 digits")
         << "Op1" << QStringList{"1.0000000000000016", ""} << "Comc"
-        << QStringList{circle, "= 1 × (3.141592 + 3.141592)", "= 1 × 6.283184", "= 6.28318400000001"} << NoFailure;
-    QTest::newRow("circle, diameter of 17 digits")
-        << "Op1" << QStringList{"", "2.0000000000000031"} << "Comc"
-        << QStringList{"ق = 2.0000000000000031 ≈ 2" + Rounded, "[green:نق] = ق ÷ 2", "= 2 ÷ 2",   "= 1", circle,
-                       "= 1 × (3.141592 + 3.141592)",          "= 1 × 6.283184",     "= 6.283184"}
+        << QStringList{circle, "= 2 × 3.141592 × 1.0000000000000016", "= 6.283184 × 1.0000000000000016",
+                       "= 6.28318400000001" + Length}
         << NoFailure;
+    QTest::newRow("circle, diameter of 17 digits") << "Op1" << QStringList{"", "2.0000000000000031"} << "Comc"
+                                                   << QStringList{"ق = 2.0000000000000031 ≈ 2" + Rounded,
+                                                                  "[green:نق] = ق ÷ 2",
+                                                                  "= 2 ÷ 2",
+                                                                  "= 1",
+                                                                  circle,
+                                                                  "= 2 × 3.141592 × 1",
+                                                                  "= 6.283184 × 1",
+                                                                  "= 6.283184" + Length}
+                                                   << NoFailure;
+    QTest::newRow("circle, both empty") << "Op1" << QStringList{"", ""} << "Comc"
+                                        << QStringList{"لم يكتب نصف القطر ولا القطر، فيؤخذ القطر 0",
+                                                       "[green:نق] = ق ÷ 2",
+                                                       "= 0 ÷ 2",
+                                                       "= 0",
+                                                       circle,
+                                                       "= 2 × 3.141592 × 0",
+                                                       "= 6.283184 × 0",
+                                                       "= 0" + Length}
+                                        << NoFailure;
     QTest::newRow("square, side 5") << "Op3" << QStringList{"5"} << "Comb"
-                                    << QStringList{"[blue:المحيط] = 4 × طول الضلع", "= 4 × 5", "= 20"} << NoFailure;
-    QTest::newRow("rectangle, 3 and 4")
-        << "Op6" << QStringList{"3", "4"} << "Coms"
-        << QStringList{"[blue:المحيط] = 2 × (الطول + العرض) = (الطول + العرض) + (الطول + العرض)",
-                       "الطول + العرض = 3 + 4", "= 7", "[blue:المحيط] = 7 + 7", "= 14"}
-        << NoFailure;
+                                    << QStringList{"[blue:المحيط] = 4 × طول الضلع", "= 4 × 5", "= 20" + Length}
+                                    << NoFailure;
+    QTest::newRow("rectangle, 3 and 4") << "Op6" << QStringList{"3", "4"} << "Coms"
+                                        << QStringList{"[blue:المحيط] = 2 × (الطول + العرض)", "= 2 × (3 + 4)",
+                                                       "= 2 × 7", "= 14" + Length}
+                                        << NoFailure;
     QTest::newRow("rectangle, half rounded")
         << "Op6" << QStringList{"0.1", "0.2"} << "Coms"
-        << QStringList{"[blue:المحيط] = 2 × (الطول + العرض) = (الطول + العرض) + (الطول + العرض)",
-                       "الطول + العرض = 0.1 + 0.2", "≈ 0.3", "[blue:المحيط] = 0.3 + 0.3", "= 0.6"}
+        << QStringList{"[blue:المحيط] = 2 × (الطول + العرض)", "= 2 × (0.1 + 0.2)", "≈ 2 × 0.3", "= 0.6" + Length}
         << NoFailure;
     QTest::newRow("triangle, 3, 4 and 5")
         << "Op5" << QStringList{"3", "4", "5"} << "Comt"
-        << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3", "= 3 + 4 + 5", "= 7 + 5", "= 12"} << NoFailure;
+        << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3", "= 3 + 4 + 5", "= 7 + 5", "= 12" + Length}
+        << NoFailure;
     QTest::newRow("trapezoid, third side of 17 digits")
         << "Op2" << QStringList{"1", "2", "3.0000000000000027", "-4"} << "Comh"
-        << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4",
-                       "الضلع 3 = 3.0000000000000027 ≈ 3" + Rounded,
+        << QStringList{"الضلع 3 = 3.0000000000000027 ≈ 3" + Rounded,
+                       "[darkred:الطول لا يكون سالبا]، والضلع 4 المكتوب هنا −4؛ فيجري الحساب بالعدد كما كتب",
+                       "[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4",
                        "= 1 + 2 + 3 + (−4)",
                        "= 3 + 3 + (−4)",
                        "= 6 + (−4)",
-                       "= 2"}
+                       "= 2" + Length}
         << NoFailure;
     QTest::newRow("parallelogram, overflow") << "Op4" << QStringList{"1E308", "1E308", "1", "1"} << "Comz"
                                              << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4",
@@ -256,13 +298,14 @@ void GeometryStepsTest::volumes_data()
     table();
     const QString sphere = "[blue:الحجم] = \\frac{4}{3} × [red:ط] × [green:نق]^{3}";
     const QString cylinder = "[blue:الحجم] = [red:ط] × [green:نق]^{2} × الارتفاع";
+    const QString Volume = " وحدة مكعبة";
     QTest::newRow("cube, edge 3") << "Op1" << QStringList{"3"} << "Comk"
                                   << QStringList{"[blue:الحجم] = (طول الحرف)^{3}", "= 3^{3}", "= 3 × 3 × 3", "= 9 × 3",
-                                                 "= 27"}
+                                                 "= 27" + Volume}
                                   << NoFailure;
     QTest::newRow("cuboid, 2, 3 and 4") << "Op3" << QStringList{"2", "3", "4"} << "Coms"
                                         << QStringList{"[blue:الحجم] = (طول القاعدة × عرض القاعدة) × الارتفاع",
-                                                       "= (2 × 3) × 4", "= 6 × 4", "= 24"}
+                                                       "= (2 × 3) × 4", "= 6 × 4", "= 24" + Volume}
                                         << NoFailure;
     QTest::newRow("sphere, radius 2") << "Op2" << QStringList{"2", ""} << "Comr"
                                       << QStringList{sphere,
@@ -270,17 +313,17 @@ void GeometryStepsTest::volumes_data()
                                                      "= \\frac{4}{3} × 3.141592 × 8",
                                                      "= \\frac{25.132736 × 4}{3}",
                                                      "= \\frac{100.530944}{3}",
-                                                     "≈ 33.5103146666667"}
+                                                     "≈ 33.5103146666667" + Volume}
                                       << NoFailure;
-    // From the radius the cube of the radius is rounded to 15 digits.
+    // From the radius the cube of the radius is rounded to 15 digits; the
+    // radius itself is taken with every digit typed.
     QTest::newRow("sphere, radius of 17 digits") << "Op2" << QStringList{"1.0000000000000016", ""} << "Comr"
                                                  << QStringList{sphere,
-                                                                "= \\frac{4}{3} × 3.141592 × 1^{3}",
-                                                                "[green:نق]^{3} ≈ 1" + Rounded,
-                                                                "= \\frac{4}{3} × 3.141592 × 1",
+                                                                "= \\frac{4}{3} × 3.141592 × 1.0000000000000016^{3}",
+                                                                "≈ \\frac{4}{3} × 3.141592 × 1",
                                                                 "= \\frac{3.141592 × 4}{3}",
                                                                 "= \\frac{12.566368}{3}",
-                                                                "≈ 4.18878933333333"}
+                                                                "≈ 4.18878933333333" + Volume}
                                                  << NoFailure;
     QTest::newRow("sphere, diameter 2") << "Op2" << QStringList{"", "2"} << "Comr"
                                         << QStringList{"[green:نق] = ق ÷ 2",
@@ -291,30 +334,33 @@ void GeometryStepsTest::volumes_data()
                                                        "= \\frac{4}{3} × 3.141592 × 1",
                                                        "= \\frac{3.141592 × 4}{3}",
                                                        "= \\frac{12.566368}{3}",
-                                                       "≈ 4.18878933333333"}
+                                                       "≈ 4.18878933333333" + Volume}
                                         << NoFailure;
     QTest::newRow("sphere, overflow") << "Op2" << QStringList{"1E200", ""} << "Comr"
                                       << QStringList{sphere, "= \\frac{4}{3} × 3.141592 × (1 × 10^{200})^{3}"}
                                       << int(Failure::Overflow);
     QTest::newRow("cylinder, radius 1, height 2")
         << "Op4" << QStringList{"1", "", "2"} << "Comn"
-        << QStringList{cylinder, "= 3.141592 × 1^{2} × 2", "= 3.141592 × 1 × 2", "= 3.141592 × 2", "= 6.283184"}
+        << QStringList{cylinder, "= 3.141592 × 1^{2} × 2", "= 3.141592 × 1 × 2", "= 3.141592 × 2",
+                       "= 6.283184" + Volume}
         << NoFailure;
     QTest::newRow("cylinder, empty height")
         << "Op4" << QStringList{"1", "", ""} << "Comn"
-        << QStringList{cylinder, "= 3.141592 × 1^{2} × 0", "= 3.141592 × 1 × 0", "= 3.141592 × 0", "= 0"} << NoFailure;
+        << QStringList{"لم يكتب الارتفاع، فيؤخذ 0", cylinder,         "= 3.141592 × 1^{2} × 0",
+                       "= 3.141592 × 1 × 0",        "= 3.141592 × 0", "= 0" + Volume}
+        << NoFailure;
     QTest::newRow("cone, diameter 6, height of 17 digits")
         << "Op5" << QStringList{"", "6", "1.0000000000000049"} << "Comd"
         << QStringList{"[green:نق] = ق ÷ 2",
                        "= 6 ÷ 2",
                        "= 3",
-                       "[blue:الحجم] = \\frac{[red:ط] × [green:نق]^{2} × الارتفاع}{3}",
                        "الارتفاع = 1.0000000000000049 ≈ 1" + Rounded,
+                       "[blue:الحجم] = \\frac{[red:ط] × [green:نق]^{2} × الارتفاع}{3}",
                        "= \\frac{3.141592 × 3^{2} × 1}{3}",
                        "= \\frac{3.141592 × 9 × 1}{3}",
                        "= \\frac{28.274328 × 1}{3}",
                        "= \\frac{28.274328}{3}",
-                       "= 9.424776"}
+                       "= 9.424776" + Volume}
         << NoFailure;
 }
 
@@ -386,24 +432,31 @@ void GeometryStepsTest::digitShapes_data()
     const auto A = DigitShape::ArabicIndic, W = DigitShape::Western;
     QTest::newRow("areas, circle from the diameter, ١٢٣")
         << "Form4"
-        << "Op1" << QStringList{"", "4"} << "Comc" << A
-        << QStringList{"نق = ق ÷ ٢",      "= ٤ ÷ ٢",        "= ٢",        "المساحة = ط × نق²",
-                       "= ٣٫١٤١٥٩٢ × ٢²", "= ٣٫١٤١٥٩٢ × ٤", "= ١٢٫٥٦٦٣٦٨"};
+        << "Op1" << QStringList{"", "4"} << "Comc" << A << QStringList{"نق = ق ÷ ٢",
+                                                                       "= ٤ ÷ ٢",
+                                                                       "= ٢",
+                                                                       "المساحة = ط × نق²",
+                                                                       "= ٣٫١٤١٥٩٢ × ٢²",
+                                                                       "= ٣٫١٤١٥٩٢ × ٤",
+                                                                       "= ١٢٫٥٦٦٣٦٨ وحدة مربعة"};
     QTest::newRow("areas, circle from the diameter, 123")
         << "Form4"
-        << "Op1" << QStringList{"", "4"} << "Comc" << W
-        << QStringList{"نق = ق ÷ 2",      "= 4 ÷ 2",        "= 2",        "المساحة = ط × نق²",
-                       "= 3.141592 × 2²", "= 3.141592 × 4", "= 12.566368"};
+        << "Op1" << QStringList{"", "4"} << "Comc" << W << QStringList{"نق = ق ÷ 2",
+                                                                       "= 4 ÷ 2",
+                                                                       "= 2",
+                                                                       "المساحة = ط × نق²",
+                                                                       "= 3.141592 × 2²",
+                                                                       "= 3.141592 × 4",
+                                                                       "= 12.566368 وحدة مربعة"};
     QTest::newRow("perimeters, rectangle, ١٢٣")
         << "Form6"
         << "Op6" << QStringList{"2.5", "4"} << "Coms" << A
-        << QStringList{"المحيط = ٢ × (الطول + العرض) = (الطول + العرض) + (الطول + العرض)", "الطول + العرض = ٢٫٥ + ٤",
-                       "= ٦٫٥", "المحيط = ٦٫٥ + ٦٫٥", "= ١٣"};
+        << QStringList{"المحيط = ٢ × (الطول + العرض)", "= ٢ × (٢٫٥ + ٤)", "= ٢ × ٦٫٥", "= ١٣ وحدة طول"};
     QTest::newRow("volumes, sphere, 123")
         << "Form9"
         << "Op2" << QStringList{"1", ""} << "Comr" << W
         << QStringList{"الحجم = 4 ÷ 3 × ط × نق³", "= 4 ÷ 3 × 3.141592 × 1³", "= 4 ÷ 3 × 3.141592 × 1",
-                       "= (3.141592 × 4) ÷ 3",    "= 12.566368 ÷ 3",         "≈ 4.18878933333333"};
+                       "= (3.141592 × 4) ÷ 3",    "= 12.566368 ÷ 3",         "≈ 4.18878933333333 وحدة مكعبة"};
     QTest::newRow("volumes, cone, ١٢٣") << "Form9"
                                         << "Op5" << QStringList{"3", "", "1"} << "Comd" << A
                                         << QStringList{"الحجم = (ط × نق² × الارتفاع) ÷ ٣",
@@ -411,7 +464,7 @@ void GeometryStepsTest::digitShapes_data()
                                                        "= (٣٫١٤١٥٩٢ × ٩ × ١) ÷ ٣",
                                                        "= (٢٨٫٢٧٤٣٢٨ × ١) ÷ ٣",
                                                        "= ٢٨٫٢٧٤٣٢٨ ÷ ٣",
-                                                       "= ٩٫٤٢٤٧٧٦"};
+                                                       "= ٩٫٤٢٤٧٧٦ وحدة مكعبة"};
 }
 
 void GeometryStepsTest::digitShapes()
@@ -508,7 +561,10 @@ void GeometryStepsTest::lastStepIsTheResultBox()
         const Steps &s = last(form);
         QVERIFY2(!s.failed(), qPrintable(value));
         QCOMPARE(s.results().last(), result->text());
-        QVERIFY2(stepstext::isResultLine(s.lines().last(), result->text()), qPrintable(s.lines().last()));
+        const numtext::Unit unit = form == "Form4"   ? numtext::Unit::Area
+                                   : form == "Form6" ? numtext::Unit::Length
+                                                     : numtext::Unit::Volume;
+        QVERIFY2(stepstext::isResultLine(s.lines().last(), result->text(), unit), qPrintable(s.lines().last()));
     }
 }
 

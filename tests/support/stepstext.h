@@ -42,6 +42,14 @@ inline bool isResultLine(const QString &line, const QString &box)
     return false;
 }
 
+// The same for a result line that ends with its unit ("= 12.566368 وحدة
+// مربعة").
+inline bool isResultLine(const QString &line, const QString &box, numtext::Unit unit)
+{
+    const QString suffix = u' ' + numtext::unitName(unit);
+    return line.endsWith(suffix) && isResultLine(line.chopped(suffix.size()), box);
+}
+
 // The steps of a calculation refused by a notice: nothing but why, and the
 // notice's own text.
 inline bool refusedWith(const numtext::Steps &steps, const QString &notice)
