@@ -2,13 +2,12 @@
 // steps window shows for each conversion and function (the way the operand is
 // read, the Celsius value on the way between Kelvin and Fahrenheit, the angle
 // in single precision and in radians, the function a reciprocal inverts, the
-// poles, the failures) in both digit shapes; a refused calculation that keeps
-// the last steps; the results of the steps that are the result boxes' texts;
-// and the ways the windows open their steps.
+// poles, the failures) in both digit shapes, and the results of the steps
+// that are the result boxes' texts. How the steps open, refuse and close is
+// test_stepsdoor's.
 
 #include "support/scripted.h"
 #include "support/stepstext.h"
-#include "support/section.h"
 #include "support/ui.h"
 
 #include "kit/steps.h"
@@ -16,8 +15,6 @@
 #include "kit/stepswindow.h"
 
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QTest>
 
 #include <span>
@@ -51,7 +48,8 @@ const char *buttonOf(const char *window, const QString &option)
     for (const Button &b : conversions ? std::span<const Button>(ConvertButtons) : std::span<const Button>(FunctionButtons))
         if (option == QLatin1String(b.option))
             return b.button;
-    qFatal("no option %s", qPrintable(option));
+    QTest::qFail(qPrintable(QStringLiteral("no option %1").arg(option)), __FILE__, __LINE__);
+    return "(none)";
 }
 
 const QString Undefined = QStringLiteral("خطأ");
@@ -77,14 +75,8 @@ private slots:
     void trigonometrySteps();
     void failureEndsTheSteps_data();
     void failureEndsTheSteps();
-    void refusedKeepsTheLastSteps_data();
-    void refusedKeepsTheLastSteps();
     void resultsAreTheBoxes_data();
     void resultsAreTheBoxes();
-    void waysToOpen_data();
-    void waysToOpen();
-    void closingTheWindowTakesItsSteps_data();
-    void closingTheWindowTakesItsSteps();
 
 private:
     // Opens the section window from the main menu.
@@ -329,37 +321,6 @@ void StepsConversionsTest::failureEndsTheSteps()
     QVERIFY(steps(name)->last().failed());
 }
 
-// An empty input is refused with its notice, and the steps of the last
-// calculation stay in the open steps window.
-void StepsConversionsTest::refusedKeepsTheLastSteps_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("notice");
-    QTest::addColumn<quint32>("style");
-    QTest::newRow("conversions") << "Form5" << "Op6" << QStringLiteral("من فضلك .. أدخل درجة الحرارة بالفهرنهايت")
-                                 << quint32(0x80040);
-    QTest::newRow("trigonometry") << "Form7" << "Op4" << QStringLiteral("من فضلك .. أدخل العدد المطلوب أولا")
-                                  << quint32(0x80000);
-}
-
-void StepsConversionsTest::refusedKeepsTheLastSteps()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, option);
-    QFETCH(QString, notice);
-    QFETCH(quint32, style);
-    const QByteArray name = window.toLatin1();
-    openWindow(name);
-    QCOMPARE(shownLines(name), QStringList{reference::noStepsText()});
-    calculate(name, option, QStringLiteral("60"));
-    const QStringList worked = shownLines(name);
-    QVERIFY(worked.size() > 3);
-    notices.expect(notice, style, QStringLiteral("فارغ"));
-    calculate(name, option, QString());
-    QCOMPARE(shownLines(name), worked);
-}
-
 // Over every calculate button: the results of the steps are the texts of the
 // result boxes, character for character, in the order the boxes are written;
 // a box that says "خطأ" has no result in the steps.
@@ -401,75 +362,6 @@ void StepsConversionsTest::resultsAreTheBoxes()
     const QString lastBox = ui::text(name, name == "Form5" ? "Te2" : "Te3");
     if (lastBox != Undefined)
         QVERIFY2(last.lines().last().endsWith(QStringLiteral("= ") + lastBox), qPrintable(last.lines().last()));
-}
-
-// F2, the button in the banner (which covers no other control), the result
-// boxes' double-click: each opens the steps window beside the section window.
-void StepsConversionsTest::waysToOpen_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("resultBoxes");
-    QTest::newRow("conversions") << "Form5" << QStringList{"Te2"};
-    QTest::newRow("trigonometry") << "Form7" << QStringList{"Te2", "Te3"};
-}
-
-void StepsConversionsTest::waysToOpen()
-{
-    QFETCH(QString, window);
-    QFETCH(QStringList, resultBoxes);
-    const QByteArray name = window.toLatin1();
-    openWindow(name);
-    QWidget *section = ui::window(name);
-    QTest::qWait(0);
-    auto *button = ui::control<QPushButton>(name, "StepsButton");
-    QVERIFY(button->isVisible());
-    QCOMPARE(button->text(), QStringLiteral("خطوات الحل"));
-    QVERIFY(ui::control(name, "Picture1")->geometry().contains(button->geometry()));
-    for (QWidget *other : section->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (other != button && other->objectName() != QLatin1String("Picture1") && other->isVisible()
-            && !other->isWindow())
-            QVERIFY2(!other->geometry().intersects(button->geometry()), qPrintable(other->objectName()));
-    }
-
-    QVERIFY(ui::click(button));
-    QVERIFY(steps(name)->stepsWindow()->isVisible());
-    steps(name)->stepsWindow()->close();
-    for (const QString &box : resultBoxes) {
-        QVERIFY(!steps(name)->stepsWindow()->isVisible());
-        auto *edit = ui::control<QLineEdit>(name, qPrintable(box));
-        QTest::mouseDClick(edit, Qt::LeftButton, Qt::NoModifier, edit->rect().center());
-        QVERIFY2(steps(name)->stepsWindow()->isVisible(), qPrintable(box));
-        steps(name)->stepsWindow()->close();
-    }
-    QTest::keyClick(section, Qt::Key_F2);
-    QVERIFY(steps(name)->stepsWindow()->isVisible());
-}
-
-void StepsConversionsTest::closingTheWindowTakesItsSteps_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("option");
-    QTest::newRow("conversions") << "Form5" << "Op7";
-    QTest::newRow("trigonometry") << "Form7" << "Op1";
-}
-
-// The section window closed through its close box while its steps window
-// is open and active: both go, and the window opens afresh with no steps.
-void StepsConversionsTest::closingTheWindowTakesItsSteps()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, option);
-    const QByteArray name = window.toLatin1();
-    openWindow(name);
-    calculate(name, option, QStringLiteral("1"));
-    QVERIFY(shownLines(name).size() > 3);
-    QPointer<reference::StepsWindow> shown = steps(name)->stepsWindow();
-    shown->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(shown));
-    QVERIFY(section::closeWithYes(notices, name));
-    QVERIFY(!shown);
-    openWindow(name);
-    QVERIFY(steps(name)->last().isEmpty());
 }
 
 QTEST_MAIN(StepsConversionsTest)
