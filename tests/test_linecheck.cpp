@@ -49,14 +49,15 @@ void LineCheckTest::values()
 void LineCheckTest::lines_data()
 {
     QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("names"); // "name=value;…"
+    QTest::addColumn<QString>("names");  // "name=value;…"
     QTest::addColumn<int>("faultyLine"); // 0: every line follows
     QTest::addColumn<int>("relations");  // how many were checked
     QTest::newRow("circle area") << QStringList{"[blue:المساحة] = [red:ط] × [green:نق]^{2}",
                                                 "= 3.14159265358979 × 2^{2}", "≈ 12.5663706143592 وحدة مربعة"}
                                  << "نق=2" << 0 << 2;
     QTest::newRow("the same in the ١٢٣ shape")
-        << QStringList{"\u200Fالمساحة = ط × نق²", "\u200F= ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ × ٢²", "\u200F≈ ١٢٫٥٦٦٣٧٠٦١٤٣٥٩٢ وحدة مربعة"}
+        << QStringList{"\u200Fالمساحة = ط × نق²", "\u200F= ٣٫١٤١٥٩٢٦٥٣٥٨٩٧٩ × ٢²",
+                       "\u200F≈ ١٢٫٥٦٦٣٧٠٦١٤٣٥٩٢ وحدة مربعة"}
         << "نق=2" << 0 << 2;
     QTest::newRow("a wrong product after a line") << QStringList{"س = 2 × 3", "= 7"} << "" << 2 << 1;
     QTest::newRow("a wrong equality in a line") << QStringList{"س = 2 × 3 = 7"} << "" << 1 << 1;
@@ -69,22 +70,22 @@ void LineCheckTest::lines_data()
     QTest::newRow("continuing a line about something else")
         << QStringList{"الزاوية = 30", "= 30 × ط ÷ 180"} << "" << 2 << 1;
     QTest::newRow("the angle in radians said so")
-        << QStringList{"الزاوية = 30 درجة", "الزاوية بالراديان = 30 × ط ÷ 180 ≈ 0.523598775598299 راديان"} << ""
-        << 0 << 1;
+        << QStringList{"الزاوية = 30 درجة", "الزاوية بالراديان = 30 × ط ÷ 180 ≈ 0.523598775598299 راديان"} << "" << 0
+        << 1;
     QTest::newRow("the first line cannot continue") << QStringList{"= 4", "= 2 + 2"} << "" << 1 << 1;
     QTest::newRow("cancellation") << QStringList{"الفرق = 1 × 10^{16} − 4 = 9999999999999996"} << "" << 0 << 1;
     QTest::newRow("sentence after a colon")
         << QStringList{"المميز = (−2)^{2} − 4 × 1 × 1", "= 0: للمعادلة جذر مكرر"} << "" << 0 << 1;
     QTest::newRow("words are left alone")
-        << QStringList{"المعادلة: [magenta:س]^{2} − 3[magenta:س] + 2 = 0", "مجموعة الحل = {2 ، 1}", "س١ = 2 × أ"}
-        << "" << 0 << 0;
+        << QStringList{"المعادلة: [magenta:س]^{2} − 3[magenta:س] + 2 = 0", "مجموعة الحل = {2 ، 1}", "س١ = 2 × أ"} << ""
+        << 0 << 0;
     QTest::newRow("words after a value end what it says")
         << QStringList{"[green:ب] = 0 و [red:جـ] = 3: المعادلة"} << "ب=0;جـ=3" << 0 << 1;
     QTest::newRow("mixed number") << QStringList{"٣١ ÷ ١٢ = ٢ و ٧ ÷ ١٢"} << "" << 0 << 1;
     QTest::newRow("wrong mixed number") << QStringList{"٣١ ÷ ١٢ = ٢ و ٥ ÷ ١٢"} << "" << 1 << 1;
-    QTest::newRow("bound coefficients")
-        << QStringList{"المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]", "= (−3)^{2} − 4 × 1 × 2", "= 1"}
-        << "أ=1;ب=-3;جـ=2" << 0 << 2;
+    QTest::newRow("bound coefficients") << QStringList{"المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]",
+                                                       "= (−3)^{2} − 4 × 1 × 2", "= 1"}
+                                        << "أ=1;ب=-3;جـ=2" << 0 << 2;
     QTest::newRow("a bound name substituted wrongly")
         << QStringList{"المميز = [green:ب]^{2} − 4 × [blue:أ] × [red:جـ]", "= (−3)^{2} − 4 × 1 × 3"} << "أ=1;ب=-3;جـ=2"
         << 2 << 1;

@@ -165,14 +165,12 @@ public:
         if (i_ == before)
             return std::nullopt;
         const QStringView rest = s_.mid(i_).trimmed();
-        if (rest.startsWith(u'(') && rest.endsWith(u')') && std::any_of(rest.begin(), rest.end(), [](QChar x) {
-                return x.isLetter();
-            }))
+        if (rest.startsWith(u'(') && rest.endsWith(u')')
+            && std::any_of(rest.begin(), rest.end(), [](QChar x) { return x.isLetter(); }))
             return v;
         // Words only: no digit, no sign of arithmetic.
-        const bool words = std::none_of(rest.begin(), rest.end(), [](QChar x) {
-            return x.isDigit() || QStringView(u"+-×÷^√()=≈").contains(x);
-        });
+        const bool words = std::none_of(rest.begin(), rest.end(),
+                                        [](QChar x) { return x.isDigit() || QStringView(u"+-×÷^√()=≈").contains(x); });
         return words ? v : std::nullopt;
     }
 
@@ -264,8 +262,8 @@ private:
             return std::nullopt;
         const double v = a.v / b.v;
         const double bLow = std::fabs(b.v) - b.err - b.shown;
-        return finite({v, (a.err + std::fabs(v) * b.err) / bLow + Eps * std::fabs(v),
-                       (a.shown + std::fabs(v) * b.shown) / bLow});
+        return finite(
+            {v, (a.err + std::fabs(v) * b.err) / bLow + Eps * std::fabs(v), (a.shown + std::fabs(v) * b.shown) / bLow});
     }
 
     std::optional<Val> term()
@@ -353,8 +351,9 @@ private:
             const qsizetype end = i_ + name.size();
             if (end < s_.size() && isWordChar(s_[end]) && isWordChar(name.back()))
                 return;
-            if (!best || name.size() > (functions ? functions_[std::size_t(*best)].first.size()
-                                                  : names_[std::size_t(*best)].first.size()))
+            if (!best
+                || name.size() > (functions ? functions_[std::size_t(*best)].first.size()
+                                            : names_[std::size_t(*best)].first.size()))
                 best = index;
         };
         if (functions) {
