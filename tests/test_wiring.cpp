@@ -45,7 +45,7 @@ struct Button {
 const char *menuOption(const char *form)
 {
     static const QHash<QString, const char *> options{
-        {"Form3", "Op1"}, {"Form4", "Op2"}, {"Form5", "Op3"},  {"Form6", "Op4"},  {"Form7", "Op5"},
+        {"Form3", "Op1"}, {"Form4", "Op2"}, {"Form5", "Op3"},  {"Form6", "Op4"},   {"Form7", "Op5"},
         {"Form8", "Op6"}, {"Form9", "Op7"}, {"Form16", "Op9"}, {"Form17", "Op10"},
     };
     return options.value(QString::fromLatin1(form));
@@ -146,13 +146,15 @@ void WiringTest::resultsAreTheBoxes_data()
         int rows;
         bool round;
     } shared[] = {
-        {"Form6", "Op1", "Comc", 1, true},   {"Form6", "Op2", "Comh", 4, false}, {"Form6", "Op3", "Comb", 1, false},
-        {"Form6", "Op4", "Comz", 4, false},  {"Form6", "Op5", "Comt", 3, false}, {"Form6", "Op6", "Coms", 2, false},
-        {"Form9", "Op1", "Comk", 1, false},  {"Form9", "Op2", "Comr", 1, true},  {"Form9", "Op3", "Coms", 3, false},
-        {"Form9", "Op4", "Comn", 3, true},   {"Form9", "Op5", "Comd", 3, true},
+        {"Form6", "Op1", "Comc", 1, true},  {"Form6", "Op2", "Comh", 4, false}, {"Form6", "Op3", "Comb", 1, false},
+        {"Form6", "Op4", "Comz", 4, false}, {"Form6", "Op5", "Comt", 3, false}, {"Form6", "Op6", "Coms", 2, false},
+        {"Form9", "Op1", "Comk", 1, false}, {"Form9", "Op2", "Comr", 1, true},  {"Form9", "Op3", "Coms", 3, false},
+        {"Form9", "Op4", "Comn", 3, true},  {"Form9", "Op5", "Comd", 3, true},
     };
     for (const auto &f : shared) {
-        const int rows = !f.round ? f.rows : QLatin1String(f.form) == "Form9" && QLatin1String(f.option) != "Op2" ? 3 : 2;
+        const int rows = !f.round                                                               ? f.rows
+                         : QLatin1String(f.form) == "Form9" && QLatin1String(f.option) != "Op2" ? 3
+                                                                                                : 2;
         QStringList boxes;
         for (int i = 1; i <= rows; ++i)
             boxes << QStringLiteral("Te%1").arg(i);
@@ -183,7 +185,8 @@ void WiringTest::resultsAreTheBoxes_data()
     const struct {
         const char *option, *button;
     } functions[] = {
-        {"Op3", "comsine"}, {"Op1", "comcos"}, {"Op5", "comtan"}, {"Op2", "comcot"}, {"Op4", "comsec"}, {"Op6", "comcosc"},
+        {"Op3", "comsine"}, {"Op1", "comcos"}, {"Op5", "comtan"},
+        {"Op2", "comcot"},  {"Op4", "comsec"}, {"Op6", "comcosc"},
     };
     for (const auto &f : functions)
         addRows({"Form7", "Op5", f.option, {"Te1"}, {f.button}, {"Te2", "Te3"}, End::LastNumber}, angles);
@@ -195,15 +198,18 @@ void WiringTest::resultsAreTheBoxes_data()
     const struct {
         const char *option, *button;
     } operations[] = {
-        {"Op1", "Comj"}, {"Op2", "Comg"}, {"Op3", "Coml"}, {"Op9", "Comldd"}, {"Op4", "Comwl"}, {"Op5", "Comt"}, {"Op6", "Comw"},
+        {"Op1", "Comj"},  {"Op2", "Comg"}, {"Op3", "Coml"}, {"Op9", "Comldd"},
+        {"Op4", "Comwl"}, {"Op5", "Comt"}, {"Op6", "Comw"},
     };
-    const char *const operands[] = {"0",    "1",     "2",    "7.5",           "-3",               "1000",
-                                    "0.125", "1e-7", "123456789.987", "9007199254740881", "2.5abc", "1E+20"};
+    const char *const operands[] = {"0",      "1",     "2",    "7.5",           "-3",
+                                    "1000",   "0.125", "1e-7", "123456789.987", "9007199254740881",
+                                    "2.5abc", "1E+20"};
     for (const auto &o : operations) {
         QList<QStringList> sets;
         for (const char *operand : operands) {
             const QString in = QString::fromLatin1(operand), option = QString::fromLatin1(o.option);
-            if ((option == "Op1" && in.startsWith(u'-')) || (option == "Op6" && (in.startsWith(u'9') || in.contains(u'E')))
+            if ((option == "Op1" && in.startsWith(u'-'))
+                || (option == "Op6" && (in.startsWith(u'9') || in.contains(u'E')))
                 || (option != "Op4" && option != "Op6" && in.contains(u'a')))
                 continue;
             sets << QStringList{in};

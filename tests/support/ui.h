@@ -19,7 +19,17 @@ namespace ui {
 // The stand-ins made for missing controls of no window.
 QList<QPointer<QWidget>> &standIns();
 
-inline QWidget *window(const char *name) { return app::Windows::find(QString::fromLatin1(name)); }
+// The window of that name when it is open. A name no window of the program
+// has fails the running test.
+inline QWidget *window(const char *name)
+{
+    const QString n = QString::fromLatin1(name);
+    if (!app::Windows::names().contains(n)) {
+        QTest::qFail(qPrintable(QStringLiteral("no window of the program is called %1").arg(n)), __FILE__, __LINE__);
+        return nullptr;
+    }
+    return app::Windows::find(n);
+}
 
 // A stand-in for a control that is not there, once the running test has been
 // failed for it: hidden and disabled, so that no click reaches it and the
