@@ -43,12 +43,17 @@ template <class T> T *missing(QWidget *window, const char *name)
                  __FILE__, __LINE__);
     using Made = std::conditional_t<std::is_abstract_v<T>, QPushButton, T>;
     static_assert(std::is_base_of_v<T, Made>, "no stand-in for this kind of control");
-    auto *standIn = new Made(window);
-    standIn->hide();
-    standIn->setEnabled(false);
-    if (!window)
-        standIns().append(standIn);
-    return standIn;
+    // A control of the program's own kind that cannot be made apart has none.
+    if constexpr (!std::is_constructible_v<Made, QWidget *>) {
+        return nullptr;
+    } else {
+        auto *standIn = new Made(window);
+        standIn->hide();
+        standIn->setEnabled(false);
+        if (!window)
+            standIns().append(standIn);
+        return standIn;
+    }
 }
 
 // The control of a window by its name. A missing control fails the running
