@@ -14,7 +14,13 @@
 
 namespace app {
 
-StepsSource::StepsSource(QWidget *window) : QObject(window) { setObjectName(QStringLiteral("StepsSource")); }
+StepsSource::StepsSource(QWidget *window) : QObject(window)
+{
+    setObjectName(QStringLiteral("StepsSource"));
+    // A window hidden rather than closed (the calculator's way back) hides
+    // its steps window too.
+    window->installEventFilter(this);
+}
 
 StepsSource::~StepsSource() { delete stepsWindow_; }
 
@@ -68,9 +74,15 @@ void StepsSource::offerOn(QLineEdit *resultBox)
     resultBox->setAccessibleDescription(QStringLiteral("لعرض خطوات الحل اضغط المفتاح إف اثنين، أو انقر مرتين"));
 }
 
-// The result box's own menu (copy, select all) with the steps below it.
+// The result box's own menu (copy, select all) with the steps below it; the
+// steps window hidden with the section window.
 bool StepsSource::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == window()) {
+        if (event->type() == QEvent::Hide && !event->spontaneous() && stepsWindow_)
+            stepsWindow_->hide();
+        return false;
+    }
     auto *box = qobject_cast<QLineEdit *>(watched);
     if (!box)
         return false;

@@ -43,7 +43,7 @@ class StepsSource : public QObject {
     Q_OBJECT
 public:
     // The steps of a section window; a child of it, gone with it (and its
-    // steps window with it).
+    // steps window with it), its steps window hidden when it is hidden.
     explicit StepsSource(QWidget *window);
     ~StepsSource() override;
 

@@ -1,5 +1,6 @@
 // How every window looks to a pupil and to a screen reader: nothing clipped,
-// no control on top of another, every control named.
+// no control on top of another, as it opens and with each of its options
+// chosen; every control named.
 
 #include "support/scripted.h"
 #include "support/ui.h"
@@ -55,14 +56,17 @@ class LayoutTest : public WindowTest {
     Q_OBJECT
 private slots:
     void windows_data();
-    void nothingIsClipped_data() { windows_data(); }
+    void panels_data();
+    void nothingIsClipped_data() { panels_data(); }
     void nothingIsClipped();
-    void noControlCoversAnother_data() { windows_data(); }
+    void noControlCoversAnother_data() { panels_data(); }
     void noControlCoversAnother();
     void controlsAreNamed_data() { windows_data(); }
     void controlsAreNamed();
 
 private:
+    // The window shown, with the option chosen when one is given.
+    QWidget *showPanel(const QString &window, const QString &option);
     QList<QWidget *> shownControls(QWidget *window)
     {
         QList<QWidget *> controls;
@@ -82,10 +86,52 @@ void LayoutTest::windows_data()
         QTest::newRow(kind.name) << QString::fromLatin1(kind.name);
 }
 
+// Every window as it opens, and with each of its options chosen (the panel
+// of the option shown). An option not available yet has no panel: choosing
+// it only says so.
+void LayoutTest::panels_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("option");
+    // The options of each window, chosen in windows made for the purpose.
+    struct Counting : numtext::NoticePresenter {
+        int shown = 0;
+        int present(const numtext::Notice &) override
+        {
+            ++shown;
+            return numtext::answer::Ok;
+        }
+    } counted;
+    auto scratch = testContext();
+    scratch->setNoticePresenter(&counted);
+    for (const QString &name : app::Windows::names()) {
+        QTest::newRow(qPrintable(name)) << name << QString();
+        QWidget *w = app::Windows::show(name);
+        for (app::Option *o : w->findChildren<app::Option *>(Qt::FindDirectChildrenOnly)) {
+            const int before = counted.shown;
+            if (ui::click(o) && counted.shown == before)
+                QTest::addRow("%s %s", qPrintable(name), qPrintable(o->objectName())) << name << o->objectName();
+        }
+        w->hide();
+    }
+    scratch.reset();
+    ui::settle();
+}
+
+QWidget *LayoutTest::showPanel(const QString &window, const QString &option)
+{
+    QWidget *w = app::Windows::show(window);
+    if (!option.isEmpty() && !ui::click(ui::control(w, qPrintable(option))))
+        QTest::qFail(qPrintable(option + QStringLiteral(" cannot be chosen")), __FILE__, __LINE__);
+    return w;
+}
+
 void LayoutTest::nothingIsClipped()
 {
     QFETCH(QString, window);
-    QWidget *w = app::Windows::show(window);
+    QFETCH(QString, option);
+    QWidget *w = showPanel(window, option);
+    QVERIFY(!QTest::currentTestFailed());
     for (QWidget *c : shownControls(w)) {
         QVERIFY2(neededWidth(c) <= c->width(),
                  qPrintable(
@@ -98,7 +144,9 @@ void LayoutTest::nothingIsClipped()
 void LayoutTest::noControlCoversAnother()
 {
     QFETCH(QString, window);
-    QWidget *w = app::Windows::show(window);
+    QFETCH(QString, option);
+    QWidget *w = showPanel(window, option);
+    QVERIFY(!QTest::currentTestFailed());
     const QList<QWidget *> controls = shownControls(w);
     for (int i = 0; i < controls.size(); ++i) {
         for (int j = i + 1; j < controls.size(); ++j) {

@@ -1,11 +1,11 @@
 // Worked steps of the equation solver, the fractions window and the
 // conventional calculator: the lines each calculation writes, failures and
-// refusals, the steps window's text in both digit shapes, and the results of
-// the steps against the result boxes for every calculate button.
+// the steps window's text in both digit shapes. How the steps open, refuse
+// and close is test_stepsdoor's; that every calculate button's steps end with
+// its result boxes is test_wiring's.
 
 #include "support/outcome.h"
 #include "support/scripted.h"
-#include "support/section.h"
 #include "support/stepstext.h"
 #include "support/ui.h"
 
@@ -16,8 +16,6 @@
 #include "numtext/steps.h"
 
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 
 #include <algorithm>
 
@@ -26,7 +24,6 @@ using namespace numtext;
 using namespace stepstext;
 
 namespace {
-const QString Empty = QStringLiteral("فارغ");
 const QString MathError = QStringLiteral("خطأ رياضي");
 
 // A section window, the main-menu option that opens it, and the buttons
@@ -44,7 +41,8 @@ Section sectionOf(const QString &window)
     for (const Section &s : {Conventional, Equation, FractionsWindow})
         if (window == QLatin1String(s.window))
             return s;
-    qFatal("no section %s", qPrintable(window));
+    QTest::qFail(qPrintable(QStringLiteral("no section %1").arg(window)), __FILE__, __LINE__);
+    return Section{"(none)", "(none)"};
 }
 
 // The boxes each window reads, in order.
@@ -80,15 +78,8 @@ private slots:
     void conventional();
     void rounding_data();
     void rounding();
-    void refusedKeepsTheLastSteps_data();
-    void refusedKeepsTheLastSteps();
     void stepsWindowText_data();
     void stepsWindowText();
-    void resultsAreTheBoxes_data();
-    void resultsAreTheBoxes();
-    void stepsButtonCoversNothing_data();
-    void stepsButtonCoversNothing();
-    void closingTheWindowTakesItsSteps();
 
 private:
     // Opens a section window from the main menu.
@@ -565,64 +556,6 @@ void StepsAlgebraTest::rounding()
     QCOMPARE(lastSteps("Form3").results(), QStringList{ui::text("Form3", "Text5")});
 }
 
-// A calculation refused by a notice before anything is computed: its steps
-// say so and why, in place of the steps of the one before.
-void StepsAlgebraTest::refusedKeepsTheLastSteps_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("buttons");
-    QTest::addColumn<QStringList>("inputs");
-    QTest::addColumn<QString>("notice");
-    QTest::addColumn<int>("style");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("Form3, first number empty")
-        << "Form3" << QStringList{"Command6"} << QStringList{"", "2"} << "من فضلك أدخل العدد الأول" << 0x80040 << Empty;
-    QTest::newRow("Form3, round with no result")
-        << "Form3" << QStringList{"Command13", "Command10"} << QStringList{"2", "3"}
-        << "من فضلك .. قم بالحسابات أولا ثم التقريب" << 0x80000 << Empty;
-    QTest::newRow("Form3, round the division-by-zero text")
-        << "Form3" << QStringList{"Command9", "Command10"} << QStringList{"2", "0"}
-        << "من فضلك .. قم بالحسابات أولا ثم التقريب" << 0x80000 << Empty;
-    QTest::newRow("Form16, c empty") << "Form16" << QStringList{"Command4"} << QStringList{"1", "2", ""}
-                                     << "من فضلك .. أدخل جـ العدد الثابت \r\nإن لم يكن موجودا فضع مكانه يساوي صفر 0"
-                                     << 0x80040 << Empty;
-    QTest::newRow("Form17, second denominator empty")
-        << "Form17" << QStringList{"Opt1", "Com2"} << QStringList{"1", "2", "3", ""} << "لم تكتب المقام رقم 2"
-        << 0x80000 << Empty;
-    QTest::newRow("Form17, zero denominator")
-        << "Form17" << QStringList{"Opt2", "Com4"} << QStringList{"1", "0", "3", "4"}
-        << "لا يمكن أن يكون المقام رقم 1 صفرا" << 0x80040 << MathError;
-}
-
-void StepsAlgebraTest::refusedKeepsTheLastSteps()
-{
-    QFETCH(QString, window);
-    QFETCH(QStringList, buttons);
-    QFETCH(QStringList, inputs);
-    QFETCH(QString, notice);
-    QFETCH(int, style);
-    QFETCH(QString, title);
-    const Section section = sectionOf(window);
-    open(section);
-    // A first calculation whose steps must stay.
-    const QStringList good = inputsOf(window).size() == 2   ? QStringList{"7", "8"}
-                             : inputsOf(window).size() == 3 ? QStringList{"0", "2", "-4"}
-                                                            : QStringList{"1", "2", "1", "3"};
-    const QStringList calculate = window == u"Form3"    ? QStringList{"Command6"}
-                                  : window == u"Form16" ? QStringList{"Command4"}
-                                                        : QStringList{"Opt1", "Com2"};
-    work(window, good, calculate);
-    QVERIFY(!lastSteps(section.window).isEmpty());
-    work(window, inputs, buttons.mid(0, buttons.size() - 1));
-    const Steps before = lastSteps(section.window);
-    app::stepsOf(ui::window(section.window))->open();
-    notices.expect(notice, std::uint32_t(style), title);
-    QVERIFY(ui::click(section.window, qPrintable(buttons.last())));
-    QVERIFY(lastSteps(section.window) != before);
-    QVERIFY(stepstext::refusedWith(lastSteps(section.window), notice));
-    QCOMPARE(app::stepsOf(ui::window(section.window))->stepsWindow()->view()->steps(), lastSteps(section.window));
-}
-
 // The steps window's plain text in both digit shapes.
 void StepsAlgebraTest::stepsWindowText_data()
 {
@@ -672,101 +605,6 @@ void StepsAlgebraTest::stepsWindowText()
     reference::StepsWindow *steps = app::stepsOf(ui::window(section.window))->stepsWindow();
     QVERIFY(steps && steps->isVisible());
     QCOMPARE(steps->view()->plainText().split(u'\n'), text.split(u'\n'));
-}
-
-// Every calculate button: the results of the steps are the texts of the
-// result boxes, character for character; the division by zero ends its steps
-// with the text the result box shows.
-void StepsAlgebraTest::resultsAreTheBoxes_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("buttons");
-    QTest::addColumn<QStringList>("inputs");
-    QTest::addColumn<QStringList>("boxes");
-    const QStringList text3{"Text3"}, roots{"Te4", "Te5"}, fraction{"Text5", "Text6"};
-    QTest::newRow("Form3 add") << "Form3" << QStringList{"Command6"} << QStringList{"0.1", "0.2"} << text3;
-    QTest::newRow("Form3 subtract") << "Form3" << QStringList{"Command7"} << QStringList{"1E15", "0.5"} << text3;
-    QTest::newRow("Form3 multiply") << "Form3" << QStringList{"Command8"} << QStringList{"-1.5e-7", "3"} << text3;
-    QTest::newRow("Form3 divide") << "Form3" << QStringList{"Command9"} << QStringList{"22", "7"} << text3;
-    QTest::newRow("Form3 round") << "Form3" << QStringList{"Command9", "Command10"} << QStringList{"2", "3"}
-                                 << QStringList{"Text5"};
-    QTest::newRow("Form16 quadratic") << "Form16" << QStringList{"Command4"} << QStringList{"0.001", "99999", "-0.01"}
-                                      << roots;
-    QTest::newRow("Form16 linear") << "Form16" << QStringList{"Command4"} << QStringList{"0.000", "-7.77", "1.234"}
-                                   << QStringList{"Te4"};
-    QTest::newRow("Form17 add") << "Form17" << QStringList{"Opt1", "Com2"}
-                                << QStringList{"-999", "99999", "999", "-9999"} << fraction;
-    QTest::newRow("Form17 subtract, equal")
-        << "Form17" << QStringList{"Opt2", "Com4"} << QStringList{"7", " 04 ", "9", "4"} << fraction;
-}
-
-void StepsAlgebraTest::resultsAreTheBoxes()
-{
-    QFETCH(QString, window);
-    QFETCH(QStringList, buttons);
-    QFETCH(QStringList, inputs);
-    QFETCH(QStringList, boxes);
-    const Section section = sectionOf(window);
-    open(section);
-    work(window, inputs, buttons);
-    QStringList shown;
-    for (const QString &box : boxes)
-        shown << ui::text(section.window, qPrintable(box));
-    QCOMPARE(lastSteps(section.window).results(), shown);
-    QVERIFY(!lastSteps(section.window).failed());
-    // The last result stands in a line as the box shows it.
-    const QStringList lines = lastSteps(section.window).lines();
-    const QString written = numtext::writtenText(shown.last());
-    QVERIFY(std::any_of(lines.begin(), lines.end(),
-                        [&](const QString &l) { return l.endsWith("= " + written) || l.endsWith("≈ " + written); }));
-
-    if (window == u"Form3") {
-        work(window, {"5", "0"}, {"Command9"});
-        QCOMPARE(lastSteps(section.window).failure(), ui::text(section.window, "Text3"));
-    }
-}
-
-// The steps button stands on the banner, covers no other control and
-// names F2.
-void StepsAlgebraTest::stepsButtonCoversNothing_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::newRow("Form3") << "Form3";
-    QTest::newRow("Form16") << "Form16";
-    QTest::newRow("Form17") << "Form17";
-}
-
-void StepsAlgebraTest::stepsButtonCoversNothing()
-{
-    QFETCH(QString, window);
-    const Section section = sectionOf(window);
-    open(section);
-    QWidget *w = ui::window(section.window);
-    auto *button = ui::control<QPushButton>(w, "StepsButton");
-    QVERIFY(button->isVisible());
-    QVERIFY(button->toolTip().contains("F2"));
-    QWidget *banner = ui::control(w, "Picture1");
-    QVERIFY(banner->geometry().contains(button->geometry()));
-    for (QWidget *other : w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (other == button || other == banner || !other->isVisible())
-            continue;
-        QVERIFY2(!other->geometry().intersects(button->geometry()), qPrintable(other->objectName()));
-    }
-}
-
-// The section window closed for good while its steps window is the active
-// one: the steps window goes with it, and nothing of the section window is
-// touched on the way.
-void StepsAlgebraTest::closingTheWindowTakesItsSteps()
-{
-    open(Equation);
-    work("Form16", {"1", "-3", "2"}, {"Command4"});
-    QVERIFY(ui::click("Form16", "StepsButton"));
-    QPointer<reference::StepsWindow> steps = app::stepsOf(ui::window("Form16"))->stepsWindow();
-    QVERIFY(QTest::qWaitForWindowActive(steps));
-    QVERIFY(section::closeWithYes(notices, "Form16"));
-    QVERIFY(!steps);
-    QVERIFY(ui::window("Form1")->isVisible());
 }
 
 QTEST_MAIN(StepsAlgebraTest)

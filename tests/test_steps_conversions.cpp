@@ -2,13 +2,12 @@
 // steps window shows for each conversion and function (the way the operand is
 // read, the Celsius value on the way between Kelvin and Fahrenheit, the angle
 // in single precision and in radians, the function a reciprocal inverts, the
-// poles, the failures) in both digit shapes; a refused calculation that keeps
-// the last steps; the results of the steps that are the result boxes' texts;
-// and the ways the windows open their steps.
+// poles, the failures) in both digit shapes. How the steps open, refuse and
+// close is test_stepsdoor's; that every calculate button's steps end with its
+// result boxes is test_wiring's.
 
 #include "support/linecheck.h"
 #include "support/scripted.h"
-#include "support/section.h"
 #include "support/stepstext.h"
 #include "support/ui.h"
 
@@ -17,8 +16,6 @@
 #include "numtext/digits.h"
 
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QTest>
 
 #include <map>
@@ -54,7 +51,8 @@ const char *buttonOf(const char *window, const QString &option)
          conversions ? std::span<const Button>(ConvertButtons) : std::span<const Button>(FunctionButtons))
         if (option == QLatin1String(b.option))
             return b.button;
-    qFatal("no option %s", qPrintable(option));
+    QTest::qFail(qPrintable(QStringLiteral("no option %1").arg(option)), __FILE__, __LINE__);
+    return "(none)";
 }
 
 const QString Undefined = QStringLiteral("خطأ");
@@ -85,14 +83,6 @@ private slots:
     void trigonometrySteps();
     void failureEndsTheSteps_data();
     void failureEndsTheSteps();
-    void refusedKeepsTheLastSteps_data();
-    void refusedKeepsTheLastSteps();
-    void resultsAreTheBoxes_data();
-    void resultsAreTheBoxes();
-    void waysToOpen_data();
-    void waysToOpen();
-    void closingTheWindowTakesItsSteps_data();
-    void closingTheWindowTakesItsSteps();
 
 private:
     // Opens the section window from the main menu.
@@ -478,166 +468,6 @@ void StepsConversionsTest::failureEndsTheSteps()
     QCOMPARE(ui::text(name, "Te2"), before);
     QCOMPARE(shownLines(name), lines + QStringList{numtext::failureText(kind)});
     QVERIFY(steps(name)->last().failed());
-}
-
-// An empty input is refused with its notice, and the open steps window says
-// so instead of showing the steps of the last calculation.
-void StepsConversionsTest::refusedKeepsTheLastSteps_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("notice");
-    QTest::addColumn<quint32>("style");
-    QTest::newRow("conversions") << "Form5"
-                                 << "Op6" << QStringLiteral("من فضلك .. أدخل درجة الحرارة بالفهرنهايت")
-                                 << quint32(0x80040);
-    QTest::newRow("trigonometry") << "Form7"
-                                  << "Op4" << QStringLiteral("من فضلك .. أدخل العدد المطلوب أولا") << quint32(0x80000);
-}
-
-void StepsConversionsTest::refusedKeepsTheLastSteps()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, option);
-    QFETCH(QString, notice);
-    QFETCH(quint32, style);
-    const QByteArray name = window.toLatin1();
-    openWindow(name);
-    QCOMPARE(shownLines(name), QStringList{reference::noStepsText()});
-    calculate(name, option, QStringLiteral("60"));
-    const QStringList worked = shownLines(name);
-    QVERIFY(worked.size() > 3);
-    notices.expect(notice, style, QStringLiteral("فارغ"));
-    calculate(name, option, QString());
-    QCOMPARE(shownLines(name), (QStringList{numtext::refusalText(numtext::Refusal::EmptyBox), notice}));
-}
-
-// Over every calculate button: the results of the steps are the texts of the
-// result boxes, character for character, in the order the boxes are written;
-// a box that says "خطأ" has no result in the steps.
-void StepsConversionsTest::resultsAreTheBoxes_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("input");
-    const char *const numbers[] = {"37", "-40.25", "0.1", "1e20", "2.5e-7", "12abc", " ", "0.30000000000000004"};
-    for (const Button &b : ConvertButtons)
-        for (const char *input : numbers)
-            QTest::addRow("%s %s", b.button, input) << "Form5" << b.option << input;
-    const char *const angles[] = {"30", "-45", "0.1", "90", "180", "0", "-0", "270", "1e38", "1e-50", "12345.678"};
-    for (const Button &b : FunctionButtons)
-        for (const char *input : angles)
-            QTest::addRow("%s %s", b.button, input) << "Form7" << b.option << input;
-}
-
-void StepsConversionsTest::resultsAreTheBoxes()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, option);
-    QFETCH(QString, input);
-    const QByteArray name = window.toLatin1();
-    openWindow(name);
-    calculate(name, option, input);
-    QStringList boxes;
-    for (const char *box : {"Te2", "Te3"}) {
-        if (box == QLatin1String("Te3") && name == "Form5")
-            continue;
-        const QString text = ui::text(name, box);
-        if (text != Undefined)
-            boxes << text;
-    }
-    const numtext::Steps &last = steps(name)->last();
-    QVERIFY(!last.failed());
-    QCOMPARE(last.results(), boxes);
-    // The last box written is the last line, unless it says "خطأ", or the
-    // line before an exact value that follows it; a conversion's result
-    // carries its unit.
-    const QString lastBox = ui::text(name, name == "Form5" ? "Te2" : "Te3");
-    if (lastBox == Undefined)
-        return;
-    QStringList lines = last.lines();
-    if (lines.last().startsWith(QStringLiteral("القيمة الدقيقة: ")))
-        lines.removeLast();
-    QString line = lines.last();
-    if (name == "Form5") {
-        const QString unit = u' ' + numtext::unitName(ConversionUnits.at(option));
-        QVERIFY2(line.endsWith(unit), qPrintable(line));
-        line.chop(unit.size());
-    }
-    QVERIFY2(line.endsWith(QStringLiteral("= ") + numtext::writtenText(lastBox))
-                 || line.endsWith(QStringLiteral("≈ ") + numtext::writtenText(lastBox)),
-             qPrintable(line));
-}
-
-// F2, the button in the banner (which covers no other control), the result
-// boxes' double-click: each opens the steps window beside the section window.
-void StepsConversionsTest::waysToOpen_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("resultBoxes");
-    QTest::newRow("conversions") << "Form5" << QStringList{"Te2"};
-    QTest::newRow("trigonometry") << "Form7" << QStringList{"Te2", "Te3"};
-}
-
-void StepsConversionsTest::waysToOpen()
-{
-    QFETCH(QString, window);
-    QFETCH(QStringList, resultBoxes);
-    const QByteArray name = window.toLatin1();
-    openWindow(name);
-    QWidget *section = ui::window(name);
-    QTest::qWait(0);
-    auto *button = ui::control<QPushButton>(name, "StepsButton");
-    QVERIFY(button->isVisible());
-    QCOMPARE(button->text(), QStringLiteral("خطوات الحل"));
-    QVERIFY(ui::control(name, "Picture1")->geometry().contains(button->geometry()));
-    for (QWidget *other : section->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (other != button && other->objectName() != QLatin1String("Picture1") && other->isVisible()
-            && !other->isWindow())
-            QVERIFY2(!other->geometry().intersects(button->geometry()), qPrintable(other->objectName()));
-    }
-
-    QVERIFY(ui::click(button));
-    QVERIFY(steps(name)->stepsWindow()->isVisible());
-    steps(name)->stepsWindow()->close();
-    for (const QString &box : resultBoxes) {
-        QVERIFY(!steps(name)->stepsWindow()->isVisible());
-        auto *edit = ui::control<QLineEdit>(name, qPrintable(box));
-        QTest::mouseDClick(edit, Qt::LeftButton, Qt::NoModifier, edit->rect().center());
-        QVERIFY2(steps(name)->stepsWindow()->isVisible(), qPrintable(box));
-        steps(name)->stepsWindow()->close();
-    }
-    QTest::keyClick(section, Qt::Key_F2);
-    QVERIFY(steps(name)->stepsWindow()->isVisible());
-}
-
-void StepsConversionsTest::closingTheWindowTakesItsSteps_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("option");
-    QTest::newRow("conversions") << "Form5"
-                                 << "Op7";
-    QTest::newRow("trigonometry") << "Form7"
-                                  << "Op1";
-}
-
-// The section window closed through its close box while its steps window
-// is open and active: both go, and the window opens afresh with no steps.
-void StepsConversionsTest::closingTheWindowTakesItsSteps()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, option);
-    const QByteArray name = window.toLatin1();
-    openWindow(name);
-    calculate(name, option, QStringLiteral("1"));
-    QVERIFY(shownLines(name).size() > 3);
-    QPointer<reference::StepsWindow> shown = steps(name)->stepsWindow();
-    shown->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(shown));
-    QVERIFY(section::closeWithYes(notices, name));
-    QVERIFY(!shown);
-    openWindow(name);
-    QVERIFY(steps(name)->last().isEmpty());
 }
 
 QTEST_MAIN(StepsConversionsTest)

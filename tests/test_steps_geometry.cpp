@@ -1,9 +1,9 @@
 // Worked steps of the areas, perimeters and volumes windows: the lines of
 // each figure as its window computes it (rounded operands shown where the
-// rounding changes them, a failure ending the steps with its text), a refused
-// calculation leaving the last steps, the digit shapes of the steps window,
-// the steps button in the banner, and the last step of every calculate button
-// against its result box.
+// rounding changes them, a failure ending the steps with its text) and the
+// digit shapes of the steps window. How the steps open, refuse and close is
+// test_stepsdoor's; that every calculate button's steps end with its result
+// box is test_wiring's.
 
 #include "support/linecheck.h"
 #include "support/scripted.h"
@@ -17,7 +17,6 @@
 #include "numtext/digits.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <map>
 
@@ -30,8 +29,6 @@ using namespace stepstext;
 namespace {
 constexpr int NoFailure = -1;
 const QString Rounded = QStringLiteral(" (مقربا إلى 15 رقما)");
-const QString Empty = QStringLiteral("فارغ");
-constexpr std::uint32_t InformationStyle = numtext::style::Information | numtext::style::RightAlign;
 
 // The areas window's panels: the input boxes in row order and the result box.
 struct Panel {
@@ -70,14 +67,8 @@ private slots:
     void perimeters();
     void volumes_data();
     void volumes();
-    void refusedLeavesTheLastSteps_data();
-    void refusedLeavesTheLastSteps();
     void digitShapes_data();
     void digitShapes();
-    void stepsButtonInTheBanner_data();
-    void stepsButtonInTheBanner();
-    void lastStepIsTheResultBox_data();
-    void lastStepIsTheResultBox();
 
 private:
     QWidget *open(const Section &section)
@@ -99,7 +90,7 @@ private:
         QWidget *w = open(sectionOf(form));
         if (form != "Form4") {
             if (!sharedrows::compute(w, option, texts, calculate))
-                qFatal("could not calculate");
+                QTest::qFail(qPrintable("could not calculate with " + option), __FILE__, __LINE__);
             return ui::control<QLineEdit>(w, "Te5");
         }
         const Panel &panel = AreaPanels.at(option);
@@ -366,60 +357,6 @@ void GeometryStepsTest::volumes_data()
 
 void GeometryStepsTest::volumes() { checkLines("Form9"); }
 
-// A calculation stopped by a notice publishes nothing: the steps of the
-// calculation before it stay.
-void GeometryStepsTest::refusedLeavesTheLastSteps_data()
-{
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("calculate");
-    QTest::addColumn<QStringList>("worked");
-    QTest::addColumn<QStringList>("refused");
-    QTest::addColumn<QString>("notice");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<uint>("style");
-    QTest::newRow("areas, triangle without height")
-        << "Form4"
-        << "Op5"
-        << "Comt3" << QStringList{"3", "4"} << QStringList{"3", ""} << "من فضلك .. أدخل ارتفاع المثلث" << Empty
-        << uint(InformationStyle);
-    QTest::newRow("areas, circle with both boxes")
-        << "Form4"
-        << "Op1"
-        << "Comc" << QStringList{"1", ""} << QStringList{"1", "2"} << "من فضلك .. أدخل فقط إما نصف القطر أو القطر نفسه"
-        << "اختر خانة واحدة" << uint(numtext::style::RightAlign);
-    QTest::newRow("perimeters, triangle without a first side")
-        << "Form6"
-        << "Op5"
-        << "Comt" << QStringList{"3", "4", "5"} << QStringList{"", "4", "5"} << "من فضلك .. أدخل طول الضلع الأول"
-        << Empty << uint(InformationStyle);
-    QTest::newRow("volumes, cone without height")
-        << "Form9"
-        << "Op5"
-        << "Comd" << QStringList{"1", "", "2"} << QStringList{"1", "2", ""} << "من فضلك أدخل ارتفاع المخروط" << Empty
-        << uint(numtext::style::RightAlign);
-}
-
-void GeometryStepsTest::refusedLeavesTheLastSteps()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, option);
-    QFETCH(QString, calculate);
-    QFETCH(QStringList, worked);
-    QFETCH(QStringList, refused);
-    QFETCH(QString, notice);
-    QFETCH(QString, title);
-    QFETCH(uint, style);
-    const QString result = work(form, option, worked, calculate)->text();
-    const Steps before = last(form);
-    QCOMPARE(before.results().last(), result);
-
-    notices.expect(notice, style, title);
-    QCOMPARE(work(form, option, refused, calculate)->text(), result);
-    // The steps say that nothing was computed, not those of the last time.
-    QVERIFY(stepstext::refusedWith(last(form), notice));
-}
-
 // The steps window shows the lines with the digits chosen in it.
 void GeometryStepsTest::digitShapes_data()
 {
@@ -487,85 +424,6 @@ void GeometryStepsTest::digitShapes()
     for (const QString &line : text)
         marked << QStringLiteral("\u200F") + line;
     QCOMPARE(steps->view()->plainText(), marked.join(u'\n'));
-}
-
-// The steps button stands inside the banner and covers no other control;
-// it opens the steps of the window's last calculation.
-void GeometryStepsTest::stepsButtonInTheBanner_data()
-{
-    QTest::addColumn<QString>("form");
-    QTest::newRow("areas") << "Form4";
-    QTest::newRow("perimeters") << "Form6";
-    QTest::newRow("volumes") << "Form9";
-}
-
-void GeometryStepsTest::stepsButtonInTheBanner()
-{
-    QFETCH(QString, form);
-    QWidget *w = open(sectionOf(form));
-    auto *button = ui::control<QPushButton>(w, "StepsButton");
-    QVERIFY(button->isVisible());
-    QVERIFY(ui::control(w, "Picture1")->geometry().contains(button->geometry()));
-    for (QWidget *other : w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (other != button && other->objectName() != "Picture1")
-            QVERIFY2(!other->geometry().intersects(button->geometry()), qPrintable(other->objectName()));
-    }
-    QVERIFY(ui::click(button));
-    QVERIFY(app::stepsOf(w)->stepsWindow()->isVisible());
-}
-
-// Every calculate button: the last step's number is its result box's text,
-// character for character.
-void GeometryStepsTest::lastStepIsTheResultBox_data()
-{
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("calculate");
-    QTest::addColumn<int>("rows");
-    const struct {
-        const char *form, *option, *calculate;
-        int rows;
-    } buttons[] = {
-        {"Form4", "Op1", "Comc", 1},  {"Form4", "Op11", "Comb", 1}, {"Form4", "Op2", "Comf3", 2},
-        {"Form4", "Op3", "Coms3", 2}, {"Form4", "Op4", "Com3", 2},  {"Form4", "Op5", "Comt3", 2},
-        {"Form4", "Op6", "Comk3", 1}, {"Form6", "Op1", "Comc", 1},  {"Form6", "Op2", "Comh", 4},
-        {"Form6", "Op3", "Comb", 1},  {"Form6", "Op4", "Comz", 4},  {"Form6", "Op5", "Comt", 3},
-        {"Form6", "Op6", "Coms", 2},  {"Form9", "Op1", "Comk", 1},  {"Form9", "Op2", "Comr", 1},
-        {"Form9", "Op3", "Coms", 3},  {"Form9", "Op4", "Comn", 3},  {"Form9", "Op5", "Comd", 3},
-    };
-    for (const auto &b : buttons)
-        QTest::addRow("%s %s", b.form, b.calculate) << b.form << b.option << b.calculate << b.rows;
-}
-
-void GeometryStepsTest::lastStepIsTheResultBox()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, option);
-    QFETCH(QString, calculate);
-    QFETCH(int, rows);
-    const bool round = (option == "Op1" && form != "Form9") || (option == "Op11")
-                       || (form == "Form9" && option == "Op2")
-                       || (form == "Form9" && (option == "Op4" || option == "Op5"));
-    for (const QString value : {"2", "0.3", "123456789", "1E-4", "-7.25", "1.0000000000000016", "9.87654321E+40"}) {
-        QStringList texts;
-        for (int i = 0; i < rows; ++i)
-            texts << value;
-        // A round figure takes its radius alone (its height too for the
-        // cylinder and the cone).
-        if (round) {
-            texts = QStringList{value, QString()};
-            if (form == "Form9" && option != "Op2")
-                texts << value;
-        }
-        QLineEdit *result = work(form, option, texts, calculate);
-        const Steps &s = last(form);
-        QVERIFY2(!s.failed(), qPrintable(value));
-        QCOMPARE(s.results().last(), result->text());
-        const numtext::Unit unit = form == "Form4"   ? numtext::Unit::Area
-                                   : form == "Form6" ? numtext::Unit::Length
-                                                     : numtext::Unit::Volume;
-        QVERIFY2(stepstext::isResultLine(s.lines().last(), result->text(), unit), qPrintable(s.lines().last()));
-    }
 }
 
 QTEST_MAIN(GeometryStepsTest)

@@ -1,10 +1,10 @@
 // The worked steps of the number operations window: what each operation
-// writes for the number typed (in both digit shapes for a few), the steps a
-// failure and a refusal leave, that the steps end with the result box's text
-// for every calculate button, and the steps button on the banner.
+// writes for the number typed (in both digit shapes for a few) and the steps
+// a failure leaves. How the steps open, refuse and close is test_stepsdoor's;
+// that every calculate button's steps end with its result box is
+// test_wiring's.
 
 #include "support/scripted.h"
-#include "support/section.h"
 #include "support/stepstext.h"
 #include "support/ui.h"
 
@@ -14,8 +14,6 @@
 #include "numtext/steps.h"
 
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 
 using numtext::DigitShape;
 using numtext::Failure;
@@ -60,12 +58,6 @@ private slots:
     void digitShapes();
     void failureEndsTheSteps_data();
     void failureEndsTheSteps();
-    void refusedLeavesTheLastSteps_data();
-    void refusedLeavesTheLastSteps();
-    void stepsEndWithTheResultBox_data();
-    void stepsEndWithTheResultBox();
-    void stepsButtonCoversNothing();
-    void closingTheWindowTakesItsSteps();
 
 private:
     void operate(const QString &option, const QString &input)
@@ -335,116 +327,6 @@ void StepsOperationsTest::failureEndsTheSteps()
     QCOMPARE(s.lines(), lines);
     QCOMPARE(s.failure(), failure);
     QVERIFY(openSteps()->view()->plainText().endsWith(RLM + failure));
-}
-
-// An empty field: the notice, and steps that say nothing was computed.
-void StepsOperationsTest::refusedLeavesTheLastSteps_data()
-{
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("root") << "Op1" << QStringLiteral("من فضلك .. اكتب العدد المطلوب ايجاد الجذر التربيعي له");
-    QTest::newRow("prime") << "Op4" << QStringLiteral("من فضلك .. اكتب العدد أولا");
-    QTest::newRow("round") << "Op5" << QStringLiteral("من فضلك .. اكتب عددا به فاصلة لتقريبه لجزء من المئة");
-}
-
-void StepsOperationsTest::refusedLeavesTheLastSteps()
-{
-    QFETCH(QString, option);
-    QFETCH(QString, message);
-    QVERIFY(steps()->last().isEmpty());
-    operate(QStringLiteral("Op4"), QStringLiteral("91"));
-    reference::StepsWindow *window = openSteps();
-    const QString shown = window->view()->plainText();
-    const numtext::Steps before = steps()->last();
-    notices.expect(message, 0x80000, QStringLiteral("فارغ"));
-    operate(option, QString());
-    QVERIFY(steps()->last() != before);
-    QVERIFY(stepstext::refusedWith(steps()->last(), message));
-    QCOMPARE(window->view()->plainText(), rtl({numtext::refusalText(numtext::Refusal::EmptyBox), message}));
-    QVERIFY(window->view()->plainText() != shown);
-}
-
-// Every calculate button: the steps end with the result box's text, as the
-// result's own text when it is a number and as the last line when a word.
-void StepsOperationsTest::stepsEndWithTheResultBox_data()
-{
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("input");
-    const char *options[] = {"Op1", "Op2", "Op3", "Op9", "Op4", "Op5", "Op6"};
-    const char *inputs[] = {"0",      "1",     "2",    "7.5",           "-3",
-                            "1000",   "0.125", "1e-7", "123456789.987", "9007199254740881",
-                            "2.5abc", "1E+20"};
-    for (const char *option : options) {
-        for (const char *input : inputs) {
-            const QString in = QString::fromLatin1(input);
-            // The square root refuses numbers below zero; parity fails beyond 32 bits.
-            if ((QLatin1String(option) == "Op1" && in.startsWith(u'-'))
-                || (QLatin1String(option) == "Op6" && (in.startsWith(u'9') || in.contains(u'E')))
-                || ((QLatin1String(option) != "Op4" && QLatin1String(option) != "Op6") && in.contains(u'a')))
-                continue;
-            QTest::addRow("%s %s", option, input) << QString::fromLatin1(option) << in;
-        }
-    }
-}
-
-void StepsOperationsTest::stepsEndWithTheResultBox()
-{
-    QFETCH(QString, option);
-    QFETCH(QString, input);
-    operate(option, input);
-    const QString box = ui::text("Form8", "Te2");
-    const numtext::Steps &s = steps()->last();
-    QVERIFY(!s.failed());
-    // The last line ends with the box's number ("= 4", "لو 1000 = 3"), or is
-    // the box's word answer.
-    const QString ending = s.results().isEmpty() ? box : numtext::writtenText(box);
-    if (!s.results().isEmpty()) {
-        QCOMPARE(s.results().last(), box);
-        QVERIFY2(s.lines().last().endsWith("= " + ending) || s.lines().last().endsWith("≈ " + ending),
-                 qPrintable(s.lines().last()));
-    } else {
-        QCOMPARE(s.lines().last(), box);
-    }
-    const QString shown = openSteps()->view()->plainText().split(u'\n').last();
-    QVERIFY2(shown.endsWith(reference::plainStepLine(ending, DigitShape::Western)), qPrintable(shown));
-}
-
-// The button stands on the banner, where no other control of the window is,
-// and opens the steps.
-void StepsOperationsTest::stepsButtonCoversNothing()
-{
-    QWidget *window = ui::window("Form8");
-    for (const char *option : {"Op1", "Op4"})
-        QVERIFY(ui::click("Form8", option));
-    auto *button = ui::control<QPushButton>("Form8", "StepsButton");
-    QVERIFY(button->isVisible());
-    QVERIFY(ui::control("Form8", "Picture1")->geometry().contains(button->geometry()));
-    for (QWidget *other : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (other == button || other->objectName() == "Picture1" || !other->isVisible() || other->isWindow())
-            continue;
-        QVERIFY2(!other->geometry().intersects(button->geometry()), qPrintable(other->objectName()));
-    }
-    QVERIFY(button->toolTip().contains(QStringLiteral("F2")));
-    operate(QStringLiteral("Op1"), QStringLiteral("16"));
-    QVERIFY(ui::click(button));
-    QVERIFY(steps()->stepsWindow()->isVisible());
-    QVERIFY(steps()->stepsWindow()->view()->plainText().endsWith("= 4"));
-}
-
-// Closed from its close box while its steps window is shown and has the
-// focus: both go, and the window opens afresh with no steps.
-void StepsOperationsTest::closingTheWindowTakesItsSteps()
-{
-    operate(QStringLiteral("Op4"), QStringLiteral("91"));
-    QPointer<reference::StepsWindow> window = openSteps();
-    QVERIFY(window && window->isVisible());
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    QVERIFY(section::closeWithYes(notices, "Form8"));
-    QVERIFY(!window);
-    QVERIFY(ui::click("Form1", "Command1"));
-    QVERIFY(steps()->last().isEmpty());
-    QVERIFY(!steps()->stepsWindow());
 }
 
 QTEST_MAIN(StepsOperationsTest)

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include <utility>
+
 using namespace numtext;
 
 void ScriptedPresenter::expect(const QString &text, std::uint32_t style, const QString &title, int answer)
@@ -113,8 +115,16 @@ void WindowTest::cleanup()
     QVERIFY2(allShown, qPrintable(QStringLiteral("%1 expected notice(s) never shown").arg(left)));
 }
 
+QList<QPointer<QWidget>> &ui::standIns()
+{
+    static QList<QPointer<QWidget>> made;
+    return made;
+}
+
 void ui::settle()
 {
+    for (const QPointer<QWidget> &w : std::exchange(standIns(), {}))
+        delete w.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
