@@ -438,6 +438,7 @@ StepsWindow::StepsWindow()
     auto *digits = new QButtonGroup(this);
     digits->addButton(arabicDigits_);
     digits->addButton(westernDigits_);
+    app::setListHeading(digits->buttons(), digitsLabel);
     copyButton_ = windowButton(this, "CopyButton", QStringLiteral("نسخ"), QStringLiteral("نسخ الخطوات"));
     copyButton_->setToolTip(QStringLiteral("ينسخ الخطوات نصا يلصق في أي مستند"));
     closeButton_ = windowButton(this, "CloseButton", QStringLiteral("إغلاق"), QStringLiteral("إغلاق"));
