@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -367,6 +368,27 @@ private:
     mutable QHash<int, QAccessible::Id> ids_;
 };
 
+// A notice box as an alert: its title is its name, its text its value, both
+// heard without the stretching character.
+class NoticeAccessible : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(QMessageBox *box) : QAccessibleWidget(box, QAccessible::AlertMessage) {}
+    QMessageBox *box() const { return static_cast<QMessageBox *>(widget()); }
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name:
+            return withoutStretching(box()->accessibleName().isEmpty() ? box()->windowTitle() : box()->accessibleName());
+        case QAccessible::Value:
+            return withoutStretching(box()->text());
+        case QAccessible::Help:
+            return withoutStretching(box()->informativeText());
+        default:
+            return withoutStretching(QAccessibleWidget::text(t));
+        }
+    }
+};
+
 const char *const HeadingProperty = "nabrosaListHeading";
 const char *const EnteredProperty = "nabrosaListEntered";
 
@@ -538,6 +560,8 @@ QAccessibleInterface *speechAccessible(QObject *object)
         return new LinesAccessible(w);
     if (auto *o = qobject_cast<QRadioButton *>(object))
         return new OptionAccessible(o);
+    if (auto *box = qobject_cast<QMessageBox *>(object))
+        return new NoticeAccessible(box);
     return nullptr;
 }
 

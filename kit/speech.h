@@ -75,7 +75,8 @@ void setListHeading(const QList<QAbstractButton *> &options, QWidget *heading);
 // The accessible interfaces that the kit gives its own way: text boxes whose
 // text attributes span the whole text (so that a screen reader reads the
 // last character), the status line and its notification, the controls
-// with spoken lines, the options. nullptr for any other object.
+// with spoken lines, the options, the notice boxes. nullptr for any other
+// object.
 QAccessibleInterface *speechAccessible(QObject *object);
 
 } // namespace app
