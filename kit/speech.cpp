@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QWindow>
 
 namespace app {
@@ -378,7 +379,8 @@ public:
     {
         switch (t) {
         case QAccessible::Name:
-            return withoutStretching(box()->accessibleName().isEmpty() ? box()->windowTitle() : box()->accessibleName());
+            return withoutStretching(box()->accessibleName().isEmpty() ? box()->windowTitle()
+                                                                       : box()->accessibleName());
         case QAccessible::Value:
             return withoutStretching(box()->text());
         case QAccessible::Help:
@@ -477,11 +479,33 @@ void lineReached(QWidget *control)
     QAccessible::updateAccessibility(&focus);
 }
 
+// A control with lines that takes the focus has its current line spoken
+// too, after the control itself: the pupil hears where the walk starts.
+class LinesFocus : public QObject {
+public:
+    static LinesFocus &instance()
+    {
+        static LinesFocus follower;
+        return follower;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            if (auto *control = qobject_cast<QWidget *>(watched))
+                QTimer::singleShot(0, control, [control] { lineReached(control); });
+        return false;
+    }
+};
+
 } // namespace
 
 void setSpokenLines(QWidget *control, const QStringList &lines)
 {
     ensureFactory();
+    if (!control->property(LinesProperty).isValid())
+        control->installEventFilter(&LinesFocus::instance());
     control->setProperty(LinesProperty, lines);
     control->setProperty(LineProperty, 0);
 }

@@ -246,9 +246,10 @@ bool Window::moveAlongOptions(int key)
         auto *other = qobject_cast<QRadioButton *>(w);
         if (other && list.contains(other) && other->focusPolicy() != Qt::NoFocus && other->isEnabled()
             && other->isVisibleTo(this)) {
-            // Moving is choosing, as a click chooses.
-            other->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            // Moving is choosing, as a click chooses; the option is chosen
+            // when it takes the focus, and a screen reader says so at once.
             other->click();
+            other->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }
     }

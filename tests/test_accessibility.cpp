@@ -444,8 +444,10 @@ void AccessibilityTest::optionListIsHeadedOnEntering()
 void AccessibilityTest::keypadKeysHaveArabicNames()
 {
     QWidget *w = app::Windows::show(QStringLiteral("Form15"));
-    const std::pair<const char *, const char *> keys[] = {
-        {"Command22", "إضافة إلى الذاكرة"}, {"Command20", "حذف الكل"}, {"Command3", "٧"}, {"Command16", "قسمة"}};
+    const std::pair<const char *, const char *> keys[] = {{"Command22", "إضافة إلى الذاكرة"},
+                                                          {"Command20", "حذف الكل"},
+                                                          {"Command3", "٧"},
+                                                          {"Command16", "قسمة"}};
     for (const auto &[key, name] : keys) {
         auto *b = ui::control<QPushButton>(w, key);
         QCOMPARE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name), QString::fromUtf8(name));
