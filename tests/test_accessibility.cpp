@@ -202,6 +202,8 @@ void AccessibilityTest::textIsSpokenForTheEar_data()
     QTest::addColumn<QString>("heard");
     QTest::newRow("stretched word") << "انتقـــــــــال"
                                     << "انتقال";
+    QTest::newRow("article written apart") << "حساب الـ جتا"
+                                           << "حساب الجتا";
     QTest::newRow("decimal") << "19.63495"
                              << "19 فاصلة 6 3 4 9 5";
     QTest::newRow("Arabic decimal mark") << "٣٫١٤١٥٩٢"
