@@ -2,6 +2,8 @@
 
 #include "kit/controls.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -102,20 +104,30 @@ QRectF Banner::wordRoom() const
                   QPointF(gearCentre(r).x() - side / 2 - gap, r.bottom()));
 }
 
-QFont Banner::wordFont() const
+// The word is measured in its face at the size the window already shows it
+// in and scaled to the band: the advance grows with the size to within a
+// thousandth. Measuring at a trial size, or asking the drawing size for its
+// general metrics, would load the face twice more before the first paint.
+Banner::WordFit Banner::wordFit() const
 {
     // An Arabic word in the heading face unless the window asks for its own;
     // a Latin one (the product's name) in the interface font's Latin face,
     // which the window has loaded.
     QFont f = word_.isRightToLeft() && face_ == Face::Heading ? headingFont() : interfaceFont();
-    f.setPixelSize(std::max(8, int(height() * 0.42)));
+    const QFontMetricsF own(f, this);
+    const qreal ownSize = std::max(1, QFontInfo(f).pixelSize());
+    int size = std::max(8, int(height() * 0.42));
     // The word fills the room between the calculator and the gear.
-    const qreal wide = QFontMetricsF(f).horizontalAdvance(word_);
+    const qreal wide = own.horizontalAdvance(word_) * size / ownSize;
     const qreal room = wordRoom().width();
     if (wide > room)
-        f.setPixelSize(std::max(8, int(f.pixelSize() * room / wide)));
-    return f;
+        size = std::max(8, int(size * room / wide));
+    f.setPixelSize(size);
+    const qreal scale = size / ownSize;
+    return {f, own.ascent() * scale, own.descent() * scale};
 }
+
+QFont Banner::wordFont() const { return wordFit().font; }
 
 void Banner::paintEvent(QPaintEvent *)
 {
@@ -130,10 +142,15 @@ void Banner::paintEvent(QPaintEvent *)
     drawGear(p, gearCentre(r), pictureSide(r) / 2);
 
     if (!word_.isEmpty()) {
-        p.setFont(wordFont());
+        const WordFit fit = wordFit();
+        p.setFont(fit.font);
         p.setPen(Qt::white);
         p.setLayoutDirection(Qt::RightToLeft);
-        p.drawText(wordRoom(), Qt::AlignCenter, word_);
+        // Centred by the shaped width at the drawing size (the shaping the
+        // drawing needs anyway) and the scaled ascent and descent.
+        const QRectF room = wordRoom();
+        const qreal wide = QFontMetricsF(fit.font, this).horizontalAdvance(word_);
+        p.drawText(QPointF(room.center().x() - wide / 2, room.center().y() + (fit.ascent - fit.descent) / 2), word_);
     }
 }
 

@@ -29,6 +29,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    struct WordFit {
+        QFont font;
+        qreal ascent, descent;
+    };
+    WordFit wordFit() const;
     QRectF wordRoom() const;
 
     QString word_;

@@ -2,6 +2,7 @@
 // the equation window computes them, and the steps that lead to them.
 
 #include "algebra/formulas.h"
+#include "support/linecheck.h"
 
 #include <QTest>
 
@@ -23,6 +24,13 @@ Roots solve(const QString &a, const QString &b, const QString &c, numtext::Steps
 {
     const Equation e = readEquation(a, b, c, s);
     return solveEquation(e, s);
+}
+
+// The coefficients and the discriminant by the names the steps give them.
+linecheck::Names named(const QString &a, const QString &b, const QString &c)
+{
+    const double va = a.toDouble(), vb = b.toDouble(), vc = c.toDouble();
+    return {{"أ", va}, {"ب", vb}, {"جـ", vc}, {"المميز", vb * vb - 4 * va * vc}};
 }
 } // namespace
 
@@ -114,6 +122,7 @@ void FormulasAlgebraTest::rootsAgainstExactRoots()
     QVERIFY(s.lines().last().startsWith(QStringLiteral("مجموعة الحل = {")));
     QVERIFY(s.lines().last().contains(numtext::writtenText(roots.first)));
     QVERIFY(s.lines().last().contains(numtext::writtenText(roots.second)));
+    VERIFY_LINES(s, named(a, b, c));
 }
 
 // The equation stated first with its numbers, the roots named س١ and س٢, a
@@ -149,6 +158,7 @@ void FormulasAlgebraTest::schoolNotation()
     QCOMPARE(s.lines().first(), statement);
     QVERIFY2(s.lines().contains(said), qPrintable(s.lines().join(u'\n')));
     QCOMPARE(s.lines().last(), set);
+    VERIFY_LINES(s, named(coefficients[0], coefficients[1], coefficients[2]));
 }
 
 QTEST_GUILESS_MAIN(FormulasAlgebraTest)
