@@ -158,6 +158,7 @@ Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقا
         actions[i]->hide();
     }
     Opt1 = options[0], Opt2 = options[1];
+    setListHeading({Opt1, Opt2}, Label2);
     La3 = signs[0], La2 = signs[1];
     Com2 = actions[0], Com4 = actions[1];
     La1 = sign(this, "La1", QStringLiteral("="), 1800, "#8b0000");

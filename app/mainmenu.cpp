@@ -15,6 +15,7 @@
 #include "kit/dispatch.h"
 #include "kit/frame.h"
 #include "kit/notice.h"
+#include "kit/speech.h"
 #include "kit/windows.h"
 #include "numbers/operations.h"
 #include "numtext/numtext.h"
@@ -89,6 +90,7 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
         options[i] = option(this, s.option, QString::fromUtf8(s.caption), at);
         group->addButton(options[i]);
     }
+    setListHeading(group->buttons(), Text1);
 
     Command1 = button(this, "Command1", QStringLiteral("انتقـــــــــال"), {3120, 6000, 1455, 375},
                       QStringLiteral("بعد أن تختار اضغط هنا"));

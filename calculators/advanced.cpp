@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 using namespace app;
@@ -26,6 +27,39 @@ using namespace numtext;
 namespace {
 // How a key looks: the keys of one kind share a colour.
 enum class Look { Digit, Operator, Function, Memory, Clear, Frame };
+
+// A key as a screen reader names it. The captions are Latin letters and
+// signs, which a speech synthesizer reads in English or not at all; a digit
+// is named in the Arabic digits. The captions stay as they are.
+QString heardName(const QString &caption)
+{
+    static const std::pair<const char *, const char *> names[] = {
+        {"AC", "حذف الكل"},
+        {"About this", "عن هذه الحاسبة"},
+        {"ON", "تشغيل"},
+        {"C", "حذف خانة واحدة"},
+        {"Sqr", "الجذر التربيعي"},
+        {"Log", "لوغاريتم"},
+        {"/", "قسمة"},
+        {"*", "ضرب"},
+        {"-", "طرح"},
+        {"+", "جمع"},
+        {"=", "يساوي"},
+        {"%", "النسبة المئوية"},
+        {".", "الفاصلة العشرية"},
+        {"M+", "إضافة إلى الذاكرة"},
+        {"M-", "طرح من الذاكرة"},
+        {"MS", "حفظ في الذاكرة"},
+        {"Mr", "استدعاء الذاكرة"},
+        {"Mc", "مسح الذاكرة"},
+    };
+    for (const auto &[shown, heard] : names)
+        if (caption == QLatin1String(shown))
+            return QString::fromUtf8(heard);
+    if (caption.size() == 1 && caption.front().isDigit())
+        return QString(QChar(char16_t(u'\u0660' + caption.front().digitValue())));
+    return QString();
+}
 
 } // namespace
 
@@ -180,6 +214,8 @@ Form15::Form15() : SectionWindow("Form15", QStringLiteral("الحاسبة الم
         QPushButton *b = button(this, k.name, QString::fromUtf8(k.caption), k.at,
                                 k.tip ? QString::fromUtf8(k.tip) : QString());
         this->*k.member = b;
+        if (const QString heard = heardName(b->text()); !heard.isEmpty())
+            b->setAccessibleName(heard);
         dress(b, k.look);
         chain.push_back(b);
         if (k.click) {

@@ -40,6 +40,11 @@ Form3::Form3() : Window("Form3", QStringLiteral("الحاسبة التقليدي
     Command7 = button(this, "Command7", QStringLiteral("الطـرح -"), {2520, 2880, 975, 375});
     Command8 = button(this, "Command8", QStringLiteral("الضـرب ×"), {1320, 2880, 975, 375});
     Command9 = button(this, "Command9", QStringLiteral("القسمة /"), {240, 2880, 975, 375});
+    // Heard by their words: the signs after them are read as Latin signs.
+    Command6->setAccessibleName(QStringLiteral("الجمع"));
+    Command7->setAccessibleName(QStringLiteral("الطرح"));
+    Command8->setAccessibleName(QStringLiteral("الضرب"));
+    Command9->setAccessibleName(QStringLiteral("القسمة"));
     Text3 = readOnlyEdit(this, "Text3", {960, 3480, 3615, 405}, QStringLiteral("الناتج"), Placeholder);
     Command13 = button(this, "Command13", QStringLiteral("مسح"), {240, 3480, 615, 375});
     Command10 = button(this, "Command10", QStringLiteral("تقريب الناتج"), {3360, 4080, 1215, 375});

@@ -84,7 +84,8 @@ Form5::Form5() : OptionWindow("Form5", QStringLiteral("حساب التحويلا
 {
     auto *Picture1 = new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QStringLiteral("التحويلات"));
     Picture1->setToolTip(QStringLiteral("تحويلات الزاوية ودرجات الحرارة"));
-    headingLine(this, "Text1", {120, 1320, 4575, 375}, QStringLiteral("اختر من الخيارات التي بالأســفـل"));
+    QLineEdit *instruction = headingLine(this, "Text1", {120, 1320, 4575, 375},
+                                         QStringLiteral("اختر من الخيارات التي بالأســفـل"));
     for (QLabel *heading : {label(this, "Label1", QStringLiteral("تحويل درجات الحرارة"), {2760, 1710, 1815, 255}),
                             label(this, "Label2", QStringLiteral("تحويل الزاوية"), {720, 1710, 1455, 255})}) {
         QFont bold = heading->font();
@@ -98,6 +99,7 @@ Form5::Form5() : OptionWindow("Form5", QStringLiteral("حساب التحويلا
     Te2 = edit(this, "Te2", {240, 5160, 2895, 375}, QStringLiteral("الناتج"));
     setSharedPanel({Te1, Te2, Com1});
     buildChoices(Conversions, ButtonAt);
+    headList(instruction);
     on(Com1, &QPushButton::clicked, this, &Form5::Com1_Click);
 
     auto *Command1 = button(this, "Command1", QStringLiteral("خروج"), {240, 5880, 1215, 375});

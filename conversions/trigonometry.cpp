@@ -106,12 +106,14 @@ const Choice Functions[] = {
 Form7::Form7() : OptionWindow("Form7", QStringLiteral("حساب الدوال المثلثية"), 4815, 5895)
 {
     new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QStringLiteral("المثلثية"));
-    headingLine(this, "Text2", {120, 1320, 4575, 375}, QStringLiteral("اختر من الخيارات التي بالأســفـل"));
+    QLineEdit *instruction = headingLine(this, "Text2", {120, 1320, 4575, 375},
+                                         QStringLiteral("اختر من الخيارات التي بالأســفـل"));
     headingBox(2280);
 
     QLabel *Label3 = label(this, "Label3", QStringLiteral("أدخل الزاوية"), {3720, 2880, 975, 255});
     Te1 = edit(this, "Te1", {240, 2760, 3375, 375}, Label3->text());
     buildChoices(Functions, ButtonAt);
+    headList(instruction);
     auto *Comc = button(this, "Comc", QStringLiteral("مسح الزاوية"), {240, 3360, 1095, 375});
 
     resultCaption(this, "Label1", QStringLiteral("بالدرجات Degrees"), {3720, 3900, 975, 495});

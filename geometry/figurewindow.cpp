@@ -38,7 +38,7 @@ FigureWindow::FigureWindow(const Section &section)
 {
     new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QString::fromUtf8(section.word));
     steps_ = offerSteps(this, {});
-    headingLine(this, "Text1", {120, 1320, 4575, 375}, QStringLiteral("اختر من الخيارات التي بالأســفـل"));
+    headList(headingLine(this, "Text1", {120, 1320, 4575, 375}, QStringLiteral("اختر من الخيارات التي بالأســفـل")));
     headingBox(section.headingTop);
 
     resultCaption_ = label(this, section.resultCaptionName, QString::fromUtf8(section.resultCaption),

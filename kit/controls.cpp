@@ -4,6 +4,7 @@
 #include "kit/window.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -41,6 +42,17 @@ void Option::nextCheckState()
     const bool wasQuiet = std::exchange(quiet_, true);
     QRadioButton::nextCheckState();
     quiet_ = wasQuiet;
+}
+
+void Option::keyPressEvent(QKeyEvent *event)
+{
+    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down || event->key() == Qt::Key_Left
+                       || event->key() == Qt::Key_Right;
+    if (arrow && (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier)) {
+        event->ignore();
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
 }
 
 // Latin letters and signs come from DejaVu Sans, named here so that no

@@ -43,6 +43,10 @@ signals:
 
 protected:
     void nextCheckState() override;
+    // The arrow keys go to the window, which moves along the list in its
+    // order and chooses (the toolkit moves by position, and chooses only
+    // when the option left was chosen).
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     bool quiet_ = false; // inside a click, whose own signal chooses, or inside setMarked()

@@ -2,6 +2,7 @@
 
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/speech.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -82,6 +83,15 @@ void OptionWindow::buildChoices(std::span<const Choice> choices, Tw actionAt)
         }
         panels_.push_back(std::move(panel));
     }
+    if (listHeading_)
+        setListHeading(group_->buttons(), listHeading_);
+}
+
+void OptionWindow::headList(QWidget *heading)
+{
+    listHeading_ = heading;
+    if (group_)
+        setListHeading(group_->buttons(), heading);
 }
 
 void OptionWindow::setSharedPanel(std::initializer_list<QWidget *> controls)

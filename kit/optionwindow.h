@@ -106,6 +106,10 @@ protected:
     // Builds the option list from the table, each option's labels and its
     // action button at `actionAt`, and connects their handlers.
     void buildChoices(std::span<const Choice> choices, Tw actionAt);
+    // The control above the option list that names it (the instruction
+    // line): a screen reader says it as the focus enters the list. Before
+    // or after the list is built.
+    void headList(QWidget *heading);
     // Controls that every panel shows, hidden until the first choice.
     void setSharedPanel(std::initializer_list<QWidget *> controls);
     // Input rows (a box and its clear button) that all panels share.
@@ -153,6 +157,7 @@ private:
     const Panel &panelOf(const char *option) const;
 
     QButtonGroup *group_ = nullptr;
+    QWidget *listHeading_ = nullptr;
     std::vector<Option *> options_;
     std::vector<Panel> panels_;
     std::vector<QWidget *> shared_;

@@ -1,12 +1,17 @@
 #include "kit/speech.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QWindow>
 
 namespace app {
@@ -61,9 +66,12 @@ QString spokenNumber(const QRegularExpressionMatch &m)
 
 QString withoutStretching(const QString &text)
 {
+    // "حساب الـ جتا" is heard "حساب الجتا": the article joins its word.
+    static const QRegularExpression apart(QStringLiteral("(^|\\s)ال\u0640+\\s+(?=\\S)"));
+    const QString joined = text.contains(QChar(Tatweel)) ? QString(text).replace(apart, QStringLiteral("\\1ال")) : text;
     QString s;
-    s.reserve(text.size());
-    for (QChar c : text) {
+    s.reserve(joined.size());
+    for (QChar c : joined) {
         if (c != QChar(Tatweel) && !isMark(c))
             s += c;
     }
@@ -181,6 +189,9 @@ public:
     explicit TextBoxAccessible(QLineEdit *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
     QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
+    // A read-only box (a heading, an instruction line, a result) is heard
+    // without the stretching character; what is typed is read as typed.
+    QString heard() const { return box()->isReadOnly() ? withoutStretching(box()->text()) : box()->text(); }
 
     void *interface_cast(QAccessible::InterfaceType t) override
     {
@@ -205,7 +216,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
-            return box()->text();
+            return heard();
         if (t == QAccessible::Name || t == QAccessible::Description)
             return withoutStretching(QAccessibleWidget::text(t));
         return QAccessibleWidget::text(t);
@@ -233,11 +244,11 @@ public:
     void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
     int cursorPosition() const override { return box()->cursorPosition(); }
     void setCursorPosition(int position) override { box()->setCursorPosition(position); }
-    QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
-    int characterCount() const override { return int(box()->text().size()); }
+    QString text(int start, int end) const override { return heard().mid(start, end - start); }
+    int characterCount() const override { return int(heard().size()); }
     QRect characterRect(int offset) const override
     {
-        const QString t = box()->text();
+        const QString t = heard();
         if (offset < 0 || offset >= t.size())
             return QRect();
         const QFontMetrics m = box()->fontMetrics();
@@ -358,6 +369,97 @@ private:
     mutable QHash<int, QAccessible::Id> ids_;
 };
 
+// A notice box as an alert: its title is its name, its text its value, both
+// heard without the stretching character.
+class NoticeAccessible : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(QMessageBox *box) : QAccessibleWidget(box, QAccessible::AlertMessage) {}
+    QMessageBox *box() const { return static_cast<QMessageBox *>(widget()); }
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name:
+            return withoutStretching(box()->accessibleName().isEmpty() ? box()->windowTitle()
+                                                                       : box()->accessibleName());
+        case QAccessible::Value:
+            return withoutStretching(box()->text());
+        case QAccessible::Help:
+            return withoutStretching(box()->informativeText());
+        default:
+            return withoutStretching(QAccessibleWidget::text(t));
+        }
+    }
+};
+
+const char *const HeadingProperty = "nabrosaListHeading";
+const char *const EnteredProperty = "nabrosaListEntered";
+
+QWidget *headingOf(const QObject *option)
+{
+    return option ? qobject_cast<QWidget *>(option->property(HeadingProperty).value<QObject *>()) : nullptr;
+}
+
+// An option, as the toolkit's own with its state and its Toggle action,
+// heard without the stretching character; the option of a headed list is
+// labelled by the heading while the focus has just entered the list. (Every
+// option has it from the start: an interface, once made, stays the
+// object's.)
+class OptionAccessible : public QAccessibleWidget {
+public:
+    explicit OptionAccessible(QAbstractButton *o) : QAccessibleWidget(o, QAccessible::RadioButton) {}
+    QAbstractButton *option() const { return static_cast<QAbstractButton *>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString s = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && s.isEmpty())
+            s = QString(option()->text()).remove(u'&');
+        return withoutStretching(s);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = option()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (option()->isEnabled())
+            names << toggleAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override
+    {
+        if (action == toggleAction() || action == pressAction()) {
+            if (option()->isEnabled())
+                option()->toggle();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        QWidget *heading = headingOf(option());
+        if ((match & QAccessible::Label) && heading && option()->property(EnteredProperty).toBool())
+            found.prepend({QAccessible::queryAccessibleInterface(heading), QAccessible::Label});
+        return found;
+    }
+};
+
+// Marks the option that the focus reaches: entered from outside its list,
+// or moved to inside it.
+void followListFocus(QWidget *old, QWidget *now)
+{
+    if (old && headingOf(old))
+        old->setProperty(EnteredProperty, false);
+    if (now && headingOf(now))
+        now->setProperty(EnteredProperty, headingOf(old) != headingOf(now));
+}
+
 QAccessibleInterface *speechFactory(const QString &, QObject *object) { return speechAccessible(object); }
 
 // Windows install the kit's accessible interfaces; a control built outside
@@ -377,13 +479,44 @@ void lineReached(QWidget *control)
     QAccessible::updateAccessibility(&focus);
 }
 
+// A control with lines that takes the focus has its current line spoken
+// too, after the control itself: the pupil hears where the walk starts.
+class LinesFocus : public QObject {
+public:
+    static LinesFocus &instance()
+    {
+        static LinesFocus follower;
+        return follower;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            if (auto *control = qobject_cast<QWidget *>(watched))
+                QTimer::singleShot(0, control, [control] { lineReached(control); });
+        return false;
+    }
+};
+
 } // namespace
 
 void setSpokenLines(QWidget *control, const QStringList &lines)
 {
     ensureFactory();
+    if (!control->property(LinesProperty).isValid())
+        control->installEventFilter(&LinesFocus::instance());
     control->setProperty(LinesProperty, lines);
     control->setProperty(LineProperty, 0);
+}
+
+void setListHeading(const QList<QAbstractButton *> &options, QWidget *heading)
+{
+    ensureFactory();
+    static const bool following = (QObject::connect(qApp, &QApplication::focusChanged, &followListFocus), true);
+    Q_UNUSED(following);
+    for (QAbstractButton *o : options)
+        o->setProperty(HeadingProperty, QVariant::fromValue<QObject *>(heading));
 }
 
 QStringList spokenLines(const QWidget *control) { return control->property(LinesProperty).toStringList(); }
@@ -449,6 +582,10 @@ QAccessibleInterface *speechAccessible(QObject *object)
         return new TextBoxAccessible(box);
     if (auto *w = qobject_cast<QWidget *>(object); w && w->property(LinesProperty).isValid())
         return new LinesAccessible(w);
+    if (auto *o = qobject_cast<QRadioButton *>(object))
+        return new OptionAccessible(o);
+    if (auto *box = qobject_cast<QMessageBox *>(object))
+        return new NoticeAccessible(box);
     return nullptr;
 }
 

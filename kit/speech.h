@@ -9,9 +9,11 @@
 // The screen reader hears "المساحة تساوي ١٩ فاصلة ٦ ٣ ٤ ٩ ٥" without the focus
 // leaving the control the pupil is on.
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
+class QAbstractButton;
 class QAccessibleInterface;
 class QLineEdit;
 class QWidget;
@@ -29,8 +31,9 @@ namespace app {
 //     digits أس ثلاثة; brackets are left out.
 QString spokenText(const QString &text);
 
-// A text without the stretching character ـ and the direction marks, and
-// nothing else changed (names, captions).
+// A text without the stretching character ـ and the direction marks, the
+// article written apart ("الـ جتا") joined to its word, and nothing else
+// changed (names, captions).
 QString withoutStretching(const QString &text);
 
 // A result box as heard: its name and its value ("المساحة تساوي ٢").
@@ -61,11 +64,19 @@ int currentLine(const QWidget *control);
 // Moves along the lines for a key; false when the key is not one of them.
 bool moveAlongLines(QWidget *control, int key);
 
+// The options of one list, headed by the control above them (an instruction
+// line, a label): a screen reader says the heading as the focus enters the
+// list from another control, and not again at each move inside it. (The
+// options report the heading as their label only while the focus has just
+// come in: the toolkit does not tell a screen reader which options belong
+// together.)
+void setListHeading(const QList<QAbstractButton *> &options, QWidget *heading);
+
 // The accessible interfaces that the kit gives its own way: text boxes whose
 // text attributes span the whole text (so that a screen reader reads the
 // last character), the status line and its notification, the controls
-// with spoken lines. nullptr for any
-// other object.
+// with spoken lines, the options, the notice boxes. nullptr for any other
+// object.
 QAccessibleInterface *speechAccessible(QObject *object);
 
 } // namespace app

@@ -270,7 +270,6 @@ void StepsView::setSteps(const numtext::Steps &steps)
 void StepsView::refresh()
 {
     plainText_ = stepsText(steps_, numtext::digitShape());
-    setAccessibleDescription(plainText_);
     QStringList heard;
     if (steps_.isEmpty())
         heard << noStepsText();
@@ -438,6 +437,7 @@ StepsWindow::StepsWindow()
     auto *digits = new QButtonGroup(this);
     digits->addButton(arabicDigits_);
     digits->addButton(westernDigits_);
+    app::setListHeading(digits->buttons(), digitsLabel);
     copyButton_ = windowButton(this, "CopyButton", QStringLiteral("نسخ"), QStringLiteral("نسخ الخطوات"));
     copyButton_->setToolTip(QStringLiteral("ينسخ الخطوات نصا يلصق في أي مستند"));
     closeButton_ = windowButton(this, "CloseButton", QStringLiteral("إغلاق"), QStringLiteral("إغلاق"));
@@ -470,8 +470,10 @@ StepsWindow::StepsWindow()
     markShape();
     // The window itself describes its steps to a screen reader, as the view
     // inside it does.
-    connect(view_, &StepsView::textChanged, this, [this] { setAccessibleDescription(view_->plainText()); });
-    setAccessibleDescription(view_->plainText());
+    // (As heard: the written signs are read badly, or in another language.)
+    const auto describe = [this] { setAccessibleDescription(app::spokenLines(view_).join(u'\n')); };
+    connect(view_, &StepsView::textChanged, this, describe);
+    describe();
     view_->setFocus();
 }
 

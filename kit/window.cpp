@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFocusFrame>
 #include <QHideEvent>
@@ -161,13 +162,46 @@ void Window::keyPressEvent(QKeyEvent *event)
         button->click();
 }
 
+namespace {
+// The options of the list that holds the option, in the order of the list.
+QList<QRadioButton *> listOf(const QRadioButton *option)
+{
+    QList<QRadioButton *> list;
+    if (QButtonGroup *group = option->group()) {
+        for (QAbstractButton *b : group->buttons())
+            if (auto *o = qobject_cast<QRadioButton *>(b))
+                list << o;
+    } else if (option->autoExclusive() && option->parentWidget()) {
+        for (auto *o : option->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+            if (o->autoExclusive())
+                list << o;
+    }
+    return list;
+}
+} // namespace
+
 bool Window::isTabStop(const QWidget *w) const
 {
-    // Qt takes the options of a list that are not chosen out of the Tab
-    // order (their focus policy loses TabFocus); here every option is a stop.
     const bool takesTab = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus
                           || (qobject_cast<const QRadioButton *>(w) && w->focusPolicy() != Qt::NoFocus);
-    return w != this && takesTab && w->window() == this && w->isEnabled() && w->isVisibleTo(this) && !w->focusProxy();
+    if (w == this || !takesTab || w->window() != this || !w->isEnabled() || !w->isVisibleTo(this) || w->focusProxy())
+        return false;
+    // A list of options is one stop: its chosen option, or its first one
+    // while none is chosen.
+    const auto *option = qobject_cast<const QRadioButton *>(w);
+    if (!option)
+        return true;
+    const auto reachable = [this](const QRadioButton *o) {
+        return o->focusPolicy() != Qt::NoFocus && o->isEnabled() && o->isVisibleTo(this);
+    };
+    const QList<QRadioButton *> list = listOf(option);
+    for (const QRadioButton *o : list)
+        if (o->isChecked() && reachable(o))
+            return o == option;
+    for (const QRadioButton *o : list)
+        if (reachable(o))
+            return o == option;
+    return true;
 }
 
 bool Window::focusNextPrevChild(bool next)
@@ -204,23 +238,18 @@ bool Window::moveAlongOptions(int key)
     default:
         return false;
     }
-    auto sameList = [current](QWidget *w) {
-        auto *other = qobject_cast<QRadioButton *>(w);
-        if (!other)
-            return false;
-        if (current->group())
-            return other->group() == current->group();
-        return other->autoExclusive() && current->autoExclusive() && other->parentWidget() == current->parentWidget();
-    };
+    const QList<QRadioButton *> list = listOf(current);
     for (QWidget *w = current;;) {
         w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
         if (w == current)
             return false;
-        if (sameList(w) && isTabStop(w)) {
-            const bool choose = current->isChecked();
-            w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            if (choose)
-                static_cast<QRadioButton *>(w)->click();
+        auto *other = qobject_cast<QRadioButton *>(w);
+        if (other && list.contains(other) && other->focusPolicy() != Qt::NoFocus && other->isEnabled()
+            && other->isVisibleTo(this)) {
+            // Moving is choosing, as a click chooses; the option is chosen
+            // when it takes the focus, and a screen reader says so at once.
+            other->click();
+            other->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }
     }
@@ -233,8 +262,15 @@ void Window::showEvent(QShowEvent *event)
     if (!firstFocus_)
         firstFocus_ = focusWidget();
     QWidget *focus = focusWidget();
-    if ((!focus || !isTabStop(focus)) && firstFocus_ && isTabStop(firstFocus_))
-        firstFocus_->setFocus(Qt::OtherFocusReason);
+    // An option first focused stands for its list: the focus goes to the
+    // list's stop.
+    QWidget *first = firstFocus_;
+    if (auto *option = qobject_cast<QRadioButton *>(first))
+        for (QRadioButton *o : listOf(option))
+            if (isTabStop(o))
+                first = o;
+    if ((!focus || !isTabStop(focus)) && first && isTabStop(first))
+        first->setFocus(Qt::OtherFocusReason);
     QWidget::showEvent(event);
 }
 

@@ -49,13 +49,14 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     // Tab and Shift+Tab stop at every shown and enabled control of the tab
-    // order, each option of a list included.
+    // order; a list of options is one stop, its chosen option or its first.
     bool focusNextPrevChild(bool next) override;
 
 private:
     bool isTabStop(const QWidget *w) const;
-    // An arrow key that the focused option left unused moves along its list
-    // in tab order; when the option was chosen, the one reached is chosen.
+    // An arrow key on an option moves along its list in tab order (Left reads
+    // on in a right-to-left window, and the list goes round), and chooses
+    // the option reached, as a click does.
     bool moveAlongOptions(int key);
 
     QPointer<QPushButton> defaultButton_;

@@ -104,6 +104,7 @@ Form8::Form8() : OptionWindow("Form8", QStringLiteral("حسابات أخرى"), 
     Te2 = edit(this, "Te2", {240, 4440, 3015, 405}, Lak2->text());
     setSharedPanel({Lak1, Te1, com, Lak2, Te2});
     buildChoices(Operations, ButtonAt);
+    headList(Text1);
     on(com, &QPushButton::clicked, this, &Form8::com_Click);
 
     auto *Command1 = button(this, "Command1", QStringLiteral("خروج"), {240, 5160, 1215, 375});

@@ -242,7 +242,7 @@ def conventional(p):
     w = p.section("الحاسبة التقليدية", "الحاسبة التقليدية")
     type_into(w, "العدد 1", "2")
     type_into(w, "العدد 2", "3")
-    press(w, "الجمع +")
+    press(w, "الجمع")
     p.result(w, "الناتج", "5")
     p.back_to_menu(w, "الحاسبة التقليدية", "رجوع")
 
@@ -280,7 +280,7 @@ def option_window(name):
 def trigonometry(p):
     w = p.section("حساب الدوال المثلثية", "حساب الدوال المثلثية")
     type_into(w, "أدخل الزاوية", "0")
-    choose(w, "حساب ال جتا")
+    choose(w, "حساب الجتا")
     press(w, "احسب جتا الزاوية")
     p.result(w, "بالدرجات", "1")
     p.back_to_menu(w, "حساب الدوال المثلثية")
@@ -289,7 +289,7 @@ def trigonometry(p):
 def keypad(p):
     w = p.section("الحاسبة المتقدمة", "الحاسبة المتقدمة - تجريبية")
     display = control(w, "text", "الشاشة")
-    for key in ("1", "2", "+", "3", "="):
+    for key in ("١", "٢", "جمع", "٣", "يساوي"):
         before = text_of(display)
         press(w, key)
         wait(f"the display to take key {key}", lambda: text_of(display) != before)

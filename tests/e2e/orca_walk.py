@@ -29,7 +29,9 @@ ORCA_OWN = {"Screen reader on.", "Screen reader off.", "Selection deleted.", "Te
             "Text selected."}
 
 # Orca's debug log, written line by line (Orca buffers it otherwise, and the
-# walk reads it while Orca runs).
+# walk reads it while Orca runs). Orca looks for other Orcas of the same user
+# on the whole machine, and refuses to start beside one (or, with --replace,
+# kills it): this one has its own desktop bus and minds no other.
 ORCA_LAUNCHER = """
 import builtins, runpy, sys
 log = sys.argv[1]
@@ -39,8 +41,10 @@ def line_buffered(file, mode='r', buffering=-1, *args, **kwargs):
         buffering = 1
     return _open(file, mode, buffering, *args, **kwargs)
 builtins.open = line_buffered
-sys.argv = ['/usr/bin/orca', '-u', sys.argv[2], '--debug-file', log, '--replace']
-runpy.run_path('/usr/bin/orca', run_name='__main__')
+sys.argv = ['/usr/bin/orca', '-u', sys.argv[2], '--debug-file', log]
+orca = runpy.run_path('/usr/bin/orca', run_name='orca_launcher')
+orca['main'].__globals__['otherOrcas'] = lambda: []
+sys.exit(orca['main']())
 """
 
 SPEECHD_CONF = """LogLevel 4
@@ -225,6 +229,32 @@ class Walk:
         self.speech.expect(title, what=f"the window '{title}'")
         self.settle()
 
+    def enter_list(self, keys, heading, name):
+        """Presses a key that takes the focus into a list of options: its
+        heading is heard, then the option reached."""
+        self.speech.mark()
+        start = len(self.speech.heard)
+        key(keys)
+        reached = self.settle()
+        if reached != name:
+            raise Failure(f"'{name}' was not the list's stop; the focus went to '{reached}'")
+        if not any(heading in said for said in self.speech.heard[start:]):
+            raise Failure(f"the list's heading '{heading}' was not heard; heard: {self.speech.heard[start:]}")
+
+    def arrow_to(self, name, arrow="Down", most=12):
+        """Moves along a list with an arrow until the option of that name is
+        reached: it is heard chosen."""
+        for _ in range(most):
+            self.speech.mark()
+            key(arrow)
+            reached = self.speech.focused()
+            said = self.speech.expect(reached, what=f"'{reached}' on taking the focus")
+            if reached == name:
+                # Its state follows its name: chosen, not "غير منتقى".
+                self.speech.expect("منتقى", start=True, what=f"'{name}' chosen")
+                return said
+        raise Failure(f"'{name}' not reached by the arrows")
+
     def settle(self):
         """Waits until the control that took the focus is heard."""
         reached = self.speech.focused()
@@ -248,21 +278,28 @@ class Walk:
 
 def walk(w):
     s = w.speech
-    # The main menu by its Arabic name, an option by Tab, a section by Enter.
+    # The main menu by its Arabic name; its list of sections is one Tab stop
+    # whose heading is heard on entering it; the arrows move and choose; a
+    # section by Enter.
     s.expect("نبروسة", what="the main menu's name")
     w.settle()
-    w.tab_to("حساب المساحات")
-    s.mark()
-    key("space")
-    s.expect("منتقى", start=True, what="the option chosen")
+    w.tab_to("انتقال")
+    w.enter_list("shift+Tab", "اختر مما يلي من الحسابات ثم اضغط على زر انتقال", "الحاسبة التقليدية")
+    w.arrow_to("حساب المساحات")
     w.open_by("Return", "حساب المساحات")
 
-    # A calculation by keys alone, its result heard once and whole.
-    w.tab_to("مساحة الدائرة")
+    # The figures: one Tab stop, the heading heard on entering, the arrows
+    # choose; the radius box is the next stop.
+    w.tab_to("المساحة تساوي")
+    w.enter_list("shift+Tab", "اختر من الخيارات التي بالأسفل", "مساحة الدائرة")
+    w.arrow_to("مساحة الكرة")
+    w.arrow_to("مساحة الدائرة", arrow="Up")
     s.mark()
-    key("space")
-    s.expect("منتقى", start=True)
-    w.tab_to("أدخل نصف القطر")
+    key("Tab")
+    if w.settle() != "أدخل نصف القطر":
+        raise Failure("the radius box is not the stop after the list")
+
+    # A calculation by keys alone, its result heard once and whole.
     s.mark()
     type_text("2.5")
     s.expect("5")
@@ -281,26 +318,46 @@ def walk(w):
     w.open_by("Return", "حساب المساحات")
 
     # The radius taken out, the area from the diameter; its steps by F2,
-    # then Escape back.
+    # walked line by line, then Escape back.
     w.tab_to("أدخل نصف القطر", backwards=True)
     s.mark()
     key("ctrl+a", "BackSpace")
     s.mark()
     key("Return")
     s.expect("المساحة تساوي 7 فاصلة 0 6 8 5 8 2", what="the area from the diameter")
-    w.open_by("F2", "خطوات الحل")
-    # The steps walked line by line.
+    s.mark()
+    key("F2")
+    s.expect("خطوات الحل", what="the steps window")
+    s.expect("قائمة", what="the lines of the steps as a list")
+    s.expect("نق يساوي ق على", what="the first line of the steps")
     s.mark()
     key("Down")
     s.expect("يساوي", what="the next line of the steps")
     w.open_by("Escape", "حساب المساحات")
 
-    # Back to the menu, to the equation.
+    # The laws window read line by line.
+    w.tab_to("قوانين رياضية")
+    s.mark()
+    key("space")
+    s.expect("قوانين حساب المساحة", what="the laws window")
+    s.expect("قائمة", what="the laws as a list")
+    s.expect("مساحة المثلث يساوي", what="the first law")
+    s.mark()
+    key("Down")
+    s.expect("مساحة المربع والمستطيل يساوي الطول ضرب العرض", what="the next law")
+    w.open_by("Escape", "حساب المساحات")
+
+    # Back to the menu, to the equation: its form said once, with the
+    # window, not with each box.
     w.tab_to("القائمة الرئيسية")
     w.open_by("space", "نبروسة")
-    w.tab_to("حل معادلة")
-    key("space")
-    w.open_by("Return", "حل معادلات")
+    w.arrow_to("حل معادلة")
+    s.mark()
+    start = len(s.heard)
+    key("Return")
+    s.expect("حل معادلات", what="the equation window")
+    s.expect("المعادلة على الصورة", what="the equation's form")
+    w.settle()
     # The boxes told apart; a notice for the empty one, answered by Escape.
     w.open_by("Return", "من فضلك .. أدخل أ معامل س من الدرجة الثانية")
     w.open_by("Escape", "حل معادلات")
@@ -320,13 +377,16 @@ def walk(w):
     s.mark()
     key("Return")
     s.expect("الحل الأول 2", "الحل الثاني 1", what="both roots")
+    repeated = [said for said in s.heard[start:] if "معامل" in said and "على الصورة" in said]
+    if repeated:
+        raise Failure(f"the equation's form was said with a box: {repeated}")
 
+    # The fractions: their list entered by Tab, its heading heard.
     w.tab_to("القائمة الرئيسية")
     w.open_by("space", "نبروسة")
-    w.tab_to("توحيد المقامات")
-    key("space")
+    w.arrow_to("توحيد المقامات")
     w.open_by("Return", "توحيد المقامات")
-    w.tab_to("جمع كسرين")
+    w.enter_list("Tab", "اختر من هنا أولا", "جمع كسرين")
     s.mark()
     key("space")
     s.expect("منتقى", start=True)
