@@ -37,8 +37,8 @@ QString normalized(const QString &text)
             out += QLatin1Char(';');
         else if (u == u'⁄' || u == u'÷')
             out += QLatin1Char('/');
-        else if (u == 0x200E || u == 0x200F || u == 0x061C || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) ||
-                 u == 0x0640)
+        else if (u == 0x200E || u == 0x200F || u == 0x061C || (u >= 0x202A && u <= 0x202E)
+                 || (u >= 0x2066 && u <= 0x2069) || u == 0x0640)
             continue;
         else if (ch.isSpace())
             out += QLatin1Char(' ');
@@ -177,21 +177,20 @@ std::optional<QList<Number>> readNumbers(const QString &text)
     QList<Number> numbers;
     in.spaces();
     while (!in.atEnd()) {
-        if (!numbers.isEmpty()) {
-            const qsizetype before = in.p;
-            in.spaces();
-            if (in.peek() == u';' || in.peek() == u',') {
-                ++in.p;
-                in.spaces();
-            } else if (in.p == before) {
-                return std::nullopt; // "12abc"
-            }
-        }
         const auto n = readNumber(in);
         if (!n)
             return std::nullopt;
         numbers.append(*n);
+        const qsizetype end = in.p;
         in.spaces();
+        if (in.peek() == u';' || in.peek() == u',') {
+            ++in.p;
+            in.spaces();
+            if (in.atEnd())
+                return std::nullopt; // "3،"
+        } else if (!in.atEnd() && in.p == end) {
+            return std::nullopt; // "12abc"
+        }
     }
     if (numbers.isEmpty())
         return std::nullopt;
@@ -270,15 +269,16 @@ Judgement judge(const Exercise &e, const QString &text, numtext::DigitShape shap
     if (e.words) {
         const QString t = normalized(text);
         const bool saysNot = t.contains(QStringLiteral("غير"));
-        const QStringList words{QStringLiteral("زوجي"), QStringLiteral("فردي"), QStringLiteral("أولي"), QStringLiteral("اولي")};
+        const QStringList words{QStringLiteral("زوجي"), QStringLiteral("فردي"), QStringLiteral("أولي"),
+                                QStringLiteral("اولي")};
         const bool known = std::any_of(words.begin(), words.end(), [&](const QString &w) { return t.contains(w); });
         if (!known)
             return {Verdict::NotAnswer, NotAnswerText};
         const bool primeAnswer = e.answer.contains(QStringLiteral("أولي"));
         bool right = false;
         if (primeAnswer)
-            right = (t.contains(QStringLiteral("أولي")) || t.contains(QStringLiteral("اولي"))) &&
-                    saysNot == e.answer.contains(QStringLiteral("غير"));
+            right = (t.contains(QStringLiteral("أولي")) || t.contains(QStringLiteral("اولي")))
+                    && saysNot == e.answer.contains(QStringLiteral("غير"));
         else
             right = t.contains(e.answer) && !saysNot;
         return right ? told(Verdict::Right, RightText) : told(Verdict::Wrong, WrongText);

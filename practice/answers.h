@@ -26,10 +26,10 @@ struct Judgement {
 };
 
 // The texts told to the pupil.
-extern const QString RightText;     // "أحسنت!"
-extern const QString WrongText;     // "ليست صحيحة، حاول مرة أخرى"
-extern const QString SimplifyText;  // "قريب: بسّط الكسر"
-extern const QString NotAnswerText; // "اكتب عددا مثل ١٢٫٥ أو ٣/٤"
+extern const QString RightText;      // "أحسنت!"
+extern const QString WrongText;      // "ليست صحيحة، حاول مرة أخرى"
+extern const QString SimplifyText;   // "قريب: بسّط الكسر"
+extern const QString NotAnswerText;  // "اكتب عددا مثل ١٢٫٥ أو ٣/٤"
 extern const QString NoSolutionText; // "لا يوجد حل"
 
 // What a pupil's text reads as: its numbers (exact), whether one of them is

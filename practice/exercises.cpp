@@ -195,7 +195,8 @@ struct Making {
     void answerValue(const Rational &value, double truth)
     {
         const bool longDecimals = !(roundHalfUp(value, 4) == value);
-        if (e.level == 3 || !value.isTerminating() || longDecimals)
+        const bool shortDecimals = roundHalfUp(value, 2) == value;
+        if (!shortDecimals && (e.level == 3 || !value.isTerminating() || longDecimals))
             e.round = 2;
         const Rational shown = e.round ? roundHalfUp(value, *e.round) : value;
         e.values = {shown};
@@ -236,6 +237,12 @@ struct Kind {
 
 // ---- arithmetic
 
+// A negative number after an operation sign, in brackets.
+QString bracketed(const Rational &value, const QString &text)
+{
+    return value.sign() < 0 ? QLatin1Char('(') + text + QLatin1Char(')') : text;
+}
+
 void operation(Making &m, QChar sign)
 {
     Rational a, b;
@@ -260,11 +267,8 @@ void operation(Making &m, QChar sign)
     }
     m.give(QStringLiteral("a"), a);
     m.give(QStringLiteral("b"), b);
-    Rational value = sign == QChar(u'+')   ? a + b
-                     : sign == QChar(u'−') ? a - b
-                     : sign == QChar(u'×') ? a * b
-                                           : a / b;
-    m.e.question = QStringLiteral("احسب: %1 %2 %3").arg(m.n(QStringLiteral("a")), sign, m.n(QStringLiteral("b")));
+    Rational value = sign == QChar(u'+') ? a + b : sign == QChar(u'−') ? a - b : sign == QChar(u'×') ? a * b : a / b;
+    m.e.question = QStringLiteral("احسب: %1 %2 %3").arg(m.n(QStringLiteral("a")), sign, bracketed(b, decimalText(b)));
     m.answerValue(value);
     if (m.e.round)
         m.e.question += QLatin1Char('.') + RoundTwo;
@@ -439,7 +443,8 @@ void squareRoot(Making &m)
     const int level = m.e.level;
     if (level < 3) {
         const std::int64_t k = level == 1 ? m.r.between(1, 15) : m.r.between(11, 50);
-        const Rational root = level == 1 ? Rational(k) : Rational::decimal(k == 20 || k == 30 || k == 40 ? k + 1 : k, 1);
+        const Rational root = level == 1 ? Rational(k)
+                                         : Rational::decimal(k == 20 || k == 30 || k == 40 ? k + 1 : k, 1);
         const Rational x = root * root;
         m.give(QStringLiteral("x"), x);
         m.e.question = QStringLiteral("احسب الجذر التربيعي للعدد %1.").arg(decimalText(x));
@@ -467,7 +472,9 @@ void words(Making &m, const QString &answer)
 void parity(Making &m)
 {
     const int level = m.e.level;
-    const std::int64_t x = level == 1 ? m.r.between(1, 100) : level == 2 ? m.r.between(101, 9999) : m.r.between(-99999, 99999);
+    const std::int64_t x = level == 1   ? m.r.between(1, 100)
+                           : level == 2 ? m.r.between(101, 9999)
+                                        : m.r.between(-99999, 99999);
     m.give(QStringLiteral("x"), x);
     m.e.question = QStringLiteral("هل العدد %1 زوجي أم فردي؟").arg(x);
     words(m, x % 2 == 0 ? QStringLiteral("زوجي") : QStringLiteral("فردي"));
@@ -486,6 +493,9 @@ void prime(Making &m)
     words(m, wantPrime ? QStringLiteral("أولي") : QStringLiteral("غير أولي"));
 }
 
+// An odd whole number: x × 200 is one when x is a half of a hundredth.
+bool isHalf(const Rational &scaled) { return scaled.isWhole() && scaled.numerator() % 2 != 0; }
+
 void rounding(Making &m)
 {
     const int level = m.e.level;
@@ -498,8 +508,7 @@ void rounding(Making &m)
             x = -x;
         // A half to round is left out: the section rounds halves to the even
         // neighbour, school rounds them up; and a number already rounded.
-    } while (roundHalfUp(x, 2) == x || (x - roundHalfUp(x, 2)) * 2 == Rational::decimal(x.sign(), 2) ||
-             nearHalf(x.toDouble()));
+    } while (roundHalfUp(x, 2) == x || isHalf(x * 200));
     m.give(QStringLiteral("x"), x);
     m.e.question = QStringLiteral("قرّب العدد %1 إلى منزلتين عشريتين.").arg(decimalText(x));
     m.e.round = 2;
@@ -520,7 +529,8 @@ QString equationText(std::int64_t a, std::int64_t b, std::int64_t c)
         QString digits = magnitude == 1 && !x.isEmpty() ? QString() : QString::number(magnitude);
         return (first ? sign : QLatin1Char(' ') + sign + QLatin1Char(' ')) + digits + x;
     };
-    QString text = term(a, QStringLiteral("س²"), true) + term(b, QStringLiteral("س"), false) + term(c, QString(), false);
+    QString text = term(a, QStringLiteral("س²"), true) + term(b, QStringLiteral("س"), false)
+                   + term(c, QString(), false);
     return text + QStringLiteral(" = 0");
 }
 
@@ -557,7 +567,8 @@ void quadratic(Making &m)
             b = m.r.between(-12, 12);
             c = m.r.between(-12, 12);
             const std::int64_t disc = b * b - 4 * a * c;
-            const auto s = static_cast<std::int64_t>(std::llround(std::sqrt(static_cast<double>(std::max<std::int64_t>(disc, 0)))));
+            const auto s = static_cast<std::int64_t>(
+                std::llround(std::sqrt(static_cast<double>(std::max<std::int64_t>(disc, 0)))));
             if (disc <= 0 || s * s == disc || c == 0)
                 continue;
             d = std::sqrt(static_cast<double>(disc));
@@ -628,7 +639,8 @@ void fraction(Making &m, bool add)
     m.give(QStringLiteral("d2"), d2);
     auto written = [](std::int64_t n, std::int64_t d) { return QStringLiteral("%1/%2").arg(n).arg(d); };
     m.e.question = QStringLiteral("احسب %1 %2 %3، واكتب الناتج في أبسط صورة.")
-                       .arg(written(n1, d1), add ? QStringLiteral("+") : QStringLiteral("−"), written(n2, d2));
+                       .arg(written(n1, d1), add ? QStringLiteral("+") : QStringLiteral("−"),
+                            bracketed(n2, written(n2, d2)));
     m.e.lowestTerms = true;
     m.e.values = {value};
     m.e.exact = {value.toDouble()};
@@ -646,8 +658,8 @@ const QHash<QString, QList<Kind>> &table()
           {QStringLiteral("multiply"), [](Making &m) { operation(m, QChar(u'×')); }},
           {QStringLiteral("divide"), [](Making &m) { operation(m, QChar(u'÷')); }}}},
         {QStringLiteral("areas"),
-         {figure(QStringLiteral("circle-area"), QStringLiteral("احسب مساحة دائرة نصف قطرها %1 سم"), {QStringLiteral("r")},
-                 true, [](const QList<Rational> &v) { return PiTaught * square(v[0]); }),
+         {figure(QStringLiteral("circle-area"), QStringLiteral("احسب مساحة دائرة نصف قطرها %1 سم"),
+                 {QStringLiteral("r")}, true, [](const QList<Rational> &v) { return PiTaught * square(v[0]); }),
           figure(QStringLiteral("rectangle-area"), QStringLiteral("احسب مساحة مستطيل طوله %1 سم وعرضه %2 سم"),
                  {QStringLiteral("length"), QStringLiteral("width")}, false,
                  [](const QList<Rational> &v) { return v[0] * v[1]; }),
@@ -680,13 +692,13 @@ const QHash<QString, QList<Kind>> &table()
                  {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}, false,
                  [](const QList<Rational> &v) { return v[0] + v[1] + v[2] + v[3]; })}},
         {QStringLiteral("volumes"),
-         {figure(QStringLiteral("cube-volume"), QStringLiteral("احسب حجم مكعب طول حرفه %1 سم"), {QStringLiteral("edge")},
-                 false, [](const QList<Rational> &v) { return square(v[0]) * v[0]; }),
-          figure(QStringLiteral("cuboid-volume"),
-                 QStringLiteral("احسب حجم متوازي مستطيلات أبعاده %1 سم و%2 سم و%3 سم"),
+         {figure(QStringLiteral("cube-volume"), QStringLiteral("احسب حجم مكعب طول حرفه %1 سم"),
+                 {QStringLiteral("edge")}, false, [](const QList<Rational> &v) { return square(v[0]) * v[0]; }),
+          figure(QStringLiteral("cuboid-volume"), QStringLiteral("احسب حجم متوازي مستطيلات أبعاده %1 سم و%2 سم و%3 سم"),
                  {QStringLiteral("length"), QStringLiteral("width"), QStringLiteral("height")}, false,
                  [](const QList<Rational> &v) { return v[0] * v[1] * v[2]; }),
-          figure(QStringLiteral("cylinder-volume"), QStringLiteral("احسب حجم أسطوانة نصف قطر قاعدتها %1 سم وارتفاعها %2 سم"),
+          figure(QStringLiteral("cylinder-volume"),
+                 QStringLiteral("احسب حجم أسطوانة نصف قطر قاعدتها %1 سم وارتفاعها %2 سم"),
                  {QStringLiteral("r"), QStringLiteral("height")}, true,
                  [](const QList<Rational> &v) { return PiTaught * square(v[0]) * v[1]; }),
           figure(QStringLiteral("cone-volume"), QStringLiteral("احسب حجم مخروط نصف قطر قاعدته %1 سم وارتفاعه %2 سم"),
@@ -695,12 +707,18 @@ const QHash<QString, QList<Kind>> &table()
           figure(QStringLiteral("sphere-volume"), QStringLiteral("احسب حجم كرة نصف قطرها %1 سم"), {QStringLiteral("r")},
                  true, [](const QList<Rational> &v) { return PiTaught * square(v[0]) * v[0] * 4 / 3; })}},
         {QStringLiteral("conversions"),
-         {{QStringLiteral("celsius-to-fahrenheit"), [](Making &m) { temperature(m, QStringLiteral("c"), QStringLiteral("f")); }},
-          {QStringLiteral("fahrenheit-to-celsius"), [](Making &m) { temperature(m, QStringLiteral("f"), QStringLiteral("c")); }},
-          {QStringLiteral("celsius-to-kelvin"), [](Making &m) { temperature(m, QStringLiteral("c"), QStringLiteral("k")); }},
-          {QStringLiteral("kelvin-to-celsius"), [](Making &m) { temperature(m, QStringLiteral("k"), QStringLiteral("c")); }},
-          {QStringLiteral("kelvin-to-fahrenheit"), [](Making &m) { temperature(m, QStringLiteral("k"), QStringLiteral("f")); }},
-          {QStringLiteral("fahrenheit-to-kelvin"), [](Making &m) { temperature(m, QStringLiteral("f"), QStringLiteral("k")); }},
+         {{QStringLiteral("celsius-to-fahrenheit"),
+           [](Making &m) { temperature(m, QStringLiteral("c"), QStringLiteral("f")); }},
+          {QStringLiteral("fahrenheit-to-celsius"),
+           [](Making &m) { temperature(m, QStringLiteral("f"), QStringLiteral("c")); }},
+          {QStringLiteral("celsius-to-kelvin"),
+           [](Making &m) { temperature(m, QStringLiteral("c"), QStringLiteral("k")); }},
+          {QStringLiteral("kelvin-to-celsius"),
+           [](Making &m) { temperature(m, QStringLiteral("k"), QStringLiteral("c")); }},
+          {QStringLiteral("kelvin-to-fahrenheit"),
+           [](Making &m) { temperature(m, QStringLiteral("k"), QStringLiteral("f")); }},
+          {QStringLiteral("fahrenheit-to-kelvin"),
+           [](Making &m) { temperature(m, QStringLiteral("f"), QStringLiteral("k")); }},
           {QStringLiteral("degrees-to-radians"), [](Making &m) { angle(m, true); }},
           {QStringLiteral("radians-to-degrees"), [](Making &m) { angle(m, false); }}}},
         {QStringLiteral("trigonometry"),
@@ -709,7 +727,8 @@ const QHash<QString, QList<Kind>> &table()
           {QStringLiteral("tangent"), [](Making &m) { trigonometric(m, Trig::Tangent, QStringLiteral("ظل")); }},
           {QStringLiteral("cotangent"), [](Making &m) { trigonometric(m, Trig::Cotangent, QStringLiteral("ظل تمام")); }},
           {QStringLiteral("secant"), [](Making &m) { trigonometric(m, Trig::Secant, QStringLiteral("قاطع")); }},
-          {QStringLiteral("cosecant"), [](Making &m) { trigonometric(m, Trig::Cosecant, QStringLiteral("قاطع تمام")); }}}},
+          {QStringLiteral("cosecant"),
+           [](Making &m) { trigonometric(m, Trig::Cosecant, QStringLiteral("قاطع تمام")); }}}},
         {QStringLiteral("numbers"),
          {{QStringLiteral("square-root"), squareRoot},
           {QStringLiteral("parity"), parity},
@@ -727,10 +746,10 @@ const QHash<QString, QList<Kind>> &table()
 
 const QStringList &sections()
 {
-    static const QStringList names{QStringLiteral("arithmetic"),   QStringLiteral("areas"),
-                                   QStringLiteral("perimeters"),   QStringLiteral("volumes"),
-                                   QStringLiteral("conversions"),  QStringLiteral("trigonometry"),
-                                   QStringLiteral("numbers"),      QStringLiteral("equation"),
+    static const QStringList names{QStringLiteral("arithmetic"),  QStringLiteral("areas"),
+                                   QStringLiteral("perimeters"),  QStringLiteral("volumes"),
+                                   QStringLiteral("conversions"), QStringLiteral("trigonometry"),
+                                   QStringLiteral("numbers"),     QStringLiteral("equation"),
                                    QStringLiteral("fractions")};
     return names;
 }
@@ -805,22 +824,22 @@ QByteArray jsonLine(const Exercise &e)
     QStringList given;
     for (const auto &[key, value] : e.given)
         given.append(jsonString(key) + QLatin1Char(':') + decimalText(value));
-    const QString line =
-        QStringLiteral("{\"section\":%1,\"kind\":%2,\"level\":%3,\"seed\":%4,\"index\":%5,\"question\":%6,"
-                       "\"given\":{%7},\"round\":%8,\"answer\":%9}")
-            .arg(jsonString(e.section), jsonString(e.kind), QString::number(e.level), QString::number(e.seed),
-                 QString::number(e.index),
-                 jsonString(numtext::shapeDigits(e.question, numtext::DigitShape::ArabicIndic)),
-                 given.join(QLatin1Char(',')), e.round ? QString::number(*e.round) : QStringLiteral("null"),
-                 jsonString(e.answer));
+    const QString line = QStringLiteral(
+                             "{\"section\":%1,\"kind\":%2,\"level\":%3,\"seed\":%4,\"index\":%5,\"question\":%6,"
+                             "\"given\":{%7},\"round\":%8,\"answer\":%9}")
+                             .arg(jsonString(e.section), jsonString(e.kind), QString::number(e.level),
+                                  QString::number(e.seed), QString::number(e.index),
+                                  jsonString(numtext::shapeDigits(e.question, numtext::DigitShape::ArabicIndic)),
+                                  given.join(QLatin1Char(',')),
+                                  e.round ? QString::number(*e.round) : QStringLiteral("null"), jsonString(e.answer));
     return line.toUtf8();
 }
 
 int printExercises(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const QString usage = QStringLiteral(
-        "usage: nabrosa --exercises SECTION [--level 1|2|3] [--count N] [--seed N]\nSECTION: %1\n")
-                              .arg(sections().join(QStringLiteral(", ")));
+    const QString usage =
+        QStringLiteral("usage: nabrosa --exercises SECTION [--level 1|2|3] [--count N] [--seed N]\nSECTION: %1\n")
+            .arg(sections().join(QStringLiteral(", ")));
     QString section;
     int level = 1, count = 10;
     std::uint64_t seed = 1;

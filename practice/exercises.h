@@ -68,10 +68,10 @@ struct Exercise {
     int level = 1;
     std::uint64_t seed = 0;
     int index = 0;
-    QString question;                           // Arabic, with Western digits (shown in the chosen shape)
-    QList<QPair<QString, Rational>> given;      // the numbers given, in order
-    std::optional<int> round;                   // the decimal places asked, or none when exact
-    QString answer;                             // the text a pupil would type, Western digits
+    QString question;                      // Arabic, with Western digits (shown in the chosen shape)
+    QList<QPair<QString, Rational>> given; // the numbers given, in order
+    std::optional<int> round;              // the decimal places asked, or none when exact
+    QString answer;                        // the text a pupil would type, Western digits
 
     // What the answer checker needs: the answer's numbers (rounded as
     // asked), the true values behind them (to judge extra digits), whether
