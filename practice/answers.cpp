@@ -239,7 +239,20 @@ bool matches(const Rational &typed, int decimals, const Rational &answer, double
 
 QList<Reading> readAnswer(const QString &text)
 {
-    const QString t = normalized(text);
+    // A unit written after the number is no reason to refuse it.
+    static const QStringList units{QStringLiteral("سم³"),     QStringLiteral("سم²"),  QStringLiteral("سم"),
+                                   QStringLiteral("درجات"),   QStringLiteral("درجة"), QStringLiteral("°"),
+                                   QStringLiteral("راديان"),  QStringLiteral("كلفن"), QStringLiteral("فهرنهايت"),
+                                   QStringLiteral("سيلزيوس"), QStringLiteral("وحدة")};
+    QString t = normalized(text);
+    for (bool stripped = true; stripped;) {
+        stripped = false;
+        for (const QString &unit : units)
+            if (t.size() > unit.size() && t.endsWith(unit)) {
+                t = t.chopped(unit.size()).trimmed();
+                stripped = true;
+            }
+    }
     if (t.isEmpty())
         return {};
     if (t == NoSolutionText || t == QStringLiteral("لا يوجد") || t == QStringLiteral("لا حل")) {

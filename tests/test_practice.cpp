@@ -79,11 +79,13 @@ Solved solve(const Exercise &e)
     if (k == u"triangle-area")
         return one(geometry::triangleArea(typed(e, QStringLiteral("base")), typed(e, QStringLiteral("height")), s));
     if (k == u"parallelogram-area")
-        return one(geometry::parallelogramArea(typed(e, QStringLiteral("base")), typed(e, QStringLiteral("height")), s));
+        return one(
+            geometry::parallelogramArea(typed(e, QStringLiteral("base")), typed(e, QStringLiteral("height")), s));
     if (k == u"trapezoid-area")
-        return one(geometry::trapezoidArea(
-            typed(e, QStringLiteral("height")),
-            numtext::leadingTyped(decimalText(e.number(QStringLiteral("base1")) + e.number(QStringLiteral("base2")))), s));
+        return one(geometry::trapezoidArea(typed(e, QStringLiteral("height")),
+                                           numtext::leadingTyped(decimalText(e.number(QStringLiteral("base1"))
+                                                                             + e.number(QStringLiteral("base2")))),
+                                           s));
     if (k == u"cube-area")
         return one(geometry::cubeSurface(typed(e, QStringLiteral("edge")), s));
     if (k == u"circle-perimeter")
@@ -91,7 +93,8 @@ Solved solve(const Exercise &e)
     if (k == u"square-perimeter")
         return one(geometry::squarePerimeter(typed(e, QStringLiteral("side")), s));
     if (k == u"rectangle-perimeter")
-        return one(geometry::rectanglePerimeter(typed(e, QStringLiteral("length")), typed(e, QStringLiteral("width")), s));
+        return one(
+            geometry::rectanglePerimeter(typed(e, QStringLiteral("length")), typed(e, QStringLiteral("width")), s));
     if (k == u"triangle-perimeter" || k == u"quadrilateral-perimeter") {
         QList<numtext::Typed> sides;
         for (const auto &[key, value] : e.given)
@@ -146,13 +149,17 @@ Solved solve(const Exercise &e)
         if (k == u"rounding")
             return one(number(numbers::hundredthsAnswer(x, s)));
         if (k == u"parity")
-            return {{}, numbers::parityAnswer(x, s) == numbers::EvenAnswer ? QStringLiteral("زوجي") : QStringLiteral("فردي")};
+            return {{},
+                    numbers::parityAnswer(x, s) == numbers::EvenAnswer ? QStringLiteral("زوجي")
+                                                                       : QStringLiteral("فردي")};
         if (k == u"prime")
-            return {{}, numbers::primeAnswer(x, s) == numbers::PrimeAnswer ? QStringLiteral("أولي") : QStringLiteral("غير أولي")};
+            return {{},
+                    numbers::primeAnswer(x, s) == numbers::PrimeAnswer ? QStringLiteral("أولي")
+                                                                       : QStringLiteral("غير أولي")};
     }
     if (k == u"quadratic") {
-        const auto equation =
-            algebra::readEquation(text(e, QStringLiteral("a")), text(e, QStringLiteral("b")), text(e, QStringLiteral("c")), s);
+        const auto equation = algebra::readEquation(text(e, QStringLiteral("a")), text(e, QStringLiteral("b")),
+                                                    text(e, QStringLiteral("c")), s);
         const algebra::Roots roots = algebra::solveEquation(equation, s);
         if (roots.kind == algebra::Roots::Kind::NoRealRoot)
             return {{}, {}, true};
@@ -165,9 +172,10 @@ Solved solve(const Exercise &e)
     if (e.section == u"fractions") {
         const auto f = algebra::readFractions(text(e, QStringLiteral("n1")), text(e, QStringLiteral("d1")),
                                               text(e, QStringLiteral("n2")), text(e, QStringLiteral("d2")));
-        const auto r = algebra::combineFractions(
-            f, k == u"fraction-add" ? algebra::FractionOperation::Add : algebra::FractionOperation::Subtract,
-            text(e, QStringLiteral("d1")), s);
+        const auto r = algebra::combineFractions(f,
+                                                 k == u"fraction-add" ? algebra::FractionOperation::Add
+                                                                      : algebra::FractionOperation::Subtract,
+                                                 text(e, QStringLiteral("d1")), s);
         return one(number(r.numerator) / number(r.denominator));
     }
     qFatal("no formula for the kind %s", qPrintable(k));
@@ -203,13 +211,15 @@ void PracticeTest::solvedBySectionFormulas()
                                          .arg(e.question, e.answer)
                                          .toUtf8();
             QVERIFY2(!e.question.isEmpty() && !e.answer.isEmpty(), where.constData());
-            QVERIFY2(e.question.contains(QStringLiteral("قرّب الناتج إلى منزلتين عشريتين")) == (e.round.has_value() && e.kind != u"rounding"),
+            QVERIFY2(e.question.contains(QStringLiteral("قرّب الناتج إلى منزلتين عشريتين"))
+                         == (e.round.has_value() && e.kind != u"rounding"),
                      where.constData());
             if (e.question.contains(QStringLiteral("ط = 3.14")))
                 QVERIFY2(e.number(QStringLiteral("pi")) == Rational::decimal(314, 2), where.constData());
             // Nothing absurd: no length, radius or denominator of 0.
             for (const auto &[key, value] : e.given)
-                if (section == u"areas" || section == u"perimeters" || section == u"volumes" || key == u"d1" || key == u"d2")
+                if (section == u"areas" || section == u"perimeters" || section == u"volumes" || key == u"d1"
+                    || key == u"d2")
                     QVERIFY2(value.sign() > 0, where.constData());
 
             const Solved solved = solve(e);
@@ -229,7 +239,8 @@ void PracticeTest::solvedBySectionFormulas()
                 if (section != u"trigonometry" && section != u"conversions" && section != u"equation")
                     QVERIFY2(!(e.values[i] == 0), where.constData());
                 const double slack = 1e-9 * std::max(1.0, std::abs(formula));
-                const double allowed = e.round && e.kind != u"rounding" ? 0.5 * std::pow(10.0, -*e.round) + slack : slack;
+                const double allowed = e.round && e.kind != u"rounding" ? 0.5 * std::pow(10.0, -*e.round) + slack
+                                                                        : slack;
                 QVERIFY2(std::abs(answer - formula) <= allowed,
                          (where + " formula " + QByteArray::number(formula, 'g', 17)).constData());
             }
@@ -253,7 +264,8 @@ void PracticeTest::sameSeedSameExercises()
         QVERIFY2(other != first, qPrintable(section));
     }
     // An exercise depends on its own index only, not on those made before.
-    QCOMPARE(jsonLine(makeExercise(QStringLiteral("areas"), 1, 9, 5)), jsonLine(makeExercise(QStringLiteral("areas"), 1, 9, 5)));
+    QCOMPARE(jsonLine(makeExercise(QStringLiteral("areas"), 1, 9, 5)),
+             jsonLine(makeExercise(QStringLiteral("areas"), 1, 9, 5)));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, makeExercise(QStringLiteral("music"), 1, 1, 0));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, makeExercise(QStringLiteral("areas"), 4, 1, 0));
 }
@@ -336,6 +348,9 @@ void PracticeTest::answers_data()
     QTest::newRow("rounded the wrong way") << pi << "3.15" << wrong << WrongText;
     QTest::newRow("fewer digits than asked") << pi << "3.1" << wrong << WrongText;
     const Exercise rounded = expecting({Rational(125, 10)}, 2, {12.5});
+    QTest::newRow("with its unit") << rounded << "١٢٫٥ سم²" << right << ok;
+    QTest::newRow("with degrees") << rounded << "12.5°" << right << ok;
+    QTest::newRow("a unit alone") << rounded << "سم" << none << NotAnswerText;
     QTest::newRow("trailing zeros not needed") << rounded << "12.5" << right << ok;
     QTest::newRow("trailing zeros kept") << rounded << "١٢٫٥٠" << right << ok;
 
@@ -400,10 +415,10 @@ void PracticeTest::exerciseAnswersAreAccepted()
     for (int level = 1; level <= 3; ++level)
         for (int index = 0; index < 24; ++index) {
             const Exercise e = makeExercise(section, level, 77, index);
-            for (const QString &typed :
-                 {e.answer, numtext::shapeDigits(e.answer, numtext::DigitShape::ArabicIndic),
-                  QString(e.answer).replace(QLatin1Char('.'), QLatin1Char(','))})
-                QVERIFY2(judge(e, typed).verdict == Verdict::Right, qPrintable(e.question + QStringLiteral(" ← ") + typed));
+            for (const QString &typed : {e.answer, numtext::shapeDigits(e.answer, numtext::DigitShape::ArabicIndic),
+                                         QString(e.answer).replace(QLatin1Char('.'), QLatin1Char(','))})
+                QVERIFY2(judge(e, typed).verdict == Verdict::Right,
+                         qPrintable(e.question + QStringLiteral(" ← ") + typed));
         }
 }
 
@@ -429,7 +444,8 @@ void PracticeTest::commandLine()
     for (int level = 1; level <= 3; ++level) {
         QString output, errors;
         QTextStream out(&output), err(&errors);
-        const QStringList arguments{"--exercises", section, "--level", QString::number(level), "--count", "4", "--seed", "42"};
+        const QStringList arguments{"--exercises", section, "--level", QString::number(level),
+                                    "--count",     "4",     "--seed",  "42"};
         QCOMPARE(printExercises(arguments, out, err), 0);
         QVERIFY(errors.isEmpty());
         const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -480,8 +496,8 @@ void PracticeTest::commandLine()
                 QVERIFY2(std::abs(g("a") * x * x + g("b") * x + g("c")) <= slack, qPrintable(line));
             }
         } else {
-            const Rational sum = Rational(given["n1"].toInteger(), given["d1"].toInteger()) +
-                                 Rational(given["n2"].toInteger(), given["d2"].toInteger());
+            const Rational sum = Rational(given["n1"].toInteger(), given["d1"].toInteger())
+                                 + Rational(given["n2"].toInteger(), given["d2"].toInteger());
             QCOMPARE(answer, fractionText(sum));
         }
     }
