@@ -524,7 +524,7 @@ QString equationText(std::int64_t a, std::int64_t b, std::int64_t c)
     auto term = [](std::int64_t k, const QString &x, bool first) {
         if (k == 0)
             return QString();
-        QString sign = k < 0 ? QStringLiteral("-") : (first ? QString() : QStringLiteral("+"));
+        QString sign = k < 0 ? QStringLiteral("−") : (first ? QString() : QStringLiteral("+"));
         const std::int64_t magnitude = k < 0 ? -k : k;
         QString digits = magnitude == 1 && !x.isEmpty() ? QString() : QString::number(magnitude);
         return (first ? sign : QLatin1Char(' ') + sign + QLatin1Char(' ')) + digits + x;
@@ -853,7 +853,11 @@ int printExercises(const QStringList &arguments, QTextStream &out, QTextStream &
         bool ok = false;
         if (name == u"--exercises") {
             section = value;
-            ok = sections().contains(section);
+            if (!sections().contains(section)) {
+                err << "nabrosa: unknown section " << value << "\n" << usage;
+                return 2;
+            }
+            ok = true;
         } else if (name == u"--level") {
             level = value.toInt(&ok);
             ok = ok && level >= 1 && level <= 3;
