@@ -125,7 +125,6 @@ std::optional<Number> readNumber(Scanner &in)
             in.spaces();
             mixed = true;
         }
-        const qsizetype numeratorAt = in.p;
         auto numerator = mixed ? in.digits() : std::optional<QString>(integral);
         if (mixed && numerator)
             in.spaces();
@@ -150,7 +149,6 @@ std::optional<Number> readNumber(Scanner &in)
         }
         if (mixed)
             return std::nullopt; // "٢ و" with no fraction after it
-        (void)numeratorAt;
         in.p = afterNumber;
     }
     QString decimals = fraction.value_or(QString());

@@ -288,7 +288,7 @@ void finish(Making &m, const QString &question, const Rational &value, bool pi =
 }
 
 Kind figure(const QString &name, const QString &text, const QStringList &keys, bool pi,
-            std::function<Rational(const QList<Rational> &)> value)
+            const std::function<Rational(const QList<Rational> &)> &value)
 {
     return {name, [=](Making &m) {
                 QList<Rational> numbers;
@@ -331,9 +331,12 @@ void temperature(Making &m, const QString &from, const QString &to)
     const int level = m.e.level;
     // The Celsius temperature behind the exercise: a multiple of 5 at level
     // 1, so that Fahrenheit is whole too.
-    Rational c = level == 1   ? Rational(m.r.between(-4, 20) * 5)
-                 : level == 2 ? Rational::decimal(m.r.between(-200, 1000), 1)
-                              : Rational::decimal(m.r.between(-27300, 50000), 2);
+    Rational c;
+    do
+        c = level == 1   ? Rational(m.r.between(-4, 20) * 5)
+            : level == 2 ? Rational::decimal(m.r.between(-200, 1000), 1)
+                         : Rational::decimal(m.r.between(-27000, 50000), 2);
+    while (c == 0); // so that no temperature given or asked is 0
     const Rational step = Rational::decimal(18, 1), zero = 32, kelvin = 273;
     const Rational f = c * step + zero, k = c + kelvin;
     auto of = [&](const QString &scale) { return scale == u"c" ? c : scale == u"f" ? f : k; };
@@ -407,9 +410,10 @@ void trigonometric(Making &m, Trig f, const QString &name)
                   : level == 2 ? m.r.pick<std::int64_t>({120, 135, 150, 180, 210, 225, 240, 270, 300, 315, 330, 360})
                                : m.r.between(-180, 360);
         value = trigValue(f, degrees);
-        // No pole, no value so large that the exercise is absurd, no value
-        // that rounds either way.
-        if (value && std::abs(*value) < 20 && !nearHalf(*value) && (level < 3 || degrees % 15 != 0))
+        // No pole, no value so large that the exercise is absurd, no 0, no
+        // value that rounds either way.
+        if (value && std::abs(*value) < 20 && std::abs(*value) > 1e-9 && !nearHalf(*value)
+            && (level < 3 || degrees % 15 != 0))
             break;
     }
     m.give(QStringLiteral("angle"), degrees);
@@ -849,7 +853,7 @@ int printExercises(const QStringList &arguments, QTextStream &out, QTextStream &
             err << "nabrosa: " << name << " needs a value\n" << usage;
             return 2;
         }
-        const QString value = arguments[++i];
+        const QString &value = arguments[++i];
         bool ok = false;
         if (name == u"--exercises") {
             section = value;
