@@ -190,8 +190,9 @@ struct Making {
 
     void give(const QString &key, const Rational &value) { e.given.append({key, value}); }
     QString n(const QString &key) const { return decimalText(e.number(key)); }
-    // The answer is this exact value: rounded to two places when it does not
-    // end, or at level 3, or when it would have more than four decimals.
+    // The answer is this exact value; one with more than two decimals is
+    // rounded to two when its decimals do not end, when they are more than
+    // four, or at level 3.
     void answerValue(const Rational &value, double truth)
     {
         const bool longDecimals = !(roundHalfUp(value, 4) == value);
@@ -422,8 +423,6 @@ void trigonometric(Making &m, Trig f, const QString &name)
     const double twice = *value * 2;
     if (std::abs(twice - std::round(twice)) < 1e-9) {
         m.answerValue(Rational(static_cast<std::int64_t>(std::round(twice)), 2));
-        m.e.round.reset();
-        m.e.answer = decimalText(m.e.values.first());
     } else {
         m.answerRounded(*value);
         m.e.question += RoundTwo;
