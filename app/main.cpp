@@ -1,9 +1,23 @@
 #include "app/application.h"
+#include "practice/exercises.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // `--exercises SECTION ...` prints exercises and ends, without a window
+    // and without a display: it is handled before any QApplication.
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArrayView(argv[i]) == "--exercises") {
+            QCoreApplication core(argc, argv);
+            QTextStream out(stdout), err(stderr);
+            return practice::printExercises(QCoreApplication::arguments().mid(1), out, err);
+        }
+    }
     QApplication application(argc, argv);
     app::Program context(application);
     context.start();

@@ -5,7 +5,9 @@
 #
 # numtext/ is the number text rules; the formulas are the widget-free files
 # named formulas.* or *formulas.* in the section folders, and the prime test;
-# typeset/ lays out formula markup; kit/ is what every window shares; the
+# the practice core (practice/exercises.*, practice/answers.*) ranks with
+# the formulas, the practice windows with the sections; typeset/ lays out
+# formula markup; kit/ is what every window shares; the
 # section windows are the other files of calculators/, geometry/,
 # conversions/, numbers/, algebra/ and reference/; app/ puts the program
 # together. A file may include its own layer and the layers before it; a
@@ -26,16 +28,17 @@ layer() {
     numbers/prime.*) echo "1 formulas" ;;
     calculators/*formulas.* | geometry/*formulas.* | conversions/*formulas.* | numbers/*formulas.* | algebra/*formulas.*)
         echo "1 formulas" ;;
+    practice/exercises.* | practice/answers.*) echo "1 formulas" ;;
     typeset/*) echo "2 typeset" ;;
     kit/*) echo "3 kit" ;;
-    calculators/* | geometry/* | conversions/* | numbers/* | algebra/* | reference/*) echo "4 ${1%%/*}" ;;
+    calculators/* | geometry/* | conversions/* | numbers/* | algebra/* | reference/* | practice/*) echo "4 ${1%%/*}" ;;
     app/*) echo "5 app" ;;
     *) echo "" ;;
     esac
 }
 
 failures=0
-for file in $(find numtext typeset kit calculators geometry conversions numbers algebra reference app \
+for file in $(find numtext typeset kit calculators geometry conversions numbers algebra reference practice app \
     -name '*.h' -o -name '*.cpp' | sort); do
     set -- $(layer "$file")
     rank=$1 folder=$2
