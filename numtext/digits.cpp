@@ -180,6 +180,22 @@ DigitShape localeDigitShape(const QLocale &locale)
 
 QString shapeDigits(QStringView text, DigitShape shape) { return Shaper(text, shape).run(); }
 
+QString westernDigits(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const int value = digitValue(c);
+        if (value >= 0)
+            out += QChar(char16_t(u'0' + value));
+        else if (c == QChar(ArabicDecimalSeparator))
+            out += u'.';
+        else
+            out += c;
+    }
+    return out;
+}
+
 DigitShape defaultDigitShape() { return localeDigitShape(QLocale::system()); }
 
 namespace {

@@ -42,6 +42,10 @@ DigitShape localeDigitShape(const QLocale &locale);
 // The colour names of the markup are left as they are.
 QString shapeDigits(QStringView text, DigitShape shape);
 
+// The text with every digit (Arabic-Indic or Extended Arabic-Indic) as a
+// Western digit and the Arabic decimal separator '٫' as '.'; the rest as it is.
+QString westernDigits(QStringView text);
+
 // The choice of shape for the life of the process. The application context
 // owns it and installs it here, as it installs the notice presenter.
 class DigitChoice : public QObject {

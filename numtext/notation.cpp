@@ -1,5 +1,6 @@
 #include "numtext/notation.h"
 
+#include "numtext/digits.h"
 #include "numtext/numtext.h"
 
 #include <cmath>
@@ -60,18 +61,10 @@ QString writtenTyped(const Typed &typed)
 {
     if (!isRounded(typed.value) || !isStrictNumber(typed.text))
         return written(typed.value);
-    QString text;
-    for (const QChar c : typed.text.trimmed()) {
-        const char16_t u = c.unicode();
-        if (u >= 0x0660 && u <= 0x0669)
-            text += QChar(u'0' + (u - 0x0660));
-        else if (u >= 0x06F0 && u <= 0x06F9)
-            text += QChar(u'0' + (u - 0x06F0));
-        else if (u == 0x066B)
-            text += u'.';
-        else if (u != u' ' && u != u'\t' && u != u'\n')
-            text += c;
-    }
+    QString text = westernDigits(typed.text.trimmed());
+    text.remove(u' ');
+    text.remove(u'\t');
+    text.remove(u'\n');
     const qsizetype e = text.indexOf(u'e', 0, Qt::CaseInsensitive);
     if (e >= 0)
         text = text.left(e) + QStringLiteral(" × ") + powerOfTen(text.mid(e + 1).toInt());

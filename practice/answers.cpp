@@ -1,5 +1,7 @@
 #include "practice/answers.h"
 
+#include "numtext/digits.h"
+
 #include <cmath>
 #include <numeric>
 
@@ -23,15 +25,9 @@ constexpr int MostDecimals = 12;
 QString normalized(const QString &text)
 {
     QString out;
-    for (const QChar ch : text) {
+    for (const QChar ch : numtext::westernDigits(text)) {
         const char16_t u = ch.unicode();
-        if (u >= u'٠' && u <= u'٩')
-            out += QChar(u'0' + (u - u'٠'));
-        else if (u >= u'۰' && u <= u'۹')
-            out += QChar(u'0' + (u - u'۰'));
-        else if (u == u'٫')
-            out += QLatin1Char('.');
-        else if (u == u'−' || u == u'–')
+        if (u == u'−' || u == u'–')
             out += QLatin1Char('-');
         else if (u == u'،' || u == u'؛')
             out += QLatin1Char(';');
