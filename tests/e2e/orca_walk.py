@@ -67,8 +67,10 @@ class Failure(Exception):
 class Speech:
     """Orca's speech and focus changes as its debug log records them."""
 
-    LINE = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{'established", re.S)
-    END = re.compile(r"' ?\{'established")
+    # Orca ends an utterance with its voice, a dictionary or, at times, a
+    # list of one.
+    LINE = re.compile(r"SPEECH OUTPUT: '(.*)' ?\[?\{'established", re.S)
+    END = re.compile(r"' ?\[?\{'established")
     FOCUS = re.compile(r"OBJECT EVENT: object:state-changed:focused \(1, 0, \[[^|]*\| (.*)\]\)")
 
     def __init__(self, path):
