@@ -5,7 +5,7 @@
 #
 # numtext/ is the number text rules; the formulas are the widget-free files
 # named formulas.* or *formulas.* in the section folders, and the prime test;
-# the practice core (practice/exercises.*, practice/answers.*) ranks with
+# the practice core (exercises, answers, mastery, record, solutions) ranks with
 # the formulas, the practice windows with the sections; typeset/ lays out
 # formula markup; kit/ is what every window shares; the
 # section windows are the other files of calculators/, geometry/,
@@ -28,7 +28,7 @@ layer() {
     numbers/prime.*) echo "1 formulas" ;;
     calculators/*formulas.* | geometry/*formulas.* | conversions/*formulas.* | numbers/*formulas.* | algebra/*formulas.*)
         echo "1 formulas" ;;
-    practice/exercises.* | practice/answers.*) echo "1 formulas" ;;
+    practice/exercises.* | practice/answers.* | practice/mastery.* | practice/record.* | practice/solutions.*) echo "1 formulas" ;;
     typeset/*) echo "2 typeset" ;;
     kit/*) echo "3 kit" ;;
     calculators/* | geometry/* | conversions/* | numbers/* | algebra/* | reference/* | practice/*) echo "4 ${1%%/*}" ;;
