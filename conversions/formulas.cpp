@@ -216,15 +216,19 @@ void exactMeasureLine(const QString &exact, double exactValue, double value, Uni
 
 } // namespace
 
-double radiansToDegrees(QStringView typed, Steps &s)
+double radiansToDegrees(QStringView typed, Steps &s) { return radiansToDegrees(typed, s, Pi); }
+
+double radiansToDegrees(QStringView typed, Steps &s, double pi)
 {
     const Operand x = readOperand(typed, Reading::Direct, Radians, s);
     s.line(Degrees, " = \\frac{", Radians, " × 180}{", PiSymbol, "}");
-    s.line("≈ \\frac{", x.text, " × 180}{", written(Pi), "}");
+    s.line("≈ \\frac{", x.text, " × 180}{", written(pi), "}");
     const double product = times(x.value, HalfTurn);
-    s.line(rel(product), " \\frac{", written(product), "}{", written(Pi), "}");
-    const double degrees = divide(product, Pi);
+    s.line(rel(product), " \\frac{", written(product), "}{", written(pi), "}");
+    const double degrees = divide(product, pi);
     s.result(degrees, Unit::Degree);
+    if (pi != Pi)
+        return degrees;
     // A number of radians within 1E-9 of a special angle: its exact measure.
     // The nearest whole number of 15° steps (π ÷ 12 radians each).
     const double nearest = std::round(x.value / (std::numbers::pi / 12));
@@ -237,15 +241,19 @@ double radiansToDegrees(QStringView typed, Steps &s)
     return degrees;
 }
 
-double degreesToRadians(QStringView typed, Steps &s)
+double degreesToRadians(QStringView typed, Steps &s) { return degreesToRadians(typed, s, Pi); }
+
+double degreesToRadians(QStringView typed, Steps &s, double pi)
 {
     const Operand x = readOperand(typed, Reading::Direct, Degrees, s);
     s.line(Radians, " = \\frac{", Degrees, " × ", PiSymbol, "}{180}");
-    s.line("≈ \\frac{", x.text, " × ", written(Pi), "}{180}");
-    const double product = times(x.value, Pi);
+    s.line("≈ \\frac{", x.text, " × ", written(pi), "}{180}");
+    const double product = times(x.value, pi);
     s.line(rel(product), " \\frac{", written(product), "}{180}");
     const double radians = divide(product, HalfTurn);
     s.result(radians, Unit::Radian);
+    if (pi != Pi)
+        return radians;
     if (const std::optional<Fraction> f = specialDegrees(x.value); f && f->numerator != 0)
         exactMeasureLine(operand(x.value) + QStringLiteral(" × \\frac{") + PiSymbol + QStringLiteral("}{180} = ")
                              + piTimes(*f),

@@ -35,6 +35,10 @@ double kelvinToFahrenheit(QStringView typed, numtext::Steps &s);  // ((x − 273
 double fahrenheitToKelvin(QStringView typed, numtext::Steps &s);  // ((x − 32) ÷ 1.8) + 273
 double radiansToDegrees(QStringView typed, numtext::Steps &s);    // (x × 180) ÷ 3.141592
 double degreesToRadians(QStringView typed, numtext::Steps &s);    // (x × 3.141592) ÷ 180
+// The same with another π: the 3.14 an exercise gives. The steps write that
+// π and say nothing of the exact measure, which only the window's π misses.
+double radiansToDegrees(QStringView typed, numtext::Steps &s, double pi);
+double degreesToRadians(QStringView typed, numtext::Steps &s, double pi);
 
 // The trigonometry window's functions. The reciprocal ones divide the whole
 // number 1 by the function they invert.

@@ -109,13 +109,13 @@ Length areaRadius(const RoundSize &size, Steps &s)
 }
 
 // π as the areas window writes it before multiplying.
-Mixed areaPi() { return format(Pi); }
+Mixed areaPi(const RoundSize &size) { return format(size.pi); }
 } // namespace
 
 double circleArea(const RoundSize &size, Steps &s)
 {
     const Length r = areaRadius(size, s);
-    const Mixed pi = areaPi();
+    const Mixed pi = areaPi(size);
     s.line(Area, " = ", PiSymbol, " × ", Radius, "^{2}");
     s.line("= ", op(pi), " × ", r.operand, "^{2}");
     const Mixed square = Mixed(r.value) * Mixed(r.value);
@@ -126,7 +126,7 @@ double circleArea(const RoundSize &size, Steps &s)
 double sphereSurface(const RoundSize &size, Steps &s)
 {
     const Length r = areaRadius(size, s);
-    const Mixed pi = areaPi();
+    const Mixed pi = areaPi(size);
     s.line(Area, " = 4 × ", PiSymbol, " × ", Radius, "^{2}");
     s.line("= 4 × ", op(pi), " × ", r.operand, "^{2}");
     const Mixed square = Mixed(r.value) * Mixed(r.value);
@@ -204,7 +204,7 @@ double circlePerimeter(const RoundSize &size, Steps &s)
     const Length r = size.diameter ? radius(
                          size, true, [](double x) { return divide(x, 2); }, s)
                                    : read(Radius, size.length, false, s);
-    const double pi = strictNumber(format(Pi));
+    const double pi = strictNumber(format(size.pi));
     s.line(Perimeter, " = 2 × ", PiSymbol, " × ", Radius);
     s.line("= 2 × ", op(pi), " × ", r.operand);
     const double twoPi = numtext::plus(pi, pi);
@@ -309,11 +309,11 @@ double sphereVolume(const RoundSize &size, Steps &s)
 {
     const Length r = volumeRadius(size, s);
     s.line(Volume, " = \\frac{4}{3} × ", PiSymbol, " × ", Radius, "^{3}");
-    s.line("= \\frac{4}{3} × ", op(Pi), " × ", r.operand, "^{3}");
+    s.line("= \\frac{4}{3} × ", op(size.pi), " × ", r.operand, "^{3}");
     const Mixed exact = (Mixed(r.value) * Mixed(r.value)) * Mixed(r.value);
     const Mixed cube = size.diameter ? exact : Mixed(strictNumber(format(exact.number())));
-    s.line(rel(exact), " \\frac{4}{3} × ", op(Pi), " × ", op(cube));
-    const Mixed withPi = cube * Mixed(Pi);
+    s.line(rel(exact), " \\frac{4}{3} × ", op(size.pi), " × ", op(cube));
+    const Mixed withPi = cube * Mixed(size.pi);
     s.line(rel(withPi), " \\frac{", op(withPi), " × 4}{3}");
     const Mixed four = withPi * integer(4);
     s.line(rel(four), " \\frac{", written(four.number()), "}{3}");
@@ -329,10 +329,10 @@ double roundBase(const RoundSize &size, const Typed &height, bool cone, Steps &s
     const QString open = cone ? QStringLiteral("\\frac{") : QString();
     const QString close = cone ? QStringLiteral("}{3}") : QString();
     s.line(Volume, " = ", open, PiSymbol, " × ", Radius, "^{2} × الارتفاع", close);
-    s.line("= ", open, op(Pi), " × ", r.operand, "^{2} × ", op(h), close);
+    s.line("= ", open, op(size.pi), " × ", r.operand, "^{2} × ", op(h), close);
     const Mixed square = Mixed(r.value) * Mixed(r.value);
-    s.line(rel(square), " ", open, op(Pi), " × ", op(square), " × ", op(h), close);
-    const Mixed base = square * Mixed(Pi);
+    s.line(rel(square), " ", open, op(size.pi), " × ", op(square), " × ", op(h), close);
+    const Mixed base = square * Mixed(size.pi);
     s.line(rel(base), " ", open, op(base), " × ", op(h), close);
     const Mixed volume = base * h;
     if (!cone)

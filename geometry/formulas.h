@@ -15,10 +15,13 @@ namespace geometry {
 // π as the geometry windows compute with it: 3.141592, no more precise.
 constexpr double Pi = 3.141592;
 
-// A circle's or a sphere's size as given: its radius, or its diameter.
+// A circle's or a sphere's size as given: its radius, or its diameter; and
+// the π to compute with: the windows' own, or the 3.14 an exercise gives (the
+// steps then write that one).
 struct RoundSize {
     numtext::Typed length;
     bool diameter = false;
+    double pi = Pi;
 };
 
 using numtext::Typed;

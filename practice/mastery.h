@@ -6,6 +6,24 @@
 // exercises done without hints; five right in a row raise its level, two
 // wrong in a row lower it. An exercise answered wrong comes back later in
 // the session, and in the next one. A teacher may fix the level instead.
+//
+// What the answers mean:
+// - An exercise is known by its section, kind, level, seed and index. One
+//   doing of it is its first try (attempt 1) with the second try that
+//   follows it, if any; an exercise that comes back is done again.
+// - An exercise done is right when one of its tries is right (the second
+//   try counts as much as the first), and wrong when it ended without a
+//   right answer (two wrong tries, or one and the pupil went on).
+// - It is done without hints when no hint line was shown before any of its
+//   tries and its worked solution was not shown before its last try.
+// - The level walks the kind's exercises done, oldest first, from 1: five
+//   right in a row raise it (at most 3), two wrong in a row lower it (at
+//   least 1); each change starts the count again. Exercises done at a level
+//   the teacher fixed count as the others.
+// - A kind is mastered when at least 8 of its last 10 exercises done (of
+//   fewer, when it has fewer) are right and done without hints.
+// - A hint used is a hint line shown: the most shown before a try of an
+//   exercise done, added over its exercises done.
 
 #include "practice/exercises.h"
 
@@ -65,7 +83,12 @@ public:
     std::optional<int> fixedLevel() const { return fixed_; }
 
     // The next exercise: one answered wrong coming back when its turn has
-    // come, else a new one at its kind's level.
+    // come, else a new one at its kind's level (or the fixed one). New ones
+    // take their kinds in turn, as makeExercise does by index. One that
+    // ended wrong in this session comes back once, after three others; the
+    // last five left wrong in the earlier answers come back early, one after
+    // each new exercise from the second on. With a fixed level only those of
+    // that level come back.
     Exercise next();
     // Takes an answer into account (the window records it first).
     void answered(const Answer &answer);
@@ -73,11 +96,33 @@ public:
     const QList<Answer> &answers() const { return answers_; }
 
 private:
+    // An exercise known again: its kind, level, seed and index.
+    struct Key {
+        QString kind;
+        int level = 1;
+        std::uint64_t seed = 0;
+        int index = 0;
+        bool operator==(const Key &) const = default;
+    };
+    // An exercise that ended wrong, due again when `at` exercises were set.
+    struct Due {
+        Key key;
+        int at = 0;
+    };
+    bool comesBack(const Key &key) const;
+    Exercise make(const Key &key);
+
     QString section_;
     std::uint64_t seed_;
     QList<Answer> answers_;
     std::optional<int> fixed_;
     int nextIndex_ = 0;
+    int served_ = 0;            // exercises set in this session
+    std::optional<Key> current_; // the exercise set last
+    bool currentAnswered_ = false, currentRight_ = false;
+    QList<Due> due_;            // ended wrong in this session
+    QList<Key> earlierWrong_;   // left wrong in the earlier answers
+    QList<Key> cameBack_;       // came back in this session already
 };
 
 } // namespace practice
