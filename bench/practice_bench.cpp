@@ -1,11 +1,13 @@
-// Times making an exercise of each section at its hardest level and judging
+// Times making an exercise of each section at its hardest level, judging
 // a pupil's answer in its longest forms (two roots, a mixed number, more
-// digits than asked). Both run on the interface thread when the pupil asks
-// for a new exercise or checks one, so each must come well inside a
+// digits than asked), and writing an exercise's worked solution (the hints
+// and "أرني الحل"). All run on the interface thread when the pupil asks for
+// a new exercise or checks one, so each must come well inside a
 // millisecond.
 
 #include "practice/answers.h"
 #include "practice/exercises.h"
+#include "practice/solutions.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,6 +33,19 @@ void judgeOne(benchmark::State &state, const char *section, int level, const cha
     }
 }
 
+void solveOne(benchmark::State &state, const char *section)
+{
+    const QString name = QString::fromLatin1(section);
+    QList<practice::Exercise> exercises;
+    for (int index = 0; index < 64; ++index)
+        exercises.append(practice::makeExercise(name, 3, 2026, index));
+    qsizetype i = 0;
+    for (auto _ : state) {
+        numtext::Steps steps = practice::solution(exercises[i++ % exercises.size()]);
+        benchmark::DoNotOptimize(steps);
+    }
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(makeOne, arithmetic, "arithmetic");
@@ -45,5 +60,12 @@ BENCHMARK_CAPTURE(judgeOne, roots, "equation", 3, "٧٫٨٧٣٠٧ ، ٠٫١٢٦�
 BENCHMARK_CAPTURE(judgeOne, mixedNumber, "fractions", 2, "٢ و ١٤/٢٤");
 BENCHMARK_CAPTURE(judgeOne, decimalComma, "areas", 3, " 54322,4426 ");
 BENCHMARK_CAPTURE(judgeOne, notAnswer, "areas", 1, "abc");
+
+BENCHMARK_CAPTURE(solveOne, arithmetic, "arithmetic");
+BENCHMARK_CAPTURE(solveOne, volumes, "volumes");
+BENCHMARK_CAPTURE(solveOne, trigonometry, "trigonometry");
+BENCHMARK_CAPTURE(solveOne, numbers, "numbers");
+BENCHMARK_CAPTURE(solveOne, equation, "equation");
+BENCHMARK_CAPTURE(solveOne, fractions, "fractions");
 
 BENCHMARK_MAIN();

@@ -71,24 +71,34 @@ QString rel(double computed) { return relation(computed); }
 // ---------------------------------------------------------------------------
 // The steps of each operation, written as it is computed
 
-double celsiusFromFahrenheit(const QString &f, double value, Steps &s)
+// A value worked out, and the same step worked from the number the line
+// before writes (its fifteen digits): where the two differ, the value is not
+// equal to what the line before shows, only near it.
+struct Worked {
+    double value;
+    double fromShown;
+};
+double shown(double value) { return strictNumber(format(value)); }
+QString rel(const Worked &w) { return format(w.fromShown) != format(w.value) ? QStringLiteral("≈") : rel(w.value); }
+
+Worked celsiusFromFahrenheit(const QString &f, double value, Steps &s)
 {
     s.line(C, " = \\frac{", F, " − 32}{1.8}");
     s.line("= \\frac{", f, " − 32}{1.8}");
     const double difference = minus(value, FahrenheitZero);
     s.line(rel(difference), " \\frac{", written(difference), "}{1.8}");
-    return divide(difference, FahrenheitStep);
+    return {divide(difference, FahrenheitStep), divide(shown(difference), FahrenheitStep)};
 }
 
 // `c` is the Celsius value as the line writes it, with "≈" before it where
 // that is rounded.
-double fahrenheitFromCelsius(const QString &c, double value, Steps &s, const QString &sign = QStringLiteral("="))
+Worked fahrenheitFromCelsius(const QString &c, double value, Steps &s, const QString &sign = QStringLiteral("="))
 {
     s.line(F, " = ", C, " × 1.8 + 32");
     s.line(sign, " ", c, " × 1.8 + 32");
     const double product = times(value, FahrenheitStep);
     s.line(rel(product), " ", written(product), " + 32");
-    return plus(product, FahrenheitZero);
+    return {plus(product, FahrenheitZero), plus(shown(product), FahrenheitZero)};
 }
 
 double kelvinFromCelsius(const QString &c, double value, Steps &s)
@@ -109,6 +119,24 @@ double finish(double value, Unit unit, Steps &s)
 {
     s.result(value, unit);
     return value;
+}
+
+// The result line of a worked value: "≈" where the line before, as written,
+// gives other digits.
+void finish(const Worked &w, Steps &s)
+{
+    if (rel(w) == rel(w.value))
+        s.result(w.value);
+    else
+        s.keep(num(w.value)).line(rel(w), " ", written(w.value));
+}
+
+double finish(const Worked &w, Unit unit, Steps &s)
+{
+    if (rel(w) == rel(w.value))
+        return finish(w.value, unit, s);
+    s.keep(num(w.value)).line(rel(w), " ", written(w.value), " ", unitName(unit));
+    return w.value;
 }
 
 } // namespace
@@ -150,11 +178,12 @@ double kelvinToFahrenheit(QStringView typed, Steps &s)
 double fahrenheitToKelvin(QStringView typed, Steps &s)
 {
     const Operand f = readOperand(typed, Reading::Direct, F, s);
-    const double c = celsiusFromFahrenheit(f.text, f.value, s);
-    s.line(rel(c), " ", written(c), " ", unitName(Unit::Celsius));
+    const Worked celsius = celsiusFromFahrenheit(f.text, f.value, s);
+    const double c = celsius.value;
+    s.line(rel(celsius), " ", written(c), " ", unitName(Unit::Celsius));
     s.line(K, " = ", C, " + 273");
     s.line(rel(c), " ", written(c), " + 273");
-    return finish(plus(c, KelvinZero), Unit::Kelvin, s);
+    return finish(Worked{plus(c, KelvinZero), plus(shown(c), KelvinZero)}, Unit::Kelvin, s);
 }
 
 namespace {
@@ -501,7 +530,7 @@ double inDegrees(Function function, const Rule &f, double angle, const QString &
     } else if (!f.inverts) {
         s.line(self, " ", nearly, " ", call(f.name, radians));
         v = f.base(d);
-        s.result(v);
+        finish(Worked{v, f.base(shown(d))}, s);
     } else if (far) {
         computedInstead(f.inverts);
         const double b = f.base(d);
@@ -527,7 +556,7 @@ double inDegrees(Function function, const Rule &f, double angle, const QString &
         s.line(self, " = \\frac{1}{", inverse, "}");
         s.line(inverse, " ", nearly, " ", call(f.inverts, radians));
         const double b = f.base(d);
-        s.line(relation(b), " ", written(b));
+        s.line(rel(Worked{b, f.base(shown(d))}), " ", written(b));
         s.line(self, " ", relation(b), " \\frac{1}{", written(b), "}");
         v = divide(1, b);
         s.result(v);

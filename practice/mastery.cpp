@@ -20,8 +20,7 @@ struct Done {
 
 bool sameExercise(const Answer &a, const Answer &b)
 {
-    return a.section == b.section && a.kind == b.kind && a.level == b.level && a.seed == b.seed
-           && a.index == b.index;
+    return a.section == b.section && a.kind == b.kind && a.level == b.level && a.seed == b.seed && a.index == b.index;
 }
 
 // The exercises done of one kind, oldest first.
@@ -52,7 +51,7 @@ constexpr int RightToRaise = 5;
 constexpr int WrongToLower = 2;
 constexpr int MasteryWindow = 10;
 constexpr int MasteryRight = 8;
-constexpr int ComesBackAfter = 3;  // exercises set before one ended wrong comes back
+constexpr int ComesBackAfter = 3; // exercises set before one ended wrong comes back
 constexpr int EarlierComingBack = 5;
 
 } // namespace
@@ -87,7 +86,8 @@ KindState kindState(const QList<Answer> &answers, const QString &section, const 
         }
     }
     const qsizetype from = std::max<qsizetype>(0, done.size() - MasteryWindow);
-    const auto clean = std::count_if(done.begin() + from, done.end(), [](const Done &d) { return d.right && !d.helped; });
+    const auto clean = std::count_if(done.begin() + from, done.end(),
+                                     [](const Done &d) { return d.right && !d.helped; });
     state.mastered = clean >= MasteryRight;
     return state;
 }

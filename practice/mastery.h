@@ -47,7 +47,7 @@ struct Answer {
     int level = 1;
     std::uint64_t seed = 0;
     int index = 0;
-    int attempt = 1;            // 1, or 2 for the second try
+    int attempt = 1; // 1, or 2 for the second try
     bool right = false;
     int hints = 0;              // hint lines shown before this answer
     bool solutionShown = false; // the worked solution was shown after it
@@ -117,12 +117,12 @@ private:
     QList<Answer> answers_;
     std::optional<int> fixed_;
     int nextIndex_ = 0;
-    int served_ = 0;            // exercises set in this session
+    int served_ = 0;             // exercises set in this session
     std::optional<Key> current_; // the exercise set last
     bool currentAnswered_ = false, currentRight_ = false;
-    QList<Due> due_;            // ended wrong in this session
-    QList<Key> earlierWrong_;   // left wrong in the earlier answers
-    QList<Key> cameBack_;       // came back in this session already
+    QList<Due> due_;          // ended wrong in this session
+    QList<Key> earlierWrong_; // left wrong in the earlier answers
+    QList<Key> cameBack_;     // came back in this session already
 };
 
 } // namespace practice

@@ -9,7 +9,6 @@
 #include "numtext/numtext.h"
 
 #include <QList>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -154,8 +153,9 @@ Steps linesOf(const Steps &worked, qsizetype count = -1)
         s.line(lines[i]);
     if (count < 0 && worked.failed())
         s.line(worked.failure());
-    for (const QString &box : worked.results())
-        s.keep(box);
+    if (count < 0)
+        for (const QString &box : worked.results())
+            s.keep(box);
     return s;
 }
 
@@ -170,8 +170,9 @@ Steps arithmetic(const Exercise &e)
                                 : k == u"multiply" ? Operation::Multiply
                                                    : Operation::Divide;
     Steps s;
-    const QString result = calculators::operate(
-        operation, calculators::readOperands(text(e, QStringLiteral("a")), text(e, QStringLiteral("b"))), s);
+    const QString result =
+        calculators::operate(operation,
+                             calculators::readOperands(text(e, QStringLiteral("a")), text(e, QStringLiteral("b"))), s);
     answerLine(e, numtext::strictNumber(result), std::nullopt, s);
     return s;
 }
@@ -299,8 +300,12 @@ Steps trigonometry(const Exercise &e)
     const auto values = conversions::trigonometric(f.function, text(e, QStringLiteral("angle")), worked);
     if (!values.degrees)
         throw std::logic_error("practice: an exercise asks a function at its pole");
-    const qsizetype radians = worked.lines().indexOf(QRegularExpression(QStringLiteral("^\\[darkred:بالراديان:\\]")));
-    Steps s = linesOf(worked, radians < 0 ? worked.lines().size() : radians);
+    qsizetype degreesLines = 0;
+    while (degreesLines < worked.lines().size()
+           && !worked.lines()[degreesLines].startsWith(QStringLiteral("[darkred:بالراديان:]")))
+        ++degreesLines;
+    Steps s = linesOf(worked, degreesLines);
+    s.keep(worked.results().first()); // the degrees box
     const double angle = e.number(QStringLiteral("angle")).toDouble();
     const QString at = written(angle) + u'°';
     const QString call = QString::fromUtf8(f.name) + u' ' + (angle < 0 ? u'(' + at + u')' : at);
@@ -336,8 +341,8 @@ Steps numberSection(const Exercise &e)
 Steps quadratic(const Exercise &e)
 {
     Steps worked;
-    const algebra::Equation equation = algebra::readEquation(
-        text(e, QStringLiteral("a")), text(e, QStringLiteral("b")), text(e, QStringLiteral("c")), worked);
+    const algebra::Equation equation = algebra::readEquation(text(e, QStringLiteral("a")), text(e, QStringLiteral("b")),
+                                                             text(e, QStringLiteral("c")), worked);
     const algebra::Roots roots = algebra::solveEquation(equation, worked);
     Steps s = linesOf(worked);
     if (roots.kind != algebra::Roots::Kind::Two)

@@ -4,18 +4,17 @@
 // and the last line giving the exercise's answer, the formula's own value
 // rounded as the exercise asks.
 
-#include "support/linecheck.h"
 #include "numbers/formulas.h"
 #include "numtext/numtext.h"
 #include "practice/exercises.h"
 #include "practice/solutions.h"
+#include "support/linecheck.h"
 
 #include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 using namespace practice;
@@ -27,7 +26,6 @@ private slots:
     void solvesEveryExercise();
     void linesOfOneSolution_data();
     void linesOfOneSolution();
-    void dump();
 };
 
 namespace {
@@ -237,29 +235,96 @@ void SolutionsTest::solvesEveryExercise()
     }
 }
 
-// A few solutions line by line: the formula first, then the numbers put in,
-// the answer last, rounded as asked with the π the exercise gives.
+// A few solutions by hand: the first line (the formula, where there is one)
+// and the last (the answer, rounded as asked, exact where binary arithmetic
+// left the value a little off, in lowest terms for a fraction); the π the
+// exercise gives; nothing of what the exercise does not ask.
 void SolutionsTest::linesOfOneSolution_data()
 {
     QTest::addColumn<QString>("section");
-    QTest::addColumn<QStringList>("given");
-    QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("given"); // key=value
+    QTest::addColumn<int>("round");         // -1: exact
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<int>("lines");
+
+    QTest::newRow("circle area, rounded")
+        << "areas"
+        << "circle-area" << QStringList{"r=1.25", "pi=3.14"} << 2 << "[blue:المساحة] = [red:ط] × [green:نق]^{2}"
+        << "≈ 4.91 وحدة مربعة (مقربا إلى منزلتين عشريتين)" << 5;
+    QTest::newRow("rounded to a whole number of hundredths") << "volumes"
+                                                             << "sphere-volume" << QStringList{"r=6.87", "pi=3.14"} << 2
+                                                             << "[blue:الحجم] = \\frac{4}{3} × [red:ط] × [green:نق]^{3}"
+                                                             << "≈ 1357.50 وحدة مكعبة (مقربا إلى منزلتين عشريتين)" << 7;
+    QTest::newRow("trapezoid: the sum of the bases first")
+        << "areas"
+        << "trapezoid-area" << QStringList{"base1=2", "base2=7", "height=7"} << -1 << "مجموع القاعدتين = 2 + 7 = 9"
+        << "= 31.5 وحدة مربعة" << 5;
+    QTest::newRow("exact, a little off in binary")
+        << "arithmetic"
+        << "subtract" << QStringList{"a=14.4", "b=14.3"} << -1 << "الناتج = العدد الأول − العدد الثاني"
+        << "≈ 0.1 (الفرق في آخر الأرقام من حفظ الحاسوب الأعداد بالنظام الثنائي)" << 4;
+    QTest::newRow("degrees to radians with 3.14")
+        << "conversions"
+        << "degrees-to-radians" << QStringList{"degrees=30", "pi=3.14"} << 2
+        << "[green:التقدير الدائري] = \\frac{[blue:التقدير الستيني] × [red:ط]}{180}"
+        << "≈ 0.52 راديان (مقربا إلى منزلتين عشريتين)" << 5;
+    QTest::newRow("a special angle, its value in degrees only")
+        << "trigonometry"
+        << "cosine" << QStringList{"angle=300"} << -1 << "[blue:الزاوية] = 300"
+        << "جتا 300° = 0.5" << 9;
+    QTest::newRow("a negative angle, rounded") << "trigonometry"
+                                               << "sine" << QStringList{"angle=-85"} << 2 << "[blue:الزاوية] = −85"
+                                               << "جا (−85°) ≈ −1.00 (مقربا إلى منزلتين عشريتين)" << 8;
+    QTest::newRow("roots that are fractions") << "equation"
+                                              << "quadratic" << QStringList{"a=3", "b=13", "c=12"} << -1
+                                              << "المعادلة: 3[magenta:س]^{2} + 13[magenta:س] + 12 = 0"
+                                              << "مجموعة الحل = {−3 ، −\\frac{4}{3}}" << 19;
+    QTest::newRow("no real root") << "equation"
+                                  << "quadratic" << QStringList{"a=1", "b=1", "c=1"} << -1
+                                  << "المعادلة: [magenta:س]^{2} + [magenta:س] + 1 = 0"
+                                  << "المميز سالب ولا يوجد جذر تربيعي لعدد سالب: لا يوجد حل لهذه المعادلة" << 8;
+    QTest::newRow("a fraction in lowest terms")
+        << "fractions"
+        << "fraction-add" << QStringList{"n1=1", "d1=3", "n2=6", "d2=8"} << -1 << "\\frac{1}{3} + \\frac{6}{8}"
+        << "الناتج في أبسط صورة = \\frac{13}{12}" << 15;
+    QTest::newRow("a whole number") << "fractions"
+                                    << "fraction-subtract" << QStringList{"n1=5", "d1=4", "n2=1", "d2=4"} << -1
+                                    << "\\frac{5}{4} − \\frac{1}{4}"
+                                    << "الناتج في أبسط صورة = 1" << 11;
+    QTest::newRow("odd, in the window's words") << "numbers"
+                                                << "parity" << QStringList{"x=7"} << -1 << "العدد = 7"
+                                                << "نوع العدد فردي" << 4;
 }
 
-void SolutionsTest::linesOfOneSolution() {}
-
-void SolutionsTest::dump()
+void SolutionsTest::linesOfOneSolution()
 {
-    for (const QString &section : sections())
-        for (int level = 1; level <= 3; ++level)
-            for (int index = 0; index < kinds(section).size(); ++index) {
-                const Exercise e = makeExercise(section, level, 3, index);
-                std::printf("== %s L%d: %s -> %s\n", qPrintable(e.kind), level, qPrintable(e.question), qPrintable(e.answer));
-                const numtext::Steps steps = solution(e);
-                for (const QString &l : steps.lines())
-                    std::printf("   %s\n", qPrintable(l));
-            }
+    QFETCH(QString, section);
+    QFETCH(QString, kind);
+    QFETCH(QStringList, given);
+    QFETCH(int, round);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(int, lines);
+    Exercise e;
+    e.section = section;
+    e.kind = kind;
+    for (const QString &pair : given) {
+        const QStringList parts = pair.split(u'=');
+        e.given.append({parts[0], exactly(parts[1])});
+    }
+    if (round >= 0)
+        e.round = round;
+    const numtext::Steps s = solution(e);
+    const QByteArray all = s.lines().join(u'\n').toUtf8();
+    QVERIFY2(s.lines().size() == lines, all.constData());
+    QCOMPARE(s.lines().first(), first);
+    QCOMPARE(s.lines().last(), last);
+    if (givesPi(e))
+        QVERIFY2(s.lines().filter(QStringLiteral("3.1415")).isEmpty(), all.constData());
+    QVERIFY2(s.lines().filter(QStringLiteral("بالراديان:")).isEmpty(), all.constData());
+    VERIFY_LINES(s.lines(), namesOf(e), radianFunctions());
 }
 
 QTEST_GUILESS_MAIN(SolutionsTest)
