@@ -118,8 +118,17 @@ QString placesText(const Rational &value, int places)
 }
 
 // The value without what binary arithmetic added to its last digits
-// (0.0999999999999996 for 14.4 − 14.3 is 0.1): its twelve significant digits.
-Rational withoutBinaryError(double value) { return shownValue(QString::number(value, 'g', 12).toDouble()); }
+// (0.0999999999999996 for 14.4 − 14.3 is 0.1): the shortest decimal within
+// a millionth of a millionth of it.
+Rational withoutBinaryError(double value)
+{
+    for (int digits = 1; digits < 15; ++digits) {
+        const double shorter = QString::number(value, 'g', digits).toDouble();
+        if (std::abs(shorter - value) <= 1e-12 * std::abs(value))
+            return shownValue(shorter);
+    }
+    return shownValue(value);
+}
 
 const QString BinaryRemark = QStringLiteral(" (الفرق في آخر الأرقام من حفظ الحاسوب الأعداد بالنظام الثنائي)");
 
