@@ -52,7 +52,7 @@ Rational shownValue(double value)
         mantissa.chop(1);
         --places;
     }
-    if (places > 18) // below 10^-4: nothing of it shows at the places an exercise asks
+    if (places > 18) // a tiny value of many digits: nothing of it shows at the places an exercise asks
         return Rational(0);
     const Rational whole(mantissa.toLongLong() * (negative ? -1 : 1));
     if (places >= 0)
