@@ -57,14 +57,6 @@ int inkOf(const FigureLayout &layout)
 // each other and of the caption, each near the point it names.
 void checkLabels(const FigureLayout &f)
 {
-    if (qEnvironmentVariableIsSet("FIGURES_OUT")) {
-        QImage image(Area.size().toSize(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter p(&image);
-        reference::paintFigure(p, f);
-        p.end();
-        image.save(qEnvironmentVariable("FIGURES_OUT") + u'/' + QString::fromLatin1(QTest::currentTestFunction()) + u'-' + QString::fromLatin1(QTest::currentDataTag()) + ".png");
-    }
     QVERIFY(!f.isEmpty());
     QVERIFY2(inkOf(f) > 300, "a blank figure");
     QVERIFY(Area.contains(f.shape.adjusted(1, 1, -1, -1)));
@@ -109,56 +101,80 @@ void FiguresTest::drawnToScale_data()
     QTest::addColumn<QString>("text");   // and its text, as it reads
 
     QTest::newRow("rectangle") << figure("rectangle", {{"length", 4}, {"width", 2}}) << "length"
-                               << "width" << 2.0 << "length" << "الطول = ٤ وحدة طول";
+                               << "width" << 2.0 << "length"
+                               << "الطول = ٤ وحدة طول";
     QTest::newRow("rectangle tall") << figure("rectangle", {{"length", 1.5}, {"width", 6}}) << "length"
-                                    << "width" << 0.25 << "width" << "العرض = ٦ وحدة طول";
+                                    << "width" << 0.25 << "width"
+                                    << "العرض = ٦ وحدة طول";
     QTest::newRow("huge square sides") << figure("rectangle", {{"length", 1e200}, {"width", 2e200}}) << "length"
-                                       << "width" << 0.5 << "length" << "الطول = ١ × ١٠^٢٠٠ وحدة طول";
+                                       << "width" << 0.5 << "length"
+                                       << "الطول = ١ × ١٠^٢٠٠ وحدة طول";
     QTest::newRow("square") << figure("square", {{"side", 3}}) << "side"
-                            << "side" << 1.0 << "side" << "الضلع = ٣ وحدة طول";
+                            << "side" << 1.0 << "side"
+                            << "الضلع = ٣ وحدة طول";
     QTest::newRow("triangle") << figure("triangle", {{"base", 6}, {"h", 2}}) << "base"
-                              << "h" << 3.0 << "h" << "الارتفاع = ٢ وحدة طول";
+                              << "h" << 3.0 << "h"
+                              << "الارتفاع = ٢ وحدة طول";
     QTest::newRow("parallelogram") << figure("parallelogram", {{"base", 5}, {"h", 4}}) << "base"
-                                   << "h" << 1.25 << "base" << "القاعدة = ٥ وحدة طول";
+                                   << "h" << 1.25 << "base"
+                                   << "القاعدة = ٥ وحدة طول";
     QTest::newRow("trapezoid") << figure("trapezoid", {{"h", 4}, {"sum", 10}}) << "b1"
-                               << "h" << 1.5 << "sum" << "مجموع القاعدتين = ١٠ وحدة طول";
+                               << "h" << 1.5 << "sum"
+                               << "مجموع القاعدتين = ١٠ وحدة طول";
     QTest::newRow("circle by its radius") << figure("circle", {{"r", 3}}) << "r"
-                                          << "r" << 1.0 << "r" << "نق = ٣ وحدة طول";
+                                          << "r" << 1.0 << "r"
+                                          << "نق = ٣ وحدة طول";
     QTest::newRow("circle by its diameter") << figure("circle", {{"d", 2.5}}) << "d"
-                                            << "d" << 1.0 << "d" << "ق = ٢٫٥ وحدة طول";
+                                            << "d" << 1.0 << "d"
+                                            << "ق = ٢٫٥ وحدة طول";
     QTest::newRow("cuboid") << figure("cuboid", {{"length", 6}, {"width", 2}, {"h", 3}}) << "length"
-                            << "h" << 2.0 << "width" << "العرض = ٢ وحدة طول";
+                            << "h" << 2.0 << "width"
+                            << "العرض = ٢ وحدة طول";
     QTest::newRow("cube") << figure("cube", {{"edge", 7}}) << "edge"
-                          << "edgeUp" << 1.0 << "edge" << "الحرف = ٧ وحدة طول";
+                          << "edgeUp" << 1.0 << "edge"
+                          << "الحرف = ٧ وحدة طول";
     QTest::newRow("cylinder") << figure("cylinder", {{"r", 1}, {"h", 4}}) << "r"
-                              << "h" << 0.25 << "h" << "الارتفاع = ٤ وحدة طول";
+                              << "h" << 0.25 << "h"
+                              << "الارتفاع = ٤ وحدة طول";
     QTest::newRow("cone by its diameter") << figure("cone", {{"d", 6}, {"h", 4}}) << "d"
-                                          << "h" << 1.5 << "d" << "ق = ٦ وحدة طول";
+                                          << "h" << 1.5 << "d"
+                                          << "ق = ٦ وحدة طول";
     QTest::newRow("sphere") << figure("sphere", {{"r", 0.5}}) << "r"
-                            << "r" << 1.0 << "r" << "نق = ٠٫٥ وحدة طول";
+                            << "r" << 1.0 << "r"
+                            << "نق = ٠٫٥ وحدة طول";
     QTest::newRow("triangle of sides") << figure("sides", {{"s1", 3}, {"s2", 4}, {"s3", 5}}) << "s1"
-                                       << "s3" << 0.6 << "s2" << "الضلع ٢ = ٤ وحدة طول";
+                                       << "s3" << 0.6 << "s2"
+                                       << "الضلع ٢ = ٤ وحدة طول";
     QTest::newRow("four sides") << figure("sides", {{"s1", 4}, {"s2", 3}, {"s3", 2}, {"s4", 3.5}}) << "s1"
-                                << "s3" << 2.0 << "s4" << "الضلع ٤ = ٣٫٥ وحدة طول";
+                                << "s3" << 2.0 << "s4"
+                                << "الضلع ٤ = ٣٫٥ وحدة طول";
 
     // Not to scale, with the true numbers.
     QTest::newRow("zero side") << figure("rectangle", {{"length", 0}, {"width", 3}}) << ""
-                               << "" << 0.0 << "length" << "الطول = ٠ وحدة طول";
+                               << "" << 0.0 << "length"
+                               << "الطول = ٠ وحدة طول";
     QTest::newRow("1E+200 beside 1") << figure("rectangle", {{"length", 1e200}, {"width", 1}}) << ""
-                                     << "" << 0.0 << "width" << "العرض = ١ وحدة طول";
+                                     << "" << 0.0 << "width"
+                                     << "العرض = ١ وحدة طول";
     QTest::newRow("very flat trapezoid") << figure("trapezoid", {{"h", 0.001}, {"sum", 100}}) << ""
-                                         << "" << 0.0 << "h" << "الارتفاع = ٠٫٠٠١ وحدة طول";
+                                         << "" << 0.0 << "h"
+                                         << "الارتفاع = ٠٫٠٠١ وحدة طول";
     QTest::newRow("negative length") << figure("parallelogram", {{"base", -3}, {"h", 2}}) << ""
-                                     << "" << 0.0 << "base" << "القاعدة = −٣ وحدة طول";
+                                     << "" << 0.0 << "base"
+                                     << "القاعدة = −٣ وحدة طول";
     QTest::newRow("zero radius") << figure("circle", {{"r", 0}}) << ""
-                                 << "" << 0.0 << "r" << "نق = ٠ وحدة طول";
+                                 << "" << 0.0 << "r"
+                                 << "نق = ٠ وحدة طول";
     QTest::newRow("endless height") << figure("cylinder", {{"r", 2}, {"h", INFINITY}}) << ""
-                                    << "" << 0.0 << "r" << "نق = ٢ وحدة طول";
+                                    << "" << 0.0 << "r"
+                                    << "نق = ٢ وحدة طول";
     QTest::newRow("sides that close nothing") << figure("sides", {{"s1", 1}, {"s2", 1}, {"s3", 5}}) << ""
-                                              << "" << 0.0 << "s3" << "الضلع ٣ = ٥ وحدة طول";
+                                              << "" << 0.0 << "s3"
+                                              << "الضلع ٣ = ٥ وحدة طول";
     QTest::newRow("four sides that close nothing")
         << figure("sides", {{"s1", 10}, {"s2", 1}, {"s3", 1}, {"s4", 1}}) << ""
-        << "" << 0.0 << "s1" << "الضلع ١ = ١٠ وحدة طول";
+        << "" << 0.0 << "s1"
+        << "الضلع ١ = ١٠ وحدة طول";
 }
 
 void FiguresTest::drawnToScale()
@@ -242,7 +258,8 @@ void FiguresTest::parabolaOnItsGrid()
     QVERIFY(f.points[QStringLiteral("x1")].x() <= f.points[QStringLiteral("x2")].x());
     const qreal middle = (f.points[QStringLiteral("x1")].x() + f.points[QStringLiteral("x2")].x()) / 2;
     QVERIFY(std::fabs(f.points[QStringLiteral("vertex")].x() - middle) < 0.5);
-    QVERIFY(f.label(QStringLiteral("x1"))->text.contains(numtext::shapeDigits(numtext::written(x1), DigitShape::Western)));
+    QVERIFY(
+        f.label(QStringLiteral("x1"))->text.contains(numtext::shapeDigits(numtext::written(x1), DigitShape::Western)));
 }
 
 void FiguresTest::barsThermometerAndAngle_data()
@@ -259,13 +276,11 @@ void FiguresTest::barsThermometerAndAngle_data()
         << "first" << 2.0 << "result"
         << "= ٦/٨" << true;
     QTest::newRow("more than a whole, taken away")
-        << figure("fractions", {{"a", 7}, {"b", 3}, {"c", 5}, {"d", 6}, {"sign", -1}, {"n", 27}, {"m", 18}})
-        << "first"
+        << figure("fractions", {{"a", 7}, {"b", 3}, {"c", 5}, {"d", 6}, {"sign", -1}, {"n", 27}, {"m", 18}}) << "first"
         << "second" << 1.0 / (5.0 / 6) << "second"
         << "− ٥/٦" << true;
     QTest::newRow("huge numerator")
-        << figure("fractions", {{"a", 1e200}, {"b", 7}, {"c", 1}, {"d", 7}, {"sign", 1}, {"n", 1e200}, {"m", 7}})
-        << ""
+        << figure("fractions", {{"a", 1e200}, {"b", 7}, {"c", 1}, {"d", 7}, {"sign", 1}, {"n", 1e200}, {"m", 7}}) << ""
         << "" << 0.0 << "first"
         << "١ × ١٠^٢٠٠/٧" << false;
     QTest::newRow("Celsius to Fahrenheit") << figure("temperature", {{"C", 25}, {"F", 77}}) << ""

@@ -163,6 +163,14 @@ QPainterPath arc(QPointF centre, qreal rx, qreal ry, qreal from, qreal to)
     return p;
 }
 
+// The same arc drawn on from the end of a path.
+void arcOn(QPainterPath &path, QPointF centre, qreal r, qreal from, qreal to)
+{
+    const QPainterPath more = arc(centre, r, r, from, to);
+    for (int i = 0; i < more.elementCount(); ++i)
+        path.lineTo(more.elementAt(i).x, more.elementAt(i).y);
+}
+
 // The ellipses of round solids in the oblique view: as high as this part of
 // their width.
 constexpr qreal Flattening = 0.3;
@@ -182,7 +190,7 @@ void roundSize(Model &m, const Figure &f, QPointF centre, qreal r, QPointF label
         m.segments.insert(QStringLiteral("r"), radius);
         m.label(QStringLiteral("r"), measure(numtext::symbol::Radius, f.value(u"r")), labelAt, side);
     }
-    m.dot(centre, 0.02, Qt::black);
+    m.dot(centre, 0.025 * r, Qt::black);
 }
 
 double givenRound(const Figure &f) { return f.has(u"d") ? f.value(u"d") : f.value(u"r"); }
@@ -227,13 +235,14 @@ void rectangle(Model &m, const Figure &f, bool square)
     m.label(QStringLiteral("width"), measure(QStringLiteral("العرض"), widthGiven), {0, w / 2}, LeftOf);
 }
 
-// A height dashed from a corner down to the base (or its line).
-void heightLine(Model &m, const Figure &f, QPointF top, QPointF labelAt)
+// A height dashed from a corner down to the base, labelled at its right,
+// inside the figure.
+void heightLine(Model &m, const Figure &f, QPointF top)
 {
     const QLineF h(top, QPointF(top.x(), 0));
     m.line(h.p1(), h.p2(), FigureStroke::Dashed, HiddenColour);
     m.segments.insert(QStringLiteral("h"), h);
-    m.label(QStringLiteral("h"), measure(QStringLiteral("الارتفاع"), f.value(u"h")), labelAt, LeftOf);
+    m.label(QStringLiteral("h"), measure(QStringLiteral("الارتفاع"), f.value(u"h")), h.center(), RightOf);
 }
 
 void parallelogram(Model &m, const Figure &f)
@@ -243,7 +252,7 @@ void parallelogram(Model &m, const Figure &f)
     m.polygon({{0, 0}, {b, 0}, {b + slant, h}, {slant, h}});
     m.segments.insert(QStringLiteral("base"), QLineF(0, 0, b, 0));
     m.label(QStringLiteral("base"), measure(QStringLiteral("القاعدة"), f.value(u"base")), {b / 2, 0}, Below);
-    heightLine(m, f, {slant, h}, {0, h / 2});
+    heightLine(m, f, {slant, h});
 }
 
 void triangle(Model &m, const Figure &f)
@@ -253,7 +262,7 @@ void triangle(Model &m, const Figure &f)
     m.polygon({{0, 0}, {b, 0}, {apex, h}});
     m.segments.insert(QStringLiteral("base"), QLineF(0, 0, b, 0));
     m.label(QStringLiteral("base"), measure(QStringLiteral("القاعدة"), f.value(u"base")), {b / 2, 0}, Below);
-    heightLine(m, f, {apex, h}, {apex / 2, h / 2});
+    heightLine(m, f, {apex, h});
 }
 
 // Only the sum of the two bases is given: they are drawn as three fifths and
@@ -265,9 +274,8 @@ void trapezoid(Model &m, const Figure &f)
     m.polygon({{0, 0}, {lower, 0}, {lower - inset, h}, {inset, h}});
     m.segments.insert(QStringLiteral("b1"), QLineF(0, 0, lower, 0));
     m.segments.insert(QStringLiteral("b2"), QLineF(inset, h, lower - inset, h));
-    m.label(QStringLiteral("sum"), measure(QStringLiteral("مجموع القاعدتين"), f.value(u"sum")), {lower / 2, 0},
-            Below);
-    heightLine(m, f, {inset, h}, {inset / 2, h / 2});
+    m.label(QStringLiteral("sum"), measure(QStringLiteral("مجموع القاعدتين"), f.value(u"sum")), {lower / 2, 0}, Below);
+    heightLine(m, f, {inset, h});
     m.captions << QStringLiteral("طول كل قاعدة للتوضيح، ومجموعهما هو المعطى");
 }
 
@@ -379,8 +387,8 @@ void cuboid(Model &m, const Figure &f)
     m.segments.insert(QStringLiteral("width"), QLineF(QPointF(l, 0), QPointF(l, 0) + depth(w)));
     m.label(QStringLiteral("length"), measure(QStringLiteral("الطول"), f.value(u"length")), {l / 2, 0}, Below);
     m.label(QStringLiteral("h"), measure(QStringLiteral("الارتفاع"), f.value(u"h")), {0, h / 2}, LeftOf);
-    m.label(QStringLiteral("width"), measure(QStringLiteral("العرض"), f.value(u"width")),
-            QPointF(l, 0) + depth(w) / 2, RightOf);
+    m.label(QStringLiteral("width"), measure(QStringLiteral("العرض"), f.value(u"width")), QPointF(l, 0) + depth(w) / 2,
+            RightOf);
 }
 
 // A cylinder or a cone: its base an ellipse, its height up.
@@ -526,7 +534,7 @@ void parabola(Model &m, const Figure &f)
     m.dot(vertex, dot, MarkColour);
     m.points.insert(QStringLiteral("vertex"), vertex);
     m.label(QStringLiteral("vertex"),
-            QStringLiteral("الرأس (") + numtext::written(txv) + QStringLiteral(" ، ") + numtext::written(tyv) + u')',
+            QStringLiteral("الرأس: س = ") + numtext::written(txv) + QStringLiteral(" ، ص = ") + numtext::written(tyv),
             vertex, a > 0 ? Below : Above);
     if (roots) {
         const QPointF first = m.plot.map(QPointF(x1, 0)), second = m.plot.map(QPointF(x2, 0));
@@ -554,6 +562,7 @@ void fractions(Model &m, const Figure &f)
     constexpr qreal Whole = 6, BarHeight = 0.7, Between = 0.3;
     constexpr int MostBars = 3, MostParts = 48;
     bool undivided = false;
+    int widest = 1;
     const auto row = [&](const QString &name, const QString &opening, double n, double d, qreal top) {
         const double value = n / d;
         int bars = 1;
@@ -565,6 +574,7 @@ void fractions(Model &m, const Figure &f)
         } else {
             bars = std::max(1, static_cast<int>(std::ceil(std::fabs(value))));
         }
+        widest = std::max(widest, bars);
         const bool divided = d == std::round(d) && std::fabs(d) >= 1 && std::fabs(d) <= MostParts;
         undivided = undivided || !divided;
         const int parts = divided ? static_cast<int>(std::fabs(d)) : 1;
@@ -589,8 +599,8 @@ void fractions(Model &m, const Figure &f)
                 m.segments.insert(name, QLineF(bar.topRight(), bar.topRight() - QPointF(Whole * shaded, 0)));
         }
         m.label(name,
-                opening + QStringLiteral("\\frac{") + numtext::written(n) + QStringLiteral("}{") +
-                    numtext::written(d) + u'}',
+                opening + QStringLiteral("\\frac{") + numtext::written(n) + QStringLiteral("}{") + numtext::written(d)
+                    + u'}',
                 {0.15, top - BarHeight / 2}, RightOf);
     };
     const QString sign = f.value(u"sign", 1) < 0 ? QStringLiteral("− ") : QStringLiteral("+ ");
@@ -598,7 +608,7 @@ void fractions(Model &m, const Figure &f)
     row(QStringLiteral("second"), sign, f.value(u"c"), f.value(u"d"), 3 - BarHeight - 0.4);
     if (f.has(u"n") && f.has(u"m")) {
         const qreal rule = 3 - 2 * BarHeight - 0.6;
-        m.line({-MostBars * Whole, rule}, {0.1, rule}, FigureStroke::Dashed, HiddenColour);
+        m.line({-widest * Whole - (widest - 1) * Between, rule}, {0.1, rule}, FigureStroke::Dashed, HiddenColour);
         row(QStringLiteral("result"), QStringLiteral("= "), f.value(u"n"), f.value(u"m"), rule - 0.2);
     }
     if (undivided)
@@ -656,14 +666,22 @@ void thermometer(Model &m, const Figure &f)
     const auto level = [&](double c) { return Bottom + (c - lo) / (hi - lo) * (Top - Bottom - 0.3); };
     const qreal at = std::isfinite(celsius) ? level(celsius) : level(50);
 
-    QPainterPath liquid;
-    liquid.addEllipse(QPointF(0, 0), 0.3, 0.3);
-    liquid.addRect(QRectF(-Tube / 2, 0, Tube, at));
-    m.stroke(liquid.simplified(), FigureStroke::Filled, MarkColour);
-    QPainterPath glass;
-    glass.addEllipse(QPointF(0, 0), 0.36, 0.36);
-    glass.addRoundedRect(QRectF(-Tube, 0, 2 * Tube, Top + Tube), Tube, Tube);
-    m.stroke(glass.simplified());
+    // The liquid: the bulb and the column up to the temperature, one outline.
+    const auto meets = [](qreal bulb, qreal half) { return std::acos(half / bulb) * 180 / std::numbers::pi; };
+    const qreal liquidAngle = meets(0.3, Tube / 2);
+    QPainterPath liquid(QPointF(Tube / 2, at));
+    arcOn(liquid, {0, 0}, 0.3, liquidAngle, -180 - liquidAngle);
+    liquid.lineTo(-Tube / 2, at);
+    liquid.closeSubpath();
+    m.stroke(liquid, FigureStroke::Filled, MarkColour);
+    // The glass: the tube rounded at the top, the bulb under it.
+    const qreal glassAngle = meets(0.36, Tube);
+    QPainterPath glass(QPointF(Tube, std::sqrt(0.36 * 0.36 - Tube * Tube)));
+    glass.lineTo(Tube, Top);
+    arcOn(glass, {0, Top}, Tube, 0, 180);
+    arcOn(glass, {0, 0}, 0.36, 180 - glassAngle, 360 + glassAngle);
+    glass.closeSubpath();
+    m.stroke(glass);
 
     const auto scale = [&](const QString &name, qreal side) {
         const double from = fromCelsius(name, lo), to = fromCelsius(name, hi);
@@ -672,11 +690,16 @@ void thermometer(Model &m, const Figure &f)
         for (double k = first; k * step <= to && k - first < 20; ++k) {
             const qreal y = level(celsiusOf(name, k * step));
             m.line({side * Tube, y}, {side * (Tube + 0.15), y}, FigureStroke::Axis, Qt::black);
-            Model::Label tick{QStringLiteral("tick"), numtext::written(k * step), {side * (Tube + 0.15), y},
-                              QPointF(side, 0), LabelPx - 3, Qt::darkGray, true};
+            Model::Label tick{QStringLiteral("tick"),
+                              numtext::written(k * step),
+                              {side * (Tube + 0.15), y},
+                              QPointF(side, 0),
+                              LabelPx - 3,
+                              Qt::darkGray,
+                              true};
             m.labels.append(tick);
         }
-        m.label(QStringLiteral("scale"), numtext::unitName(unitOf(name)), {side * (Tube + 0.2), Top + 0.3}, Above);
+        m.label(QStringLiteral("scale"), numtext::unitName(unitOf(name)), {side * (Tube + 0.45), Top + 0.2}, Above);
         m.labels.last().optional = true;
     };
     const double value = f.values[0].second, other = f.values[1].second;
@@ -717,8 +740,10 @@ void angle(Model &m, const Figure &f)
     m.segments.insert(QStringLiteral("sin"), sinLine);
     m.label(QStringLiteral("angle"), numtext::written(degrees) + QStringLiteral("°"),
             QPointF(std::cos(radians / 2), std::sin(radians / 2)) * 0.45, Centre);
-    m.label(QStringLiteral("cos"), QStringLiteral("جتا ") + rounded(cosine), cosLine.center(), sine >= 0 ? Below : Above);
-    m.label(QStringLiteral("sin"), QStringLiteral("جا ") + rounded(sine), sinLine.center(), cosine >= 0 ? RightOf : LeftOf);
+    m.label(QStringLiteral("cos"), QStringLiteral("جتا ") + rounded(cosine), cosLine.center(),
+            sine >= 0 ? Below : Above);
+    m.label(QStringLiteral("sin"), QStringLiteral("جا ") + rounded(sine), sinLine.center(),
+            cosine >= 0 ? RightOf : LeftOf);
 }
 
 const QMap<QString, std::function<void(Model &, const Figure &)>> &kinds()
@@ -773,8 +798,9 @@ QRectF placed(QPointF anchor, QPointF side, QSizeF size)
 {
     const qreal length = std::hypot(side.x(), side.y());
     const QPointF unit = length > 0 ? side / length : QPointF();
-    const QPointF centre =
-        anchor + QPointF(unit.x() * (Gap + size.width() / 2), unit.y() * (Gap + size.height() / 2));
+    // Far enough along the side that the whole box is past the anchor.
+    const qreal reach = Gap + (std::fabs(unit.x()) * size.width() + std::fabs(unit.y()) * size.height()) / 2;
+    const QPointF centre = anchor + unit * reach;
     return QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size);
 }
 
@@ -939,7 +965,7 @@ void paintFigure(QPainter &painter, const FigureLayout &layout)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const FigureStroke::Style order[] = {FigureStroke::Grid, FigureStroke::Filled, FigureStroke::Axis,
+    const FigureStroke::Style order[] = {FigureStroke::Grid,   FigureStroke::Filled,  FigureStroke::Axis,
                                          FigureStroke::Dashed, FigureStroke::Outline, FigureStroke::Measure};
     for (const FigureStroke::Style style : order) {
         for (const FigureStroke &s : layout.strokes) {
@@ -982,8 +1008,8 @@ void paintFigure(QPainter &painter, const FigureLayout &layout)
         l.layout.paint(painter, QPointF(l.box.left(), l.box.top() + l.layout.ascent()));
     }
     if (!layout.caption.isEmpty())
-        layout.captionLayout.paint(painter,
-                                   QPointF(layout.captionBox.left(), layout.captionBox.top() + layout.captionLayout.ascent()));
+        layout.captionLayout.paint(painter, QPointF(layout.captionBox.left(),
+                                                    layout.captionBox.top() + layout.captionLayout.ascent()));
     painter.restore();
 }
 
