@@ -332,8 +332,9 @@ void FiguresTest::stepsWindowShowsTheFigure_data()
     QTest::addColumn<QString>("description"); // in the figure's description; empty: no figure
     QTest::newRow("areas circle") << "Form4"
                                   << "Op2" << QStringList{"Op1", "tc2=3", "Comc"} << "نق = ٣ وحدة طول";
-    QTest::newRow("volumes cylinder") << "Form6"
-                                      << "Op4" << QStringList{"Op5", "Te1=3", "Te2=4", "Te3=5", "Comt"} << "الشكل: ";
+    QTest::newRow("perimeters three sides")
+        << "Form6"
+        << "Op4" << QStringList{"Op5", "Te1=3", "Te2=4", "Te3=5", "Comt"} << "الشكل: ";
     QTest::newRow("equation") << "Form16"
                               << "Op9" << QStringList{"Te1=1", "Te2=-3", "Te3=2", "Command4"} << "س = ١";
     QTest::newRow("number operations") << "Form8"

@@ -560,7 +560,7 @@ void parabola(Model &m, const Figure &f)
 void fractions(Model &m, const Figure &f)
 {
     constexpr qreal Whole = 6, BarHeight = 0.7, Between = 0.3;
-    constexpr int MostBars = 3, MostParts = 48;
+    constexpr int MostBars = 4, MostParts = 48;
     bool undivided = false;
     int widest = 1;
     const auto row = [&](const QString &name, const QString &opening, double n, double d, qreal top) {
@@ -602,6 +602,7 @@ void fractions(Model &m, const Figure &f)
                 opening + QStringLiteral("\\frac{") + numtext::written(n) + QStringLiteral("}{") + numtext::written(d)
                     + u'}',
                 {0.15, top - BarHeight / 2}, RightOf);
+        m.labels.last().size = LabelPx + 5; // a stacked fraction sets its digits smaller
     };
     const QString sign = f.value(u"sign", 1) < 0 ? QStringLiteral("− ") : QStringLiteral("+ ");
     row(QStringLiteral("first"), QString(), f.value(u"a"), f.value(u"b"), 3);
