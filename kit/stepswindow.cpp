@@ -574,9 +574,10 @@ void StepsWindow::fitToSteps()
     const int width = std::clamp(content.width() + frame + 24, 380, 760);
     // The lines break where the width is too small for them.
     const int height = view_->heightForWidth(width - frame - 24);
-    // The figure's part above the steps adds its own height.
+    // The figure's part above the steps adds its own height, within a
+    // height that a screen of 768 pixels still shows whole.
     const int figure = figurePart_->isVisibleTo(this) ? figurePart_->sizeHint().height() + 6 : 0;
-    const QSize size(width, std::clamp(height + frame + 70, 220, 560) + figure);
+    const QSize size(width, std::clamp(height + frame + 70 + figure, 220 + figure, figure > 0 ? 680 : 560));
     fitted_ = size.expandedTo(minimumSizeHint());
     resize(fitted_);
 }
