@@ -26,6 +26,14 @@ QString relationOf(std::initializer_list<double> values)
     return QStringLiteral("=");
 }
 
+// The parabola of a quadratic equation, without its roots.
+numtext::Figure parabola(const Equation &e)
+{
+    numtext::Figure f{QStringLiteral("parabola"), {}};
+    f.set(QStringLiteral("a"), e.a).set(QStringLiteral("b"), e.b).set(QStringLiteral("c"), e.c);
+    return f;
+}
+
 void append(Steps &to, const Steps &from)
 {
     for (const QString &l : from.lines())
@@ -193,6 +201,7 @@ Roots solveEquation(const Equation &e, Steps &s)
         s.line(A, " لا يساوي 0: المعادلة من الدرجة الثانية");
         append(s, e.worked);
         s.fail(QStringLiteral("المميز سالب ولا يوجد جذر تربيعي لعدد سالب: لا يوجد حل لهذه المعادلة"));
+        s.figure(parabola(e));
         return {Roots::Kind::NoRealRoot, {}, {}};
     }
 
@@ -200,6 +209,7 @@ Roots solveEquation(const Equation &e, Steps &s)
     if (!isStrictNumber(e.typedA))
         s.fail(QStringLiteral("ما كُتب في مربع أ ليس عددا صحيح الكتابة، فلا تُعرف درجة المعادلة"));
     if (strictNumber(e.typedA) != 0) {
+        s.figure(parabola(e));
         s.line(A, " لا يساوي 0: المعادلة من الدرجة الثانية");
         append(s, e.worked);
         const double root = squareRoot(e.discriminant);
@@ -241,6 +251,9 @@ Roots solveEquation(const Equation &e, Steps &s)
         const QString set = num(first) == num(second) ? written(first) : written(first) + " ، " + written(second);
         s.line("مجموعة الحل = {", set, "}");
         s.keep(num(first)).keep(num(second));
+        numtext::Figure withRoots = parabola(e);
+        withRoots.set(QStringLiteral("x1"), first).set(QStringLiteral("x2"), second);
+        s.figure(std::move(withRoots));
         return {Roots::Kind::Two, num(first), num(second)};
     }
 
@@ -293,6 +306,10 @@ FractionResult combineFractions(const Fractions &f, FractionOperation operation,
     for (std::size_t i = 0; i < f.typed.size(); ++i)
         if (!f.typed[i].isEmpty() && !isStrictNumber(f.typed[i]))
             s.line(QString::fromUtf16(names[i]), ": ", leadingNumberLine(leadingNumber(f.texts[i])));
+    numtext::Figure bars{QStringLiteral("fractions"), {}};
+    bars.set(QStringLiteral("a"), f.a).set(QStringLiteral("b"), f.b).set(QStringLiteral("c"), f.c);
+    bars.set(QStringLiteral("d"), f.d).set(QStringLiteral("sign"), adding ? 1 : -1);
+    s.figure(bars);
     s.line("\\frac{", written(f.a), "}{", written(f.b), "}", sign, bracket ? "(" : "", "\\frac{", written(f.c), "}{",
            written(f.d), "}", bracket ? ")" : "");
 
@@ -307,6 +324,7 @@ FractionResult combineFractions(const Fractions &f, FractionOperation operation,
         s.result(numerator);
         s.resultText(QStringLiteral("المقام"), typedB);
         s.line("الناتج = \\frac{", written(numerator), "}{", writtenText(typedB.trimmed()), "}");
+        s.figure(bars.set(QStringLiteral("n"), numerator).set(QStringLiteral("m"), f.b));
         lowestTerms(numerator, f.b, s);
         return {num(numerator), typedB};
     }
@@ -327,6 +345,7 @@ FractionResult combineFractions(const Fractions &f, FractionOperation operation,
     const double denominator = times(f.b, f.d);
     s.result(denominator);
     s.line("الناتج = \\frac{", written(numerator), "}{", written(denominator), "}");
+    s.figure(bars.set(QStringLiteral("n"), numerator).set(QStringLiteral("m"), denominator));
     lowestTerms(numerator, denominator, s);
     leastCommonDenominator(f, adding, s);
     return {num(numerator), num(denominator)};

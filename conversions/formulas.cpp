@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 #include <numeric>
 #include <optional>
@@ -137,6 +138,17 @@ double finish(const Worked &w, Unit unit, Steps &s)
         return finish(w.value, unit, s);
     s.keep(num(w.value)).line(rel(w), " ", written(w.value), " ", unitName(unit));
     return w.value;
+
+// The thermometer of a conversion: the temperature given, the result, and
+// the Celsius value worked out between them where there is one. Returns the
+// result.
+double thermometer(std::initializer_list<std::pair<const char *, double>> scales, Steps &s)
+{
+    numtext::Figure f{QStringLiteral("temperature"), {}};
+    for (const auto &[scale, value] : scales)
+        f.set(QString::fromLatin1(scale), value);
+    s.figure(std::move(f));
+    return scales.begin()[1].second;
 }
 
 } // namespace
@@ -144,25 +156,29 @@ double finish(const Worked &w, Unit unit, Steps &s)
 double celsiusToFahrenheit(QStringView typed, Steps &s)
 {
     const Operand c = readOperand(typed, Reading::RoundTrip, C, s);
-    return finish(fahrenheitFromCelsius(c.text, c.value, s), Unit::Fahrenheit, s);
+    const double f = finish(fahrenheitFromCelsius(c.text, c.value, s), Unit::Fahrenheit, s);
+    return thermometer({{"C", c.value}, {"F", f}}, s);
 }
 
 double fahrenheitToCelsius(QStringView typed, Steps &s)
 {
     const Operand f = readOperand(typed, Reading::RoundTrip, F, s);
-    return finish(celsiusFromFahrenheit(f.text, f.value, s), Unit::Celsius, s);
+    const double c = finish(celsiusFromFahrenheit(f.text, f.value, s), Unit::Celsius, s);
+    return thermometer({{"F", f.value}, {"C", c}}, s);
 }
 
 double celsiusToKelvin(QStringView typed, Steps &s)
 {
     const Operand c = readOperand(typed, Reading::RoundTrip, C, s);
-    return finish(kelvinFromCelsius(c.text, c.value, s), Unit::Kelvin, s);
+    const double k = finish(kelvinFromCelsius(c.text, c.value, s), Unit::Kelvin, s);
+    return thermometer({{"C", c.value}, {"K", k}}, s);
 }
 
 double kelvinToCelsius(QStringView typed, Steps &s)
 {
     const Operand k = readOperand(typed, Reading::RoundTrip, K, s);
-    return finish(celsiusFromKelvin(k.text, k.value, s), Unit::Celsius, s);
+    const double c = finish(celsiusFromKelvin(k.text, k.value, s), Unit::Celsius, s);
+    return thermometer({{"K", k.value}, {"C", c}}, s);
 }
 
 // Through Celsius: first the Celsius value, then the Fahrenheit one from it
@@ -172,7 +188,8 @@ double kelvinToFahrenheit(QStringView typed, Steps &s)
     const Operand k = readOperand(typed, Reading::Direct, K, s);
     const double c = celsiusFromKelvin(k.text, k.value, s);
     s.line(rel(c), " ", written(c), " ", unitName(Unit::Celsius));
-    return finish(fahrenheitFromCelsius(written(c), c, s, rel(c)), Unit::Fahrenheit, s);
+    const double f = finish(fahrenheitFromCelsius(written(c), c, s, rel(c)), Unit::Fahrenheit, s);
+    return thermometer({{"K", k.value}, {"F", f}, {"C", c}}, s);
 }
 
 double fahrenheitToKelvin(QStringView typed, Steps &s)
@@ -183,7 +200,8 @@ double fahrenheitToKelvin(QStringView typed, Steps &s)
     s.line(rel(celsius), " ", written(c), " ", unitName(Unit::Celsius));
     s.line(K, " = ", C, " + 273");
     s.line(rel(c), " ", written(c), " + 273");
-    return finish(Worked{plus(c, KelvinZero), plus(shown(c), KelvinZero)}, Unit::Kelvin, s);
+    const double k = finish(Worked{plus(c, KelvinZero), plus(shown(c), KelvinZero)}, Unit::Kelvin, s);
+    return thermometer({{"F", f.value}, {"K", k}, {"C", c}}, s);
 }
 
 namespace {
@@ -598,6 +616,7 @@ Trigonometric trigonometric(Function function, QStringView typed, Steps &s)
     const Rule &f = rule(function);
     const float a = readAngle(typed, s);
     const auto held = static_cast<double>(a);
+    s.figure({QStringLiteral("angle"), {{QStringLiteral("degrees"), held}}});
     const QString angle = written(held);
     const QString nearly = a == 0 ? QStringLiteral("=") : QStringLiteral("≈");
     s.line("[green:الزاوية بالراديان] ", relation(held), " ", operand(held), " × \\frac{", PiSymbol, "}{180}");

@@ -4,6 +4,7 @@
 #include "numtext/numtext.h"
 
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 using numtext::divide;
@@ -95,6 +96,25 @@ double finish(double value, Unit unit, Steps &s)
 }
 double finish(const Mixed &value, Unit unit, Steps &s) { return finish(value.number(), unit, s); }
 
+// The figure of the problem: its kind and its lengths as the calculation
+// reads them.
+void figure(const QString &kind, std::initializer_list<std::pair<const char *, double>> lengths, Steps &s)
+{
+    numtext::Figure f{kind, {}};
+    for (const auto &[name, value] : lengths)
+        f.set(QString::fromLatin1(name), value);
+    s.figure(std::move(f));
+}
+
+// A round figure drawn with the size given: the radius, or the diameter.
+void roundFigure(const QString &kind, const RoundSize &size, const Length &r, Steps &s)
+{
+    if (size.diameter)
+        figure(kind, {{"d", size.length.value}}, s);
+    else
+        figure(kind, {{"r", r.value}}, s);
+}
+
 } // namespace
 
 // ---- Areas ----------------------------------------------------------------
@@ -115,6 +135,7 @@ Mixed areaPi(const RoundSize &size) { return format(size.pi); }
 double circleArea(const RoundSize &size, Steps &s)
 {
     const Length r = areaRadius(size, s);
+    roundFigure(QStringLiteral("circle"), size, r, s);
     const Mixed pi = areaPi(size);
     s.line(Area, " = ", PiSymbol, " × ", Radius, "^{2}");
     s.line("= ", op(pi), " × ", r.operand, "^{2}");
@@ -126,6 +147,7 @@ double circleArea(const RoundSize &size, Steps &s)
 double sphereSurface(const RoundSize &size, Steps &s)
 {
     const Length r = areaRadius(size, s);
+    roundFigure(QStringLiteral("sphere"), size, r, s);
     const Mixed pi = areaPi(size);
     s.line(Area, " = 4 × ", PiSymbol, " × ", Radius, "^{2}");
     s.line("= 4 × ", op(pi), " × ", r.operand, "^{2}");
@@ -159,6 +181,7 @@ double trapezoidArea(const Typed &height, const Typed &sumOfBases, Steps &s)
 {
     const Length h = read(QStringLiteral("الارتفاع"), height, true, s);
     const Length sum = read(QStringLiteral("مجموع القاعدتين"), sumOfBases, true, s);
+    figure(QStringLiteral("trapezoid"), {{"h", h.value}, {"sum", sum.value}}, s);
     return halfProduct(QStringLiteral("الارتفاع × مجموع القاعدتين"), h, sum, s);
 }
 
@@ -166,6 +189,7 @@ double rectangleArea(const Typed &length, const Typed &width, Steps &s)
 {
     const Length l = read(QStringLiteral("الطول"), length, true, s);
     const Length w = read(QStringLiteral("العرض"), width, true, s);
+    figure(QStringLiteral("rectangle"), {{"length", l.value}, {"width", w.value}}, s);
     return product(QStringLiteral("الطول × العرض"), l, w, s);
 }
 
@@ -173,6 +197,7 @@ double parallelogramArea(const Typed &base, const Typed &height, Steps &s)
 {
     const Length b = read(QStringLiteral("القاعدة"), base, true, s);
     const Length h = read(QStringLiteral("الارتفاع"), height, true, s);
+    figure(QStringLiteral("parallelogram"), {{"base", b.value}, {"h", h.value}}, s);
     return product(QStringLiteral("القاعدة × الارتفاع"), b, h, s);
 }
 
@@ -180,6 +205,7 @@ double triangleArea(const Typed &base, const Typed &height, Steps &s)
 {
     const Length b = read(QStringLiteral("القاعدة"), base, true, s);
     const Length h = read(QStringLiteral("الارتفاع"), height, true, s);
+    figure(QStringLiteral("triangle"), {{"base", b.value}, {"h", h.value}}, s);
     return halfProduct(QStringLiteral("القاعدة × الارتفاع"), b, h, s);
 }
 
@@ -187,6 +213,7 @@ double triangleArea(const Typed &base, const Typed &height, Steps &s)
 double cubeSurface(const Typed &edge, Steps &s)
 {
     const Length e = read(QStringLiteral("طول الحرف"), edge, true, s);
+    figure(QStringLiteral("cube"), {{"edge", e.value}}, s);
     s.line(Area, " = (طول الحرف)^{2} × 6");
     s.line("= ", e.operand, "^{2} × 6");
     const double face = times(e.value, e.value);
@@ -204,6 +231,7 @@ double circlePerimeter(const RoundSize &size, Steps &s)
     const Length r = size.diameter ? radius(
                          size, true, [](double x) { return divide(x, 2); }, s)
                                    : read(Radius, size.length, false, s);
+    roundFigure(QStringLiteral("circle"), size, r, s);
     const double pi = strictNumber(format(size.pi));
     s.line(Perimeter, " = 2 × ", PiSymbol, " × ", Radius);
     s.line("= 2 × ", op(pi), " × ", r.operand);
@@ -215,6 +243,7 @@ double circlePerimeter(const RoundSize &size, Steps &s)
 double squarePerimeter(const Typed &side, Steps &s)
 {
     const Length a = read(QStringLiteral("طول الضلع"), side, false, s);
+    figure(QStringLiteral("square"), {{"side", a.value}}, s);
     s.line(Perimeter, " = 4 × طول الضلع");
     s.line("= 4 × ", a.operand);
     return finish(integer(4) * Mixed(a.value), Unit::Length, s);
@@ -226,6 +255,7 @@ double rectanglePerimeter(const Typed &length, const Typed &width, Steps &s)
 {
     const Length l = read(QStringLiteral("الطول"), length, false, s);
     const Length w = read(QStringLiteral("العرض"), width, false, s);
+    figure(QStringLiteral("rectangle"), {{"length", l.value}, {"width", w.value}}, s);
     s.line(Perimeter, " = 2 × (الطول + العرض)");
     s.line("= 2 × (", l.text, " + ", w.operand, ")");
     const double sum = (Mixed(l.value) + Mixed(w.value)).number();
@@ -241,6 +271,10 @@ double sumOfSides(std::span<const Typed> sides, Steps &s)
     std::vector<Length> side;
     for (std::size_t i = 0; i < sides.size(); ++i)
         side.push_back(read(QStringLiteral("الضلع ") + QString::number(i + 1), sides[i], i == 2, s));
+    numtext::Figure f{QStringLiteral("sides"), {}};
+    for (std::size_t i = 0; i < side.size(); ++i)
+        f.set(QStringLiteral("s") + QString::number(i + 1), side[i].value);
+    s.figure(std::move(f));
 
     QString formula = Perimeter + QStringLiteral(" = ");
     for (std::size_t i = 0; i < sides.size(); ++i)
@@ -283,6 +317,7 @@ Mixed volumeHeight(const Typed &height, Steps &s)
 double cubeVolume(const Typed &edge, Steps &s)
 {
     const Length e = read(QStringLiteral("طول الحرف"), edge, false, s);
+    figure(QStringLiteral("cube"), {{"edge", e.value}}, s);
     s.line(Volume, " = (طول الحرف)^{3}");
     s.line("= ", e.operand, "^{3}");
     s.line("= ", e.operand, " × ", e.operand, " × ", e.operand);
@@ -296,6 +331,7 @@ double cuboidVolume(const Typed &length, const Typed &width, const Typed &height
     const Length l = read(QStringLiteral("طول القاعدة"), length, false, s);
     const Length w = read(QStringLiteral("عرض القاعدة"), width, false, s);
     const Mixed h = volumeHeight(height, s);
+    figure(QStringLiteral("cuboid"), {{"length", l.value}, {"width", w.value}, {"h", h.number()}}, s);
     s.line(Volume, " = (طول القاعدة × عرض القاعدة) × الارتفاع");
     s.line("= (", l.text, " × ", w.operand, ") × ", op(h));
     const Mixed base = Mixed(l.value) * Mixed(w.value);
@@ -308,6 +344,7 @@ double cuboidVolume(const Typed &length, const Typed &width, const Typed &height
 double sphereVolume(const RoundSize &size, Steps &s)
 {
     const Length r = volumeRadius(size, s);
+    roundFigure(QStringLiteral("sphere"), size, r, s);
     s.line(Volume, " = \\frac{4}{3} × ", PiSymbol, " × ", Radius, "^{3}");
     s.line("= \\frac{4}{3} × ", op(size.pi), " × ", r.operand, "^{3}");
     const Mixed exact = (Mixed(r.value) * Mixed(r.value)) * Mixed(r.value);
@@ -326,6 +363,9 @@ double roundBase(const RoundSize &size, const Typed &height, bool cone, Steps &s
 {
     const Length r = volumeRadius(size, s);
     const Mixed h = volumeHeight(height, s);
+    roundFigure(cone ? QStringLiteral("cone") : QStringLiteral("cylinder"), size, r, s);
+    numtext::Figure f = s.figure();
+    s.figure(f.set(QStringLiteral("h"), h.number()));
     const QString open = cone ? QStringLiteral("\\frac{") : QString();
     const QString close = cone ? QStringLiteral("}{3}") : QString();
     s.line(Volume, " = ", open, PiSymbol, " × ", Radius, "^{2} × الارتفاع", close);

@@ -394,6 +394,69 @@ void StepsView::keyPressEvent(QKeyEvent *event)
 // ---------------------------------------------------------------------------
 
 namespace {
+constexpr int FigureHeight = 230; // the figure's part of the window, in pixels
+} // namespace
+
+FigureView::FigureView(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FigureView"));
+    setAccessibleName(QStringLiteral("الشكل"));
+    setFocusPolicy(Qt::TabFocus);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    setFixedHeight(FigureHeight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(&numtext::DigitChoice::instance(), &numtext::DigitChoice::changed, this, [this] {
+        describe();
+        update();
+    });
+}
+
+void FigureView::setFigure(const numtext::Figure &figure)
+{
+    figure_ = figure;
+    laidFor_ = QSizeF();
+    describe();
+    update();
+}
+
+const FigureLayout &FigureView::figureLayout() const
+{
+    const quint64 serial = numtext::DigitChoice::instance().serial() + 1;
+    if (laidFor_ != QSizeF(size()) || laidInShape_ != serial) {
+        layout_ = layOutFigure(QRectF(rect()).adjusted(6, 4, -6, -4), figure_, numtext::digitShape());
+        laidFor_ = size();
+        laidInShape_ = serial;
+    }
+    return layout_;
+}
+
+QSize FigureView::sizeHint() const { return QSize(360, FigureHeight); }
+
+// The description does not depend on the size: it is made at any.
+void FigureView::describe()
+{
+    const FigureLayout described = layOutFigure(QRectF(0, 0, 360, FigureHeight), figure_, numtext::digitShape());
+    setAccessibleDescription(described.description());
+}
+
+void FigureView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    paintFigure(p, figureLayout());
+    if (hasFocus()) {
+        QPen pen(palette().color(QPalette::Highlight));
+        pen.setStyle(Qt::DotLine);
+        p.setPen(pen);
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
 QPushButton *windowButton(QWidget *parent, const char *name, const QString &text, const QString &accessible)
 {
     auto *b = new QPushButton(text, parent);
@@ -429,6 +492,22 @@ StepsWindow::StepsWindow()
     area_->setWidget(view_);
     area_->setBackgroundRole(QPalette::Base);
 
+    // The figure of the problem, above the steps, when they have one.
+    figurePart_ = new QWidget(this);
+    figurePart_->setObjectName(QStringLiteral("FigurePart"));
+    auto *figureHeading = new QLabel(QStringLiteral("الشكل"), figurePart_);
+    figureHeading->setObjectName(QStringLiteral("FigureHeading"));
+    QFont bold = figureHeading->font();
+    bold.setBold(true);
+    figureHeading->setFont(bold);
+    figure_ = new FigureView(figurePart_);
+    auto *figureLayout = new QVBoxLayout(figurePart_);
+    figureLayout->setContentsMargins(0, 0, 0, 0);
+    figureLayout->setSpacing(2);
+    figureLayout->addWidget(figureHeading);
+    figureLayout->addWidget(figure_);
+    figurePart_->setVisible(false);
+
     auto *digitsLabel = new QLabel(QStringLiteral("الأرقام:"), this);
     digitsLabel->setObjectName(QStringLiteral("DigitsLabel"));
     digitsLabel->setAccessibleName(QStringLiteral("شكل الأرقام"));
@@ -450,9 +529,11 @@ StepsWindow::StepsWindow()
     bottom->addWidget(copyButton_);
     bottom->addWidget(closeButton_);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(figurePart_);
     layout->addWidget(area_, 1);
     layout->addLayout(bottom);
 
+    setTabOrder(figure_, view_);
     setTabOrder(view_, arabicDigits_);
     setTabOrder(arabicDigits_, westernDigits_);
     setTabOrder(westernDigits_, copyButton_);
@@ -477,7 +558,12 @@ StepsWindow::StepsWindow()
     view_->setFocus();
 }
 
-void StepsWindow::setSteps(const numtext::Steps &steps) { view_->setSteps(steps); }
+void StepsWindow::setSteps(const numtext::Steps &steps)
+{
+    view_->setSteps(steps);
+    figure_->setFigure(steps.figure());
+    figurePart_->setVisible(!steps.figure().isEmpty());
+}
 
 void StepsWindow::fitToSteps()
 {
@@ -488,7 +574,10 @@ void StepsWindow::fitToSteps()
     const int width = std::clamp(content.width() + frame + 24, 380, 760);
     // The lines break where the width is too small for them.
     const int height = view_->heightForWidth(width - frame - 24);
-    const QSize size(width, std::clamp(height + frame + 70, 220, 560));
+    // The figure's part above the steps adds its own height, within a
+    // height that a screen of 768 pixels still shows whole.
+    const int figure = figurePart_->isVisibleTo(this) ? figurePart_->sizeHint().height() + 6 : 0;
+    const QSize size(width, std::clamp(height + frame + 70 + figure, 220 + figure, figure > 0 ? 680 : 560));
     fitted_ = size.expandedTo(minimumSizeHint());
     resize(fitted_);
 }

@@ -7,6 +7,7 @@
 
 #include "numtext/digits.h"
 #include "numtext/steps.h"
+#include "typeset/figures.h"
 #include "typeset/typeset.h"
 
 #include <QStringList>
@@ -92,6 +93,34 @@ private:
     mutable Lines natural_, fitted_;
 };
 
+// The picture of the problem the steps worked on (typeset/figures.h), drawn
+// to the width it is given in the digit shape of the moment; laid out when
+// first painted after a change. A screen reader hears it described: what it
+// shows, its labels and its caption.
+class FigureView : public QWidget {
+    Q_OBJECT
+public:
+    explicit FigureView(QWidget *parent = nullptr);
+
+    void setFigure(const numtext::Figure &figure);
+    const numtext::Figure &figure() const { return figure_; }
+    // The figure laid out for the view's size and the digits of the moment.
+    const FigureLayout &figureLayout() const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void describe();
+
+    numtext::Figure figure_;
+    mutable FigureLayout layout_;
+    mutable QSizeF laidFor_;
+    mutable quint64 laidInShape_ = 0;
+};
+
 class StepsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -100,6 +129,9 @@ public:
     // The lines follow at once; the window keeps its size and they scroll.
     void setSteps(const numtext::Steps &steps);
     StepsView *view() const { return view_; }
+    // The part "الشكل" above the steps, shown when the steps have a figure.
+    QWidget *figurePart() const { return figurePart_; }
+    FigureView *figureView() const { return figure_; }
     // Takes the size the steps need, within bounds, unless the pupil has
     // sized the window.
     void fitToSteps();
@@ -120,6 +152,8 @@ private:
     QSize fitted_;
     bool sizedByPupil_ = false;
     StepsView *view_;
+    QWidget *figurePart_;
+    FigureView *figure_;
     QScrollArea *area_;
     QRadioButton *arabicDigits_;
     QRadioButton *westernDigits_;

@@ -25,11 +25,14 @@
 // negative number under a root) computes nothing: its steps say only that,
 // and why (refuse()).
 
+#include "numtext/figure.h"
 #include "numtext/notation.h"
 #include "numtext/numtext.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <utility>
 
 namespace numtext {
 
@@ -98,6 +101,15 @@ public:
     // the text of the notice that refused (its line breaks as spaces).
     Steps &refuse(Refusal kind, const QString &noticeText = QString());
 
+    // The picture of the problem worked on (numtext/figure.h), given by a
+    // formula that knows its numbers; none by default. It changes no line.
+    Steps &figure(Figure f)
+    {
+        figure_ = std::move(f);
+        return *this;
+    }
+    const Figure &figure() const { return figure_; }
+
     const QStringList &lines() const { return lines_; }
     // The texts of the results, in the order they were given.
     const QStringList &results() const { return results_; }
@@ -116,6 +128,7 @@ private:
     QStringList results_;
     QString failure_;
     QStringList refusal_;
+    Figure figure_;
 };
 
 // The wording of a failure of a kind, as a line of the steps.
