@@ -12,10 +12,14 @@
 #include "geometry/perimeters.h"
 #include "geometry/volumes.h"
 #include "numbers/operations.h"
+#include "practice/progresswindow.h"
+#include "practice/record.h"
 #include "reference/about.h"
 #include "reference/laws.h"
 
 #include <QApplication>
+
+#include <memory>
 
 namespace app {
 
@@ -34,6 +38,20 @@ const std::vector<WindowKind> &windowKinds()
         kind<Form15>(), kind<Form16>(), kind<Form17>(), kind<Form19>(), kind<Form22>(),
     };
     return all;
+}
+
+practice::Record &practiceRecord()
+{
+    static std::unique_ptr<practice::Record> record;
+    if (!record)
+        record = std::make_unique<practice::Record>();
+    return *record;
+}
+
+void openProgress(QWidget *beside)
+{
+    const Form1 *menu = Windows::find<Form1>();
+    practice::showProgress(practiceRecord(), menu ? menu->pupilName() : QString(), beside);
 }
 
 // Qualified: inside the class, windowKinds() is the context's own accessor.

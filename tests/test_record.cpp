@@ -331,8 +331,8 @@ void RecordTest::nothingCanBeWritten()
         QCOMPARE(record.takeNotice(), QString());
         // The session's answers are there while it lasts, after what the
         // file held.
-        const QList<Answer> expected
-            = how == u"under a file" || how == u"folder" ? QList<Answer>{now, now} : QList<Answer>{earlier, now, now};
+        const QList<Answer> expected = how == u"under a file" || how == u"folder" ? QList<Answer>{now, now}
+                                                                                  : QList<Answer>{earlier, now, now};
         QCOMPARE(record.answers(QStringLiteral("سارة")), expected);
         QCOMPARE(record.pupils(), QStringList{QStringLiteral("سارة")});
     }
