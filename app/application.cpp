@@ -18,8 +18,7 @@
 #include "reference/laws.h"
 
 #include <QApplication>
-
-#include <memory>
+#include <QPointer>
 
 namespace app {
 
@@ -40,12 +39,21 @@ const std::vector<WindowKind> &windowKinds()
     return all;
 }
 
+namespace {
+// The record goes with the application, before the static objects of Qt SQL.
+class RecordHolder : public QObject {
+public:
+    using QObject::QObject;
+    practice::Record record;
+};
+} // namespace
+
 practice::Record &practiceRecord()
 {
-    static std::unique_ptr<practice::Record> record;
-    if (!record)
-        record = std::make_unique<practice::Record>();
-    return *record;
+    static QPointer<RecordHolder> holder;
+    if (!holder)
+        holder = new RecordHolder(qApp);
+    return holder->record;
 }
 
 void openProgress(QWidget *beside)

@@ -151,8 +151,7 @@ FormProgress::FormProgress(Record &record, const QString &pupil)
     Table1->setColumnCount(8);
     Table1->setHorizontalHeaderLabels({QStringLiteral("القسم"), QStringLiteral("النوع"), QStringLiteral("المحاولات"),
                                        QStringLiteral("الصحيحة"), QStringLiteral("التلميحات"),
-                                       QStringLiteral("المستوى"), QStringLiteral("متقن"),
-                                       QStringLiteral("آخر تمرين")});
+                                       QStringLiteral("المستوى"), QStringLiteral("متقن"), QStringLiteral("آخر تمرين")});
     Table1->verticalHeader()->hide();
     Table1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -246,9 +245,10 @@ void FormProgress::Command1_Click()
 
 void FormProgress::Command2_Click()
 {
-    const int answer = numtext::notice(
-        QStringLiteral("هل تريد حذف سجل تمارين «%1» كله؟ لا يمكن الرجوع عن ذلك.").arg(pupil_),
-        numtext::style::YesNo | numtext::style::Question | numtext::style::RightAlign, QStringLiteral("حذف السجل"));
+    const int answer =
+        numtext::notice(QStringLiteral("هل تريد حذف سجل تمارين «%1» كله؟ لا يمكن الرجوع عن ذلك.").arg(pupil_),
+                        numtext::style::YesNo | numtext::style::Question | numtext::style::RightAlign,
+                        QStringLiteral("حذف السجل"));
     if (answer != numtext::answer::Yes)
         return;
     if (!record_.remove(pupil_))
@@ -270,6 +270,8 @@ FormProgress *showProgress(Record &record, const QString &pupil, QWidget *beside
     if (made) {
         window = new FormProgress(record, pupil);
         if (beside) {
+            // It goes with the window it was opened from.
+            window->setParent(beside->window(), window->windowFlags());
             // At the left of the window it was opened from, within the screen.
             const QRect from = beside->frameGeometry();
             QPoint at(from.left() - window->frameGeometry().width() - 8, from.top());
@@ -287,8 +289,7 @@ FormProgress *showProgress(Record &record, const QString &pupil, QWidget *beside
     window->raise();
     window->activateWindow();
     if (const QString said = record.takeNotice(); !said.isEmpty())
-        numtext::notice(said, numtext::style::Information | numtext::style::RightAlign,
-                        QStringLiteral("سجل التمارين"));
+        numtext::notice(said, numtext::style::Information | numtext::style::RightAlign, QStringLiteral("سجل التمارين"));
     return window;
 }
 

@@ -88,7 +88,8 @@ using ExportChooser = std::function<QString(QWidget *parent, const QString &sugg
 void setExportChooser(ExportChooser chooser);
 
 // Opens the progress window of a pupil on a record, built if it is not open
-// (one at a time), beside a window when one is given, and brings it forward.
+// (one at a time), beside a window when one is given (and closed with it),
+// and brings it forward; then says what the record must tell the pupil.
 FormProgress *showProgress(Record &record, const QString &pupil, QWidget *beside = nullptr);
 // The progress window if it is open.
 FormProgress *progressWindow();
