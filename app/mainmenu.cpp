@@ -111,8 +111,8 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
 
     // Reading order of the two columns from the right, then the buttons.
     auto op = [this](int n) { return options[std::size_t(n - 1)]; };
-    tabOrder({op(1), op(4), op(7), op(2), op(3), op(9), op(10), op(6), op(8), op(5), Command6, Command1, Command2,
-              Command4, Command3});
+    tabOrder({op(1), op(4), op(7), op(2), op(3), op(9), op(10), op(6), op(8), op(5), Command1, Command2, Command4,
+              Command3, Command6});
     // The list holds the focus, so that Enter at start reaches the navigate
     // button (and its nothing-chosen notice), not the name button.
     op(1)->setFocus();
