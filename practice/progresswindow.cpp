@@ -139,14 +139,14 @@ void WeeksChart::paintEvent(QPaintEvent *)
 }
 
 FormProgress::FormProgress(Record &record, const QString &pupil)
-    : Window("FormProgress", QStringLiteral("تقدمي"), 9600, 7410), record_(record)
+    : Window("FormProgress", QStringLiteral("تقدمي"), 10800, 7410), record_(record)
 {
     using app::Tw;
-    Label1 = app::label(this, "Label1", QString(), {240, 120, 9120, 360});
+    Label1 = app::label(this, "Label1", QString(), {240, 120, 10320, 360});
     Label1->setFont(app::headingFont());
     Table1 = new QTableWidget(this);
     Table1->setObjectName(QStringLiteral("Table1"));
-    Table1->setGeometry(app::twips(240, 600, 9120, 3300));
+    Table1->setGeometry(app::twips(240, 600, 10320, 3300));
     Table1->setAccessibleName(QStringLiteral("تقدمك في كل نوع من التمارين"));
     Table1->setColumnCount(8);
     Table1->setHorizontalHeaderLabels({QStringLiteral("القسم"), QStringLiteral("النوع"), QStringLiteral("المحاولات"),
@@ -157,20 +157,25 @@ FormProgress::FormProgress(Record &record, const QString &pupil)
     Table1->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table1->setSelectionMode(QAbstractItemView::SingleSelection);
     Table1->setTabKeyNavigation(false);
-    Table1->horizontalHeader()->setStretchLastSection(true);
+    // The figures' columns as wide as their texts (refresh()), the section's
+    // as its names, the kinds' column taking what is left.
+    Table1->horizontalHeader()->setMinimumSectionSize(24);
+    Table1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Table1->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    Table1->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     Label2 = app::label(this, "Label2", QStringLiteral("لم تحل أي تمرين بعد: افتح «تمارين» في أحد الأقسام"),
-                        {240, 1800, 9120, 360});
+                        {240, 1800, 10320, 360});
     Label2->setAlignment(Qt::AlignCenter);
     auto *caption = app::label(this, "Label3", QStringLiteral("إجاباتك في الأسابيع الثمانية الأخيرة"),
-                               {240, 4020, 9120, 300});
+                               {240, 4020, 10320, 300});
     Picture1 = new WeeksChart(this);
-    Picture1->setGeometry(app::twips(240, 4350, 9120, 2280));
+    Picture1->setGeometry(app::twips(240, 4350, 10320, 2280));
     caption->setBuddy(Picture1);
 
-    Command1 = app::button(this, "Command1", QStringLiteral("تصدير CSV"), {6960, 6840, 2400, 420},
+    Command1 = app::button(this, "Command1", QStringLiteral("تصدير CSV"), {8160, 6840, 2400, 420},
                            QStringLiteral("يحفظ سجل كل التلاميذ في ملف يفتحه برنامج الجداول"));
     Command1->setAccessibleName(QStringLiteral("تصدير سجل كل التلاميذ ملف CSV"));
-    Command2 = app::button(this, "Command2", QStringLiteral("حذف سجلي"), {4320, 6840, 2400, 420},
+    Command2 = app::button(this, "Command2", QStringLiteral("حذف سجلي"), {5520, 6840, 2400, 420},
                            QStringLiteral("يحذف سجل تمارين هذا التلميذ بعد التأكيد"));
     Command2->setAccessibleName(QStringLiteral("حذف سجل تمارين هذا التلميذ"));
     Command3 = app::button(this, "Command3", QStringLiteral("إغلاق"), {240, 6840, 1500, 420},
@@ -219,7 +224,13 @@ void FormProgress::refresh()
             Table1->setItem(row, column, item);
         }
     }
-    Table1->resizeColumnsToContents();
+    const QFontMetrics header = Table1->horizontalHeader()->fontMetrics();
+    for (int column = 2; column < Table1->columnCount(); ++column) {
+        int width = header.horizontalAdvance(Table1->horizontalHeaderItem(column)->text());
+        for (int row = 0; row < Table1->rowCount(); ++row)
+            width = std::max(width, Table1->fontMetrics().horizontalAdvance(Table1->item(row, column)->text()));
+        Table1->horizontalHeader()->resizeSection(column, width + 16);
+    }
     Table1->setVisible(!kinds.isEmpty());
     Label2->setVisible(kinds.isEmpty());
     Command2->setEnabled(!all.isEmpty());
