@@ -1,5 +1,7 @@
 #include "practice/record.h"
 
+#include "practice/exercises.h"
+
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -340,8 +342,8 @@ QByteArray Record::csv() const
         for (const auto &[section, kind] : kinds) {
             const KindState s = kindState(all, section, kind);
             lines << QStringList{csvField(pupil),
-                                 csvField(section),
-                                 csvField(kind),
+                                 csvField(sectionTitle(section)),
+                                 csvField(kindTitle(kind)),
                                  QString::number(s.attempts),
                                  QString::number(s.right),
                                  QString::number(s.hints),

@@ -55,7 +55,9 @@ public:
     bool remove(const QString &pupil);
 
     // Every pupil's record as CSV for a spreadsheet: UTF-8 with a byte-order
-    // mark, a header line, then one row per pupil, section and kind.
+    // mark, a header line, then one row per pupil, section and kind (their
+    // Arabic titles): attempts, right answers, hints, level, mastered or
+    // not, last practised (local time).
     QByteArray csv() const;
 
 private:

@@ -9,6 +9,7 @@
 // committed; `test_record --holds FOLDER MS` holds the file's write lock for
 // MS milliseconds.
 
+#include "practice/exercises.h"
 #include "practice/mastery.h"
 #include "practice/record.h"
 
@@ -424,8 +425,8 @@ void RecordTest::csvForTheTeacher()
     auto row = [](const QString &field, const QList<Answer> &of, const QString &section, const QString &kind) {
         const KindState s = kindState(of, section, kind);
         return QStringList{field,
-                           section,
-                           kind,
+                           sectionTitle(section),
+                           kindTitle(kind),
                            QString::number(s.attempts),
                            QString::number(s.right),
                            QString::number(s.hints),
