@@ -290,10 +290,9 @@ FormProgress *showProgress(Record &record, const QString &pupil, QWidget *beside
                 at.setX(std::max(at.x(), screen->availableGeometry().left()));
             window->move(at);
         }
-    } else if (window->pupil() != shownName(pupil)) {
-        window->setPupil(pupil);
     } else {
-        window->refresh();
+        // The pupil may have changed; the record surely has.
+        window->setPupil(pupil);
     }
     window->show();
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);

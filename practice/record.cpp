@@ -239,7 +239,7 @@ QString Record::fileName() const { return d->file(); }
 
 QString Record::takeNotice()
 {
-    const QString said = d->notices.join(QStringLiteral("\r\n"));
+    QString said = d->notices.join(QStringLiteral("\r\n"));
     d->notices.clear();
     return said;
 }
