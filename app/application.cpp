@@ -12,10 +12,13 @@
 #include "geometry/perimeters.h"
 #include "geometry/volumes.h"
 #include "numbers/operations.h"
+#include "practice/progresswindow.h"
+#include "practice/record.h"
 #include "reference/about.h"
 #include "reference/laws.h"
 
 #include <QApplication>
+#include <QPointer>
 
 namespace app {
 
@@ -34,6 +37,29 @@ const std::vector<WindowKind> &windowKinds()
         kind<Form15>(), kind<Form16>(), kind<Form17>(), kind<Form19>(), kind<Form22>(),
     };
     return all;
+}
+
+namespace {
+// The record goes with the application, before the static objects of Qt SQL.
+class RecordHolder : public QObject {
+public:
+    using QObject::QObject;
+    practice::Record record;
+};
+} // namespace
+
+practice::Record &practiceRecord()
+{
+    static QPointer<RecordHolder> holder;
+    if (!holder)
+        holder = new RecordHolder(qApp);
+    return holder->record;
+}
+
+void openProgress(QWidget *beside)
+{
+    const Form1 *menu = Windows::find<Form1>();
+    practice::showProgress(practiceRecord(), menu ? menu->pupilName() : QString(), beside);
 }
 
 // Qualified: inside the class, windowKinds() is the context's own accessor.

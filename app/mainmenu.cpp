@@ -2,6 +2,7 @@
 
 #include "algebra/equation.h"
 #include "algebra/fractions.h"
+#include "app/application.h"
 #include "app/login.h"
 #include "calculators/advanced.h"
 #include "calculators/conventional.h"
@@ -33,6 +34,11 @@
 
 using namespace app;
 using namespace numtext;
+
+namespace {
+// What Label2 shows until a name is given at login.
+const QString NoUserName = QStringLiteral("هذا اسمك المسجل لدى البرنامج");
+} // namespace
 
 const std::array<MenuSection, 10> &Form1::sections()
 {
@@ -69,7 +75,7 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
                           QStringLiteral("اضغط هنا لمعرفة ذلك"));
     command5->setAlignment(Qt::AlignCenter);
     command5->setStyleSheet(QStringLiteral("color: #1a4fb0; text-decoration: underline;"));
-    Label2 = label(this, "Label2", QStringLiteral("هذا اسمك المسجل لدى البرنامج"), {1080, 3600, 3495, 375});
+    Label2 = label(this, "Label2", NoUserName, {1080, 3600, 3495, 375});
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setFrameShape(QFrame::Panel);
     Label2->setFrameShadow(QFrame::Sunken);
@@ -98,12 +104,15 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
                       QStringLiteral("معلومات حول البرنامج"));
     Command2 = button(this, "Command2", QStringLiteral("خروج"), {240, 6000, 1215, 375},
                       QStringLiteral("إنهاء البرنامج"));
+    // In the free corner left of the second column of sections.
+    Command6 = button(this, "Command6", QStringLiteral("تقدمي"), {120, 5400, 780, 360},
+                      QStringLiteral("ما تعلمته في التمارين"));
     setDefaultButton(Command1);
 
     // Reading order of the two columns from the right, then the buttons.
     auto op = [this](int n) { return options[std::size_t(n - 1)]; };
     tabOrder({op(1), op(4), op(7), op(2), op(3), op(9), op(10), op(6), op(8), op(5), Command1, Command2, Command4,
-              Command3});
+              Command3, Command6});
     // The list holds the focus, so that Enter at start reaches the navigate
     // button (and its nothing-chosen notice), not the name button.
     op(1)->setFocus();
@@ -112,6 +121,7 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
     on(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     on(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     on(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    on(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     on(command5, &ClickLabel::clicked, this, &Form1::command5_Click);
     on(Image1, &Banner::clicked, this, &Form1::Image1_Click);
 
@@ -168,6 +178,8 @@ void Form1::Image1_Click()
     notice(QStringLiteral("Nabrosa"), style::RightAlign | style::RtlReading, QStringLiteral("Nabro"));
 }
 
+void Form1::Command6_Click() { openProgress(this); }
+
 void Form1::Timer1_Timer()
 {
     const QLocale locale = QLocale::system();
@@ -182,3 +194,5 @@ void Form1::Form_QueryUnload(bool &cancel) { cancel = true; }
 QString Form1::userName() const { return Label2->text(); }
 
 void Form1::setUserName(const QString &name) { Label2->setText(name); }
+
+QString Form1::pupilName() const { return Label2->text() == NoUserName ? QString() : Label2->text(); }

@@ -38,6 +38,8 @@ public:
     // The user name that Label2 shows.
     QString userName() const;
     void setUserName(const QString &name);
+    // The name given at login, or empty when none was given.
+    QString pupilName() const;
 
     void Command1_Click();
     void Command2_Click();
@@ -45,6 +47,7 @@ public:
     void Command4_Click();
     void command5_Click();
     void Image1_Click();
+    void Command6_Click();
     void Timer1_Timer();
 
 protected:
@@ -63,5 +66,6 @@ private:
     QPushButton *Command1;
     QPushButton *Command4;
     QPushButton *Command2;
+    QPushButton *Command6; // "تقدمي"
     QTimer *Timer1;
 };

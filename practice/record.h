@@ -30,7 +30,8 @@ public:
     Record(const Record &) = delete;
     Record &operator=(const Record &) = delete;
 
-    // The user's data folder for the program.
+    // The user's data folder for the program, or the folder named by the
+    // environment variable NABROSA_DATA_DIR when it is set.
     static QString defaultFolder();
     // The record's file.
     QString fileName() const;
@@ -54,12 +55,19 @@ public:
     bool remove(const QString &pupil);
 
     // Every pupil's record as CSV for a spreadsheet: UTF-8 with a byte-order
-    // mark, a header line, then one row per pupil, section and kind.
+    // mark, a header line, then one row per pupil, section and kind (their
+    // Arabic titles): attempts, right answers, hints, level, mastered or
+    // not, last practised (local time).
     QByteArray csv() const;
 
 private:
     struct Private;
     std::unique_ptr<Private> d;
 };
+
+// What takeNotice() says: the damaged file was moved aside to movedTo; no
+// answer is saved.
+QString corruptNotice(const QString &movedTo);
+QString unsavedNotice();
 
 } // namespace practice

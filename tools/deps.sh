@@ -8,7 +8,7 @@
 
 . "$(dirname "${BASH_SOURCE[0]}")/phases.sh"
 
-nabrosa_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev fonts-noto-ui-core qt6-translations-l10n"
+nabrosa_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6sql6-sqlite fonts-noto-ui-core qt6-translations-l10n"
 nabrosa_packages_display="xvfb xauth"
 nabrosa_packages_fuzz="clang libclang-rt-14-dev python3"
 nabrosa_packages_a11y="python3-pyatspi at-spi2-core dbus dbus-x11 xvfb xauth orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox xdotool"

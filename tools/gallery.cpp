@@ -10,6 +10,7 @@
 #include "kit/steps.h"
 #include "kit/stepswindow.h"
 #include "kit/windows.h"
+#include "practice/progresswindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -53,6 +54,11 @@ int main(int argc, char *argv[])
                 steps->open();
                 shown = steps->stepsWindow();
                 shown->resize(640, 720);
+                shown->move(20, 20);
+                QTest::qWait(300);
+            } else if (part == QLatin1String("progress")) {
+                app::openProgress(nullptr);
+                shown = practice::progressWindow();
                 shown->move(20, 20);
                 QTest::qWait(300);
             } else if (const qsizetype equals = part.indexOf(QLatin1Char('=')); equals > 0) {
