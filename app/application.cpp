@@ -11,7 +11,9 @@
 #include "geometry/areas.h"
 #include "geometry/perimeters.h"
 #include "geometry/volumes.h"
+#include "kit/practicedoor.h"
 #include "numbers/operations.h"
+#include "practice/practicewindow.h"
 #include "reference/about.h"
 #include "reference/laws.h"
 
@@ -37,6 +39,11 @@ const std::vector<WindowKind> &windowKinds()
 }
 
 // Qualified: inside the class, windowKinds() is the context's own accessor.
-Program::Program(QApplication &application) : Context(application, app::windowKinds()) {}
+Program::Program(QApplication &application) : Context(application, app::windowKinds())
+{
+    // Only the function that builds a practice window: nothing of practice
+    // is built before the pupil opens it.
+    setPracticeOpener(&practice::openPracticeWindow);
+}
 
 } // namespace app

@@ -29,7 +29,7 @@ struct Answer {
     int level = 1;
     std::uint64_t seed = 0;
     int index = 0;
-    int attempt = 1;            // 1, or 2 for the second try
+    int attempt = 1; // 1, or 2 for the second try
     bool right = false;
     int hints = 0;              // hint lines shown before this answer
     bool solutionShown = false; // the worked solution was shown after it

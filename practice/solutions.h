@@ -13,6 +13,9 @@ namespace practice {
 numtext::Steps solution(const Exercise &exercise);
 
 // How many lines the hints may show: every line but the last.
-inline int hintLines(const numtext::Steps &steps) { return steps.lines().size() > 1 ? int(steps.lines().size()) - 1 : 0; }
+inline int hintLines(const numtext::Steps &steps)
+{
+    return steps.lines().size() > 1 ? int(steps.lines().size()) - 1 : 0;
+}
 
 } // namespace practice
