@@ -216,6 +216,8 @@ PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint
     stepsArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stepsArea_->setWidget(steps_);
     stepsArea_->setBackgroundRole(QPalette::Base);
+    // The lines inside are the stop, not their frame.
+    stepsArea_->setFocusPolicy(Qt::NoFocus);
 
     auto *top = new QHBoxLayout;
     top->addWidget(levelLabel_);
@@ -250,8 +252,8 @@ PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint
 
     // The pupil's way through: the exercise, the answer, the buttons, the
     // steps; then the teacher's choices.
-    QList<QWidget *> chain{question_, answer_, choice1_, choice2_, check_, hint_, showSolution_, newExercise_,
-                           steps_,    level_,  arabicDigits_, westernDigits_};
+    QList<QWidget *> chain{question_,     answer_,      choice1_, choice2_, check_,        hint_,
+                           showSolution_, newExercise_, steps_,   level_,   arabicDigits_, westernDigits_};
     if (progress_)
         chain << progress_;
     chain << closeButton_;
@@ -483,8 +485,7 @@ void PracticeWindow::keyPressEvent(QKeyEvent *event)
         }
         // Enter in the answer checks it; once the exercise is over, it sets
         // a new one.
-        const bool onAnswer =
-            focusWidget() == answer_ || focusWidget() == choice1_ || focusWidget() == choice2_;
+        const bool onAnswer = focusWidget() == answer_ || focusWidget() == choice1_ || focusWidget() == choice2_;
         if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && onAnswer) {
             event->accept();
             app::run([this] {
@@ -502,8 +503,7 @@ void PracticeWindow::keyPressEvent(QKeyEvent *event)
 QWidget *openPracticeWindow(QWidget *sectionWindow, const QString &section)
 {
     Q_UNUSED(sectionWindow);
-    const std::uint64_t seed =
-        seedGiven.value_or(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+    const std::uint64_t seed = seedGiven.value_or(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
     auto *window = new PracticeWindow(section, programRecord(), seed);
     window->tellRecordNotice();
     return window;

@@ -107,10 +107,10 @@ private:
     Plan plan_;
     Exercise exercise_;
     numtext::Steps solution_;
-    int hintsShown_ = 0;   // hint lines shown of this exercise
-    int attempts_ = 0;     // answers checked of this exercise
-    bool done_ = false;    // answered right, or its solution shown
-    QString told_;         // the feedback, with Western digits
+    int hintsShown_ = 0; // hint lines shown of this exercise
+    int attempts_ = 0;   // answers checked of this exercise
+    bool done_ = false;  // answered right, or its solution shown
+    QString told_;       // the feedback, with Western digits
 
     QLabel *levelLabel_;
     QComboBox *level_;

@@ -15,12 +15,16 @@
 #include "practice/practicewindow.h"
 #include "practice/record.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -95,6 +99,8 @@ private slots:
     void choosing_data();
     void choosing();
     void escapeCloses();
+    void keyboardReachesEverything();
+    void controlsAreNamedInArabic();
     void fixedLevel();
     void recordedUnderTheLoginName();
     void seedArgument_data();
@@ -342,10 +348,11 @@ void PracticeWindowTest::hintsCountDown()
         const int remaining = hints - shown;
         for (const numtext::DigitShape shape : {numtext::DigitShape::Western, numtext::DigitShape::ArabicIndic}) {
             numtext::setDigitShape(shape);
-            const QString expected =
-                remaining >= 2 ? numtext::shapeDigits(QStringLiteral("تلميح (%1 متبقية)").arg(remaining), shape)
-                : remaining == 1 ? QStringLiteral("تلميح (الأخير)")
-                                 : QStringLiteral("لا تلميحات أخرى");
+            const QString expected = remaining >= 2
+                                         ? numtext::shapeDigits(QStringLiteral("تلميح (%1 متبقية)").arg(remaining),
+                                                                shape)
+                                     : remaining == 1 ? QStringLiteral("تلميح (الأخير)")
+                                                      : QStringLiteral("لا تلميحات أخرى");
             QCOMPARE(hint->text(), expected);
         }
         QCOMPARE(hint->isEnabled(), remaining > 0);
@@ -479,6 +486,65 @@ void PracticeWindowTest::escapeCloses()
     QTest::keyClick(section, Qt::Key_F3);
     QVERIFY(w->isVisible());
     QCOMPARE(w->exercise().question, question);
+}
+
+// Tab walks the window through the exercise, its answer, its buttons and
+// the teacher's choices, and comes back round.
+void PracticeWindowTest::keyboardReachesEverything()
+{
+    PracticeWindow *w = practise(QStringLiteral("Form4"));
+    QVERIFY(w);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    // Each stop once, from the exercise round to it again.
+    const auto walk = [w](const char *from) {
+        ui::control(w, from)->setFocus();
+        QStringList reached;
+        for (int i = 0; i < 30; ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            if (!focus || focus->window() != w || reached.contains(focus->objectName()))
+                break;
+            reached << focus->objectName();
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        return reached;
+    };
+    const QString digits = numtext::digitShape() == numtext::DigitShape::ArabicIndic ? QStringLiteral("ArabicDigits")
+                                                                                     : QStringLiteral("WesternDigits");
+    QCOMPARE(walk("Question"), (QStringList{"Question", "Answer", "Check", "Hint", "ShowSolution", "NewExercise",
+                                            "Level", digits, "CloseButton"}));
+    // With the solution shown, its lines are a stop; the spent buttons are not.
+    QVERIFY(ui::click(ui::control(w, "ShowSolution")));
+    QCOMPARE(walk("Question"),
+             (QStringList{"Question", "Answer", "NewExercise", "StepsView", "Level", digits, "CloseButton"}));
+    QVERIFY(ui::click(ui::control(w, "NewExercise")));
+    // Enter in the answer box checks it.
+    auto *box = ui::control<QLineEdit>(w, "Answer");
+    box->setFocus();
+    ui::typeKeys(box, QStringLiteral("abc"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(w->feedback(), numtext::shownDigits(practice::NotAnswerText));
+}
+
+// Every control of the window is heard by an Arabic name, without Latin
+// letters or signs, the window by its title.
+void PracticeWindowTest::controlsAreNamedInArabic()
+{
+    PracticeWindow *w = practise(QStringLiteral("Form8"));
+    QVERIFY(w);
+    QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), QStringLiteral("تمارين"));
+    const QRegularExpression arabic(QStringLiteral("[\\x{0600}-\\x{06FF}]"));
+    const QRegularExpression latin(QStringLiteral("[A-Za-z+*/%=]"));
+    for (QWidget *c : w->findChildren<QWidget *>()) {
+        if (!qobject_cast<QAbstractButton *>(c) && !qobject_cast<QLineEdit *>(c) && !qobject_cast<QComboBox *>(c)
+            && c->objectName() != u"Question" && c->objectName() != u"StepsView")
+            continue;
+        if (c->objectName() == u"Choice1" || c->objectName() == u"Choice2")
+            continue; // named by the exercise: see choosing()
+        const QString name = QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
+        QVERIFY2(name.contains(arabic), qPrintable(c->objectName() + QStringLiteral(": ") + name));
+        QVERIFY2(!name.contains(latin), qPrintable(c->objectName() + QStringLiteral(": ") + name));
+    }
 }
 
 // The teacher fixes the level; the pupil's own comes back with the first
