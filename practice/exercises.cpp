@@ -757,6 +757,71 @@ const QStringList &sections()
     return names;
 }
 
+QString sectionTitle(const QString &section)
+{
+    static const QHash<QString, QString> titles{
+        {QStringLiteral("arithmetic"), QStringLiteral("العمليات الأربع")},
+        {QStringLiteral("areas"), QStringLiteral("المساحات")},
+        {QStringLiteral("perimeters"), QStringLiteral("المحيط")},
+        {QStringLiteral("volumes"), QStringLiteral("الأحجام")},
+        {QStringLiteral("conversions"), QStringLiteral("التحويلات")},
+        {QStringLiteral("trigonometry"), QStringLiteral("الدوال المثلثية")},
+        {QStringLiteral("numbers"), QStringLiteral("حسابات أخرى")},
+        {QStringLiteral("equation"), QStringLiteral("حل معادلة")},
+        {QStringLiteral("fractions"), QStringLiteral("توحيد المقامات")},
+    };
+    return titles.value(section, section);
+}
+
+QString kindTitle(const QString &kind)
+{
+    static const QHash<QString, QString> titles{
+        {QStringLiteral("add"), QStringLiteral("الجمع")},
+        {QStringLiteral("subtract"), QStringLiteral("الطرح")},
+        {QStringLiteral("multiply"), QStringLiteral("الضرب")},
+        {QStringLiteral("divide"), QStringLiteral("القسمة")},
+        {QStringLiteral("circle-area"), QStringLiteral("مساحة الدائرة")},
+        {QStringLiteral("rectangle-area"), QStringLiteral("مساحة المستطيل")},
+        {QStringLiteral("triangle-area"), QStringLiteral("مساحة المثلث")},
+        {QStringLiteral("parallelogram-area"), QStringLiteral("مساحة متوازي الأضلاع")},
+        {QStringLiteral("trapezoid-area"), QStringLiteral("مساحة شبه المنحرف")},
+        {QStringLiteral("cube-area"), QStringLiteral("المساحة الكلية للمكعب")},
+        {QStringLiteral("sphere-area"), QStringLiteral("مساحة سطح الكرة")},
+        {QStringLiteral("circle-perimeter"), QStringLiteral("محيط الدائرة")},
+        {QStringLiteral("square-perimeter"), QStringLiteral("محيط المربع")},
+        {QStringLiteral("rectangle-perimeter"), QStringLiteral("محيط المستطيل")},
+        {QStringLiteral("triangle-perimeter"), QStringLiteral("محيط المثلث")},
+        {QStringLiteral("quadrilateral-perimeter"), QStringLiteral("محيط الشكل الرباعي")},
+        {QStringLiteral("cube-volume"), QStringLiteral("حجم المكعب")},
+        {QStringLiteral("cuboid-volume"), QStringLiteral("حجم متوازي المستطيلات")},
+        {QStringLiteral("cylinder-volume"), QStringLiteral("حجم الأسطوانة")},
+        {QStringLiteral("cone-volume"), QStringLiteral("حجم المخروط")},
+        {QStringLiteral("sphere-volume"), QStringLiteral("حجم الكرة")},
+        {QStringLiteral("celsius-to-fahrenheit"), QStringLiteral("من السيليزية إلى الفهرنهايت")},
+        {QStringLiteral("fahrenheit-to-celsius"), QStringLiteral("من الفهرنهايت إلى السيليزية")},
+        {QStringLiteral("celsius-to-kelvin"), QStringLiteral("من السيليزية إلى الكلفن")},
+        {QStringLiteral("kelvin-to-celsius"), QStringLiteral("من الكلفن إلى السيليزية")},
+        {QStringLiteral("kelvin-to-fahrenheit"), QStringLiteral("من الكلفن إلى الفهرنهايت")},
+        {QStringLiteral("fahrenheit-to-kelvin"), QStringLiteral("من الفهرنهايت إلى الكلفن")},
+        {QStringLiteral("degrees-to-radians"), QStringLiteral("من الدرجات إلى الراديان")},
+        {QStringLiteral("radians-to-degrees"), QStringLiteral("من الراديان إلى الدرجات")},
+        {QStringLiteral("sine"), QStringLiteral("الجيب")},
+        {QStringLiteral("cosine"), QStringLiteral("جيب التمام")},
+        {QStringLiteral("tangent"), QStringLiteral("الظل")},
+        {QStringLiteral("cotangent"), QStringLiteral("ظل التمام")},
+        {QStringLiteral("secant"), QStringLiteral("القاطع")},
+        {QStringLiteral("cosecant"), QStringLiteral("قاطع التمام")},
+        {QStringLiteral("square-root"), QStringLiteral("الجذر التربيعي")},
+        {QStringLiteral("parity"), QStringLiteral("زوجي أم فردي")},
+        {QStringLiteral("prime"), QStringLiteral("أولي أم لا")},
+        {QStringLiteral("rounding"), QStringLiteral("التقريب")},
+        {QStringLiteral("quadratic"), QStringLiteral("المعادلة التربيعية")},
+        {QStringLiteral("fraction-add"), QStringLiteral("جمع الكسور")},
+        {QStringLiteral("fraction-subtract"), QStringLiteral("طرح الكسور")},
+    };
+    return titles.value(kind, kind);
+}
+
 QStringList kinds(const QString &section)
 {
     QStringList names;

@@ -94,6 +94,11 @@ Exercise makeExercise(const QString &section, int level, std::uint64_t seed, int
 // The kinds a section sets, in the order it sets them.
 QStringList kinds(const QString &section);
 
+// What a pupil or a teacher reads for a section ("المساحات") and a kind
+// ("مساحة الدائرة"); the name itself for one that is not known.
+QString sectionTitle(const QString &section);
+QString kindTitle(const QString &kind);
+
 // The exercise as one JSON line: section, kind, level, seed, index,
 // question, given, round (null when exact), answer.
 QByteArray jsonLine(const Exercise &exercise);

@@ -14,6 +14,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTest>
 
 #include <algorithm>
@@ -27,6 +28,7 @@ private slots:
     void solvedBySectionFormulas_data();
     void solvedBySectionFormulas();
     void sameSeedSameExercises();
+    void everyKindHasATitle();
     void answers_data();
     void answers();
     void exerciseAnswersAreAccepted_data();
@@ -284,6 +286,22 @@ Exercise expecting(QList<Rational> values, std::optional<int> round = std::nullo
 }
 
 } // namespace
+
+void PracticeTest::everyKindHasATitle()
+{
+    // A kind added to a section without its Arabic title would show its
+    // English name to the pupil.
+    QSet<QString> seen;
+    for (const QString &section : practice::sections()) {
+        QVERIFY2(practice::sectionTitle(section) != section, qPrintable(section));
+        for (const QString &kind : practice::kinds(section)) {
+            const QString title = practice::kindTitle(kind);
+            QVERIFY2(title != kind, qPrintable(kind));
+            QVERIFY2(!seen.contains(title), qPrintable(title));
+            seen.insert(title);
+        }
+    }
+}
 
 void PracticeTest::answers_data()
 {
