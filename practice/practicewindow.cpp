@@ -162,6 +162,8 @@ PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint
     digits->addButton(westernDigits_);
     app::setListHeading(digits->buttons(), digitsLabel);
 
+    // What the exercise is of, and at which level.
+    kind_ = textLabel(this, "Kind", QStringLiteral("نوع التمرين"));
     question_ = textLabel(this, "Question", QStringLiteral("التمرين"));
     QFont large = font();
     large.setPointSizeF(large.pointSizeF() + 3);
@@ -242,6 +244,7 @@ PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint
     bottom->addWidget(closeButton_);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(kind_);
     layout->addWidget(question_);
     layout->addLayout(answerRow);
     layout->addLayout(buttons);
@@ -339,6 +342,9 @@ void PracticeWindow::refreshTexts()
     level_->setItemText(0, QStringLiteral("مستوى التلميذ"));
     for (int level = 1; level <= 3; ++level)
         level_->setItemText(level, numtext::shownDigits(QStringLiteral("المستوى %1").arg(level)));
+    kind_->setText(numtext::shownDigits(QStringLiteral("%1: %2 (المستوى %3)")
+                                            .arg(sectionTitle(section_), kindTitle(exercise_.kind))
+                                            .arg(exercise_.level)));
     question_->setText(numtext::shownDigits(exercise_.question));
     question_->setAccessibleDescription(app::spokenText(question_->text()));
     const int remaining = done_ ? 0 : hintLines(solution_) - hintsShown_;

@@ -116,6 +116,7 @@ private:
     QComboBox *level_;
     QRadioButton *arabicDigits_;
     QRadioButton *westernDigits_;
+    QLabel *kind_;
     QLabel *question_;
     QLabel *answerLabel_;
     QLineEdit *answer_;

@@ -215,6 +215,7 @@ void PracticeWindowTest::opens()
     QCOMPARE(practice->exercise().question, first.question);
     QCOMPARE(ui::control<QLabel>(practice, "Question")->text(), numtext::shownDigits(first.question));
     QCOMPARE(practice->linesShown(), 0);
+    QVERIFY(ui::control<QLabel>(practice, "Kind")->text().startsWith(practice::sectionTitle(s.section)));
 
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
