@@ -37,8 +37,9 @@ class Record;
 // useRecordFolder(), else Record::defaultFolder().
 Record &programRecord();
 // Where the program's record is kept from now on (an empty folder: the
-// default). A record already open is closed first; tests point the record at
-// a temporary folder, and close it with an empty one when done.
+// default). A record already open is closed first, so no practice window
+// may be open then; tests point the record at a temporary folder, and close
+// it with an empty one when done.
 void useRecordFolder(const QString &folder);
 
 // The seed of every practice window's exercises (`nabrosa --seed N`); none

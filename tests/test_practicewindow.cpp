@@ -142,7 +142,7 @@ private:
     static QString wrongChoice(PracticeWindow *w)
     {
         for (const char *name : {"Choice1", "Choice2"}) {
-            const QString text = ui::control<QRadioButton>(w, name)->text();
+            QString text = ui::control<QRadioButton>(w, name)->text();
             if (practice::judge(w->exercise(), text).verdict == practice::Verdict::Wrong)
                 return text;
         }
