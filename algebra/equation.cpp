@@ -6,6 +6,7 @@
 #include "kit/controls.h"
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/practicedoor.h"
 #include "kit/speech.h"
 #include "kit/steps.h"
 #include "kit/windows.h"
@@ -116,6 +117,7 @@ Form16::Form16() : SectionWindow("Form16", QStringLiteral("حل معادلات")
     on(Command2, &QPushButton::clicked, this, &Form16::Command2_Click);
     joinFrame(Command1, Command3, Command5, "Form19");
     steps_ = offerSteps(this, {Te4, Te5});
+    offerPractice(this, QStringLiteral("equation"));
 }
 
 void Form16::Command4_Click()

@@ -7,6 +7,7 @@
 #include "kit/dispatch.h"
 #include "kit/handover.h"
 #include "kit/notice.h"
+#include "kit/practicedoor.h"
 #include "kit/speech.h"
 #include "kit/steps.h"
 #include "kit/windows.h"
@@ -208,6 +209,7 @@ Form17::Form17() : SectionWindow("Form17", QStringLiteral("توحيد المقا
     on(Label4, &ClickLabel::clicked, this, &Form17::Label4_Click);
     joinFrame(Command1, Command3);
     steps_ = offerSteps(this, {Text5, Text6});
+    offerPractice(this, QStringLiteral("fractions"));
 }
 
 void Form17::choose(FractionOperation operation)

@@ -11,14 +11,15 @@
 #include "geometry/areas.h"
 #include "geometry/perimeters.h"
 #include "geometry/volumes.h"
+#include "kit/practicedoor.h"
 #include "numbers/operations.h"
+#include "practice/practicewindow.h"
 #include "practice/progresswindow.h"
 #include "practice/record.h"
 #include "reference/about.h"
 #include "reference/laws.h"
 
 #include <QApplication>
-#include <QPointer>
 
 namespace app {
 
@@ -39,30 +40,21 @@ const std::vector<WindowKind> &windowKinds()
     return all;
 }
 
-namespace {
-// The record goes with the application, before the static objects of Qt SQL.
-class RecordHolder : public QObject {
-public:
-    using QObject::QObject;
-    practice::Record record;
-};
-} // namespace
-
-practice::Record &practiceRecord()
-{
-    static QPointer<RecordHolder> holder;
-    if (!holder)
-        holder = new RecordHolder(qApp);
-    return holder->record;
-}
+// One record for the program, the practice windows' own.
+practice::Record &practiceRecord() { return practice::programRecord(); }
 
 void openProgress(QWidget *beside)
 {
-    const Form1 *menu = Windows::find<Form1>();
-    practice::showProgress(practiceRecord(), menu ? menu->pupilName() : QString(), beside);
+    practice::showProgress(practiceRecord(), Context::current().pupilName(), beside);
 }
 
 // Qualified: inside the class, windowKinds() is the context's own accessor.
-Program::Program(QApplication &application) : Context(application, app::windowKinds()) {}
+Program::Program(QApplication &application) : Context(application, app::windowKinds())
+{
+    // Only the function that builds a practice window: nothing of practice
+    // is built before the pupil opens it.
+    setPracticeOpener(&practice::openPracticeWindow);
+    practice::setProgressOpener(&openProgress);
+}
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "app/mainmenu.h"
 #include "kit/banner.h"
+#include "kit/context.h"
 #include "kit/controls.h"
 #include "kit/dispatch.h"
 #include "kit/frame.h"
@@ -55,6 +56,7 @@ void Form2::Command1_Click()
         notice(QStringLiteral("أهلا وسهلا بك في البرنامج يا ") + name, style::RightAlign);
         returnToMenu(this);
         menu->setUserName(name);
+        Context::current().setPupilName(name);
     } else {
         notice(QStringLiteral("هذا اسمك السابق..فأهلا وسهلا بك مرة أخرى"), style::RightAlign,
                QStringLiteral("تسجيل الدخول"));

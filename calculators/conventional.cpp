@@ -6,6 +6,7 @@
 #include "kit/dispatch.h"
 #include "kit/frame.h"
 #include "kit/notice.h"
+#include "kit/practicedoor.h"
 #include "kit/speech.h"
 #include "kit/steps.h"
 #include "kit/windows.h"
@@ -69,6 +70,7 @@ Form3::Form3() : Window("Form3", QStringLiteral("الحاسبة التقليدي
     on(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     on(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     steps_ = offerSteps(this, {Text3, Text5});
+    offerPractice(this, QStringLiteral("arithmetic"));
 }
 
 void Form3::calculate(Operation operation)

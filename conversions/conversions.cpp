@@ -5,6 +5,7 @@
 #include "kit/controls.h"
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/practicedoor.h"
 #include "kit/speech.h"
 #include "kit/steps.h"
 #include "numtext/numtext.h"
@@ -107,6 +108,7 @@ Form5::Form5() : OptionWindow("Form5", QStringLiteral("حساب التحويلا
     auto *Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3120, 5880, 1455, 375});
     joinFrame(Command1, Command3, Command5, "Form13");
     steps_ = offerSteps(this, {Te2});
+    offerPractice(this, QStringLiteral("conversions"));
 
     // Reading order: the right-hand column, the left-hand column, the panel,
     // then the frame from the right. The first option holds the focus.

@@ -5,6 +5,7 @@
 #include "kit/controls.h"
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/practicedoor.h"
 #include "kit/speech.h"
 #include "kit/steps.h"
 #include "numtext/numtext.h"
@@ -131,6 +132,7 @@ Form7::Form7() : OptionWindow("Form7", QStringLiteral("حساب الدوال ا�
     auto *Command3 = button(this, "Command3", QStringLiteral("القائمة الرئيسية"), {3240, 5280, 1335, 375});
     joinFrame(Command1, Command3, Command2, "Form22");
     steps_ = offerSteps(this, {Te2, Te3});
+    offerPractice(this, QStringLiteral("trigonometry"));
 
     orderTabs({},
               {Te1, named("comsine"), named("comcos"), named("comtan"), named("comcot"), named("comsec"),

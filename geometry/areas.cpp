@@ -38,6 +38,7 @@ const geometry::Section Areas{
     .frameTop = 5640,
     .lawsX = 1560,
     .lawsWindow = "Form11",
+    .practice = "areas",
 };
 
 constexpr int Row1 = 3240, Row2 = 3720;

@@ -3,6 +3,7 @@
 #include "kit/banner.h"
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/practicedoor.h"
 #include "kit/speech.h"
 #include "kit/steps.h"
 #include "numtext/numtext.h"
@@ -38,6 +39,7 @@ FigureWindow::FigureWindow(const Section &section)
 {
     new Banner(this, "Picture1", twips(120, 120, 4575, 1215), QString::fromUtf8(section.word));
     steps_ = offerSteps(this, {});
+    offerPractice(this, QString::fromLatin1(section.practice));
     headList(headingLine(this, "Text1", {120, 1320, 4575, 375}, QStringLiteral("اختر من الخيارات التي بالأســفـل")));
     headingBox(section.headingTop);
 

@@ -51,6 +51,7 @@ struct Section {
     int frameTop;           // the frame buttons
     int lawsX;              // the laws button
     const char *lawsWindow; // the name of the window its laws button opens
+    const char *practice;   // the section its practice window sets exercises of
 };
 
 // Parts of an input row at the given top: a label that stands beside it, and

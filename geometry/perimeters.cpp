@@ -30,6 +30,7 @@ const geometry::Section Perimeters{
     .frameTop = 6240,
     .lawsX = 1560,
     .lawsWindow = "Form12",
+    .practice = "perimeters",
 };
 
 constexpr int Row1 = 3000, Row2 = 3480, Row3 = 3960, Row4 = 4440;

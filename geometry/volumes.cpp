@@ -30,6 +30,7 @@ const geometry::Section Volumes{
     .frameTop = 5880,
     .lawsX = 1680,
     .lawsWindow = "Form14",
+    .practice = "volumes",
 };
 
 constexpr int Row1 = 3000, Row2 = 3480, Row3 = 3960;

@@ -34,6 +34,7 @@ struct Context::Private {
     HandlerObserver *observer = nullptr;
     QHash<QString, QPointer<QWidget>> windows{};
     keypad::Held calculatorMemory{};
+    QString pupilName{};
 };
 
 Context::Context(QApplication &application, std::vector<WindowKind> windows)
@@ -96,6 +97,10 @@ HandlerObserver *Context::handlerObserver() const { return d->observer; }
 const std::vector<WindowKind> &Context::windowKinds() const { return d->kinds; }
 
 keypad::Held &Context::calculatorMemory() { return d->calculatorMemory; }
+
+void Context::setPupilName(const QString &name) { d->pupilName = name; }
+
+QString Context::pupilName() const { return d->pupilName; }
 
 QHash<QString, QPointer<QWidget>> &Context::liveWindows() { return d->windows; }
 

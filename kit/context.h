@@ -88,6 +88,11 @@ public:
     // program rather than to the window's controls and outlive its close.
     keypad::Held &calculatorMemory();
 
+    // The pupil's name as given in the login window; empty before one is
+    // given. The record of practice is kept under it.
+    void setPupilName(const QString &name);
+    QString pupilName() const;
+
 private:
     friend class Windows;
     // The windows that exist, by name (the registry's table).

@@ -4,6 +4,7 @@
 #include "kit/controls.h"
 #include "kit/dispatch.h"
 #include "kit/notice.h"
+#include "kit/practicedoor.h"
 #include "kit/speech.h"
 #include "kit/steps.h"
 #include "numbers/formulas.h"
@@ -120,6 +121,7 @@ Form8::Form8() : OptionWindow("Form8", QStringLiteral("حسابات أخرى"), 
               {Command3, Command1});
     Picture1->setFocus();
     steps_ = offerSteps(this, {Te2});
+    offerPractice(this, QStringLiteral("numbers"));
 }
 
 // Only the exactly empty box counts as empty; the result box changes only

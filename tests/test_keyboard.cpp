@@ -82,9 +82,9 @@ void KeyboardTest::tabOrderAndFirstFocus_data()
     QTest::newRow("Form2 login") << "Form2" << QStringList{"Text1", "Command1", "Command7", "Command2", "Command4"}
                                  << true;
     QTest::newRow("Form3 conventional calculator")
-        << "Form3" << QStringList{"Text1",     "Text2",    "Command6",  "Command7",   "Command8", "Command9",
-                                  "Command11", "Command4", "Command13", "Command10",  "Text3",    "Command2",
-                                  "Command1",  "Text4",    "Text5",     "StepsButton"}
+        << "Form3" << QStringList{"Text1",     "Text2",    "Command6",  "Command7",    "Command8",      "Command9",
+                                  "Command11", "Command4", "Command13", "Command10",   "Text3",         "Command2",
+                                  "Command1",  "Text4",    "Text5",     "StepsButton", "PracticeButton"}
         << true;
     QTest::newRow("Form4 areas") << "Form4" << QStringList{"Op1", "tc3", "Command3"} << false;
     QTest::newRow("Form5 conversions") << "Form5" << QStringList{"Op1", "Command3"} << false;
@@ -107,13 +107,13 @@ void KeyboardTest::tabOrderAndFirstFocus_data()
                        "Command27", "Command30", "Command31", "Command19"}
         << true;
     QTest::newRow("Form16 equation solver")
-        << "Form16" << QStringList{"Te1", "Te2",      "Te3",      "Command4", "Command2",   "Te4",
-                                   "Te5", "Command3", "Command5", "Command1", "StepsButton"}
+        << "Form16" << QStringList{"Te1", "Te2",      "Te3",      "Command4", "Command2",    "Te4",
+                                   "Te5", "Command3", "Command5", "Command1", "StepsButton", "PracticeButton"}
         << true;
     QTest::newRow("Form17 fractions") << "Form17"
-                                      << QStringList{"Picture1", "Opt1",     "Text1",      "Text2",    "Text3",
-                                                     "Text4",    "Text5",    "Text6",      "Command4", "Command2",
-                                                     "Command3", "Command1", "StepsButton"}
+                                      << QStringList{"Picture1", "Opt1",     "Text1",       "Text2",         "Text3",
+                                                     "Text4",    "Text5",    "Text6",       "Command4",      "Command2",
+                                                     "Command3", "Command1", "StepsButton", "PracticeButton"}
                                       << true;
     QTest::newRow("Form19 quadratic laws") << "Form19" << QStringList{"Command1", "Op1", "Command2"} << true;
     QTest::newRow("Form22 trigonometric laws") << "Form22" << QStringList{"Picture1", "Command1"} << true;

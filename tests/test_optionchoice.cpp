@@ -153,59 +153,68 @@ void OptionChoiceTest::tabOrderAndFirstFocus_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QStringList>("order"); // the tab order over the controls shown once the option is chosen
     QTest::newRow("areas") << "Op2"
-                           << "Form4"
-                           << QStringList{"Op1",     "Op11", "Op5",      "Op3",      "Op2",      "Op4",        "Op6",
-                                          "Option1", "tc3",  "Command3", "Command2", "Command1", "StepsButton"}
-                           << "Op1"
-                           << QStringList{"Op1",  "Op11",    "Op5",      "Op3",      "Op2",      "Op4",
-                                          "Op6",  "Option1", "tc2",      "Command5", "tc1",      "Command6",
-                                          "Comc", "tc3",     "Command3", "Command2", "Command1", "StepsButton"};
+                           << "Form4" << QStringList{"Op1",      "Op11",     "Op5",         "Op3",           "Op2",
+                                                     "Op4",      "Op6",      "Option1",     "tc3",           "Command3",
+                                                     "Command2", "Command1", "StepsButton", "PracticeButton"}
+                           << "Op1" << QStringList{"Op1",      "Op11",     "Op5",         "Op3",           "Op2",
+                                                   "Op4",      "Op6",      "Option1",     "tc2",           "Command5",
+                                                   "tc1",      "Command6", "Comc",        "tc3",           "Command3",
+                                                   "Command2", "Command1", "StepsButton", "PracticeButton"};
     QTest::newRow("areas, the trapezoid")
         << "Op2"
-        << "Form4" << QStringList{"Op1",     "Op11", "Op5",      "Op3",      "Op2",      "Op4",        "Op6",
-                                  "Option1", "tc3",  "Command3", "Command2", "Command1", "StepsButton"}
-        << "Op2" << QStringList{"Op1",     "Op11",     "Op5",      "Op3",      "Op2",        "Op4",   "Op6",
-                                "Option1", "Tf1",      "Comf1",    "Tf2",      "Comf2",      "Comf3", "Comf4",
-                                "Tf3",     "Command3", "Command2", "Command1", "StepsButton"};
+        << "Form4"
+        << QStringList{"Op1",     "Op11", "Op5",      "Op3",      "Op2",      "Op4",         "Op6",
+                       "Option1", "tc3",  "Command3", "Command2", "Command1", "StepsButton", "PracticeButton"}
+        << "Op2" << QStringList{"Op1",     "Op11",     "Op5",      "Op3",      "Op2",         "Op4",           "Op6",
+                                "Option1", "Tf1",      "Comf1",    "Tf2",      "Comf2",       "Comf3",         "Comf4",
+                                "Tf3",     "Command3", "Command2", "Command1", "StepsButton", "PracticeButton"};
     QTest::newRow("conversions") << "Op3"
                                  << "Form5"
-                                 << QStringList{"Op1", "Op3", "Op5",      "Op4",      "Op2",      "Op6",
-                                                "Op7", "Op8", "Command3", "Command5", "Command1", "StepsButton"}
+                                 << QStringList{"Op1",      "Op3",         "Op5",           "Op4",      "Op2",
+                                                "Op6",      "Op7",         "Op8",           "Command3", "Command5",
+                                                "Command1", "StepsButton", "PracticeButton"}
                                  << "Op1"
-                                 << QStringList{"Op1",      "Op3",      "Op5",      "Op4",        "Op2",  "Op6",
-                                                "Op7",      "Op8",      "Te1",      "Comh1",      "Com1", "Te2",
-                                                "Command3", "Command5", "Command1", "StepsButton"};
+                                 << QStringList{"Op1",         "Op3",           "Op5",      "Op4",      "Op2",
+                                                "Op6",         "Op7",           "Op8",      "Te1",      "Comh1",
+                                                "Com1",        "Te2",           "Command3", "Command5", "Command1",
+                                                "StepsButton", "PracticeButton"};
     QTest::newRow("perimeters") << "Op4"
-                                << "Form6"
-                                << QStringList{"Op5", "Op2",      "Op4",      "Op1",      "Op3",        "Op6",
-                                               "Te5", "Command3", "Command2", "Command1", "StepsButton"}
-                                << "Op3" << QStringList{"Op5",      "Op2",      "Op4",      "Op1",        "Op3",
-                                                        "Op6",      "Te1",      "Com1",     "Comb",       "Te5",
-                                                        "Command3", "Command2", "Command1", "StepsButton"};
+                                << "Form6" << QStringList{"Op5",      "Op2",      "Op4",         "Op1",
+                                                          "Op3",      "Op6",      "Te5",         "Command3",
+                                                          "Command2", "Command1", "StepsButton", "PracticeButton"}
+                                << "Op3"
+                                << QStringList{"Op5",      "Op2",      "Op4",      "Op1",         "Op3",
+                                               "Op6",      "Te1",      "Com1",     "Comb",        "Te5",
+                                               "Command3", "Command2", "Command1", "StepsButton", "PracticeButton"};
     QTest::newRow("trigonometry") << "Op5"
                                   << "Form7"
-                                  << QStringList{"Op3",      "Op1",      "Op5",      "Op2",        "Op4", "Op6",
-                                                 "Te1",      "Comc",     "Te2",      "Command4",   "Te3", "Command5",
-                                                 "Command3", "Command2", "Command1", "StepsButton"}
+                                  << QStringList{"Op3",         "Op1",           "Op5",      "Op2",      "Op4",
+                                                 "Op6",         "Te1",           "Comc",     "Te2",      "Command4",
+                                                 "Te3",         "Command5",      "Command3", "Command2", "Command1",
+                                                 "StepsButton", "PracticeButton"}
                                   << "Op3"
-                                  << QStringList{"Op3",      "Op1",      "Op5",      "Op2",      "Op4",        "Op6",
-                                                 "Te1",      "comsine",  "Comc",     "Te2",      "Command4",   "Te3",
-                                                 "Command5", "Command3", "Command2", "Command1", "StepsButton"};
+                                  << QStringList{"Op3",      "Op1",         "Op5",           "Op2",      "Op4",
+                                                 "Op6",      "Te1",         "comsine",       "Comc",     "Te2",
+                                                 "Command4", "Te3",         "Command5",      "Command3", "Command2",
+                                                 "Command1", "StepsButton", "PracticeButton"};
     QTest::newRow("number operations") << "Op6"
-                                       << "Form8" << QStringList{"Picture1", "Op2",      "Op1",      "Op9",
-                                                                 "Op3",      "Op4",      "Op5",      "Op6",
-                                                                 "Option2",  "Command3", "Command1", "StepsButton"}
+                                       << "Form8"
+                                       << QStringList{"Picture1", "Op2",         "Op1",           "Op9",     "Op3",
+                                                      "Op4",      "Op5",         "Op6",           "Option2", "Command3",
+                                                      "Command1", "StepsButton", "PracticeButton"}
                                        << "Op4"
-                                       << QStringList{"Picture1", "Op2",      "Op1",      "Op9",        "Op3",   "Op4",
-                                                      "Op5",      "Op6",      "Option2",  "Te1",        "Comwl", "com",
-                                                      "Te2",      "Command3", "Command1", "StepsButton"};
+                                       << QStringList{"Picture1",    "Op2",           "Op1", "Op9",      "Op3",
+                                                      "Op4",         "Op5",           "Op6", "Option2",  "Te1",
+                                                      "Comwl",       "com",           "Te2", "Command3", "Command1",
+                                                      "StepsButton", "PracticeButton"};
     QTest::newRow("volumes") << "Op7"
                              << "Form9"
-                             << QStringList{"Op5", "Op2",      "Op4",      "Op1",      "Op3",        "Option1",
-                                            "Te5", "Command3", "Command2", "Command1", "StepsButton"}
+                             << QStringList{"Op5", "Op2",      "Op4",      "Op1",      "Op3",         "Option1",
+                                            "Te5", "Command3", "Command2", "Command1", "StepsButton", "PracticeButton"}
                              << "Op1"
-                             << QStringList{"Op5",  "Op2",  "Op4", "Op1",      "Op3",      "Option1",  "Te1",
-                                            "Com1", "Comk", "Te5", "Command3", "Command2", "Command1", "StepsButton"};
+                             << QStringList{"Op5",      "Op2",      "Op4",      "Op1",         "Op3",
+                                            "Option1",  "Te1",      "Com1",     "Comk",        "Te5",
+                                            "Command3", "Command2", "Command1", "StepsButton", "PracticeButton"};
 }
 
 // Walks the window with Tab from the focused control, then back with

@@ -4,19 +4,26 @@
 // texts to type into its boxes (Form8:Op3:Te1=2:Coml) and "steps", which
 // opens the window's steps and takes their picture instead; controls named
 // after "steps" are those of the steps window (...:steps:ArabicDigits).
+// "practice" opens the window's practice window (640×640) and grabs it
+// instead; after it, "right" answers its exercise right, and the other parts
+// click or type in it (Form4:practice:Hint:right).
 // Run it under a real X server (Xvfb) to see what a pupil sees.
 
 #include "app/application.h"
+#include "kit/practicedoor.h"
 #include "kit/steps.h"
 #include "kit/stepswindow.h"
 #include "kit/windows.h"
+#include "practice/practicewindow.h"
 #include "practice/progresswindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -29,6 +36,10 @@ int main(int argc, char *argv[])
         return 2;
     }
     app::Program context(application);
+    // Practice answered here goes into a record of its own, gone at the end.
+    QTemporaryDir record;
+    practice::useRecordFolder(record.path());
+    practice::setProgramSeed(1);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     for (int i = 2; i < argc; ++i) {
         const QStringList parts = QString::fromLocal8Bit(argv[i]).split(QLatin1Char(':'));
@@ -61,6 +72,26 @@ int main(int argc, char *argv[])
                 shown = practice::progressWindow();
                 shown->move(20, 20);
                 QTest::qWait(300);
+            } else if (part == QLatin1String("practice")) {
+                app::PracticeDoor *door = app::practiceOf(w);
+                if (!door) {
+                    std::fprintf(stderr, "no practice in %s\n", qPrintable(parts.first()));
+                    return 1;
+                }
+                door->open();
+                shown = door->practiceWindow();
+                shown->resize(640, 640);
+                shown->move(20, 20);
+                QTest::qWait(300);
+            } else if (auto *practice = qobject_cast<practice::PracticeWindow *>(shown);
+                       practice && part == QLatin1String("right")) {
+                const practice::Exercise &e = practice->exercise();
+                for (auto *choice : practice->findChildren<QRadioButton *>())
+                    if (e.words && choice->text() == e.answer)
+                        choice->setChecked(true);
+                if (!e.words)
+                    practice->findChild<QLineEdit *>(QStringLiteral("Answer"))->setText(e.answer);
+                practice->Check_Click();
             } else if (const qsizetype equals = part.indexOf(QLatin1Char('=')); equals > 0) {
                 if (auto *box = shown->findChild<QLineEdit *>(part.left(equals)))
                     box->setText(part.mid(equals + 1));
@@ -79,5 +110,6 @@ int main(int argc, char *argv[])
             shown->hide();
         w->hide();
     }
+    practice::useRecordFolder(QString());
     return 0;
 }

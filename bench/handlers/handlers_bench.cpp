@@ -1,7 +1,9 @@
 // How long the calculate buttons of every window take: each case fills the
 // boxes of a window, chooses its option and clicks the button, over and over.
 // Then how long each window takes to open: built and shown the first time,
-// and shown again after it was hidden (the "open" cases).
+// and shown again after it was hidden (the "open" cases), and how long the
+// practice window of each section that computes takes to open the first time
+// (the "practice open first" cases; the record is opened once, before).
 // Built with the program, run by hand:  build/bench/nabrosa-handlers-bench
 // (a release build gives the figures a pupil sees: cmake -DCMAKE_BUILD_TYPE=Release).
 //
@@ -18,15 +20,18 @@
 
 #include "app/application.h"
 #include "kit/notice.h"
+#include "kit/practicedoor.h"
 #include "kit/steps.h"
 #include "kit/stepswindow.h"
 #include "kit/windows.h"
 #include "numtext/numtext.h"
+#include "practice/practicewindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -328,6 +333,31 @@ void reopening(benchmark::State &state, const QString &name)
     app::Windows::find(name)->hide();
 }
 
+// The practice window of a section window built and shown, as the pupil
+// presses F3 for the first time.
+void firstPractice(benchmark::State &state, const QString &name)
+{
+    QWidget *window = app::Windows::show(name);
+    app::PracticeDoor *door = app::practiceOf(window);
+    if (!door) {
+        state.SkipWithError("the window offers no practice");
+        return;
+    }
+    practice::programRecord();
+    for (auto _ : state) {
+        state.PauseTiming();
+        delete door->practiceWindow();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        const auto start = std::chrono::steady_clock::now();
+        door->open();
+        QCoreApplication::processEvents();
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    delete door->practiceWindow();
+    window->hide();
+}
+
 } // namespace
 
 void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
@@ -363,8 +393,19 @@ int main(int argc, char *argv[])
             ->UseManualTime()
             ->Unit(benchmark::kMicrosecond);
     }
+    // The record in a folder of its own, gone after the run.
+    static QTemporaryDir record;
+    practice::useRecordFolder(record.path());
+    for (const char *name : {"Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9", "Form16", "Form17"}) {
+        const QString window = QString::fromLatin1(name);
+        benchmark::RegisterBenchmark((std::string(name) + " practice open first").c_str(),
+                                     [window](benchmark::State &state) { firstPractice(state, window); })
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    practice::useRecordFolder(QString());
     return 0;
 }
