@@ -19,6 +19,7 @@
 #include "kit/windows.h"
 #include "numbers/operations.h"
 #include "numtext/numtext.h"
+#include "practice/worksheetwindow.h"
 #include "reference/about.h"
 
 #include <QButtonGroup>
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTime>
 #include <QTimer>
 
@@ -112,6 +114,9 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
     on(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     on(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     on(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    // Ctrl+P: a worksheet to print.
+    auto *print = new QShortcut(QKeySequence::Print, this);
+    on(print, &QShortcut::activated, this, &Form1::Form_CtrlP);
     on(command5, &ClickLabel::clicked, this, &Form1::command5_Click);
     on(Image1, &Banner::clicked, this, &Form1::Image1_Click);
 
@@ -142,6 +147,8 @@ void Form1::Command3_Click()
 }
 
 void Form1::Command4_Click() { Windows::show<Form10>(); }
+
+void Form1::Form_CtrlP() { Windows::show<WorksheetWindow>(); }
 
 void Form1::command5_Click()
 {
