@@ -30,9 +30,9 @@ QList<Exercise> worksheetExercises(const WorksheetOptions &options)
     std::vector<bool> sets(static_cast<std::size_t>(n), true);
     for (qsizetype s = 0; s < n; ++s) {
         const QStringList own = kinds(options.sections[s]);
-        sets[static_cast<std::size_t>(s)] =
-            options.kinds.isEmpty() ||
-            std::any_of(own.cbegin(), own.cend(), [&](const QString &k) { return options.kinds.contains(k); });
+        sets[static_cast<std::size_t>(s)] = options.kinds.isEmpty()
+                                            || std::any_of(own.cbegin(), own.cend(),
+                                                           [&](const QString &k) { return options.kinds.contains(k); });
     }
     if (std::none_of(sets.cbegin(), sets.cend(), [](bool b) { return b; }))
         return sheet;
@@ -56,17 +56,89 @@ namespace {
 
 // The pages are laid out in points: the device is asked for 72 dots per
 // inch where it can be, and scaled to it where it cannot.
-constexpr qreal Margin = 42;    // about 15 mm
-constexpr qreal Gap = 10;       // between blocks
+constexpr qreal Margin = 42;     // about 15 mm
+constexpr qreal Gap = 10;        // between blocks
 constexpr qreal FooterRoom = 24; // the page number under the text
 
 QFont textFont(qreal size, bool bold = false) { return reference::formulaFont(size, bold); }
+
+// Whether an Arabic letter joins the letter after it (so that a lam after it
+// takes its medial or final form).
+bool joinsForward(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u == 0x0640) // the tatweel
+        return true;
+    if (u < 0x0626 || u > 0x064A)
+        return false;
+    switch (u) {
+    case 0x0627:
+    case 0x0629:
+    case 0x062F:
+    case 0x0630:
+    case 0x0631:
+    case 0x0632:
+    case 0x0648:
+        return false;
+    default:
+        return true;
+    }
+}
+
+// The text as it is set in the PDF, where it must read back when selected
+// or searched. A lam before an alef is drawn as one glyph, their ligature,
+// which the PDF cannot map back to its two letters: they are lost to a
+// search. Written as the presentation form of the ligature, the same glyph
+// carries its letters. A presentation form joins nothing before it: after a
+// letter that joins forward, a zero-width joiner keeps that letter's form.
+QString searchable(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() == 0x0644 && i + 1 < text.size()) {
+            qsizetype before = i - 1;
+            while (before >= 0 && (text[before].unicode() >= 0x064B && text[before].unicode() <= 0x0652))
+                --before;
+            const bool joined = before >= 0 && joinsForward(text[before]);
+            char16_t ligature = 0;
+            switch (text[i + 1].unicode()) {
+            case 0x0622:
+                ligature = 0xFEF5;
+                break;
+            case 0x0623:
+                ligature = 0xFEF7;
+                break;
+            case 0x0625:
+                ligature = 0xFEF9;
+                break;
+            case 0x0627:
+                ligature = 0xFEFB;
+                break;
+            default:
+                break;
+            }
+            if (ligature) {
+                // The final form follows a zero-width joiner, which keeps
+                // the letter before it joined as it was.
+                if (joined)
+                    out += QChar(0x200D);
+                out += QChar(joined ? ligature + 1 : ligature);
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
 
 // A paragraph of text, right to left, broken into lines within a width.
 class Paragraph {
 public:
     Paragraph(const QString &text, const QFont &font, qreal width, Qt::Alignment align = Qt::AlignRight)
-        : layout_(std::make_unique<QTextLayout>(text, font))
+        : layout_(std::make_unique<QTextLayout>(searchable(text), font))
     {
         QTextOption option(align);
         option.setTextDirection(Qt::RightToLeft);
@@ -161,8 +233,7 @@ private:
             field(narrow + 8, y1, wide, QStringLiteral("الاسم:"), QString());
             field(0, y1, narrow, QStringLiteral("الصف:"), o_.className);
             field(narrow + 8, y2, wide, QStringLiteral("التاريخ:"), shaped(o_.date));
-            field(0, y2, narrow, QStringLiteral("الدرجة:"),
-                  QStringLiteral("……… من %1").arg(number(count)));
+            field(0, y2, narrow, QStringLiteral("الدرجة:"), QStringLiteral("……… من %1").arg(number(count)));
         };
         return b;
     }
@@ -188,8 +259,8 @@ private:
         if (e.words) {
             const QString choices = e.kind == u"parity" ? QStringLiteral("زوجي      فردي")
                                                         : QStringLiteral("أولي      غير أولي");
-            choice = std::make_shared<Paragraph>(QStringLiteral("ضع دائرة حول الإجابة:      ") + choices,
-                                                 textFont(12), width_ - 20);
+            choice = std::make_shared<Paragraph>(QStringLiteral("ضع دائرة حول الإجابة:      ") + choices, textFont(12),
+                                                 width_ - 20);
         }
         const qreal room = workRoom(e);
         Block b;
@@ -228,7 +299,7 @@ private:
         auto lines = std::make_shared<std::vector<reference::FormulaLayout>>();
         const numtext::Steps steps = solution(e);
         for (const QString &line : steps.lines())
-            lines->push_back(reference::FormulaLayout::fitted(shaped(line), textFont(12), width_ - 20));
+            lines->push_back(reference::FormulaLayout::fitted(searchable(shaped(line)), textFont(12), width_ - 20));
         qreal stepsHeight = 0;
         for (const auto &l : *lines)
             stepsHeight += l.ascent() + l.descent() + 4;
@@ -332,8 +403,7 @@ bool writeWorksheetPdf(const WorksheetOptions &options, const QString &fileName,
     return true;
 }
 
-bool parseWorksheetArguments(const QStringList &arguments, WorksheetOptions &options, QString &fileName,
-                             QString &error)
+bool parseWorksheetArguments(const QStringList &arguments, WorksheetOptions &options, QString &fileName, QString &error)
 {
     options = WorksheetOptions();
     fileName.clear();

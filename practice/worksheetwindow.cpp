@@ -160,8 +160,8 @@ WorksheetWindow::WorksheetWindow() : Window("WorksheetWindow", QStringLiteral("�
     rows->addLayout(checks);
 
     auto *savePdf = named(new QPushButton(QStringLiteral("حفظ PDF"), this), "SavePdf", QStringLiteral("حفظ PDF"));
-    auto *preview =
-        named(new QPushButton(QStringLiteral("معاينة الطباعة"), this), "Preview", QStringLiteral("معاينة الطباعة"));
+    auto *preview = named(new QPushButton(QStringLiteral("معاينة الطباعة"), this), "Preview",
+                          QStringLiteral("معاينة الطباعة"));
     auto *print = named(new QPushButton(QStringLiteral("طباعة"), this), "Print", QStringLiteral("طباعة"));
     auto *close = named(new QPushButton(QStringLiteral("إغلاق"), this), "Close", QStringLiteral("إغلاق"));
     auto *buttons = new QHBoxLayout;
@@ -252,9 +252,10 @@ void WorksheetWindow::SavePdf_Click()
         return;
     if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         fileName += QStringLiteral(".pdf");
-    QString error;
-    if (!writeWorksheetPdf(o, fileName, &error)) {
-        notice(QStringLiteral("تعذر حفظ ورقة العمل في") + crlf() + fileName + crlf() + error,
+    if (!writeWorksheetPdf(o, fileName)) {
+        // The system's own reason stays out: it may come in another language.
+        notice(QStringLiteral("تعذر حفظ ورقة العمل في") + crlf() + fileName + crlf()
+                   + QStringLiteral("تأكد أن المجلد موجود وأنه يمكن الكتابة فيه، ثم حاول مرة أخرى."),
                style::Exclamation | style::RightAlign | style::RtlReading, windowTitle());
         return;
     }
@@ -277,8 +278,7 @@ void WorksheetWindow::printOn(bool preview)
     if (preview && !printerDialog()) {
         QPrintPreviewDialog dialog(&printer, this);
         dialog.setWindowTitle(QStringLiteral("معاينة ورقة العمل"));
-        connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                [&o](QPrinter *p) { paintWorksheet(*p, o); });
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&o](QPrinter *p) { paintWorksheet(*p, o); });
         dialog.exec();
         return;
     }
