@@ -23,7 +23,8 @@ int writeWorksheet(int argc, char *argv[])
     if (!practice::parseWorksheetArguments(QCoreApplication::arguments().mid(1), options, fileName, error)) {
         err << "nabrosa: " << error << "\n"
             << "usage: nabrosa --worksheet SECTION[,SECTION...] [--count N] [--level 1|2|3] [--seed N] [--key]\n"
-               "       [--figures] [--digits arabic|western] [--paper a4|letter] [--title TEXT] -o FILE.pdf\n"
+               "       [--figures] [--digits arabic|western] [--pi 3.14|22/7] [--paper a4|letter] [--title TEXT]\n"
+               "       -o FILE.pdf\n"
             << "SECTION: " << practice::sections().join(QStringLiteral(", ")) << "\n";
         return 2;
     }

@@ -42,7 +42,7 @@ QList<Exercise> worksheetExercises(const WorksheetOptions &options)
             continue;
         for (;;) {
             Exercise e = makeExercise(options.sections[static_cast<qsizetype>(s)], options.level, options.seed,
-                                      next[s]++);
+                                      next[s]++, options.pi);
             if (options.kinds.isEmpty() || options.kinds.contains(e.kind)) {
                 sheet.append(std::move(e));
                 break;
@@ -444,6 +444,9 @@ bool parseWorksheetArguments(const QStringList &arguments, WorksheetOptions &opt
         } else if (name == u"--digits") {
             ok = value == u"arabic" || value == u"western";
             options.digits = value == u"western" ? numtext::DigitShape::Western : numtext::DigitShape::ArabicIndic;
+        } else if (name == u"--pi") {
+            ok = value == u"3.14" || value == u"22/7";
+            options.pi = value == u"22/7" ? Rational(22, 7) : piTaught();
         } else if (name == u"--paper") {
             ok = value == u"a4" || value == u"letter";
             options.paper = value == u"letter" ? QPageSize::Letter : QPageSize::A4;

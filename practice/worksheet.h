@@ -27,6 +27,7 @@ struct WorksheetOptions {
     int level = 1;
     std::uint64_t seed = 1;
     numtext::DigitShape digits = numtext::DigitShape::ArabicIndic;
+    Rational pi = piTaught(); // the π the exercises use: 3.14 or 22/7
     QString title = QStringLiteral("ورقة عمل");
     QString school, className, date;
     bool key = false;     // the answer key, with the worked steps
@@ -49,8 +50,8 @@ void paintWorksheet(QPagedPaintDevice &device, const WorksheetOptions &options);
 bool writeWorksheetPdf(const WorksheetOptions &options, const QString &fileName, QString *error = nullptr);
 
 // The command line `--worksheet SECTION[,SECTION...] [--count N] [--level L]
-// [--seed N] [--key] [--figures] [--digits arabic|western] [--paper a4|letter]
-// [--title TEXT] -o FILE.pdf`: the arguments after the program's name.
+// [--seed N] [--key] [--figures] [--digits arabic|western] [--pi 3.14|22/7]
+// [--paper a4|letter] [--title TEXT] -o FILE.pdf`: the arguments after the program's name.
 // Parses them into options; false with a message in error when they are
 // not right.
 bool parseWorksheetArguments(const QStringList &arguments, WorksheetOptions &options, QString &fileName,

@@ -144,9 +144,9 @@ WorksheetWindow::WorksheetWindow() : Window("WorksheetWindow", QStringLiteral("�
     Paper = named(new QComboBox(this), "Paper", QStringLiteral("الورق"));
     Paper->addItems({QStringLiteral("A4"), QStringLiteral("Letter")});
     addRow(4, 0, QStringLiteral("الورق"), Paper);
-    auto *pi = new QLabel(QStringLiteral("ط = ٣٫١٤ كما في صور القوانين"), this);
-    pi->setObjectName(QStringLiteral("PiUsed"));
-    form->addWidget(pi, 4, 2, 1, 2);
+    Pi = named(new QComboBox(this), "Pi", QStringLiteral("قيمة ط"));
+    Pi->addItems({QStringLiteral("٣٫١٤"), QStringLiteral("٢٢/٧")});
+    addRow(4, 1, QStringLiteral("قيمة ط"), Pi);
     rows->addLayout(form);
 
     Key = named(new QCheckBox(QStringLiteral("مفتاح الإجابات مع خطوات الحل"), this), "Key",
@@ -198,6 +198,7 @@ WorksheetOptions WorksheetWindow::options() const
     o.level = Level->currentIndex() + 1;
     o.seed = Seed->text().toULongLong();
     o.digits = Digits->currentIndex() == 1 ? DigitShape::Western : DigitShape::ArabicIndic;
+    o.pi = Pi->currentIndex() == 1 ? Rational(22, 7) : piTaught();
     o.title = SheetTitle->text().trimmed().isEmpty() ? QStringLiteral("ورقة عمل") : SheetTitle->text().trimmed();
     o.school = School->text().trimmed();
     o.className = ClassName->text().trimmed();

@@ -50,6 +50,7 @@ private:
     QComboBox *Level;
     QLineEdit *Seed;
     QComboBox *Digits;
+    QComboBox *Pi;
     QLineEdit *SheetTitle;
     QLineEdit *School;
     QLineEdit *ClassName;

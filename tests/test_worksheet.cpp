@@ -84,6 +84,8 @@ private slots:
     void initTestCase();
     void exercisesAreThoseOfTheCommandLine_data();
     void exercisesAreThoseOfTheCommandLine();
+    void piChosenByTheTeacher_data();
+    void piChosenByTheTeacher();
     void arguments_data();
     void arguments();
     void pdfReadsBack_data();
@@ -112,12 +114,13 @@ void WorksheetTest::exercisesAreThoseOfTheCommandLine_data()
     QTest::newRow("three sections take turns")
         << QStringList{QStringLiteral("fractions"), QStringLiteral("equation"), QStringLiteral("numbers")}
         << QStringList() << 10 << 2;
-    QTest::newRow("some kinds only")
-        << QStringList{QStringLiteral("perimeters"), QStringLiteral("conversions")}
-        << QStringList{QStringLiteral("circle-perimeter"), QStringLiteral("kelvin-to-celsius")} << 7 << 3;
+    QTest::newRow("some kinds only") << QStringList{QStringLiteral("perimeters"), QStringLiteral("conversions")}
+                                     << QStringList{QStringLiteral("circle-perimeter"),
+                                                    QStringLiteral("kelvin-to-celsius")}
+                                     << 7 << 3;
     QTest::newRow("a section without a chosen kind drops out")
-        << QStringList{QStringLiteral("areas"), QStringLiteral("numbers")} << QStringList{QStringLiteral("prime")}
-        << 5 << 1;
+        << QStringList{QStringLiteral("areas"), QStringLiteral("numbers")} << QStringList{QStringLiteral("prime")} << 5
+        << 1;
     QTest::newRow("a hundred") << sections() << QStringList() << 100 << 3;
 }
 
@@ -150,6 +153,54 @@ void WorksheetTest::exercisesAreThoseOfTheCommandLine()
             QCOMPARE(got[i].section, sections[i % sections.size()]);
 }
 
+void WorksheetTest::piChosenByTheTeacher_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<int>("level");
+    for (const char *section : {"areas", "perimeters", "volumes", "conversions"})
+        for (int level = 1; level <= 3; ++level)
+            QTest::addRow("%s, level %d", section, level) << QString::fromLatin1(section) << level;
+}
+
+void WorksheetTest::piChosenByTheTeacher()
+{
+    // With ط = 22/7 every exercise that uses π says so, gives it, and its
+    // answer is worked with it: rounded to two places, since 22/7 has no end
+    // to its decimals. The exercises that do not use π stay as they were.
+    QFETCH(QString, section);
+    QFETCH(int, level);
+    WorksheetOptions o = sheet({section}, 24, false);
+    o.level = level;
+    o.pi = Rational(22, 7);
+    const QList<Exercise> sevenths = worksheetExercises(o);
+    o.pi = piTaught();
+    const QList<Exercise> taught = worksheetExercises(o);
+    int withPi = 0;
+    for (int i = 0; i < sevenths.size(); ++i) {
+        const Exercise &e = sevenths[i];
+        const bool usesPi = std::any_of(e.given.cbegin(), e.given.cend(),
+                                        [](const auto &g) { return g.first == u"pi"; });
+        if (!usesPi) {
+            QCOMPARE(e.answer, taught[i].answer);
+            continue;
+        }
+        ++withPi;
+        QCOMPARE(e.number(QStringLiteral("pi")), Rational(22, 7));
+        QVERIFY2(e.question.contains(QStringLiteral("ط = 22/7")), qPrintable(e.question));
+        QCOMPARE(e.given.size(), taught[i].given.size());
+        // The same numbers, π apart: the answer scales from 3.14 to 22/7
+        // (inversely where π divides).
+        const double scale = (22.0 / 7.0) / 3.14;
+        const double expected = taught[i].exact.first() * (e.kind == u"radians-to-degrees" ? 1 / scale : scale);
+        // Not rounded only where π's sevenths cancel (a radius of 7).
+        if (!e.round)
+            QVERIFY(e.values.first().isTerminating());
+        QVERIFY2(std::abs(e.values.first().toDouble() - expected) <= 0.005 + 1e-9 * std::abs(expected),
+                 qPrintable(e.question + QStringLiteral(" → ") + e.answer));
+    }
+    QVERIFY(withPi > 0);
+}
+
 void WorksheetTest::arguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -159,6 +210,8 @@ void WorksheetTest::arguments_data()
                                   "--paper letter -o a.pdf")
                           << true;
     QTest::newRow("least") << args("--worksheet equation -o a.pdf") << true;
+    QTest::newRow("pi 22/7") << args("--worksheet areas --pi 22/7 -o a.pdf") << true;
+    QTest::newRow("pi 3") << args("--worksheet areas --pi 3 -o a.pdf") << false;
     QTest::newRow("no file") << args("--worksheet equation") << false;
     QTest::newRow("no section") << args("--count 3 -o a.pdf") << false;
     QTest::newRow("unknown section") << args("--worksheet areas,music -o a.pdf") << false;
@@ -215,9 +268,10 @@ void WorksheetTest::pdfReadsBack()
     QVERIFY(!fonts.join(QString()).trimmed().isEmpty());
     for (const QString &line : fonts)
         if (!line.trimmed().isEmpty())
-            QVERIFY2(line.mid(line.indexOf(QStringLiteral("Identity-H"))).split(QLatin1Char(' '), Qt::SkipEmptyParts)
-                             .value(1) == u"yes",
-                     qPrintable(line));
+            QVERIFY2(
+                line.mid(line.indexOf(QStringLiteral("Identity-H"))).split(QLatin1Char(' '), Qt::SkipEmptyParts).value(1)
+                    == u"yes",
+                qPrintable(line));
 
     const QString text = pdfText(file);
     QVERIFY(text.contains(options.title));
@@ -271,8 +325,7 @@ void WorksheetTest::nothingSpillsOutOfThePage()
     const QString prefix = dir.filePath(QStringLiteral("page"));
     poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-gray"),
                                          QStringLiteral("-png"), file, prefix});
-    const QStringList pages =
-        QDir(dir.path()).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name);
+    const QStringList pages = QDir(dir.path()).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name);
     QVERIFY(pages.size() > 3);
     for (const QString &name : pages) {
         const QImage page(dir.filePath(name));
@@ -282,8 +335,8 @@ void WorksheetTest::nothingSpillsOutOfThePage()
         const int margin = 40, footTop = page.height() - 42 - 22, footBottom = page.height() - 42 + 4;
         for (int y = 0; y < page.height(); ++y)
             for (int x = 0; x < page.width(); ++x) {
-                const bool inMargin = x < margin || x >= page.width() - margin || y < margin - 4 ||
-                                      y >= page.height() - 20;
+                const bool inMargin = x < margin || x >= page.width() - margin || y < margin - 4
+                                      || y >= page.height() - 20;
                 const bool aboveFoot = y >= footTop && y < footBottom;
                 if ((inMargin || aboveFoot) && qGray(page.pixel(x, y)) < 128)
                     QFAIL(qPrintable(QStringLiteral("ink at %1,%2 of %3").arg(x).arg(y).arg(name)));
@@ -336,8 +389,8 @@ void WorksheetTest::windowSaysWhenTheFileCannotBeWritten()
     app::Windows::find<WorksheetWindow>()->chooseSections({QStringLiteral("areas")});
     const QString file = dir.filePath(QStringLiteral("no such folder/sheet.pdf"));
     WorksheetWindow::setFileChooser([&](QWidget *, const QString &) { return file; });
-    notices.expect(QStringLiteral("تعذر حفظ ورقة العمل في") + numtext::crlf() + file + numtext::crlf() +
-                       QStringLiteral("تأكد أن المجلد موجود وأنه يمكن الكتابة فيه، ثم حاول مرة أخرى."),
+    notices.expect(QStringLiteral("تعذر حفظ ورقة العمل في") + numtext::crlf() + file + numtext::crlf()
+                       + QStringLiteral("تأكد أن المجلد موجود وأنه يمكن الكتابة فيه، ثم حاول مرة أخرى."),
                    numtext::style::Exclamation | numtext::style::RightAlign | numtext::style::RtlReading,
                    QStringLiteral("ورقة عمل"));
     QVERIFY(ui::click("WorksheetWindow", "SavePdf"));
