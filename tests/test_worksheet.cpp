@@ -8,6 +8,7 @@
 #include "support/scripted.h"
 #include "support/ui.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
@@ -97,6 +98,7 @@ private slots:
     void windowSaysWhenTheFileCannotBeWritten();
     void windowPrintsAndNewSeed();
     void mainMenuOpensItWithCtrlP();
+    void everyControlIsNamedAndReachedByTab();
 
 private:
     QTemporaryDir dir;
@@ -436,6 +438,38 @@ void WorksheetTest::mainMenuOpensItWithCtrlP()
     QVERIFY(sheetWindow && sheetWindow->isVisible());
     QTest::keyClick(sheetWindow, Qt::Key_Escape);
     QVERIFY(!sheetWindow->isVisible());
+}
+
+void WorksheetTest::everyControlIsNamedAndReachedByTab()
+{
+    QWidget *w = app::Windows::show<WorksheetWindow>();
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QSet<QWidget *> controls;
+    for (QWidget *c : w->findChildren<QWidget *>())
+        if (c->focusPolicy() & Qt::TabFocus && c->isVisible() && c->isEnabled() && !c->objectName().isEmpty()
+            && !c->objectName().startsWith(QStringLiteral("qt_"))) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(c);
+            QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(c->objectName()));
+            controls.insert(c);
+        }
+    QStringList names;
+    for (const QWidget *c : controls)
+        names.append(c->objectName());
+    names.sort();
+    QCOMPARE(names,
+             (QStringList{"ClassName", "Close", "Count", "Digits", "Figures", "Key", "Level", "NewSeed", "Paper", "Pi",
+                          "Preview", "Print", "SavePdf", "School", "Sections", "Seed", "SheetDate", "SheetTitle"}));
+    QSet<QWidget *> reached;
+    for (int i = 0; i < 40 && reached.size() < controls.size(); ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        while (focus && !controls.contains(focus))
+            focus = focus->parentWidget();
+        if (focus)
+            reached.insert(focus);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(reached, controls);
 }
 
 QTEST_MAIN(WorksheetTest)
