@@ -16,6 +16,7 @@
 #include "practice/practicewindow.h"
 #include "practice/progresswindow.h"
 #include "practice/record.h"
+#include "practice/worksheetwindow.h"
 #include "reference/about.h"
 #include "reference/laws.h"
 
@@ -33,9 +34,10 @@ template <class T> WindowKind kind()
 const std::vector<WindowKind> &windowKinds()
 {
     static const std::vector<WindowKind> all = {
-        kind<Form1>(),  kind<Form2>(),  kind<Form3>(),  kind<Form4>(),  kind<Form5>(),  kind<Form6>(),  kind<Form7>(),
-        kind<Form8>(),  kind<Form9>(),  kind<Form10>(), kind<Form11>(), kind<Form12>(), kind<Form13>(), kind<Form14>(),
-        kind<Form15>(), kind<Form16>(), kind<Form17>(), kind<Form19>(), kind<Form22>(),
+        kind<Form1>(),  kind<Form2>(),  kind<Form3>(),  kind<Form4>(),  kind<Form5>(),
+        kind<Form6>(),  kind<Form7>(),  kind<Form8>(),  kind<Form9>(),  kind<Form10>(),
+        kind<Form11>(), kind<Form12>(), kind<Form13>(), kind<Form14>(), kind<Form15>(),
+        kind<Form16>(), kind<Form17>(), kind<Form19>(), kind<Form22>(), kind<WorksheetWindow>(),
     };
     return all;
 }

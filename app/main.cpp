@@ -1,12 +1,42 @@
 #include "app/application.h"
 #include "practice/exercises.h"
 #include "practice/practicewindow.h"
+#include "practice/worksheet.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+
+namespace {
+
+// `--worksheet ...` writes a worksheet as a PDF and ends: no window, and no
+// display needed (the pages are painted off screen).
+int writeWorksheet(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication gui(argc, argv);
+    QTextStream err(stderr);
+    practice::WorksheetOptions options;
+    QString fileName, error;
+    if (!practice::parseWorksheetArguments(QCoreApplication::arguments().mid(1), options, fileName, error)) {
+        err << "nabrosa: " << error << "\n"
+            << "usage: nabrosa --worksheet SECTION[,SECTION...] [--count N] [--level 1|2|3] [--seed N] [--key]\n"
+               "       [--figures] [--digits arabic|western] [--pi 3.14|22/7] [--paper a4|letter] [--title TEXT]\n"
+               "       -o FILE.pdf\n"
+            << "SECTION: " << practice::sections().join(QStringLiteral(", ")) << "\n";
+        return 2;
+    }
+    if (!practice::writeWorksheetPdf(options, fileName, &error)) {
+        err << "nabrosa: cannot write " << fileName << ": " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -18,6 +48,8 @@ int main(int argc, char *argv[])
             QTextStream out(stdout), err(stderr);
             return practice::printExercises(QCoreApplication::arguments().mid(1), out, err);
         }
+        if (QByteArrayView(argv[i]) == "--worksheet")
+            return writeWorksheet(argc, argv);
     }
     {
         // `--seed N`: the seed of every practice window's exercises.

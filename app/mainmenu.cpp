@@ -20,6 +20,7 @@
 #include "kit/windows.h"
 #include "numbers/operations.h"
 #include "numtext/numtext.h"
+#include "practice/worksheetwindow.h"
 #include "reference/about.h"
 
 #include <QButtonGroup>
@@ -29,6 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTime>
 #include <QTimer>
 
@@ -122,6 +124,9 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
     on(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     on(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     on(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    // Ctrl+P: a worksheet to print.
+    auto *print = new QShortcut(QKeySequence::Print, this);
+    on(print, &QShortcut::activated, this, &Form1::Form_CtrlP);
     on(command5, &ClickLabel::clicked, this, &Form1::command5_Click);
     on(Image1, &Banner::clicked, this, &Form1::Image1_Click);
 
@@ -152,6 +157,8 @@ void Form1::Command3_Click()
 }
 
 void Form1::Command4_Click() { Windows::show<Form10>(); }
+
+void Form1::Form_CtrlP() { Windows::show<WorksheetWindow>(); }
 
 void Form1::command5_Click()
 {

@@ -45,6 +45,7 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void Form_CtrlP();
     void command5_Click();
     void Image1_Click();
     void Command6_Click();

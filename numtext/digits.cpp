@@ -154,6 +154,13 @@ private:
         signed_ = true;
         held_ = !arabic_;
         number(from, at);
+        // A signed fraction written on one line (-1/20) is held whole: its
+        // denominator would otherwise be set apart from it.
+        if (held_ && i_ + 1 < s_.size() && s_[i_] == u'/' && digitAt(i_ + 1)) {
+            out_ += u'/';
+            ++i_;
+            digits();
+        }
         signed_ = false;
         if (held_)
             out_ += QChar(RightToLeftMark);

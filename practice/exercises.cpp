@@ -181,12 +181,12 @@ Rational amount(Random &r, int level, std::int64_t lo, std::int64_t hi)
     }
 }
 
-const Rational PiTaught = Rational::decimal(314, 2); // ط = 3.14, as the laws pictures teach
 
 // The exercise being made, with what its generator fills in.
 struct Making {
     Exercise &e;
     Random &r;
+    Rational pi; // the π the exercise asks for
 
     void give(const QString &key, const Rational &value) { e.given.append({key, value}); }
     QString n(const QString &key) const { return decimalText(e.number(key)); }
@@ -227,7 +227,6 @@ bool nearHalf(double value)
 }
 
 const QString RoundTwo = QStringLiteral(" قرّب الناتج إلى منزلتين عشريتين.");
-const QString UsePi = QStringLiteral(" (استعمل ط = 3.14)");
 
 using Maker = std::function<void(Making &)>;
 
@@ -282,14 +281,16 @@ Rational length(Making &m, std::int64_t hi = 12) { return amount(m.r, m.e.level,
 
 void finish(Making &m, const QString &question, const Rational &value, bool pi = false)
 {
-    m.e.question = question + (pi ? UsePi : QString()) + QLatin1Char('.');
+    const QString usePi =
+        QStringLiteral(" (استعمل ط = %1)").arg(m.pi.isTerminating() ? decimalText(m.pi) : fractionText(m.pi));
+    m.e.question = question + (pi ? usePi : QString()) + QLatin1Char('.');
     m.answerValue(value);
     if (m.e.round)
         m.e.question += RoundTwo;
 }
 
 Kind figure(const QString &name, const QString &text, const QStringList &keys, bool pi,
-            const std::function<Rational(const QList<Rational> &)> &value)
+            const std::function<Rational(const QList<Rational> &, const Rational &)> &value)
 {
     return {name, [=](Making &m) {
                 QList<Rational> numbers;
@@ -300,11 +301,11 @@ Kind figure(const QString &name, const QString &text, const QStringList &keys, b
                     args.append(decimalText(numbers.last()));
                 }
                 if (pi)
-                    m.give(QStringLiteral("pi"), PiTaught);
+                    m.give(QStringLiteral("pi"), m.pi);
                 QString q = text;
                 for (const QString &a : args)
                     q = q.arg(a);
-                finish(m, q, value(numbers), pi);
+                finish(m, q, value(numbers, m.pi), pi);
             }};
 }
 
@@ -367,8 +368,8 @@ void angle(Making &m, bool toRadians)
     if (given == 0)
         given = 1;
     m.give(toRadians ? QStringLiteral("degrees") : QStringLiteral("radians"), given);
-    m.give(QStringLiteral("pi"), PiTaught);
-    const Rational value = toRadians ? given * PiTaught / 180 : given * 180 / PiTaught;
+    m.give(QStringLiteral("pi"), m.pi);
+    const Rational value = toRadians ? given * m.pi / 180 : given * 180 / m.pi;
     finish(m,
            toRadians ? QStringLiteral("حوّل %1 درجة إلى راديان").arg(decimalText(given))
                      : QStringLiteral("حوّل %1 راديان إلى درجات").arg(decimalText(given)),
@@ -662,53 +663,57 @@ const QHash<QString, QList<Kind>> &table()
           {QStringLiteral("divide"), [](Making &m) { operation(m, QChar(u'÷')); }}}},
         {QStringLiteral("areas"),
          {figure(QStringLiteral("circle-area"), QStringLiteral("احسب مساحة دائرة نصف قطرها %1 سم"),
-                 {QStringLiteral("r")}, true, [](const QList<Rational> &v) { return PiTaught * square(v[0]); }),
+                 {QStringLiteral("r")}, true,
+                 [](const QList<Rational> &v, const Rational &pi) { return pi * square(v[0]); }),
           figure(QStringLiteral("rectangle-area"), QStringLiteral("احسب مساحة مستطيل طوله %1 سم وعرضه %2 سم"),
                  {QStringLiteral("length"), QStringLiteral("width")}, false,
-                 [](const QList<Rational> &v) { return v[0] * v[1]; }),
+                 [](const QList<Rational> &v, const Rational &) { return v[0] * v[1]; }),
           figure(QStringLiteral("triangle-area"), QStringLiteral("احسب مساحة مثلث قاعدته %1 سم وارتفاعه %2 سم"),
                  {QStringLiteral("base"), QStringLiteral("height")}, false,
-                 [](const QList<Rational> &v) { return v[0] * v[1] / 2; }),
+                 [](const QList<Rational> &v, const Rational &) { return v[0] * v[1] / 2; }),
           figure(QStringLiteral("parallelogram-area"),
                  QStringLiteral("احسب مساحة متوازي أضلاع قاعدته %1 سم وارتفاعه %2 سم"),
                  {QStringLiteral("base"), QStringLiteral("height")}, false,
-                 [](const QList<Rational> &v) { return v[0] * v[1]; }),
+                 [](const QList<Rational> &v, const Rational &) { return v[0] * v[1]; }),
           figure(QStringLiteral("trapezoid-area"),
                  QStringLiteral("احسب مساحة شبه منحرف قاعدتاه %1 سم و%2 سم وارتفاعه %3 سم"),
                  {QStringLiteral("base1"), QStringLiteral("base2"), QStringLiteral("height")}, false,
-                 [](const QList<Rational> &v) { return (v[0] + v[1]) * v[2] / 2; }),
+                 [](const QList<Rational> &v, const Rational &) { return (v[0] + v[1]) * v[2] / 2; }),
           figure(QStringLiteral("cube-area"), QStringLiteral("احسب المساحة الكلية لمكعب طول حرفه %1 سم"),
-                 {QStringLiteral("edge")}, false, [](const QList<Rational> &v) { return square(v[0]) * 6; }),
+                 {QStringLiteral("edge")}, false,
+                 [](const QList<Rational> &v, const Rational &) { return square(v[0]) * 6; }),
           figure(QStringLiteral("sphere-area"), QStringLiteral("احسب مساحة سطح كرة نصف قطرها %1 سم"),
-                 {QStringLiteral("r")}, true, [](const QList<Rational> &v) { return PiTaught * square(v[0]) * 4; })}},
+                 {QStringLiteral("r")}, true,
+                 [](const QList<Rational> &v, const Rational &pi) { return pi * square(v[0]) * 4; })}},
         {QStringLiteral("perimeters"),
          {figure(QStringLiteral("circle-perimeter"), QStringLiteral("احسب محيط دائرة نصف قطرها %1 سم"),
-                 {QStringLiteral("r")}, true, [](const QList<Rational> &v) { return PiTaught * v[0] * 2; }),
+                 {QStringLiteral("r")}, true,
+                 [](const QList<Rational> &v, const Rational &pi) { return pi * v[0] * 2; }),
           figure(QStringLiteral("square-perimeter"), QStringLiteral("احسب محيط مربع طول ضلعه %1 سم"),
-                 {QStringLiteral("side")}, false, [](const QList<Rational> &v) { return v[0] * 4; }),
+                 {QStringLiteral("side")}, false, [](const QList<Rational> &v, const Rational &) { return v[0] * 4; }),
           figure(QStringLiteral("rectangle-perimeter"), QStringLiteral("احسب محيط مستطيل طوله %1 سم وعرضه %2 سم"),
                  {QStringLiteral("length"), QStringLiteral("width")}, false,
-                 [](const QList<Rational> &v) { return (v[0] + v[1]) * 2; }),
+                 [](const QList<Rational> &v, const Rational &) { return (v[0] + v[1]) * 2; }),
           {QStringLiteral("triangle-perimeter"), triangleSides},
           figure(QStringLiteral("quadrilateral-perimeter"),
                  QStringLiteral("احسب محيط شكل رباعي أطوال أضلاعه %1 سم و%2 سم و%3 سم و%4 سم"),
                  {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}, false,
-                 [](const QList<Rational> &v) { return v[0] + v[1] + v[2] + v[3]; })}},
+                 [](const QList<Rational> &v, const Rational &) { return v[0] + v[1] + v[2] + v[3]; })}},
         {QStringLiteral("volumes"),
-         {figure(QStringLiteral("cube-volume"), QStringLiteral("احسب حجم مكعب طول حرفه %1 سم"),
-                 {QStringLiteral("edge")}, false, [](const QList<Rational> &v) { return square(v[0]) * v[0]; }),
+         {figure(QStringLiteral("cube-volume"), QStringLiteral("احسب حجم مكعب طول حرفه %1 سم"), {QStringLiteral("edge")},
+                 false, [](const QList<Rational> &v, const Rational &) { return square(v[0]) * v[0]; }),
           figure(QStringLiteral("cuboid-volume"), QStringLiteral("احسب حجم متوازي مستطيلات أبعاده %1 سم و%2 سم و%3 سم"),
                  {QStringLiteral("length"), QStringLiteral("width"), QStringLiteral("height")}, false,
-                 [](const QList<Rational> &v) { return v[0] * v[1] * v[2]; }),
+                 [](const QList<Rational> &v, const Rational &) { return v[0] * v[1] * v[2]; }),
           figure(QStringLiteral("cylinder-volume"),
                  QStringLiteral("احسب حجم أسطوانة نصف قطر قاعدتها %1 سم وارتفاعها %2 سم"),
                  {QStringLiteral("r"), QStringLiteral("height")}, true,
-                 [](const QList<Rational> &v) { return PiTaught * square(v[0]) * v[1]; }),
+                 [](const QList<Rational> &v, const Rational &pi) { return pi * square(v[0]) * v[1]; }),
           figure(QStringLiteral("cone-volume"), QStringLiteral("احسب حجم مخروط نصف قطر قاعدته %1 سم وارتفاعه %2 سم"),
                  {QStringLiteral("r"), QStringLiteral("height")}, true,
-                 [](const QList<Rational> &v) { return PiTaught * square(v[0]) * v[1] / 3; }),
+                 [](const QList<Rational> &v, const Rational &pi) { return pi * square(v[0]) * v[1] / 3; }),
           figure(QStringLiteral("sphere-volume"), QStringLiteral("احسب حجم كرة نصف قطرها %1 سم"), {QStringLiteral("r")},
-                 true, [](const QList<Rational> &v) { return PiTaught * square(v[0]) * v[0] * 4 / 3; })}},
+                 true, [](const QList<Rational> &v, const Rational &pi) { return pi * square(v[0]) * v[0] * 4 / 3; })}},
         {QStringLiteral("conversions"),
          {{QStringLiteral("celsius-to-fahrenheit"),
            [](Making &m) { temperature(m, QStringLiteral("c"), QStringLiteral("f")); }},
@@ -838,7 +843,9 @@ Rational Exercise::number(const QString &key) const
     throw std::out_of_range("practice: no given number " + key.toStdString());
 }
 
-Exercise makeExercise(const QString &section, int level, std::uint64_t seed, int index)
+Rational piTaught() { return Rational::decimal(314, 2); }
+
+Exercise makeExercise(const QString &section, int level, std::uint64_t seed, int index, const Rational &pi)
 {
     const auto found = table().constFind(section);
     if (found == table().cend())
@@ -860,7 +867,7 @@ Exercise makeExercise(const QString &section, int level, std::uint64_t seed, int
     for (int i = 0; i <= index; ++i)
         mixer.next();
     Random r(mixer.next());
-    Making m{e, r};
+    Making m{e, r, pi};
     kind.make(m);
     return e;
 }

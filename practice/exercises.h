@@ -86,10 +86,16 @@ struct Exercise {
     Rational number(const QString &key) const;
 };
 
+// The π of the exercises, ط = 3.14 as the laws pictures teach it; a teacher
+// may ask for another (22/7) on a worksheet. An answer that π leaves without
+// an end to its decimals is asked rounded to two places.
+Rational piTaught();
+
 // The exercise `index` of a section at a level for a seed. Throws
 // std::invalid_argument for a section that is not one of sections() or a
 // level outside 1..3.
-Exercise makeExercise(const QString &section, int level, std::uint64_t seed, int index);
+Exercise makeExercise(const QString &section, int level, std::uint64_t seed, int index,
+                      const Rational &pi = piTaught());
 
 // The kinds a section sets, in the order it sets them.
 QStringList kinds(const QString &section);

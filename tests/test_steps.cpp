@@ -187,6 +187,9 @@ private slots:
         QTest::newRow("negative, ١٢٣") << "= -3.5 × 2" << A << "= " + ALM + "−٣٫٥ × ٢";
         QTest::newRow("negative, 123") << "= -3.5 × 2" << W << "= " + LRM + "−3.5" + RLM + " × 2";
         QTest::newRow("negative in brackets") << "(-2)" << W << "(" + LRM + "−2" + RLM + ")";
+        QTest::newRow("negative one-line fraction, 123")
+            << "7/26 − (-1/20)" << W << "7/26 − (" + LRM + "−1/20" + RLM + ")";
+        QTest::newRow("negative one-line fraction, ١٢٣") << "(-1/20)" << A << "(" + ALM + "−١/٢٠)";
         QTest::newRow("a minus between numbers subtracts") << "5 − 3" << W << "5 − 3";
         QTest::newRow("a minus after a letter subtracts") << "ب−4" << A << "ب−٤";
         QTest::newRow("exponent form, 123") << "= 1.5E+15" << W << "= 1.5 × 10^{15}";

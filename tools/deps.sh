@@ -12,7 +12,7 @@ nabrosa_packages_build="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-d
 nabrosa_packages_display="xvfb xauth"
 nabrosa_packages_fuzz="clang libclang-rt-14-dev python3"
 nabrosa_packages_a11y="python3-pyatspi at-spi2-core dbus dbus-x11 xvfb xauth orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox xdotool"
-nabrosa_packages_test="locales libbenchmark-dev clang-format clang-tidy"
+nabrosa_packages_test="locales libbenchmark-dev clang-format clang-tidy poppler-utils"
 nabrosa_packages_package="dpkg-dev file lintian"
 
 # nabrosa_need [--locale NAME] PACKAGE...: makes sure every PACKAGE is
