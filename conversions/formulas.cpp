@@ -138,6 +138,7 @@ double finish(const Worked &w, Unit unit, Steps &s)
         return finish(w.value, unit, s);
     s.keep(num(w.value)).line(rel(w), " ", written(w.value), " ", unitName(unit));
     return w.value;
+}
 
 // The thermometer of a conversion: the temperature given, the result, and
 // the Celsius value worked out between them where there is one. Returns the
