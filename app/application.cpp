@@ -45,10 +45,7 @@ const std::vector<WindowKind> &windowKinds()
 // One record for the program, the practice windows' own.
 practice::Record &practiceRecord() { return practice::programRecord(); }
 
-void openProgress(QWidget *beside)
-{
-    practice::showProgress(practiceRecord(), Context::current().pupilName(), beside);
-}
+void openProgress(QWidget *beside) { practice::showProgress(practiceRecord(), Context::current().pupilName(), beside); }
 
 // Qualified: inside the class, windowKinds() is the context's own accessor.
 Program::Program(QApplication &application) : Context(application, app::windowKinds())

@@ -109,12 +109,15 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
     // In the free corner left of the second column of sections.
     Command6 = button(this, "Command6", QStringLiteral("تقدمي"), {120, 5400, 780, 360},
                       QStringLiteral("ما تعلمته في التمارين"));
+    // Above it, in the same corner: a worksheet to print (Ctrl+P).
+    Command7 = button(this, "Command7", QStringLiteral("ورقة عمل"), {120, 4980, 780, 360},
+                      QStringLiteral("ورقة عمل للطباعة (Ctrl+P)"));
     setDefaultButton(Command1);
 
     // Reading order of the two columns from the right, then the buttons.
     auto op = [this](int n) { return options[std::size_t(n - 1)]; };
     tabOrder({op(1), op(4), op(7), op(2), op(3), op(9), op(10), op(6), op(8), op(5), Command1, Command2, Command4,
-              Command3, Command6});
+              Command3, Command7, Command6});
     // The list holds the focus, so that Enter at start reaches the navigate
     // button (and its nothing-chosen notice), not the name button.
     op(1)->setFocus();
@@ -124,6 +127,7 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
     on(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     on(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     on(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    on(Command7, &QPushButton::clicked, this, &Form1::Form_CtrlP);
     // Ctrl+P: a worksheet to print.
     auto *print = new QShortcut(QKeySequence::Print, this);
     on(print, &QShortcut::activated, this, &Form1::Form_CtrlP);

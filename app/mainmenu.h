@@ -68,5 +68,6 @@ private:
     QPushButton *Command4;
     QPushButton *Command2;
     QPushButton *Command6; // "تقدمي"
+    QPushButton *Command7; // "ورقة عمل"
     QTimer *Timer1;
 };

@@ -5,9 +5,11 @@
 #include "kit/notice.h"
 #include "kit/speech.h"
 #include "kit/stepswindow.h"
+#include "kit/windows.h"
 #include "numtext/digits.h"
 #include "practice/answers.h"
 #include "practice/record.h"
+#include "practice/worksheetwindow.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -202,6 +204,8 @@ PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint
     newExercise_ = windowButton(this, "NewExercise", QStringLiteral("تمرين جديد"), QStringLiteral("تمرين جديد"));
     if (progressOpener)
         progress_ = windowButton(this, "Progress", QStringLiteral("تقدمي"), QStringLiteral("تقدمي"));
+    worksheet_ = windowButton(this, "Worksheet", QStringLiteral("ورقة عمل للطباعة"),
+                              QStringLiteral("ورقة عمل للطباعة"));
     closeButton_ = windowButton(this, "CloseButton", QStringLiteral("إغلاق"), QStringLiteral("إغلاق"));
 
     feedback_ = textLabel(this, "Feedback", QStringLiteral("النتيجة"));
@@ -239,6 +243,7 @@ PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint
     buttons->addWidget(newExercise_);
     auto *bottom = new QHBoxLayout;
     bottom->addStretch(1);
+    bottom->addWidget(worksheet_);
     if (progress_)
         bottom->addWidget(progress_);
     bottom->addWidget(closeButton_);
@@ -257,6 +262,7 @@ PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint
     // steps; then the teacher's choices.
     QList<QWidget *> chain{question_,     answer_,      choice1_, choice2_, check_,        hint_,
                            showSolution_, newExercise_, steps_,   level_,   arabicDigits_, westernDigits_};
+    chain << worksheet_;
     if (progress_)
         chain << progress_;
     chain << closeButton_;
@@ -269,6 +275,7 @@ PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint
     app::on(newExercise_, &QPushButton::clicked, this, &PracticeWindow::NewExercise_Click);
     if (progress_)
         app::on(progress_, &QPushButton::clicked, this, &PracticeWindow::Progress_Click);
+    app::on(worksheet_, &QPushButton::clicked, this, &PracticeWindow::Worksheet_Click);
     app::on(closeButton_, &QPushButton::clicked, this, &PracticeWindow::CloseButton_Click);
     connect(level_, &QComboBox::activated, this, [this](int index) { app::run([&] { Level_Activated(index); }); });
     connect(arabicDigits_, &QRadioButton::toggled, this,
@@ -453,6 +460,9 @@ void PracticeWindow::Progress_Click()
     if (progressOpener)
         progressOpener(this);
 }
+
+// A worksheet of this section's exercises, to print for the class.
+void PracticeWindow::Worksheet_Click() { app::Windows::show<WorksheetWindow>()->chooseSections({section_}); }
 
 void PracticeWindow::CloseButton_Click() { close(); }
 

@@ -81,6 +81,7 @@ public:
     void Solution_Click();
     void NewExercise_Click();
     void Progress_Click();
+    void Worksheet_Click();
     void CloseButton_Click();
     void Level_Activated(int index);
     void ArabicDigits_Toggled(bool checked);
@@ -130,6 +131,7 @@ private:
     QPushButton *showSolution_;
     QPushButton *newExercise_;
     QPushButton *progress_ = nullptr;
+    QPushButton *worksheet_ = nullptr;
     QPushButton *closeButton_;
     QLabel *feedback_;
     QScrollArea *stepsArea_;

@@ -76,8 +76,8 @@ void KeyboardTest::tabOrderAndFirstFocus_data()
     QTest::addColumn<QStringList>("order"); // the first is the first focus
     QTest::addColumn<bool>("full");
     // A list of options is one stop: its first option while none is chosen.
-    QTest::newRow("Form1 main menu") << "Form1"
-                                     << QStringList{"Op1", "Command1", "Command2", "Command4", "Command3", "Command6"}
+    QTest::newRow("Form1 main menu") << "Form1" << QStringList{"Op1",      "Command1", "Command2", "Command4",
+                                                               "Command3", "Command7", "Command6"}
                                      << true;
     QTest::newRow("Form2 login") << "Form2" << QStringList{"Text1", "Command1", "Command7", "Command2", "Command4"}
                                  << true;

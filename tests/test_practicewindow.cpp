@@ -10,10 +10,12 @@
 #include "kit/practicedoor.h"
 #include "kit/steps.h"
 #include "kit/stepswindow.h"
+#include "kit/windows.h"
 #include "numtext/digits.h"
 #include "practice/answers.h"
 #include "practice/practicewindow.h"
 #include "practice/record.h"
+#include "practice/worksheetwindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -99,6 +101,7 @@ private slots:
     void choosing_data();
     void choosing();
     void escapeCloses();
+    void worksheetOfTheSection();
     void keyboardReachesEverything();
     void controlsAreNamedInArabic();
     void fixedLevel();
@@ -154,12 +157,15 @@ private:
     }
 
     QTemporaryDir folder;
+    int runs = 0;
 };
 
 void PracticeWindowTest::init()
 {
     QVERIFY(folder.isValid());
-    practice::useRecordFolder(folder.path());
+    // A record of its own for every test: what one test answered is not
+    // another's.
+    practice::useRecordFolder(folder.filePath(QString::number(++runs)));
     practice::setProgramSeed(Seed);
     WindowTest::init();
 }
@@ -513,11 +519,11 @@ void PracticeWindowTest::keyboardReachesEverything()
     const QString digits = numtext::digitShape() == numtext::DigitShape::ArabicIndic ? QStringLiteral("ArabicDigits")
                                                                                      : QStringLiteral("WesternDigits");
     QCOMPARE(walk("Question"), (QStringList{"Question", "Answer", "Check", "Hint", "ShowSolution", "NewExercise",
-                                            "Level", digits, "CloseButton"}));
+                                            "Level", digits, "Worksheet", "Progress", "CloseButton"}));
     // With the solution shown, its lines are a stop; the spent buttons are not.
     QVERIFY(ui::click(ui::control(w, "ShowSolution")));
-    QCOMPARE(walk("Question"),
-             (QStringList{"Question", "Answer", "NewExercise", "StepsView", "Level", digits, "CloseButton"}));
+    QCOMPARE(walk("Question"), (QStringList{"Question", "Answer", "NewExercise", "StepsView", "Level", digits,
+                                            "Worksheet", "Progress", "CloseButton"}));
     QVERIFY(ui::click(ui::control(w, "NewExercise")));
     // Enter in the answer box checks it.
     auto *box = ui::control<QLineEdit>(w, "Answer");
@@ -618,6 +624,20 @@ void PracticeWindowTest::seedArgument()
     const practice::Exercise first = practice::makeExercise(QStringLiteral("conversions"), 1, seed, 0);
     QCOMPARE(w->exercise().question, first.question);
     QCOMPARE(w->exercise().seed, first.seed);
+}
+
+void PracticeWindowTest::worksheetOfTheSection()
+{
+    // "ورقة عمل للطباعة" opens the worksheet window with this section's
+    // kinds chosen, and only them.
+    PracticeWindow *w = practise(QStringLiteral("Form17"));
+    QVERIFY(w);
+    QVERIFY(ui::click(ui::control(w, "Worksheet")));
+    auto *sheet = app::Windows::find<WorksheetWindow>();
+    QVERIFY(sheet && sheet->isVisible());
+    const practice::WorksheetOptions o = sheet->options();
+    QCOMPARE(o.sections, QStringList{QStringLiteral("fractions")});
+    QCOMPARE(o.kinds, practice::kinds(QStringLiteral("fractions")));
 }
 
 QTEST_MAIN(PracticeWindowTest)

@@ -118,7 +118,7 @@ void ProgressTest::nothingBeforeItOpens()
     QVERIFY(QFile::exists(QDir(qEnvironmentVariable("NABROSA_DATA_DIR")).filePath(QStringLiteral("practice.sqlite"))));
 
     // The name given at login is the pupil's.
-    app::Windows::get<Form1>()->setUserName(QStringLiteral("سارة"));
+    app::Context::current().setPupilName(QStringLiteral("سارة"));
     QVERIFY(ui::click("Form1", "Command6"));
     QCOMPARE(progressWindow(), window);
     QCOMPARE(window->pupil(), QStringLiteral("سارة"));
