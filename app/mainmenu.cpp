@@ -111,7 +111,7 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
                       QStringLiteral("ما تعلمته في التمارين"));
     // Above it, in the same corner: a worksheet to print (Ctrl+P).
     Command7 = button(this, "Command7", QStringLiteral("ورقة عمل"), {120, 4980, 780, 360},
-                      QStringLiteral("ورقة عمل للطباعة (Ctrl+P)"));
+                      QStringLiteral("ورقة عمل للطباعة"));
     setDefaultButton(Command1);
 
     // Reading order of the two columns from the right, then the buttons.

@@ -198,7 +198,7 @@ PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint
     app::setListHeading(choiceGroup_->buttons(), answerLabel_);
 
     check_ = windowButton(this, "Check", QStringLiteral("تحقق"), QStringLiteral("تحقق"));
-    check_->setToolTip(QStringLiteral("تحقق من إجابتك (Enter)"));
+    check_->setToolTip(QStringLiteral("تحقق من إجابتك (مفتاح الإدخال)"));
     hint_ = windowButton(this, "Hint", QString(), QString());
     showSolution_ = windowButton(this, "ShowSolution", QStringLiteral("أرني الحل"), QStringLiteral("أرني الحل"));
     newExercise_ = windowButton(this, "NewExercise", QStringLiteral("تمرين جديد"), QStringLiteral("تمرين جديد"));

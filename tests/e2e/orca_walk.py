@@ -196,7 +196,8 @@ class Walk:
         # Orca's start: its greeting.
         self.speech.expect("Screen reader on", timeout=max(TIMEOUT, 90), what="Orca starting")
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.program = self.start([self.program_path], "program.out", env)
+        # The seed fixes the practice window's first exercise.
+        self.program = self.start([self.program_path, "--seed", "5"], "program.out", env)
 
     def stop(self):
         for p in reversed(self.processes):
@@ -222,6 +223,21 @@ class Walk:
             if reached == name:
                 return said
         raise Failure(f"'{name}' not reached by Tab")
+
+    def tab_to_start(self, start, most=25):
+        """Tabs until a control whose name begins so has the focus (a button
+        whose name counts down)."""
+        # What took the focus before is behind us.
+        self.speech.poll()
+        self.speech.focus_read = len(self.speech.focus)
+        for _ in range(most):
+            self.speech.mark()
+            key("Tab")
+            reached = self.speech.focused()
+            self.speech.expect(reached, what=f"'{reached}' on taking the focus")
+            if reached.startswith(start):
+                return reached
+        raise Failure(f"'{start}…' not reached by Tab")
 
     def open_by(self, keys, title):
         """Presses a key that opens a window (or brings one back): its
@@ -401,6 +417,35 @@ def walk(w):
     s.mark()
     key("Return")
     s.expect("الناتج 5 على 6", what="the fraction")
+
+    # One exercise in the practice window, opened by F3 beside the fractions
+    # (the seed makes it 8/9 + 7/8): a wrong answer told kindly, a hint read
+    # out, then the right answer.
+    w.open_by("F3", "تمارين")
+    if w.speech.focus[-1] != "إجابتك":
+        raise Failure("the practice window did not open on the answer box")
+    s.mark()
+    type_text("1/2")
+    s.expect("2")
+    s.mark()
+    key("Return")
+    s.expect("ليست صحيحة", what="a wrong answer")
+    w.tab_to_start("تلميح")
+    s.mark()
+    key("space")
+    s.expect("على", what="the first line of the steps as a hint")
+    w.tab_to("إجابتك", backwards=True)
+    key("ctrl+a")
+    s.mark()
+    type_text("127/72")
+    s.expect("2")
+    s.mark()
+    key("Return")
+    s.expect("أحسنت", what="the right answer")
+    # The focus goes on to "تمرين جديد" with the praise; Escape closes.
+    if w.settle() != "تمرين جديد":
+        raise Failure("the focus did not go on to a new exercise")
+    w.open_by("Escape", "توحيد المقامات")
 
     # The exit confirmation answered with Escape: the program stays.
     w.tab_to("خروج")
