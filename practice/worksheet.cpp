@@ -2,6 +2,7 @@
 
 #include "numtext/digits.h"
 #include "practice/solutions.h"
+#include "typeset/figures.h"
 #include "typeset/typeset.h"
 
 #include <QFile>
@@ -59,6 +60,7 @@ namespace {
 constexpr qreal Margin = 42;     // about 15 mm
 constexpr qreal Gap = 10;        // between blocks
 constexpr qreal FooterRoom = 24; // the page number under the text
+constexpr qreal FigureWidth = 220, FigureHeight = 150;
 
 QFont textFont(qreal size, bool bold = false) { return reference::formulaFont(size, bold); }
 
@@ -262,10 +264,16 @@ private:
             choice = std::make_shared<Paragraph>(QStringLiteral("ضع دائرة حول الإجابة:      ") + choices, textFont(12),
                                                  width_ - 20);
         }
-        const qreal room = workRoom(e);
+        // The figure of a shape, its given lengths labelled, at the left of
+        // the room to work; other figures would show the answer, and stay
+        // for the key.
+        auto figure = std::make_shared<numtext::Figure>();
+        if (o_.figures && (e.section == u"areas" || e.section == u"perimeters" || e.section == u"volumes"))
+            *figure = solution(e).figure();
+        const qreal room = figure->isEmpty() ? workRoom(e) : std::max(workRoom(e), FigureHeight);
         Block b;
         b.height = question->height() + (choice ? choice->height() + 4 : 0) + (room > 0 ? room + 4 : 0) + Gap;
-        b.paint = [this, question, choice, room](QPainter &p, QPointF at) {
+        b.paint = [this, question, choice, room, figure](QPainter &p, QPointF at) {
             question->draw(p, at);
             qreal y = question->height() + 4;
             if (choice) {
@@ -277,6 +285,8 @@ private:
                 p.drawRect(QRectF(at.x() + 20, at.y() + y, width_ - 20, room));
                 p.setPen(Qt::black);
             }
+            if (!figure->isEmpty())
+                paintFigureIn(p, QRectF(at.x() + 24, at.y() + y + 4, FigureWidth, room - 8), *figure);
         };
         return b;
     }
@@ -298,16 +308,21 @@ private:
                                                   textFont(13, true), width_);
         auto lines = std::make_shared<std::vector<reference::FormulaLayout>>();
         const numtext::Steps steps = solution(e);
+        auto figure = std::make_shared<numtext::Figure>(o_.figures ? steps.figure() : numtext::Figure());
         for (const QString &line : steps.lines())
             lines->push_back(reference::FormulaLayout::fitted(searchable(shaped(line)), textFont(12), width_ - 20));
         qreal stepsHeight = 0;
         for (const auto &l : *lines)
             stepsHeight += l.ascent() + l.descent() + 4;
+        const qreal figureRoom = figure->isEmpty() ? 0 : FigureHeight + 4;
         Block b;
-        b.height = answer->height() + 4 + stepsHeight + Gap;
-        b.paint = [this, answer, lines](QPainter &p, QPointF at) {
+        b.height = answer->height() + 4 + figureRoom + stepsHeight + Gap;
+        b.paint = [this, answer, lines, figure, figureRoom](QPainter &p, QPointF at) {
             answer->draw(p, at);
             qreal y = at.y() + answer->height() + 4;
+            if (!figure->isEmpty())
+                paintFigureIn(p, QRectF(at.x() + width_ - 20 - FigureWidth, y, FigureWidth, FigureHeight), *figure);
+            y += figureRoom;
             for (const auto &l : *lines) {
                 y += l.ascent();
                 l.paint(p, QPointF(at.x() + width_ - 20 - l.width(), y));
@@ -315,6 +330,13 @@ private:
             }
         };
         return b;
+    }
+
+    void paintFigureIn(QPainter &p, const QRectF &area, const numtext::Figure &figure) const
+    {
+        p.save();
+        reference::paintFigure(p, area, figure, o_.digits);
+        p.restore();
     }
 
     const WorksheetOptions &o_;

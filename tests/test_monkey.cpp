@@ -84,6 +84,16 @@ bool isEntry(const QString &window, const QString &box, const QString &text)
     return window == QLatin1String("Form15") && box == QLatin1String("Text1") && keyed.match(text).hasMatch();
 }
 
+// Over equal denominators the fractions window writes the first one as it
+// was typed, whatever it holds after its number.
+bool isTypedDenominator(const QLineEdit *box, const QString &text)
+{
+    if (box->window()->objectName() != QLatin1String("Form17") || box->objectName() != QLatin1String("Text6"))
+        return false;
+    const auto *first = box->window()->findChild<QLineEdit *>(QStringLiteral("Text2"));
+    return first && first->text() == text;
+}
+
 // A text that the general number format can write.
 bool isNumberText(const QString &text)
 {
@@ -350,7 +360,7 @@ private:
             const QString text = box->text();
             const QString window = box->window()->objectName();
             if (text == before || text.isEmpty() || isNumberText(text) || windowWords().value(window).contains(text)
-                || isEntry(window, box->objectName(), text))
+                || isEntry(window, box->objectName(), text) || isTypedDenominator(box, text))
                 continue;
             return QStringLiteral("%1.%2 holds '%3'").arg(window, box->objectName(), text.left(80));
         }
@@ -401,6 +411,7 @@ private slots:
         QString fault;
         {
             app::Program context(*static_cast<QApplication *>(QCoreApplication::instance()));
+            cancelDialogs();
             windows = app::Windows::names();
             fault = monkey.run(context, EventsPerSeed);
         }

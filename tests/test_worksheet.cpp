@@ -92,6 +92,7 @@ private slots:
     void pdfReadsBack_data();
     void pdfReadsBack();
     void sameSeedSameSheet();
+    void figuresOfTheShapes();
     void nothingSpillsOutOfThePage();
     void windowSavesThePdf();
     void windowRefusesWithoutExercises();
@@ -315,6 +316,20 @@ void WorksheetTest::sameSeedSameSheet()
     QVERIFY(pdfText(a) != pdfText(c));
 }
 
+void WorksheetTest::figuresOfTheShapes()
+{
+    // With figures, each shape is drawn with its lengths labelled beside its
+    // exercise; without them, no label is there.
+    WorksheetOptions o = sheet({QStringLiteral("areas"), QStringLiteral("volumes")}, 4, false);
+    const QString plain = dir.filePath(QStringLiteral("plain.pdf")), drawn = dir.filePath(QStringLiteral("drawn.pdf"));
+    QVERIFY(writeWorksheetPdf(o, plain));
+    o.figures = true;
+    QVERIFY(writeWorksheetPdf(o, drawn));
+    const QString label = QStringLiteral("وحدة طول");
+    QVERIFY(!pdfText(plain).contains(label));
+    QCOMPARE(pdfText(drawn).count(label) >= 4, true);
+}
+
 void WorksheetTest::nothingSpillsOutOfThePage()
 {
     // Whatever a block measured, its ink stays in the text area: nothing in
@@ -322,6 +337,7 @@ void WorksheetTest::nothingSpillsOutOfThePage()
     // page number (a block split or longer than measured would be there).
     WorksheetOptions o = sheet(sections(), 60, true, numtext::DigitShape::ArabicIndic);
     o.level = 3;
+    o.figures = true;
     const QString file = dir.filePath(QStringLiteral("spill.pdf"));
     QVERIFY(writeWorksheetPdf(o, file));
     const QString prefix = dir.filePath(QStringLiteral("page"));
@@ -361,7 +377,7 @@ void WorksheetTest::windowSavesThePdf()
                    numtext::style::Information | numtext::style::RightAlign | numtext::style::RtlReading,
                    QStringLiteral("ورقة عمل"));
     QVERIFY(ui::click("WorksheetWindow", "SavePdf"));
-    WorksheetWindow::setFileChooser({});
+    WorksheetWindow::setFileChooser([](QWidget *, const QString &) { return QString(); });
     QVERIFY(suggested.endsWith(QStringLiteral("ورقة عمل.pdf")));
     const WorksheetOptions o = w->options();
     QCOMPARE(o.sections, QStringList{QStringLiteral("fractions")});
@@ -382,7 +398,7 @@ void WorksheetTest::windowRefusesWithoutExercises()
                    numtext::style::Exclamation | numtext::style::RightAlign | numtext::style::RtlReading,
                    QStringLiteral("ورقة عمل"));
     QVERIFY(ui::click("WorksheetWindow", "SavePdf"));
-    WorksheetWindow::setFileChooser({});
+    WorksheetWindow::setFileChooser([](QWidget *, const QString &) { return QString(); });
 }
 
 void WorksheetTest::windowSaysWhenTheFileCannotBeWritten()
@@ -396,7 +412,7 @@ void WorksheetTest::windowSaysWhenTheFileCannotBeWritten()
                    numtext::style::Exclamation | numtext::style::RightAlign | numtext::style::RtlReading,
                    QStringLiteral("ورقة عمل"));
     QVERIFY(ui::click("WorksheetWindow", "SavePdf"));
-    WorksheetWindow::setFileChooser({});
+    WorksheetWindow::setFileChooser([](QWidget *, const QString &) { return QString(); });
 }
 
 void WorksheetTest::windowPrintsAndNewSeed()
@@ -423,7 +439,7 @@ void WorksheetTest::windowPrintsAndNewSeed()
     QCOMPARE(asked, 1);
     QVERIFY(!QFile::exists(file));
     QVERIFY(ui::click("WorksheetWindow", "Print"));
-    WorksheetWindow::setPrinterDialog({});
+    WorksheetWindow::setPrinterDialog([](QWidget *, QPrinter &, bool) { return false; });
     QCOMPARE(asked, 2);
     QVERIFY(pdfText(file).contains(QStringLiteral("هل العدد")));
 }

@@ -5,8 +5,11 @@
 #include "app/application.h"
 #include "kit/frame.h"
 #include "kit/windows.h"
+#include "practice/progresswindow.h"
+#include "practice/worksheetwindow.h"
 
 #include <QApplication>
+#include <QPrinter>
 #include <QTest>
 
 #include <utility>
@@ -66,12 +69,20 @@ void expectFailure(ScriptedPresenter &presenter, Failure kind)
     presenter.expect(failure::text(kind), failure::Style, failure::Title);
 }
 
+void cancelDialogs()
+{
+    WorksheetWindow::setFileChooser([](QWidget *, const QString &) { return QString(); });
+    WorksheetWindow::setPrinterDialog([](QWidget *, QPrinter &, bool) { return false; });
+    practice::setExportChooser([](QWidget *, const QString &) { return QString(); });
+}
+
 std::unique_ptr<app::Context> testContext()
 {
     auto context = std::make_unique<app::Program>(*static_cast<QApplication *>(QCoreApplication::instance()));
     context->setFaultHandler([](const QString &message) {
         QTest::qFail(qPrintable(QStringLiteral("programming fault in a handler: ") + message), __FILE__, __LINE__);
     });
+    cancelDialogs();
     return context;
 }
 

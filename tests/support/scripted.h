@@ -50,6 +50,10 @@ const QString FaultTitle = QStringLiteral("خطأ داخلي في البرنام
 // The notice of a computation failure of the given kind, exactly.
 void expectFailure(ScriptedPresenter &presenter, numtext::Failure kind);
 
+// No file or printer dialog waits for a person: where a test gives no
+// answer of its own, the person cancels it.
+void cancelDialogs();
+
 // A context for a test: the program's own, with a programming fault failing
 // the running test at once with the exception's message.
 std::unique_ptr<app::Context> testContext();
