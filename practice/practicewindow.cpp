@@ -213,6 +213,10 @@ PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint
     bold.setBold(true);
     feedback_->setFont(bold);
 
+    figure_ = new reference::FigureView(this);
+    figure_->setObjectName(QStringLiteral("Figure"));
+    figure_->setMinimumHeight(180);
+    figure_->hide();
     steps_ = new reference::StepsView;
     steps_->setAccessibleName(QStringLiteral("خطوات الحل"));
     stepsArea_ = new QScrollArea(this);
@@ -251,6 +255,7 @@ PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint
     layout->addLayout(top);
     layout->addWidget(kind_);
     layout->addWidget(question_);
+    layout->addWidget(figure_);
     layout->addLayout(answerRow);
     layout->addLayout(buttons);
     layout->addWidget(feedback_);
@@ -260,8 +265,8 @@ PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint
 
     // The pupil's way through: the exercise, the answer, the buttons, the
     // steps; then the teacher's choices.
-    QList<QWidget *> chain{question_,     answer_,      choice1_, choice2_, check_,        hint_,
-                           showSolution_, newExercise_, steps_,   level_,   arabicDigits_, westernDigits_};
+    QList<QWidget *> chain{question_,     figure_,      answer_, choice1_, choice2_,      check_,        hint_,
+                           showSolution_, newExercise_, steps_,  level_,   arabicDigits_, westernDigits_};
     chain << worksheet_;
     if (progress_)
         chain << progress_;
@@ -333,6 +338,13 @@ void PracticeWindow::setExercise(Exercise exercise)
 
 void PracticeWindow::showLines(int count)
 {
+    // The figure of the problem: a shape with its given lengths from the
+    // start; the others (a parabola with its roots, the result's bar, a
+    // thermometer) would tell the answer, and come with the whole solution.
+    const bool shape = section_ == u"areas" || section_ == u"perimeters" || section_ == u"volumes";
+    const bool all = count >= solution_.lines().size();
+    figure_->setFigure(shape || all ? solution_.figure() : numtext::Figure());
+    figure_->setHidden(figure_->figure().isEmpty());
     numtext::Steps shown;
     for (int i = 0; i < count && i < solution_.lines().size(); ++i)
         shown.line(solution_.lines()[i]);

@@ -25,8 +25,9 @@ class QScrollArea;
 class QTextStream;
 
 namespace reference {
+class FigureView;
 class StepsView;
-}
+} // namespace reference
 
 namespace practice {
 
@@ -132,6 +133,7 @@ private:
     QPushButton *newExercise_;
     QPushButton *progress_ = nullptr;
     QPushButton *worksheet_ = nullptr;
+    reference::FigureView *figure_ = nullptr;
     QPushButton *closeButton_;
     QLabel *feedback_;
     QScrollArea *stepsArea_;

@@ -165,6 +165,7 @@ Steps linesOf(const Steps &worked, qsizetype count = -1)
     if (count < 0)
         for (const QString &box : worked.results())
             s.keep(box);
+    s.figure(worked.figure());
     return s;
 }
 
@@ -199,6 +200,7 @@ double trapezoid(const Exercise &e, Steps &s)
         s.line(line);
     for (const QString &box : formula.results())
         s.keep(box);
+    s.figure(formula.figure());
     return value;
 }
 

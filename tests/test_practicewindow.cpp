@@ -102,6 +102,8 @@ private slots:
     void choosing();
     void escapeCloses();
     void worksheetOfTheSection();
+    void figureOfTheProblem_data();
+    void figureOfTheProblem();
     void keyboardReachesEverything();
     void controlsAreNamedInArabic();
     void fixedLevel();
@@ -518,11 +520,11 @@ void PracticeWindowTest::keyboardReachesEverything()
     };
     const QString digits = numtext::digitShape() == numtext::DigitShape::ArabicIndic ? QStringLiteral("ArabicDigits")
                                                                                      : QStringLiteral("WesternDigits");
-    QCOMPARE(walk("Question"), (QStringList{"Question", "Answer", "Check", "Hint", "ShowSolution", "NewExercise",
-                                            "Level", digits, "Worksheet", "Progress", "CloseButton"}));
+    QCOMPARE(walk("Question"), (QStringList{"Question", "Figure", "Answer", "Check", "Hint", "ShowSolution",
+                                            "NewExercise", "Level", digits, "Worksheet", "Progress", "CloseButton"}));
     // With the solution shown, its lines are a stop; the spent buttons are not.
     QVERIFY(ui::click(ui::control(w, "ShowSolution")));
-    QCOMPARE(walk("Question"), (QStringList{"Question", "Answer", "NewExercise", "StepsView", "Level", digits,
+    QCOMPARE(walk("Question"), (QStringList{"Question", "Figure", "Answer", "NewExercise", "StepsView", "Level", digits,
                                             "Worksheet", "Progress", "CloseButton"}));
     QVERIFY(ui::click(ui::control(w, "NewExercise")));
     // Enter in the answer box checks it.
@@ -624,6 +626,34 @@ void PracticeWindowTest::seedArgument()
     const practice::Exercise first = practice::makeExercise(QStringLiteral("conversions"), 1, seed, 0);
     QCOMPARE(w->exercise().question, first.question);
     QCOMPARE(w->exercise().seed, first.seed);
+}
+
+void PracticeWindowTest::figureOfTheProblem_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<bool>("fromTheStart");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a circle's area") << "Form4" << true << "circle";
+    QTest::newRow("a cube's volume") << "Form9" << true << "cube";
+    QTest::newRow("a parabola") << "Form16" << false << "parabola";
+    QTest::newRow("fraction bars") << "Form17" << false << "fractions";
+}
+
+void PracticeWindowTest::figureOfTheProblem()
+{
+    // A shape is drawn with its given lengths from the start; a parabola
+    // or the result's bar would show the answer asked for, so they come
+    // with the solution.
+    QFETCH(QString, form);
+    QFETCH(bool, fromTheStart);
+    QFETCH(QString, kind);
+    PracticeWindow *w = practise(form);
+    QVERIFY(w);
+    auto *figure = ui::control<reference::FigureView>(w, "Figure");
+    QCOMPARE(figure->isVisible(), fromTheStart);
+    QVERIFY(ui::click(ui::control(w, "ShowSolution")));
+    QVERIFY(figure->isVisible());
+    QCOMPARE(figure->figure().kind, kind);
 }
 
 void PracticeWindowTest::worksheetOfTheSection()

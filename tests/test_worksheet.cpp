@@ -369,7 +369,7 @@ void WorksheetTest::windowSavesThePdf()
     w->chooseSections({QStringLiteral("fractions")});
     const QString file = dir.filePath(QStringLiteral("window"));
     QString suggested;
-    WorksheetWindow::setFileChooser([&](QWidget *, const QString &s) {
+    WorksheetWindow::setFileChooser([&](QWidget *, const QString &s) -> QString {
         suggested = s;
         return file;
     });
@@ -406,7 +406,7 @@ void WorksheetTest::windowSaysWhenTheFileCannotBeWritten()
     QVERIFY(app::Windows::show<WorksheetWindow>());
     app::Windows::find<WorksheetWindow>()->chooseSections({QStringLiteral("areas")});
     const QString file = dir.filePath(QStringLiteral("no such folder/sheet.pdf"));
-    WorksheetWindow::setFileChooser([&](QWidget *, const QString &) { return file; });
+    WorksheetWindow::setFileChooser([&](QWidget *, const QString &) -> QString { return file; });
     notices.expect(QStringLiteral("تعذر حفظ ورقة العمل في") + numtext::crlf() + file + numtext::crlf()
                        + QStringLiteral("تأكد أن المجلد موجود وأنه يمكن الكتابة فيه، ثم حاول مرة أخرى."),
                    numtext::style::Exclamation | numtext::style::RightAlign | numtext::style::RtlReading,
