@@ -369,9 +369,9 @@ void WorksheetTest::windowSavesThePdf()
     w->chooseSections({QStringLiteral("fractions")});
     const QString file = dir.filePath(QStringLiteral("window"));
     QString suggested;
-    WorksheetWindow::setFileChooser([&](QWidget *, const QString &s) -> QString {
+    WorksheetWindow::setFileChooser([&](QWidget *, const QString &s) {
         suggested = s;
-        return file;
+        return QString(file);
     });
     notices.expect(QStringLiteral("حُفظت ورقة العمل في") + numtext::crlf() + file + QStringLiteral(".pdf"),
                    numtext::style::Information | numtext::style::RightAlign | numtext::style::RtlReading,
@@ -406,7 +406,7 @@ void WorksheetTest::windowSaysWhenTheFileCannotBeWritten()
     QVERIFY(app::Windows::show<WorksheetWindow>());
     app::Windows::find<WorksheetWindow>()->chooseSections({QStringLiteral("areas")});
     const QString file = dir.filePath(QStringLiteral("no such folder/sheet.pdf"));
-    WorksheetWindow::setFileChooser([&](QWidget *, const QString &) -> QString { return file; });
+    WorksheetWindow::setFileChooser([&](QWidget *, const QString &) { return QString(file); });
     notices.expect(QStringLiteral("تعذر حفظ ورقة العمل في") + numtext::crlf() + file + numtext::crlf()
                        + QStringLiteral("تأكد أن المجلد موجود وأنه يمكن الكتابة فيه، ثم حاول مرة أخرى."),
                    numtext::style::Exclamation | numtext::style::RightAlign | numtext::style::RtlReading,
