@@ -104,16 +104,17 @@ QRectF Banner::wordRoom() const
                   QPointF(gearCentre(r).x() - side / 2 - gap, r.bottom()));
 }
 
-// The word is measured in its face at the size the window already shows it
-// in and scaled to the band: the advance grows with the size to within a
-// thousandth. Measuring at a trial size, or asking the drawing size for its
-// general metrics, would load the face twice more before the first paint.
+// The word is set in its face at the size the window already shows it in,
+// and the painter scales it to the band: the advance grows with the size to
+// within a thousandth. Drawing at the band's size would load the face at
+// that size (a font match and a glyph set of its own) before the first
+// paint.
 Banner::WordFit Banner::wordFit() const
 {
     // An Arabic word in the heading face unless the window asks for its own;
     // a Latin one (the product's name) in the interface font's Latin face,
     // which the window has loaded.
-    QFont f = word_.isRightToLeft() && face_ == Face::Heading ? headingFont() : interfaceFont();
+    const QFont f = word_.isRightToLeft() && face_ == Face::Heading ? headingFont() : interfaceFont();
     const QFontMetricsF own(f, this);
     const qreal ownSize = std::max(1, QFontInfo(f).pixelSize());
     int size = std::max(8, int(height() * 0.42));
@@ -122,12 +123,17 @@ Banner::WordFit Banner::wordFit() const
     const qreal room = wordRoom().width();
     if (wide > room)
         size = std::max(8, int(size * room / wide));
-    f.setPixelSize(size);
     const qreal scale = size / ownSize;
-    return {f, own.ascent() * scale, own.descent() * scale};
+    return {f, size, scale, own.horizontalAdvance(word_) * scale, own.ascent() * scale, own.descent() * scale};
 }
 
-QFont Banner::wordFont() const { return wordFit().font; }
+QFont Banner::wordFont() const
+{
+    const WordFit fit = wordFit();
+    QFont f = fit.font;
+    f.setPixelSize(fit.pixelSize);
+    return f;
+}
 
 void Banner::paintEvent(QPaintEvent *)
 {
@@ -146,11 +152,11 @@ void Banner::paintEvent(QPaintEvent *)
         p.setFont(fit.font);
         p.setPen(Qt::white);
         p.setLayoutDirection(Qt::RightToLeft);
-        // Centred by the shaped width at the drawing size (the shaping the
-        // drawing needs anyway) and the scaled ascent and descent.
+        // Centred by the scaled advance, ascent and descent.
         const QRectF room = wordRoom();
-        const qreal wide = QFontMetricsF(fit.font, this).horizontalAdvance(word_);
-        p.drawText(QPointF(room.center().x() - wide / 2, room.center().y() + (fit.ascent - fit.descent) / 2), word_);
+        p.translate(room.center().x() - fit.wide / 2, room.center().y() + (fit.ascent - fit.descent) / 2);
+        p.scale(fit.scale, fit.scale);
+        p.drawText(QPointF(0, 0), word_);
     }
 }
 

@@ -29,9 +29,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // The word's font at the window's size, the size it is drawn at, the
+    // scale between them and the drawn advance, ascent and descent.
     struct WordFit {
         QFont font;
-        qreal ascent, descent;
+        int pixelSize;
+        qreal scale, wide, ascent, descent;
     };
     WordFit wordFit() const;
     QRectF wordRoom() const;
