@@ -21,6 +21,7 @@
 #include "reference/laws.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 
 namespace app {
 
@@ -54,6 +55,11 @@ Program::Program(QApplication &application) : Context(application, app::windowKi
     // is built before the pupil opens it.
     setPracticeOpener(&practice::openPracticeWindow);
     practice::setProgressOpener(&openProgress);
+    // The list of the system's fonts (fontconfig's setup, its files read and
+    // parsed) is made beside the main thread, while the main menu is being
+    // built: the menu's first text waits for it only if it is not done yet.
+    // QFontDatabase is thread-safe; the list is made once for the program.
+    fontList_ = std::jthread([] { QFontDatabase::families(); });
 }
 
 } // namespace app

@@ -5,6 +5,7 @@
 
 #include "kit/context.h"
 
+#include <thread>
 #include <vector>
 
 class QApplication;
@@ -33,6 +34,10 @@ void openProgress(QWidget *beside);
 class Program : public Context {
 public:
     explicit Program(QApplication &application);
+
+private:
+    // Reads the font list at start; joined before the context goes.
+    std::jthread fontList_;
 };
 
 } // namespace app
