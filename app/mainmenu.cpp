@@ -68,7 +68,7 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
     Image1 = new Banner(this, "Image1", twips(120, 120, 4575, 3030), QStringLiteral("نبروسة"), Banner::Face::Interface);
     Label1 = label(this, "Label1", QStringLiteral("بسم الله الرحمن الرحيم"), {1200, 120, 2415, 375});
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setStyleSheet(QStringLiteral("color: white;"));
+    textColour(Label1, Qt::white);
     Label4 = label(this, "Label4", QStringLiteral("الساعة"), {3120, 3240, 1575, 255}, QStringLiteral("الساعة"));
     Label5 = label(this, "Label5", QStringLiteral("التاريخ"), {120, 3240, 1575, 255}, QStringLiteral("التاريخ"));
     Label4->setAlignment(Qt::AlignCenter);
@@ -76,7 +76,10 @@ Form1::Form1() : Window("Form1", QStringLiteral("Nabrosa"), 4815, 6615)
     command5 = clickLabel(this, "command5", QStringLiteral("دقة الشاشة"), {1680, 3285, 1455, 150},
                           QStringLiteral("اضغط هنا لمعرفة ذلك"));
     command5->setAlignment(Qt::AlignCenter);
-    command5->setStyleSheet(QStringLiteral("color: #1a4fb0; text-decoration: underline;"));
+    textColour(command5, QColor(0x1a, 0x4f, 0xb0));
+    QFont link = command5->font();
+    link.setUnderline(true);
+    command5->setFont(link);
     Label2 = label(this, "Label2", NoUserName, {1080, 3600, 3495, 375});
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setFrameShape(QFrame::Panel);

@@ -3,10 +3,12 @@
 #include "kit/speech.h"
 #include "kit/window.h"
 
+#include <QColor>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -55,23 +57,38 @@ void Option::keyPressEvent(QKeyEvent *event)
     QRadioButton::keyPressEvent(event);
 }
 
-// Latin letters and signs come from DejaVu Sans, named here so that no
-// fallback search runs for them.
+// One family each, so that Qt looks for a fallback face only when a text
+// needs a character the Arabic face lacks, not before every first paint.
+// The sans-serif hint makes that fallback DejaVu Sans (Latin letters, signs)
+// under any locale. Unhinted: the glyphs are
+// drawn as designed, without the autohinter's pass over each glyph and face.
 QFont interfaceFont()
 {
     QFont f;
-    f.setFamilies({QStringLiteral("Noto Sans Arabic UI"), QStringLiteral("DejaVu Sans")});
+    f.setFamily(QStringLiteral("Noto Sans Arabic UI"));
+    f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(8.5);
+    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 
 QFont headingFont()
 {
     QFont f;
-    f.setFamilies({QStringLiteral("Noto Naskh Arabic UI"), QStringLiteral("DejaVu Sans")});
+    f.setFamily(QStringLiteral("Noto Naskh Arabic UI"));
+    f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(12);
     f.setBold(true);
+    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
+}
+
+void textColour(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    w->setPalette(p);
 }
 
 namespace {

@@ -57,6 +57,11 @@ private:
 QFont interfaceFont();
 QFont headingFont();
 
+// The colour of a control's own text (a label's or a button's caption),
+// through its palette: a style sheet would put the control under the style
+// sheet style, slower to set up and to paint.
+void textColour(QWidget *w, const QColor &colour);
+
 // Geometry arguments are twips: left, top, width, height.
 struct Tw {
     int x, y, w, h;

@@ -20,14 +20,7 @@ namespace {
 // or pressed against the button's edges.
 constexpr int ButtonMargin = 16;
 
-void paintRed(QWidget *w)
-{
-    const QColor red(200, 0, 0);
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, red);
-    p.setColor(QPalette::ButtonText, red);
-    w->setPalette(p);
-}
+void paintRed(QWidget *w) { textColour(w, QColor(200, 0, 0)); }
 
 template <class Sender, class Signal> void join(Sender *sender, Signal signal, OptionWindow *window, Handler handler)
 {

@@ -5,15 +5,23 @@
 #include "support/ui.h"
 
 #include "app/mainmenu.h"
+#include "kit/banner.h"
+#include "kit/controls.h"
 #include "kit/notice.h"
 #include "kit/windows.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
+#include <QGlyphRun>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTextLayout>
 #include <QTimer>
 
 using namespace numtext;
@@ -22,6 +30,9 @@ class MainMenuTest : public WindowTest {
     Q_OBJECT
 private slots:
     void startsWithTheMenuAlone();
+    void startTextsNeedNoOtherFace();
+    void latinFallsBackToDejaVuSans_data();
+    void latinFallsBackToDejaVuSans();
     void clockShowsTheTimeAtEachTick();
     void navigateWithNothingChosen();
     void navigateOpensTheChosenSection_data();
@@ -53,6 +64,61 @@ void MainMenuTest::startsWithTheMenuAlone()
     auto *timer = menu->findChild<QTimer *>(QStringLiteral("Timer1"));
     QVERIFY(timer && timer->isActive());
     QCOMPARE(timer->interval(), 1000);
+}
+
+// Every text the menu shows at start is in its control's own face: a
+// character that face lacks would make Qt ask fontconfig for the fallback
+// faces before the first paint.
+void MainMenuTest::startTextsNeedNoOtherFace()
+{
+    const QWidget *menu = ui::window("Form1");
+    int texts = 0;
+    for (const QWidget *c : menu->findChildren<QWidget *>()) {
+        QString text;
+        if (const auto *l = qobject_cast<const QLabel *>(c))
+            text = l->text();
+        else if (const auto *b = qobject_cast<const QAbstractButton *>(c))
+            text = b->text();
+        else if (const auto *e = qobject_cast<const QLineEdit *>(c))
+            text = e->text();
+        else if (const auto *banner = qobject_cast<const app::Banner *>(c))
+            text = banner->word();
+        if (text.isEmpty())
+            continue;
+        ++texts;
+        const QRawFont face = QRawFont::fromFont(c->font(), QFontDatabase::Arabic);
+        QVERIFY2(face.isValid(), qPrintable(c->objectName()));
+        for (const char32_t ch : text.toUcs4()) {
+            QVERIFY2(face.supportsCharacter(ch), qPrintable(QStringLiteral("%1: U+%2 in \"%3\" (%4)")
+                                                                .arg(c->objectName())
+                                                                .arg(uint(ch), 4, 16, QLatin1Char('0'))
+                                                                .arg(text, face.familyName())));
+        }
+    }
+    QVERIFY(texts > 20);
+}
+
+// The Arabic faces have no Latin letters or signs: a text with them takes
+// them from DejaVu Sans, as before the faces were named alone.
+void MainMenuTest::latinFallsBackToDejaVuSans_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::newRow("interface") << app::interfaceFont();
+    QTest::newRow("heading") << app::headingFont();
+}
+
+void MainMenuTest::latinFallsBackToDejaVuSans()
+{
+    QFETCH(QFont, font);
+    // Characters the Arabic faces lack, every one.
+    QTextLayout layout(QStringLiteral("Nabrosa(x+y)×"), font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    QVERIFY(!runs.isEmpty());
+    for (const QGlyphRun &run : runs)
+        QCOMPARE(run.rawFont().familyName(), QStringLiteral("DejaVu Sans"));
 }
 
 void MainMenuTest::clockShowsTheTimeAtEachTick()
