@@ -23,6 +23,8 @@
 #include <QApplication>
 #include <QFontDatabase>
 
+#include <thread>
+
 namespace app {
 
 namespace {
@@ -48,6 +50,26 @@ practice::Record &practiceRecord() { return practice::programRecord(); }
 
 void openProgress(QWidget *beside) { practice::showProgress(practiceRecord(), Context::current().pupilName(), beside); }
 
+namespace {
+// The list of the system's fonts (fontconfig's setup: its files read and
+// parsed) is made in a thread of its own, while Qt sets itself up and the main
+// menu is built: the menu's first text waits for it only if it is not done.
+// QFontDatabase is thread-safe; the list is made once for the program.
+std::thread &fontList()
+{
+    static std::thread reading;
+    return reading;
+}
+
+void startFontList()
+{
+    if (!fontList().joinable())
+        fontList() = std::thread([] { QFontDatabase::families(); });
+}
+} // namespace
+
+void readFontsEarly() { qAddPreRoutine(&startFontList); }
+
 // Qualified: inside the class, windowKinds() is the context's own accessor.
 Program::Program(QApplication &application) : Context(application, app::windowKinds())
 {
@@ -55,11 +77,13 @@ Program::Program(QApplication &application) : Context(application, app::windowKi
     // is built before the pupil opens it.
     setPracticeOpener(&practice::openPracticeWindow);
     practice::setProgressOpener(&openProgress);
-    // The list of the system's fonts (fontconfig's setup, its files read and
-    // parsed) is made beside the main thread, while the main menu is being
-    // built: the menu's first text waits for it only if it is not done yet.
-    // QFontDatabase is thread-safe; the list is made once for the program.
-    fontList_ = std::jthread([] { QFontDatabase::families(); });
+    startFontList();
+}
+
+Program::~Program()
+{
+    if (fontList().joinable())
+        fontList().join();
 }
 
 } // namespace app

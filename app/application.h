@@ -5,7 +5,6 @@
 
 #include "kit/context.h"
 
-#include <thread>
 #include <vector>
 
 class QApplication;
@@ -30,14 +29,18 @@ practice::Record &practiceRecord();
 // "تقدمي" calls it; so may a practice window.
 void openProgress(QWidget *beside);
 
+// Called before the program's QApplication is made: the system's font list
+// is then read in a thread of its own from the moment Qt has its platform,
+// while the rest of Qt and the main menu are set up. Without it the program's
+// context starts that thread.
+void readFontsEarly();
+
 // The kit's context with the windows of this program.
 class Program : public Context {
 public:
     explicit Program(QApplication &application);
-
-private:
-    // Reads the font list at start; joined before the context goes.
-    std::jthread fontList_;
+    // Waits for the font list's thread.
+    ~Program();
 };
 
 } // namespace app

@@ -60,6 +60,7 @@ int main(int argc, char *argv[])
         if (const int code = practice::readProgramArguments(arguments, err))
             return code;
     }
+    app::readFontsEarly();
     QApplication application(argc, argv);
     app::Program context(application);
     context.start();

@@ -12,6 +12,7 @@
 int main(int argc, char *argv[])
 {
     const long long start = startup::startFromArguments(argc, argv);
+    app::readFontsEarly();
     QApplication application(argc, argv);
     app::Program context(application);
     startup::FirstPaint probe(app::Windows::get<Form1>(), start);
