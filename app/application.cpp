@@ -55,16 +55,16 @@ namespace {
 // parsed) is made in a thread of its own, while Qt sets itself up and the main
 // menu is built: the menu's first text waits for it only if it is not done.
 // QFontDatabase is thread-safe; the list is made once for the program.
-std::thread &fontList()
+std::jthread &fontList()
 {
-    static std::thread reading;
+    static std::jthread reading;
     return reading;
 }
 
 void startFontList()
 {
     if (!fontList().joinable())
-        fontList() = std::thread([] { QFontDatabase::families(); });
+        fontList() = std::jthread([] { QFontDatabase::families(); });
 }
 } // namespace
 
