@@ -121,20 +121,6 @@ QStringList plain(const QStringList &lines, DigitShape shape)
     return shown;
 }
 
-// The functions of a number of radians, as the lines write them.
-const linecheck::Functions &radianFunctions()
-{
-    static const linecheck::Functions all{
-        {QStringLiteral("جا"), [](double x) { return std::sin(x); }},
-        {QStringLiteral("جتا"), [](double x) { return std::cos(x); }},
-        {QStringLiteral("ظا"), [](double x) { return std::tan(x); }},
-        {QStringLiteral("ظتا"), [](double x) { return 1 / std::tan(x); }},
-        {QStringLiteral("قا"), [](double x) { return 1 / std::cos(x); }},
-        {QStringLiteral("قتا"), [](double x) { return 1 / std::sin(x); }},
-    };
-    return all;
-}
-
 // The six functions of the angle held (a single) read as degrees, bound to
 // their true values under the names the lines give them ("جا 30°",
 // "جا (−30°)"); none where a function has no value.
@@ -412,7 +398,7 @@ void FormulasConversionsTest::trigonometryLines()
         if (box != undefined)
             boxes << box;
     QCOMPARE(s.results(), boxes);
-    VERIFY_LINES(s.lines(), degreeNames(angle), radianFunctions());
+    VERIFY_LINES(s.lines(), degreeNames(angle), linecheck::radianFunctions());
 }
 
 // Every function at the special angles and their multiples: the degrees box
@@ -436,7 +422,7 @@ void FormulasConversionsTest::specialAngles()
     const Function f = functionTable().at(function);
     Steps s;
     const conversions::Trigonometric values = conversions::trigonometric(f, QString::number(angle), s);
-    VERIFY_LINES(s.lines(), degreeNames(QString::number(angle)), radianFunctions());
+    VERIFY_LINES(s.lines(), degreeNames(QString::number(angle)), linecheck::radianFunctions());
     const std::optional<long double> truth = trueValue(f, angle);
     const QString at = QString::number(angle).replace(u'-', u'\u2212') + u'°';
     const QString self = function + u' ' + (angle < 0 ? u'(' + at + u')' : at);

@@ -115,19 +115,6 @@ linecheck::Names degreeNames(double degrees)
     return names;
 }
 
-const linecheck::Functions &radianFunctions()
-{
-    static const linecheck::Functions all{
-        {QStringLiteral("جا"), [](double x) { return std::sin(x); }},
-        {QStringLiteral("جتا"), [](double x) { return std::cos(x); }},
-        {QStringLiteral("ظا"), [](double x) { return std::tan(x); }},
-        {QStringLiteral("ظتا"), [](double x) { return 1 / std::tan(x); }},
-        {QStringLiteral("قا"), [](double x) { return 1 / std::cos(x); }},
-        {QStringLiteral("قتا"), [](double x) { return 1 / std::sin(x); }},
-    };
-    return all;
-}
-
 bool givesPi(const Exercise &e)
 {
     return std::any_of(e.given.begin(), e.given.end(), [](const auto &g) { return g.first == u"pi"; });
@@ -200,7 +187,7 @@ void SolutionsTest::solvesEveryExercise()
             }
 
             // Every line follows from the one before.
-            const linecheck::Report report = linecheck::check(s, namesOf(e), radianFunctions());
+            const linecheck::Report report = linecheck::check(s, namesOf(e), linecheck::radianFunctions());
             QVERIFY2(report.ok(), (where + "\n" + report.text().toUtf8()).constData());
             QVERIFY2(report.relations > 0, where.constData());
 
@@ -324,7 +311,7 @@ void SolutionsTest::linesOfOneSolution()
     if (givesPi(e))
         QVERIFY2(s.lines().filter(QStringLiteral("3.1415")).isEmpty(), all.constData());
     QVERIFY2(s.lines().filter(QStringLiteral("بالراديان:")).isEmpty(), all.constData());
-    VERIFY_LINES(s.lines(), namesOf(e), radianFunctions());
+    VERIFY_LINES(s.lines(), namesOf(e), linecheck::radianFunctions());
 }
 
 QTEST_GUILESS_MAIN(SolutionsTest)

@@ -638,4 +638,17 @@ Report check(const QStringList &lines, const Names &names, const Functions &func
     return report;
 }
 
+const Functions &radianFunctions()
+{
+    static const Functions all{
+        {QStringLiteral("جا"), [](double x) { return std::sin(x); }},
+        {QStringLiteral("جتا"), [](double x) { return std::cos(x); }},
+        {QStringLiteral("ظا"), [](double x) { return std::tan(x); }},
+        {QStringLiteral("ظتا"), [](double x) { return 1 / std::tan(x); }},
+        {QStringLiteral("قا"), [](double x) { return 1 / std::cos(x); }},
+        {QStringLiteral("قتا"), [](double x) { return 1 / std::sin(x); }},
+    };
+    return all;
+}
+
 } // namespace linecheck

@@ -76,6 +76,10 @@ inline Report check(const numtext::Steps &steps, const Names &names = {}, const 
 // is not arithmetic.
 std::optional<double> value(const QString &expression, const Names &names = {}, const Functions &functions = {});
 
+// The six trigonometric functions of a number of radians, under the names
+// the lines write them with.
+const Functions &radianFunctions();
+
 } // namespace linecheck
 
 // Fails the test with the offending lines when a line does not follow, or

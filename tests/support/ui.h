@@ -145,6 +145,26 @@ inline bool act(const char *windowName, const QStringList &actions)
     return true;
 }
 
+// What is wrong with a button placed on a window's banner (Picture1): empty
+// when the banner holds it whole, a click at its centre reaches it, and no
+// other control of the window, shown or hidden, overlaps it.
+inline QString bannerButtonFault(QWidget *window, QWidget *button)
+{
+    QWidget *banner = control(window, "Picture1");
+    if (!banner)
+        return QStringLiteral("no banner");
+    if (!banner->geometry().contains(button->geometry()))
+        return QStringLiteral("outside the banner");
+    if (window->childAt(button->geometry().center()) != button)
+        return QStringLiteral("its centre reaches another control");
+    for (QWidget *other : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != button && other != banner && !other->isWindow()
+            && other->geometry().intersects(button->geometry()))
+            return QStringLiteral("overlaps ") + other->objectName();
+    }
+    return {};
+}
+
 // Lets deferred deletions happen; drops the stand-ins of no window.
 void settle();
 
