@@ -15,7 +15,6 @@
 #include "numbers/operations.h"
 #include "practice/practicewindow.h"
 #include "practice/progresswindow.h"
-#include "practice/record.h"
 #include "practice/worksheetwindow.h"
 #include "reference/about.h"
 #include "reference/laws.h"
@@ -45,10 +44,10 @@ const std::vector<WindowKind> &windowKinds()
     return all;
 }
 
-// One record for the program, the practice windows' own.
-practice::Record &practiceRecord() { return practice::programRecord(); }
-
-void openProgress(QWidget *beside) { practice::showProgress(practiceRecord(), Context::current().pupilName(), beside); }
+void openProgress(QWidget *beside)
+{
+    practice::showProgress(practice::programRecord(), Context::current().pupilName(), beside);
+}
 
 namespace {
 // The list of the system's fonts (fontconfig's setup: its files read and

@@ -10,19 +10,11 @@
 class QApplication;
 class QWidget;
 
-namespace practice {
-class Record;
-}
-
 namespace app {
 
 // Every window of the program, the main menu first. The registry builds
 // windows from this table only.
 const std::vector<WindowKind> &windowKinds();
-
-// The program's record of practice, opened when first needed (nothing of it
-// at start).
-practice::Record &practiceRecord();
 
 // Opens the progress window "تقدمي" of the pupil named at login ("بدون اسم"
 // without one), beside a window when one is given. The main menu's

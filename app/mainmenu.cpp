@@ -208,5 +208,3 @@ void Form1::Form_QueryUnload(bool &cancel) { cancel = true; }
 QString Form1::userName() const { return Label2->text(); }
 
 void Form1::setUserName(const QString &name) { Label2->setText(name); }
-
-QString Form1::pupilName() const { return Label2->text() == NoUserName ? QString() : Label2->text(); }

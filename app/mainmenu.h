@@ -38,8 +38,6 @@ public:
     // The user name that Label2 shows.
     QString userName() const;
     void setUserName(const QString &name);
-    // The name given at login, or empty when none was given.
-    QString pupilName() const;
 
     void Command1_Click();
     void Command2_Click();
