@@ -36,6 +36,14 @@ struct Figure {
     QList<QPair<QString, double>> values;
 
     bool isEmpty() const { return kind.isEmpty(); }
+    // Whether the figure shows what was worked out (a parabola's roots, the
+    // result's bar, a thermometer's second scale, the sine and cosine on the
+    // unit circle), not only what was given (a shape's lengths): such a
+    // figure is shown to a pupil only with the answer.
+    bool showsResult() const
+    {
+        return kind == u"parabola" || kind == u"fractions" || kind == u"temperature" || kind == u"angle";
+    }
     bool has(QStringView name) const
     {
         for (const auto &v : values)

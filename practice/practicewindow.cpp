@@ -339,11 +339,9 @@ void PracticeWindow::setExercise(Exercise exercise)
 void PracticeWindow::showLines(int count)
 {
     // The figure of the problem: a shape with its given lengths from the
-    // start; the others (a parabola with its roots, the result's bar, a
-    // thermometer) would tell the answer, and come with the whole solution.
-    const bool shape = section_ == u"areas" || section_ == u"perimeters" || section_ == u"volumes";
+    // start; a figure that shows the result comes with the whole solution.
     const bool all = count >= solution_.lines().size();
-    figure_->setFigure(shape || all ? solution_.figure() : numtext::Figure());
+    figure_->setFigure(!solution_.figure().showsResult() || all ? solution_.figure() : numtext::Figure());
     figure_->setHidden(figure_->figure().isEmpty());
     numtext::Steps shown;
     for (int i = 0; i < count && i < solution_.lines().size(); ++i)

@@ -265,11 +265,12 @@ private:
                                                  width_ - 20);
         }
         // The figure of a shape, its given lengths labelled, at the left of
-        // the room to work; other figures would show the answer, and stay
-        // for the key.
+        // the room to work; a figure that shows the result stays for the key.
         auto figure = std::make_shared<numtext::Figure>();
-        if (o_.figures && (e.section == u"areas" || e.section == u"perimeters" || e.section == u"volumes"))
-            *figure = solution(e).figure();
+        if (o_.figures) {
+            if (const numtext::Figure f = solution(e).figure(); !f.showsResult())
+                *figure = f;
+        }
         const qreal room = figure->isEmpty() ? workRoom(e) : std::max(workRoom(e), FigureHeight);
         Block b;
         b.height = question->height() + (choice ? choice->height() + 4 : 0) + (room > 0 ? room + 4 : 0) + Gap;

@@ -631,6 +631,8 @@ void PracticeWindowTest::figureOfTheProblem_data()
     QTest::newRow("a cube's volume") << "Form9" << true << "cube";
     QTest::newRow("a parabola") << "Form16" << false << "parabola";
     QTest::newRow("fraction bars") << "Form17" << false << "fractions";
+    QTest::newRow("a thermometer") << "Form5" << false << "temperature";
+    QTest::newRow("the unit circle") << "Form7" << false << "angle";
 }
 
 void PracticeWindowTest::figureOfTheProblem()
