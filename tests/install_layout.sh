@@ -2,7 +2,8 @@
 # Installs the build into a scratch folder and checks that desktops find the
 # program, its menu entry (with an Arabic and an English name, one main
 # category) and its icons, and that Debian finds its manual page, copyright
-# file and changelog where the package's checks look for them.
+# file and changelog where the package's checks look for them, and that the
+# program is installed as Debian ships programs.
 set -euo pipefail
 build=$1
 dest=$(mktemp -d)
@@ -10,6 +11,11 @@ trap 'rm -rf "$dest"' EXIT
 DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
 fail() { echo "install: $*"; exit 1; }
 [ -x "$dest/usr/bin/nabrosa" ] || fail "no program in bin"
+# Debian's programs carry no .comment section (the compiler's and linker's
+# names): lintian notes one.
+if command -v readelf >/dev/null && readelf -S -W "$dest/usr/bin/nabrosa" | grep -qF ' .comment '; then
+  fail "the program keeps its .comment section"
+fi
 entry="$dest/usr/share/applications/nabrosa.desktop"
 [ -f "$entry" ] || fail "no menu entry"
 grep -q '^Name=Nabrosa$' "$entry" || fail "no English name"

@@ -162,7 +162,8 @@ void WorksheetTest::piChosenByTheTeacher_data()
     QTest::addColumn<int>("level");
     for (const char *section : {"areas", "perimeters", "volumes", "conversions"})
         for (int level = 1; level <= 3; ++level)
-            QTest::addRow("%s, level %d", section, level) << QString::fromLatin1(section) << level;
+            QTest::newRow(qPrintable(QStringLiteral("%1, level %2").arg(QLatin1String(section)).arg(level)))
+                << QString::fromLatin1(section) << level;
 }
 
 void WorksheetTest::piChosenByTheTeacher()
