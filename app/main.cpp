@@ -1,36 +1,45 @@
 #include "app/application.h"
-#include "practice/exercises.h"
+#include "app/commandline.h"
 #include "practice/practicewindow.h"
 #include "practice/worksheet.h"
 
 #include <QApplication>
-#include <QCoreApplication>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
+// Qt wants a private runtime folder. Without XDG_RUNTIME_DIR (a console
+// login, su, a cron job) it makes its own under the temporary folder, and
+// warns about it on every start; the program makes the same folder quietly.
+void quietRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString folder = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QFileInfo info(folder);
+    if (info.isDir() && info.ownerId() == ::getuid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+}
+
 // `--worksheet ...` writes a worksheet as a PDF and ends: no window, and no
 // display needed (the pages are painted off screen).
-int writeWorksheet(int argc, char *argv[])
+int writeWorksheet(int argc, char *argv[], const app::CommandLine &line)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication gui(argc, argv);
-    QTextStream err(stderr);
-    practice::WorksheetOptions options;
-    QString fileName, error;
-    if (!practice::parseWorksheetArguments(QCoreApplication::arguments().mid(1), options, fileName, error)) {
-        err << "nabrosa: " << error << "\n"
-            << "usage: nabrosa --worksheet SECTION[,SECTION...] [--count N] [--level 1|2|3] [--seed N] [--key]\n"
-               "       [--figures] [--digits arabic|western] [--pi 3.14|22/7] [--paper a4|letter] [--title TEXT]\n"
-               "       -o FILE.pdf\n"
-            << "SECTION: " << practice::sections().join(QStringLiteral(", ")) << "\n";
-        return 2;
-    }
-    if (!practice::writeWorksheetPdf(options, fileName, &error)) {
-        err << "nabrosa: cannot write " << fileName << ": " << error << "\n";
+    QString error;
+    if (!practice::writeWorksheetPdf(line.worksheet, line.fileName, &error)) {
+        QTextStream(stderr) << "nabrosa: cannot write " << line.fileName << ": " << error << "\n";
         return 1;
     }
     return 0;
@@ -40,26 +49,36 @@ int writeWorksheet(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    // `--exercises SECTION ...` prints exercises and ends, without a window
-    // and without a display: it is handled before any QApplication.
-    for (int i = 1; i < argc; ++i) {
-        if (QByteArrayView(argv[i]) == "--exercises") {
-            QCoreApplication core(argc, argv);
-            QTextStream out(stdout), err(stderr);
-            return practice::printExercises(QCoreApplication::arguments().mid(1), out, err);
-        }
-        if (QByteArrayView(argv[i]) == "--worksheet")
-            return writeWorksheet(argc, argv);
+    // The whole command line is read before any application object: help,
+    // version, exercises and worksheets need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const app::CommandLine line = app::readCommandLine(arguments);
+    switch (line.mode) {
+    case app::CommandLine::Mode::Help:
+        QTextStream(stdout) << app::helpText();
+        return 0;
+    case app::CommandLine::Mode::Version:
+        QTextStream(stdout) << app::versionText();
+        return 0;
+    case app::CommandLine::Mode::Refused:
+        QTextStream(stderr) << line.refusal;
+        return 2;
+    case app::CommandLine::Mode::Exercises: {
+        QTextStream out(stdout);
+        app::printExercises(line, out);
+        return 0;
     }
-    {
-        // `--seed N`: the seed of every practice window's exercises.
-        QStringList arguments;
-        for (int i = 1; i < argc; ++i)
-            arguments << QString::fromLocal8Bit(argv[i]);
-        QTextStream err(stderr);
-        if (const int code = practice::readProgramArguments(arguments, err))
-            return code;
+    case app::CommandLine::Mode::Worksheet:
+        quietRuntimeFolder();
+        return writeWorksheet(argc, argv, line);
+    case app::CommandLine::Mode::Window:
+        break;
     }
+    if (line.seed)
+        practice::setProgramSeed(line.seed);
+    quietRuntimeFolder();
     app::readFontsEarly();
     QApplication application(argc, argv);
     app::Program context(application);

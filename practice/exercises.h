@@ -109,9 +109,4 @@ QString kindTitle(const QString &kind);
 // question, given, round (null when exact), answer.
 QByteArray jsonLine(const Exercise &exercise);
 
-// The command line `--exercises SECTION [--level 1|2|3] [--count N]
-// [--seed N]`: the arguments after the program's name. Writes the JSON lines
-// to out, or a message to err; returns the exit code.
-int printExercises(const QStringList &arguments, QTextStream &out, QTextStream &err);
-
 } // namespace practice

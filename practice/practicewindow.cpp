@@ -109,31 +109,6 @@ void setProgramSeed(std::optional<std::uint64_t> seed) { seedGiven = seed; }
 
 std::optional<std::uint64_t> programSeed() { return seedGiven; }
 
-int readProgramArguments(const QStringList &arguments, QTextStream &err)
-{
-    const QString usage = QStringLiteral("usage: nabrosa [--seed N]\n"
-                                         "       nabrosa --exercises SECTION [--level 1|2|3] [--count N] [--seed N]\n");
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] != u"--seed")
-            continue;
-        if (i + 1 >= arguments.size()) {
-            err << "nabrosa: --seed needs a value\n" << usage;
-            err.flush();
-            return 2;
-        }
-        bool ok = false;
-        const std::uint64_t seed = arguments[i + 1].toULongLong(&ok);
-        if (!ok) {
-            err << "nabrosa: bad value for --seed: " << arguments[i + 1] << "\n" << usage;
-            err.flush();
-            return 2;
-        }
-        setProgramSeed(seed);
-        ++i;
-    }
-    return 0;
-}
-
 void setProgressOpener(ProgressOpener opener) { progressOpener = opener; }
 
 PracticeWindow::PracticeWindow(const QString &section, Record &record, std::uint64_t seed)

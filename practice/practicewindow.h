@@ -48,11 +48,6 @@ void useRecordFolder(const QString &folder);
 void setProgramSeed(std::optional<std::uint64_t> seed);
 std::optional<std::uint64_t> programSeed();
 
-// The program's own arguments after its name: `--seed N` sets the seed of the
-// practice windows; the others are left to Qt. Returns 0, or the exit code
-// (2) after saying why to err, as `--exercises` does for a bad value.
-int readProgramArguments(const QStringList &arguments, QTextStream &err);
-
 // The progress window "تقدمي", where the program has one: a function that
 // opens it beside a window. Without one the practice window has no button
 // for it.

@@ -49,12 +49,4 @@ void paintWorksheet(QPagedPaintDevice &device, const WorksheetOptions &options);
 // reason in error, when the file cannot be written.
 bool writeWorksheetPdf(const WorksheetOptions &options, const QString &fileName, QString *error = nullptr);
 
-// The command line `--worksheet SECTION[,SECTION...] [--count N] [--level L]
-// [--seed N] [--key] [--figures] [--digits arabic|western] [--pi 3.14|22/7]
-// [--paper a4|letter] [--title TEXT] -o FILE.pdf`: the arguments after the program's name.
-// Parses them into options; false with a message in error when they are
-// not right.
-bool parseWorksheetArguments(const QStringList &arguments, WorksheetOptions &options, QString &fileName,
-                             QString &error);
-
 } // namespace practice

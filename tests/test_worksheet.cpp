@@ -87,8 +87,6 @@ private slots:
     void exercisesAreThoseOfTheCommandLine();
     void piChosenByTheTeacher_data();
     void piChosenByTheTeacher();
-    void arguments_data();
-    void arguments();
     void pdfReadsBack_data();
     void pdfReadsBack();
     void sameSeedSameSheet();
@@ -203,42 +201,6 @@ void WorksheetTest::piChosenByTheTeacher()
                  qPrintable(e.question + QStringLiteral(" → ") + e.answer));
     }
     QVERIFY(withPi > 0);
-}
-
-void WorksheetTest::arguments_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("accepted");
-    const auto args = [](const char *line) { return QString::fromUtf8(line).split(QLatin1Char(' ')); };
-    QTest::newRow("full") << args("--worksheet areas,fractions --count 20 --level 2 --seed 9 --key --digits western "
-                                  "--paper letter -o a.pdf")
-                          << true;
-    QTest::newRow("least") << args("--worksheet equation -o a.pdf") << true;
-    QTest::newRow("pi 22/7") << args("--worksheet areas --pi 22/7 -o a.pdf") << true;
-    QTest::newRow("pi 3") << args("--worksheet areas --pi 3 -o a.pdf") << false;
-    QTest::newRow("no file") << args("--worksheet equation") << false;
-    QTest::newRow("no section") << args("--count 3 -o a.pdf") << false;
-    QTest::newRow("unknown section") << args("--worksheet areas,music -o a.pdf") << false;
-    QTest::newRow("count 0") << args("--worksheet areas --count 0 -o a.pdf") << false;
-    QTest::newRow("count 101") << args("--worksheet areas --count 101 -o a.pdf") << false;
-    QTest::newRow("level 4") << args("--worksheet areas --level 4 -o a.pdf") << false;
-    QTest::newRow("digits") << args("--worksheet areas --digits roman -o a.pdf") << false;
-    QTest::newRow("paper") << args("--worksheet areas --paper a3 -o a.pdf") << false;
-    QTest::newRow("seed") << args("--worksheet areas --seed -1 -o a.pdf") << false;
-    QTest::newRow("unknown") << args("--worksheet areas --colour red -o a.pdf") << false;
-    QTest::newRow("value missing") << args("--worksheet areas -o") << false;
-}
-
-void WorksheetTest::arguments()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, accepted);
-    WorksheetOptions o;
-    QString file, error;
-    QCOMPARE(parseWorksheetArguments(arguments, o, file, error), accepted);
-    QCOMPARE(error.isEmpty(), accepted);
-    if (accepted)
-        QCOMPARE(file, QStringLiteral("a.pdf"));
 }
 
 void WorksheetTest::pdfReadsBack_data()
