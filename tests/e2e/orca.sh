@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Walks through the program with the Orca screen reader, keyboard only, under
-# a private X server and a private D-Bus session (tests/e2e/orca_walk.py).
+# a private X server and a private D-Bus session, in a home of its own
+# (tests/e2e/orca_walk.py).
 # Usage: orca.sh PROGRAM [LOG FOLDER]
 # Exits 77 (skipped) when the tools it needs are not installed.
 set -euo pipefail
@@ -22,6 +23,13 @@ if locale -a 2>/dev/null | grep -qx 'ar_EG.utf8'; then
 else
   export LANG=C.UTF-8 LC_ALL=C.UTF-8
 fi
-export XDG_RUNTIME_DIR="$(mktemp -d)"
+# A home and a runtime folder of its own, for everything the session
+# starts: the bus daemon and the services it starts (the accessibility bus,
+# dconf) take theirs from it, and the settings they write go there.
+private=$(mktemp -d)
+trap 'rm -rf -- "$private"' EXIT
+mkdir -m 700 "$private/home" "$private/runtime"
+export HOME=$private/home XDG_RUNTIME_DIR=$private/runtime XDG_CONFIG_HOME=$private/home/.config \
+  XDG_DATA_HOME=$private/home/.local/share XDG_CACHE_HOME=$private/home/.cache
 unset QT_QPA_PLATFORM DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS SPEECHD_ADDRESS
-exec dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$python" "$here/orca_walk.py" "$program" "${2:-}"
+dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$python" "$here/orca_walk.py" "$program" "${2:-}"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the accessibility walk-through of the program under a private X
-# server and a private D-Bus session, with the accessibility bus that the
-# session starts on demand. Usage: run.sh PROGRAM
+# server and a private D-Bus session, in a home of its own, with the
+# accessibility bus that the session starts on demand. Usage: run.sh PROGRAM
 # Exits 77 (skipped) when the tools it needs are not installed.
 set -euo pipefail
 program="$(realpath "$1")"
@@ -17,6 +17,13 @@ done
 # confirmation, at once, as a pupil ends it.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 export LC_ALL=C.UTF-8
-[ -n "${XDG_RUNTIME_DIR:-}" ] || export XDG_RUNTIME_DIR="$(mktemp -d)"
+# A home and a runtime folder of its own, for everything the session
+# starts: the bus daemon and the services it starts (the accessibility bus,
+# dconf) take theirs from it, and the settings they write go there.
+private=$(mktemp -d)
+trap 'rm -rf -- "$private"' EXIT
+mkdir -m 700 "$private/home" "$private/runtime"
+export HOME=$private/home XDG_RUNTIME_DIR=$private/runtime XDG_CONFIG_HOME=$private/home/.config \
+  XDG_DATA_HOME=$private/home/.local/share XDG_CACHE_HOME=$private/home/.cache
 unset QT_QPA_PLATFORM DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
-exec dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$python" "$here/accessibility.py" "$program"
+dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$python" "$here/accessibility.py" "$program"
