@@ -39,21 +39,21 @@ before=$(snapshot)
 "$@"
 status=$?
 
-# The processes still running with the mark, but this script.
+# The processes still running with the mark, but this script (the list of
+# processes is taken before grep starts, so grep is not in it).
 marked() {
-  local environ pid
-  for environ in /proc/[0-9]*/environ; do
-    pid=${environ#/proc/}
+  local files=(/proc/[0-9]*/environ) pid
+  for pid in $(grep -lzxF "NABROSA_TEST_RUN=$root" "${files[@]}" 2>/dev/null); do
+    pid=${pid#/proc/}
     pid=${pid%/environ}
-    [ "$pid" != $$ ] && [ "$pid" != "$BASHPID" ] || continue
-    grep -qzxF "NABROSA_TEST_RUN=$root" "$environ" 2>/dev/null && echo "$pid"
+    [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] || echo "$pid"
   done
 }
 # A process on its way out (a bus daemon told to end) is given a moment.
 left=$(marked)
-for _ in $(seq 50); do
-  [ -n "$left" ] || break
+until [ -z "$left" ] || [ "${waited:-0}" -ge 20 ]; do
   sleep 0.1
+  waited=$((${waited:-0} + 1))
   left=$(marked)
 done
 if [ -n "$left" ]; then
