@@ -16,11 +16,13 @@ namespace {
 using Mode = CommandLine::Mode;
 
 // Qt's own options (QGuiApplication's, QApplication's and X11's), which
-// the main menu's application object takes from the line itself.
-constexpr const char *QtOptionsWithValue[] = {"platform",        "platformpluginpath", "platformtheme", "plugin",
-                                              "qmljsdebugger",   "qwindowgeometry",    "qwindowicon",   "qwindowtitle",
-                                              "session",         "display",            "geometry",      "name",
-                                              "title",           "style",              "stylesheet"};
+// the main menu's application object takes from the line itself; X11's
+// -title is the worksheet's --title here.
+constexpr const char *QtOptionsWithValue[] = {"platform",    "platformpluginpath", "platformtheme",
+                                              "plugin",      "qmljsdebugger",      "qwindowgeometry",
+                                              "qwindowicon", "qwindowtitle",       "session",
+                                              "display",     "geometry",           "name",
+                                              "style",       "stylesheet"};
 constexpr const char *QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 // The options of each mode, beside --help and --version.
@@ -73,8 +75,7 @@ std::optional<std::uint64_t> wholeNumber(const QString &text)
     return ok ? std::optional(value) : std::nullopt;
 }
 
-class Reader
-{
+class Reader {
 public:
     Reader(const QCommandLineParser &parser, Mode mode) : parser_(parser), mode_(mode) {}
 
@@ -115,8 +116,9 @@ public:
 
     bool refuse(const QString &option, const QString &value, const QString &allowed)
     {
-        const QString dashes = option.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-        refusal = refused(mode_, QStringLiteral("bad value for %1%2: %3\n%1%2: %4").arg(dashes, option, value, allowed));
+        refusal = refused(mode_, QStringLiteral("bad value for %1%2: %3\n%1%2: %4")
+                                     .arg(option.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), option,
+                                          value, allowed));
         return false;
     }
 
@@ -133,6 +135,37 @@ template <std::size_t N> bool contains(const char *const (&names)[N], const QStr
         if (name == QLatin1String(n))
             return true;
     return false;
+}
+
+bool fits(Mode mode, const QString &option)
+{
+    switch (mode) {
+    case Mode::Window:
+        return contains(WindowOptions, option) || contains(QtOptionsWithValue, option) || contains(QtFlags, option);
+    case Mode::Exercises:
+        return contains(ExerciseOptions, option);
+    default:
+        return contains(WorksheetOptions, option);
+    }
+}
+
+// An option as it is written: Qt's and -o with one dash.
+QString dashes(const QString &option)
+{
+    const bool single = option.size() == 1 || contains(QtOptionsWithValue, option) || contains(QtFlags, option);
+    return single ? QStringLiteral("-") : QStringLiteral("--");
+}
+
+QString modeName(Mode mode)
+{
+    switch (mode) {
+    case Mode::Exercises:
+        return QStringLiteral("--exercises");
+    case Mode::Worksheet:
+        return QStringLiteral("--worksheet");
+    default:
+        return QStringLiteral("the main menu");
+    }
 }
 
 } // namespace
@@ -174,21 +207,9 @@ CommandLine readCommandLine(const QStringList &arguments)
         mode = Mode::Worksheet;
     if (!parser.positionalArguments().isEmpty())
         return refused(mode, QStringLiteral("unknown argument ") + parser.positionalArguments().first());
-    for (const QString &name : given) {
-        const bool fits = mode == Mode::Window      ? contains(WindowOptions, name) || contains(QtOptionsWithValue, name)
-                                                          || contains(QtFlags, name)
-                          : mode == Mode::Exercises ? contains(ExerciseOptions, name)
-                                                    : contains(WorksheetOptions, name);
-        if (!fits) {
-            const bool qts = contains(QtOptionsWithValue, name) || contains(QtFlags, name);
-            const QString where = mode == Mode::Window      ? QStringLiteral("the main menu")
-                                  : mode == Mode::Exercises ? QStringLiteral("--exercises")
-                                                            : QStringLiteral("--worksheet");
-            return refused(mode, QStringLiteral("%1%2 does not go with %3")
-                                     .arg(name.size() == 1 || qts ? QStringLiteral("-") : QStringLiteral("--"),
-                                          name, where));
-        }
-    }
+    for (const QString &name : given)
+        if (!fits(mode, name))
+            return refused(mode, QStringLiteral("%1%2 does not go with %3").arg(dashes(name), name, modeName(mode)));
 
     line.mode = mode;
     Reader read(parser, mode);
@@ -245,29 +266,30 @@ CommandLine readCommandLine(const QStringList &arguments)
 QString helpText()
 {
     return usage(Mode::Window) + QStringLiteral("       nabrosa --help | --version\n\n")
-           + QStringLiteral(
-               "Nabrosa (نبروسة, \"nabrosa\"), a teaching tool for school mathematics in Arabic. Without\n"
-               "--exercises or --worksheet it opens its main menu (Qt's options, such as -platform NAME,\n"
-               "are taken there). No display is needed for the other modes.\n"
-               "\n"
-               "  --seed N             the seed of the exercises (the same seed, the same exercises; in the\n"
-               "                       main menu, of every practice window)\n"
-               "  --exercises SECTION  print exercises of a section as JSON lines, one per exercise\n"
-               "  --level 1|2|3        the level of the exercises (1 unless given)\n"
-               "  --count N            how many exercises: 1 to 100000 printed (10 unless given),\n"
-               "                       1 to 100 on a worksheet (10 unless given)\n"
-               "  --worksheet SECTION[,SECTION...]\n"
-               "                       write a worksheet of these sections as a PDF file\n"
-               "  --key                with the answer key and the worked steps, on pages of their own\n"
-               "  --figures            with a picture of each exercise that has one\n"
-               "  --digits arabic|western  the digits of the sheet (arabic unless given)\n"
-               "  --pi 3.14|22/7       the value of pi the exercises use (3.14 unless given)\n"
-               "  --paper a4|letter    the paper (a4 unless given)\n"
-               "  --title TEXT         the sheet's title\n"
-               "  -o FILE.pdf          the file the sheet is written to\n"
-               "  --help               this text\n"
-               "  --version            the program's version\n"
-               "\n")
+           + QStringLiteral("Nabrosa (نبروسة, \"nabrosa\"), a teaching tool for school mathematics in\n"
+                            "Arabic. Without --exercises or --worksheet it opens its main menu (and takes\n"
+                            "Qt's options, such as -platform NAME); the other modes need no display.\n"
+                            "\n"
+                            "  --seed N             the seed of the exercises: the same seed, the same\n"
+                            "                       exercises (in the main menu, of every practice window)\n"
+                            "  --exercises SECTION  print a section's exercises as JSON lines, one a line\n"
+                            "  --level 1|2|3        the level of the exercises (1 unless given)\n"
+                            "  --count N            how many exercises (10 unless given): 1 to 100000\n"
+                            "                       printed, 1 to 100 on a worksheet\n"
+                            "  --worksheet SECTION[,SECTION...]\n"
+                            "                       write a worksheet of these sections as a PDF file\n"
+                            "  --key                with the answer key and the worked steps, on pages of\n"
+                            "                       their own\n"
+                            "  --figures            with a picture of each exercise that has one\n"
+                            "  --digits arabic|western\n"
+                            "                       the digits of the sheet (arabic unless given)\n"
+                            "  --pi 3.14|22/7       the value of pi the exercises use (3.14 unless given)\n"
+                            "  --paper a4|letter    the paper (a4 unless given)\n"
+                            "  --title TEXT         the sheet's title\n"
+                            "  -o FILE.pdf          the file the sheet is written to\n"
+                            "  --help               this text\n"
+                            "  --version            the program's version\n"
+                            "\n")
            + sectionList()
            + QStringLiteral("\nNumbers may be written with Arabic-Indic digits (٠١٢٣٤٥٦٧٨٩) as well.\n");
 }
@@ -277,7 +299,8 @@ QString versionText() { return QStringLiteral("nabrosa " NABROSA_VERSION "\n"); 
 void printExercises(const CommandLine &line, QTextStream &out)
 {
     for (int i = 0; i < line.count; ++i)
-        out << QString::fromUtf8(practice::jsonLine(practice::makeExercise(line.section, line.level, line.exerciseSeed, i)))
+        out << QString::fromUtf8(
+            practice::jsonLine(practice::makeExercise(line.section, line.level, line.exerciseSeed, i)))
             << '\n';
     out.flush();
 }
