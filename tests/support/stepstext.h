@@ -18,6 +18,9 @@ namespace stepstext {
 inline const QString RLM = QStringLiteral("\u200F");
 inline const QString LRM = QStringLiteral("\u200E");
 inline const QString ALM = QStringLiteral("\u061C");
+// The isolate that holds a run of mathematics left to right in the 123 shape.
+inline const QString LRI = QStringLiteral("\u2066");
+inline const QString PDI = QStringLiteral("\u2069");
 
 // Lines as the steps window writes them: each opened by a right-to-left mark.
 inline QString rtl(const QStringList &lines)
