@@ -230,7 +230,7 @@ private:
         return items;
     }
 
-    bool wordBefore(std::size_t b) const { return b > 0 && items_[b - 1].kind == Kind::Word; }
+    bool isWord(std::size_t k) const { return k < items_.size() && items_[k].kind == Kind::Word; }
 
     // Every stretch of items that words and punctuation leave.
     void runs()
@@ -244,13 +244,30 @@ private:
             std::size_t e = b;
             while (e < items_.size() && items_[e].kind != Kind::Word && items_[e].kind != Kind::Break)
                 ++e;
-            settle(b, e, wordBefore(b));
+            settle(b, e, b > 0 && isWord(b - 1) ? Glue::Space : Glue::None, isWord(e) ? Glue::Space : Glue::None);
             b = e;
         }
     }
 
-    // The run inside items [b, e): its edges trimmed to whole pairs.
-    void settle(std::size_t b, std::size_t e, bool glued)
+    // How a stretch joins the words beside it: not at all (a relation sign
+    // stands between), by a space only, or through an operator or bracket.
+    enum class Glue { None, Space, Through };
+
+    static Glue joined(Glue glue, Kind dropped)
+    {
+        if (glue == Glue::None || dropped == Kind::Relation)
+            return Glue::None;
+        return dropped == Kind::Space ? glue : Glue::Through;
+    }
+
+    // The runs inside items [b, e): the edges trimmed to whole pairs. A
+    // stretch that follows a word directly is its argument up to the first
+    // relation sign ("جا 30° = 0.5"). A stretch that an expression of words
+    // goes on with through an operator, before it (up to its first relation
+    // sign) or after it (from its last one), is that expression's: there it
+    // is held operand by operand, so that "م × 1.8 + 32" keeps reading as one
+    // expression.
+    void settle(std::size_t b, std::size_t e, Glue before, Glue after)
     {
         for (;;) {
             while (b < e) {
@@ -260,19 +277,20 @@ private:
                                   || i.kind == Kind::Raised;
                 if (!drop)
                     break;
-                glued = glued && i.kind == Kind::Space;
+                before = joined(before, i.kind);
                 ++b;
             }
             while (e > b) {
                 const Kind k = items_[e - 1].kind;
                 if (!(k == Kind::Space || k == Kind::Operator || k == Kind::Relation || k == Kind::Open))
                     break;
+                after = joined(after, k);
                 --e;
             }
             if (b >= e)
                 return;
             // The brackets and bars of the run pair up inside it; the first
-            // that does not divides it.
+            // that does not divides it, and holds words on its other side.
             std::vector<std::size_t> open;
             std::size_t bars = 0, lastBar = e;
             std::size_t unpaired = e;
@@ -294,23 +312,70 @@ private:
                 unpaired = lastBar;
             if (unpaired == e)
                 break;
-            settle(b, unpaired, glued);
+            settle(b, unpaired, before, Glue::Through);
             b = unpaired + 1;
-            glued = false;
+            before = Glue::Through;
         }
-        // A number that follows a word is the word's: "جا 30° = 0.5".
-        if (glued) {
-            int depth = 0;
-            for (std::size_t k = b; k < e; ++k) {
-                const Kind kind = items_[k].kind;
-                depth += kind == Kind::Open ? 1 : kind == Kind::Close ? -1 : 0;
-                if (kind == Kind::Relation && depth == 0) {
-                    settle(b, k, false);
-                    settle(k, e, false);
-                    return;
-                }
+        // The relation signs outside every bracket.
+        std::vector<std::size_t> relations;
+        int depth = 0;
+        for (std::size_t k = b; k < e; ++k) {
+            const Kind kind = items_[k].kind;
+            depth += kind == Kind::Open ? 1 : kind == Kind::Close ? -1 : 0;
+            if (kind == Kind::Relation && depth == 0)
+                relations.push_back(k);
+        }
+        if (after != Glue::Through)
+            after = Glue::None;
+        if (before == Glue::Space) {
+            if (relations.empty()) {
+                hold(b, e);
+                return;
+            }
+            settle(b, relations.front(), Glue::None, Glue::None);
+            settle(relations.front(), e, Glue::None, after);
+            return;
+        }
+        const bool through = before == Glue::Through || after == Glue::Through;
+        if (through && relations.empty()) {
+            operands(b, e);
+            return;
+        }
+        if (before == Glue::Through) {
+            operands(b, relations.front());
+            b = relations.front();
+        }
+        if (after == Glue::Through) {
+            operands(relations.back() + 1, e);
+            e = relations.back();
+        }
+        if (through) {
+            settle(b, e, Glue::None, Glue::None);
+            return;
+        }
+        hold(b, e);
+    }
+
+    // Items [b, e) operand by operand: split at the operators and relation
+    // signs outside every bracket.
+    void operands(std::size_t b, std::size_t e)
+    {
+        int depth = 0;
+        std::size_t from = b;
+        for (std::size_t k = b; k < e; ++k) {
+            const Item &i = items_[k];
+            depth += i.kind == Kind::Open ? 1 : i.kind == Kind::Close ? -1 : 0;
+            if (depth == 0 && (i.kind == Kind::Relation || (i.kind == Kind::Operator && !i.sign))) {
+                settle(from, k, Glue::None, Glue::None);
+                from = k + 1;
             }
         }
+        settle(from, e, Glue::None, Glue::None);
+    }
+
+    // A run of items [b, e), when it holds a number and is more than one.
+    void hold(std::size_t b, std::size_t e)
+    {
         bool number = false;
         for (std::size_t k = b; k < e; ++k)
             number = number || items_[k].kind == Kind::Number || items_[k].kind == Kind::Raised;

@@ -23,10 +23,11 @@ inline constexpr QChar PopDirectionalIsolate = QChar(u'\u2069');
 // with their signs, exponents, fractions, roots and the signs after a number
 // (30°, 5%); words end it, and so do punctuation marks. A run holds whole
 // bracket pairs only, and starts and ends with a number, a bracket, a sign or
-// a mark after a number (never with an operator or "="). A number that
-// follows a word directly (جا 30° = 0.5, للعددين 14 و 24) belongs to that
-// word: its run ends before the first relation sign. A lone number of digits
-// needs no isolate and gets none. The markup's own structure is kept: a run
+// a mark after a number (never with an operator or "="). Numbers that an
+// expression of words goes on with, directly or through operators, belong to
+// it and read right to left with it, up to its relation sign: there each
+// operand is held on its own (جا (−30°) = 0.5, م × 1.8 + 32, س − 1 = 0,
+// (2 + 3 × أ)). A lone number of digits needs no isolate and gets none. The markup's own structure is kept: a run
 // never crosses a brace or a colour's bracket.
 QString isolateMathRuns(QStringView line);
 

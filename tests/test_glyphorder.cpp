@@ -148,6 +148,11 @@ void addLines()
         {"a quotient in exponent form", "= 1E-06 ÷ 1000", "1×10−6÷1000=", "١٠٠٠÷٦−١٠×١="},
         {"a signed product", "= -3.5 × 2 + 7", "−3.5×2+7=", "٧+٢×٣٫٥−="},
         {"a chain after a symbol", "نق = 2.5 ÷ 2 = 1.25", "2.5÷2=1.25=", "١٫٢٥=٢÷٢٫٥="},
+        {"a signed number in a sentence", "يؤخذ العدد −30 نفسه زاوية", "−30", "٣٠−"},
+        {"a function's value in radians", "جا (−30) ≈ 0.988", "0.988≈(−30)", "٠٫٩٨٨≈(٣٠−)"},
+        {"a coloured name", "[blue:الزاوية] = −30", "−30=", "٣٠−="},
+        {"a formula of words", "ف = م × 1.8 + 32", "32+1.8×=", "٣٢+١٫٨×="},
+        {"an equation of words", "2س^{2} + س − 1 = 0", "0=1−+22", "٠=١−+٢٢"},
     };
     for (const Case &c : cases) {
         QTest::addRow("%s, 123", c.name) << QString::fromUtf8(c.line) << W << QString::fromUtf8(c.western);
@@ -264,8 +269,14 @@ void GlyphOrderTest::runsOfMarkup_data()
                                                << "القاسم المشترك الأكبر للعددين 14 و 24 هو 2";
     QTest::newRow("a bracket of words") << "= 2 × (الطول + 3)"
                                         << "= 2 × (الطول + 3)";
-    QTest::newRow("a bracket closed by a word") << "(2 × 3 + أ)"
-                                                << "(⟨2 × 3⟩ + أ)";
+    QTest::newRow("a bracket closed by a word") << "(2 + 3 × أ)"
+                                                << "(2 + 3 × أ)";
+    QTest::newRow("a formula of words") << "ف = م × 1.8 + 32"
+                                        << "ف = م × 1.8 + 32";
+    QTest::newRow("an equation of words") << "2س^{2} + س − 1 = 0"
+                                          << "2س^{2} + س − 1 = 0";
+    QTest::newRow("a product of a word") << "س × (2 + 3) = 15"
+                                         << "س × ⟨(2 + 3)⟩ = 15";
     QTest::newRow("a unit after its degree sign") << "= −5 °م"
                                                   << "= ⟨−5⟩ °م";
     QTest::newRow("a unit with its power") << "= 4 × 5 = 20 سم^{2}"
