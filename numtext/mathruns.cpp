@@ -365,7 +365,11 @@ private:
         for (std::size_t k = b; k < e; ++k) {
             const Item &i = items_[k];
             depth += i.kind == Kind::Open ? 1 : i.kind == Kind::Close ? -1 : 0;
-            if (depth == 0 && (i.kind == Kind::Relation || (i.kind == Kind::Operator && !i.sign))) {
+            // A slash or sign between two numbers without spaces joins them
+            // (1/2).
+            const bool joins = k > b && k + 1 < e && items_[k - 1].kind != Kind::Space
+                               && items_[k + 1].kind != Kind::Space;
+            if (depth == 0 && (i.kind == Kind::Relation || (i.kind == Kind::Operator && !i.sign && !joins))) {
                 settle(from, k, Glue::None, Glue::None);
                 from = k + 1;
             }
