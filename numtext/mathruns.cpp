@@ -150,6 +150,7 @@ private:
             if (parts == 0)
                 return false;
             Kind kind = Kind::Number;
+            std::vector<std::pair<qsizetype, qsizetype>> rows;
             for (int p = 0; p < parts; ++p) {
                 std::vector<Item> inside;
                 std::pair<qsizetype, qsizetype> range;
@@ -157,9 +158,10 @@ private:
                     return false;
                 if (rowKind(inside) == Kind::Word)
                     kind = Kind::Word;
-                item.rows.push_back(range);
+                rows.push_back(range);
             }
             item.kind = kind;
+            item.rows = std::move(rows);
             i = j;
             return true;
         }

@@ -18,6 +18,7 @@
 
 #include <QGlyphRun>
 #include <QPainterPath>
+#include <QRandomGenerator>
 #include <QRawFont>
 #include <QTest>
 #include <QTextLayout>
@@ -174,6 +175,7 @@ private slots:
     void brokenRunsStayInOrder();
     void runsOfMarkup_data();
     void runsOfMarkup();
+    void runsOfAnyText();
 };
 
 // The typesetter, as the steps window, the laws pictures, the figures and the
@@ -308,6 +310,33 @@ void GlyphOrderTest::runsOfMarkup()
     QString isolated = numtext::isolateMathRuns(line);
     isolated.replace(numtext::LeftToRightIsolate, u'⟨').replace(numtext::PopDirectionalIsolate, u'⟩');
     QCOMPARE(isolated, held);
+}
+
+// Any text, markup or not: the runs add nothing but their isolates, each
+// closed where it opens, outside one another, and the typesetter sets it.
+void GlyphOrderTest::runsOfAnyText()
+{
+    static const QStringList pieces{"1", "23", ".5", " ", "−",       "-",       "+",  "×",     "÷",          "/", "=",
+                                    "≈", "(",  ")",  "[", "]",       "{",       "}",  "^{",    "|",          "°", "،",
+                                    "س", "جا", "نق", ":", "\\frac{", "\\sqrt{", "\\", "[red:", "[blue bold:"};
+    QRandomGenerator random(28);
+    for (int n = 0; n < 3000; ++n) {
+        QString text;
+        for (int k = random.bounded(1, 16); k > 0; --k)
+            text += pieces[random.bounded(int(pieces.size()))];
+        const QString held = numtext::isolateMathRuns(text);
+        QString bare = held;
+        bare.remove(numtext::LeftToRightIsolate).remove(numtext::PopDirectionalIsolate);
+        QCOMPARE(bare, text);
+        int depth = 0;
+        for (const QChar c : held) {
+            depth += c == numtext::LeftToRightIsolate ? 1 : c == numtext::PopDirectionalIsolate ? -1 : 0;
+            QVERIFY2(depth == 0 || depth == 1, qPrintable(text));
+        }
+        QCOMPARE(depth, 0);
+        if (n % 10 == 0)
+            QVERIFY(FormulaLayout(numtext::shapeDigits(text, DigitShape::Western)).width() >= 0);
+    }
 }
 
 QTEST_MAIN(GlyphOrderTest)
