@@ -1,5 +1,6 @@
 #include "numtext/mathruns.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -409,6 +410,9 @@ QString isolateMathRuns(QStringView line)
         if (c != LeftToRightIsolate && c != PopDirectionalIsolate)
             bare += c;
     }
+    // Without a digit there is no run to find.
+    if (std::none_of(bare.cbegin(), bare.cend(), [](QChar c) { return c.isDigit(); }))
+        return bare;
     return Runs(bare).row(0, bare.size());
 }
 
