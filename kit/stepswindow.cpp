@@ -78,6 +78,9 @@ QString plainNode(const markup::Node &n)
     case Node::Text:
         return n.text;
     case Node::Group:
+        // A run of mathematics stays whole where the text is pasted.
+        if (n.leftToRight)
+            return QChar(u'\u2066') + plainRow(n.children) + QChar(u'\u2069');
         return plainRow(n.children);
     case Node::Raised: {
         const QString raised = plainRow(n.children);
@@ -163,82 +166,6 @@ QString stepsText(const numtext::Steps &steps, DigitShape shape)
     return lines.join(u'\n');
 }
 
-namespace {
-
-// The terms of a line of markup: its parts between spaces that stand outside
-// every bracket, brace and colour, so that no break falls inside a fraction,
-// a radical, an exponent, a bracketed number or a coloured word.
-QStringList termsOf(const QString &markup)
-{
-    QStringList terms;
-    QString term;
-    int depth = 0;
-    for (QChar c : markup) {
-        if (c == u'[' || c == u'{' || c == u'(')
-            ++depth;
-        else if ((c == u']' || c == u'}' || c == u')') && depth > 0)
-            --depth;
-        if (c == u' ' && depth == 0) {
-            if (!term.isEmpty())
-                terms << term;
-            term.clear();
-            continue;
-        }
-        term += c;
-    }
-    if (!term.isEmpty())
-        terms << term;
-    return terms;
-}
-
-bool isOperator(const QString &term)
-{
-    static const QStringList operators{QStringLiteral("="), QStringLiteral("≈"), QStringLiteral("×"),
-                                       QStringLiteral("÷"), QStringLiteral("+"), QStringLiteral("−"),
-                                       QStringLiteral("-")};
-    return operators.contains(term);
-}
-
-// A power of ten of the ١٢٣ shape ("× ١٠^{٦}") stays with the number before it.
-bool powerOfTen(const QString &term) { return term.startsWith(u"١٠^{") || term.startsWith(u"10^{"); }
-
-// The line in parts no wider than the room: the terms taken from the right
-// while they fit, a break before an operator or "=" rather than after it.
-QStringList brokenLine(const QString &markup, const QFont &font, qreal room)
-{
-    QStringList terms = termsOf(markup);
-    // Glue "×" to the power of ten that follows it.
-    for (qsizetype i = 0; i + 1 < terms.size(); ++i) {
-        if (terms[i] == u"×" && powerOfTen(terms[i + 1])) {
-            terms[i] += u' ' + terms[i + 1];
-            terms.removeAt(i + 1);
-        }
-    }
-    QStringList parts;
-    QString part;
-    for (const QString &term : terms) {
-        const QString longer = part.isEmpty() ? term : part + u' ' + term;
-        if (part.isEmpty() || FormulaLayout(longer, font).width() <= room) {
-            part = longer;
-            continue;
-        }
-        // An operator at the end of a part moves on to open the next one.
-        QStringList words = part.split(u' ');
-        QString carried;
-        if (words.size() > 1 && isOperator(words.last())) {
-            carried = words.takeLast();
-            part = words.join(u' ');
-        }
-        parts << part;
-        part = carried.isEmpty() ? term : carried + u' ' + term;
-    }
-    if (!part.isEmpty())
-        parts << part;
-    return parts;
-}
-
-} // namespace
-
 // ---------------------------------------------------------------------------
 
 StepsView::StepsView(QWidget *parent) : QWidget(parent)
@@ -303,7 +230,7 @@ const StepsView::Lines &StepsView::linesFor(qreal room) const
             lines.continued.push_back(false);
             return;
         }
-        const QStringList parts = brokenLine(shaped, f, room - LinePx);
+        const QStringList parts = brokenMarkup(shaped, f, room - LinePx);
         for (qsizetype i = 0; i < parts.size(); ++i) {
             const qreal width = i == 0 ? room : room - LinePx;
             lines.layouts.push_back(FormulaLayout::fitted(parts[i], f, width, 8, colour));

@@ -1,5 +1,7 @@
 #include "numtext/digits.h"
 
+#include "numtext/mathruns.h"
+
 #include <QLocale>
 
 namespace numtext {
@@ -38,6 +40,11 @@ public:
         out_.reserve(s_.size() + 8);
         while (i_ < s_.size()) {
             const QChar c = s_[i_];
+            // The runs of a text shaped before are found afresh.
+            if (c == LeftToRightIsolate || c == PopDirectionalIsolate) {
+                ++i_;
+                continue;
+            }
             if (c == u'[' && skipColourName())
                 continue;
             if (isMinus(c) && digitAt(i_ + 1) && !attached()) {
@@ -51,7 +58,7 @@ public:
             out_ += c;
             ++i_;
         }
-        return out_;
+        return arabic_ ? out_ : isolateMathRuns(out_);
     }
 
 private:
@@ -119,15 +126,10 @@ private:
                 out_.insert(at, u'(');
             else
                 end = -1;
-            // A signed number's hold ends with its digits: the power of ten
-            // follows it in the order of the line.
-            if (signed_ && !arabic_) {
-                out_ += QChar(RightToLeftMark);
-                held_ = false;
-            }
             out_ += arabic_ ? QStringLiteral(" × ١٠^{") : QStringLiteral(" × 10^{");
             if (negative) {
-                out_ += arabic_ ? QChar(ArabicLetterMark) : QChar(LeftToRightMark);
+                if (arabic_)
+                    out_ += QChar(ArabicLetterMark);
                 out_ += QChar(MinusSign);
             }
             i_ += sign ? 2 : 1;
@@ -147,31 +149,21 @@ private:
         if (!out_.isEmpty() && isMark(out_.back()))
             out_.chop(1);
         const qsizetype from = i_, at = out_.size();
-        out_ += arabic_ ? QChar(ArabicLetterMark) : QChar(LeftToRightMark);
+        // In the 123 shape the signed number stands in the left-to-right run
+        // of its line (numtext/mathruns.h).
+        if (arabic_)
+            out_ += QChar(ArabicLetterMark);
         // The sign is the minus sign, whichever of the two was written.
         out_ += QChar(MinusSign);
         ++i_;
-        signed_ = true;
-        held_ = !arabic_;
         number(from, at);
-        // A signed fraction written on one line (-1/20) is held whole: its
-        // denominator would otherwise be set apart from it.
-        if (held_ && i_ + 1 < s_.size() && s_[i_] == u'/' && digitAt(i_ + 1)) {
-            out_ += u'/';
-            ++i_;
-            digits();
-        }
-        signed_ = false;
-        if (held_)
-            out_ += QChar(RightToLeftMark);
+        // The end of the hold a text shaped before gave its number.
         if (!arabic_ && i_ < s_.size() && s_[i_] == QChar(RightToLeftMark))
             ++i_;
     }
 
     QStringView s_;
     bool arabic_;
-    bool signed_ = false; // shaping a signed number
-    bool held_ = false;   // its left-to-right hold still open
     qsizetype i_ = 0;
     QString out_;
 };

@@ -29,11 +29,12 @@ DigitShape localeDigitShape(const QLocale &locale);
 //   - a decimal separator between digits ('.', ',' or '٫') as the shape's
 //     ('٫' or '.');
 //   - the sign of a negative number (a minus directly before a digit, not
-//     after a letter or digit), written as the minus sign U+2212 and marked
-//     so that it stands where a reader of
-//     the shape expects it, wherever the text is set or pasted: an Arabic
-//     letter mark before it for ١٢٣, for 123 the signed number held left to
-//     right between a left-to-right and a right-to-left mark;
+//     after a letter or digit), written as the minus sign U+2212, for ١٢٣
+//     after an Arabic letter mark so that it stands before the number in
+//     reading order, wherever the text is set or pasted;
+//   - for 123, every run of mathematics held left to right as a whole
+//     (numtext/mathruns.h): "البسط = 18 − 4" reads 18 − 4, 10^{−6} has its
+//     exponent at its right;
 //   - the exponent form of the general number format written as a power of
 //     ten, without the exponent's leading zeros: 1.5E+15 as ١٫٥ × ١٠^{١٥} or
 //     1.5 × 10^{15}, 2E-06 as ٢ × ١٠^{-٦}; in brackets after a division sign

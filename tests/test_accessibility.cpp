@@ -230,6 +230,8 @@ void AccessibilityTest::textIsSpokenForTheEar_data()
                            << "تقريبا ٠ فاصلة ٥";
     QTest::newRow("direction marks") << "\u200F٢ + ٣"
                                      << "٢ زائد ٣";
+    QTest::newRow("a run held left to right") << "البسط = \u206618 − 4\u2069"
+                                              << "البسط يساوي 18 ناقص 4";
 }
 
 void AccessibilityTest::textIsSpokenForTheEar()

@@ -27,8 +27,9 @@ using numtext::Failure;
 using namespace stepstext;
 
 namespace {
-// A negative number as the two digit shapes mark it in a line.
-QString neg(const QString &digits) { return LRM + u'\u2212' + digits + RLM; }
+// A negative number as the two digit shapes write it in a line (the runs of
+// the 123 shape aside).
+QString neg(const QString &digits) { return u'\u2212' + digits; }
 QString negArabic(const QString &digits) { return ALM + u'\u2212' + digits; }
 
 struct Button {
@@ -112,7 +113,7 @@ private:
         reference::StepsWindow *shown = steps(window)->stepsWindow();
         if (!shown || !shown->isVisible())
             return {QStringLiteral("(no steps window)")};
-        QStringList lines = shown->view()->plainText().split(u'\n');
+        QStringList lines = withoutIsolates(shown->view()->plainText()).split(u'\n');
         for (QString &line : lines) {
             if (line.startsWith(RLM))
                 line.remove(0, 1);

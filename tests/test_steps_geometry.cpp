@@ -423,7 +423,7 @@ void GeometryStepsTest::digitShapes()
     QStringList marked;
     for (const QString &line : text)
         marked << QStringLiteral("\u200F") + line;
-    QCOMPARE(steps->view()->plainText(), marked.join(u'\n'));
+    QCOMPARE(stepstext::withoutIsolates(steps->view()->plainText()), marked.join(u'\n'));
 }
 
 QTEST_MAIN(GeometryStepsTest)

@@ -23,6 +23,7 @@
 using namespace practice;
 
 Q_DECLARE_METATYPE(practice::WorksheetOptions)
+Q_DECLARE_METATYPE(numtext::DigitShape)
 
 namespace {
 
@@ -90,6 +91,8 @@ private slots:
     void pdfReadsBack_data();
     void pdfReadsBack();
     void sameSeedSameSheet();
+    void numbersStandInTheirShapesOrder_data();
+    void numbersStandInTheirShapesOrder();
     void figuresOfTheShapes();
     void nothingSpillsOutOfThePage();
     void windowSavesThePdf();
@@ -277,6 +280,78 @@ void WorksheetTest::sameSeedSameSheet()
     QVERIFY(writeWorksheetPdf(other, c));
     QCOMPARE(pdfText(a), pdfText(b));
     QVERIFY(pdfText(a) != pdfText(c));
+}
+
+void WorksheetTest::numbersStandInTheirShapesOrder_data()
+{
+    QTest::addColumn<numtext::DigitShape>("digits");
+    QTest::newRow("123") << numtext::DigitShape::Western;
+    QTest::newRow("١٢٣") << numtext::DigitShape::ArabicIndic;
+}
+
+// Where the numbers of a question stand on the page: "احسب: 12 + 5" reads
+// 12 + 5 left to right in the 123 shape, right to left in the ١٢٣ shape.
+void WorksheetTest::numbersStandInTheirShapesOrder()
+{
+    QFETCH(numtext::DigitShape, digits);
+    const WorksheetOptions options = sheet({QStringLiteral("arithmetic")}, 12, false, digits);
+    const QString file = dir.filePath(QStringLiteral("order-%1.pdf").arg(int(digits)));
+    QVERIFY(writeWorksheetPdf(options, file));
+    // The number words of the page: their left edges and middle heights.
+    struct Word {
+        double x, y;
+        QString number;
+    };
+    QList<Word> words;
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    const QString page = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+    for (auto it = word.globalMatch(page); it.hasNext();) {
+        const auto m = it.next();
+        const QStringList number = numbersOf(numtext::westernDigits(m.captured(4)));
+        if (number.size() == 1)
+            words.append(
+                {m.captured(1).toDouble(), (m.captured(2).toDouble() + m.captured(3).toDouble()) / 2, number[0]});
+    }
+    std::sort(words.begin(), words.end(), [](const Word &a, const Word &b) { return a.x < b.x; });
+    int checked = 0;
+    const QList<Exercise> exercises = worksheetExercises(options);
+    for (qsizetype i = 0; i < exercises.size(); ++i) {
+        const Exercise &e = exercises[i];
+        const QStringList numbers = numbersOf(e.question);
+        if (!e.question.startsWith(QStringLiteral("احسب:")) || numbers.size() < 2 || numbers[0] == numbers[1])
+            continue;
+        // The exercise's line: the question's numbers once each, and the
+        // exercise's number at its right.
+        for (const Word &at : words) {
+            if (at.number != numbers[0])
+                continue;
+            QList<Word> line;
+            for (const Word &w : words) {
+                if (std::abs(w.y - at.y) < 3)
+                    line << w;
+            }
+            if (line.size() < 3 || line.last().number != QString::number(i + 1))
+                continue;
+            line.removeLast();
+            QList<double> first, second;
+            QStringList drawn;
+            for (const Word &w : line) {
+                drawn << QStringLiteral("%1@%2").arg(w.number).arg(w.x);
+                if (w.number == numbers[0])
+                    first << w.x;
+                if (w.number == numbers[1])
+                    second << w.x;
+            }
+            if (first.size() != 1 || second.size() != 1)
+                continue;
+            QVERIFY2((first[0] < second[0]) == (digits == numtext::DigitShape::Western),
+                     qPrintable(e.question + QStringLiteral(": ") + drawn.join(u' ')));
+            ++checked;
+            break;
+        }
+    }
+    QVERIFY2(checked >= 3, qPrintable(QString::number(checked)));
 }
 
 void WorksheetTest::figuresOfTheShapes()

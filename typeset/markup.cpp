@@ -6,6 +6,9 @@ namespace reference::markup {
 
 namespace {
 
+constexpr char16_t Isolate = u'\u2066';
+constexpr char16_t PopIsolate = u'\u2069';
+
 class MarkupReader {
 public:
     explicit MarkupReader(const QString &markup) : s_(markup) {}
@@ -26,7 +29,11 @@ private:
         n.text = t;
         return n;
     }
-    static bool special(QChar c) { return c == u'[' || c == u']' || c == u'{' || c == u'}' || c == u'^' || c == u'\\'; }
+    static bool special(QChar c)
+    {
+        return c == u'[' || c == u']' || c == u'{' || c == u'}' || c == u'^' || c == u'\\' || c == Isolate
+               || c == PopIsolate;
+    }
     bool at(QChar c) const { return i_ < s_.size() && s_[i_] == c; }
     bool take(QChar c)
     {
@@ -54,6 +61,12 @@ private:
                 continue;
             }
             flush();
+            // The end of an isolate that was never opened (a line broken
+            // inside one is held on each of its parts) is dropped.
+            if (c == PopIsolate) {
+                ++i_;
+                continue;
+            }
             const qsizetype start = i_;
             if (!readItem(row)) {
                 // Not markup after all: the characters stay as text.
@@ -78,7 +91,13 @@ private:
     bool readItem(Row &row)
     {
         Node n;
-        if (take(u'[')) {
+        if (take(Isolate)) {
+            // Held to the end of the line when its end is missing.
+            n.kind = Node::Group;
+            n.leftToRight = true;
+            n.children = readRow(PopIsolate);
+            take(PopIsolate);
+        } else if (take(u'[')) {
             const qsizetype colon = s_.indexOf(u':', i_);
             const qsizetype close = s_.indexOf(u']', i_);
             if (colon < 0 || (close >= 0 && close < colon))
@@ -142,6 +161,9 @@ QString plainNode(const Node &n)
     case Node::Text:
         return n.text;
     case Node::Group:
+        if (n.leftToRight)
+            return QChar(Isolate) + plainRow(n.children) + QChar(PopIsolate);
+        return plainRow(n.children);
     case Node::Raised:
         return plainRow(n.children);
     case Node::Fraction:

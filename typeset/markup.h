@@ -7,6 +7,10 @@
 //   ^{...}               a small raised exponent after its base
 //   \frac{...}{...}      a stacked fraction, numerator over denominator
 //   \sqrt{...}           a radical sign with its bar over the enclosed markup
+//   U+2066 ... U+2069    a left-to-right isolate: the enclosed markup set from
+//                        left to right, an exponent at the right of its base
+//                        (the runs of mathematics of the 123 digit shape,
+//                        numtext/mathruns.h)
 //
 // Arabic-Indic digits with the comma as decimal separator (٣,١٤) and one-line
 // fractions (١/٢) are plain text. Whatever cannot be read as markup stays in
@@ -25,16 +29,18 @@ struct Node {
     QString text;               // Text
     QColor colour;              // Group: its colour, when it names one
     bool bold = false;          // Group
+    bool leftToRight = false;   // Group: an isolate, its row set from left to right
     std::vector<Node> children; // Group, Raised, Root: a row; Fraction: top and bottom groups
 };
 
-// A row of items, set one after another from right to left.
+// A row of items, set one after another from right to left (from left to
+// right inside an isolate).
 using Row = std::vector<Node>;
 
 Row read(const QString &markup);
 
 // The row as plain text: a raised digit follows its base, a stacked fraction
-// reads "(top) / (bottom)", a radical "√(…)".
+// reads "(top) / (bottom)", a radical "√(…)", an isolate keeps its marks.
 QString plainText(const Row &row);
 
 } // namespace reference::markup

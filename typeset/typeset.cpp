@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPathStroker>
 #include <QTextLayout>
+#include <QTransform>
 
 #include <algorithm>
 
@@ -34,11 +35,13 @@ using markup::Node;
 using markup::Row;
 
 // Every item of the tree becomes a block whose origin is the left end of its
-// baseline; a row places its items from right to left.
+// baseline; a row places its items from right to left, or from left to right
+// inside an isolate (the runs of mathematics of the 123 digit shape).
 struct Style {
     QFont font;
     qreal px = 15;
     QColor colour = Qt::black;
+    bool leftToRight = false;
 
     QFont fontAt(qreal size) const
     {
@@ -73,12 +76,13 @@ constexpr qreal MathAxis = 0.3;
 constexpr qreal ExponentScale = 0.78;
 constexpr qreal ExponentRaise = 0.42;
 
-// The text shaped right to left once, with its baseline's left end at (0, 0).
-QList<QGlyphRun> shape(const QString &text, const QFont &font)
+// The text shaped once in its row's direction, with its baseline's left end
+// at (0, 0).
+QList<QGlyphRun> shape(const QString &text, const QFont &font, bool leftToRight)
 {
     QTextLayout layout(text, font);
     QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
-    option.setTextDirection(Qt::RightToLeft);
+    option.setTextDirection(leftToRight ? Qt::LeftToRight : Qt::RightToLeft);
     layout.setTextOption(option);
     layout.beginLayout();
     QTextLine line = layout.createLine();
@@ -110,7 +114,7 @@ Block setText(const QString &text, const Style &style)
     b.ascent = std::max<qreal>(0, -ink.top());
     b.descent = std::max<qreal>(0, ink.bottom());
     p.box = QRectF(0, -b.ascent, b.width, b.ascent + b.descent);
-    p.glyphs = shape(text, p.font);
+    p.glyphs = shape(text, p.font, style.leftToRight);
     b.pieces.append(p);
     return b;
 }
@@ -127,9 +131,10 @@ Block setRaised(const Row &row, const Style &style)
         }
     }
     const qreal raise = style.px * ExponentRaise;
-    // A hair of space between the exponent and its base at its right.
+    // A hair of space between the exponent and its base, at its right (at
+    // its left in a row set from left to right).
     const qreal gap = style.px * 0.06;
-    b.shift(QPointF(0, -raise));
+    b.shift(QPointF(style.leftToRight ? gap : 0, -raise));
     b.ascent += raise;
     b.descent = std::max<qreal>(0, b.descent - raise);
     b.width += gap;
@@ -165,7 +170,8 @@ Block setFraction(const Node &fraction, const Style &style)
 }
 
 // The radical opens toward the left, where its body follows in a right-to-left
-// line: its hook stands at the right and its bar runs left over the body.
+// line: its hook stands at the right and its bar runs left over the body. In
+// a row set from left to right it is the other way round.
 Block setRoot(const Row &row, const Style &style)
 {
     Block body = setRow(row, style);
@@ -194,12 +200,14 @@ Block setRoot(const Row &row, const Style &style)
     radical.text = QStringLiteral("√");
     radical.colour = style.colour;
     radical.path = stroker.createStroke(stroke);
+    if (style.leftToRight)
+        radical.path = QTransform(-1, 0, 0, 1, b.width, 0).map(radical.path);
     // The mitred point of the sign may reach a little below its line.
     const QRectF ink = radical.path.boundingRect();
     b.ascent = std::max(b.ascent, -ink.top());
     b.descent = std::max(b.descent, ink.bottom());
     radical.box = QRectF(0, -b.ascent, b.width, b.ascent + b.descent);
-    b.take(std::move(body), QPointF(pad, 0));
+    b.take(std::move(body), QPointF(style.leftToRight ? sign + pad : pad, 0));
     b.pieces.append(radical);
     return b;
 }
@@ -215,6 +223,8 @@ Block setNode(const Node &n, const Style &style)
             inner.colour = n.colour;
         if (n.bold)
             inner.font.setBold(true);
+        if (n.leftToRight)
+            inner.leftToRight = true;
         return setRow(n.children, inner);
     }
     case Node::Raised:
@@ -237,10 +247,16 @@ Block setRow(const Row &row, const Style &style)
         b.ascent = std::max(b.ascent, blocks.back().ascent);
         b.descent = std::max(b.descent, blocks.back().descent);
     }
-    qreal right = b.width;
+    qreal left = 0, right = b.width;
     for (Block &item : blocks) {
-        right -= item.width;
-        b.take(std::move(item), QPointF(right, 0));
+        const qreal width = item.width;
+        if (style.leftToRight) {
+            b.take(std::move(item), QPointF(left, 0));
+            left += width;
+        } else {
+            right -= width;
+            b.take(std::move(item), QPointF(right, 0));
+        }
     }
     return b;
 }
@@ -313,6 +329,100 @@ void FormulaLayout::paint(QPainter &painter, QPointF at) const
     painter.translate(at);
     paintPieces(painter, pieces_);
     painter.restore();
+}
+
+namespace {
+
+// The terms of a line of markup: its parts between spaces that stand outside
+// every bracket, brace and colour, so that no break falls inside a fraction,
+// a radical, an exponent, a bracketed number or a coloured word.
+QStringList termsOf(const QString &markup)
+{
+    QStringList terms;
+    QString term;
+    int depth = 0;
+    for (QChar c : markup) {
+        if (c == u'[' || c == u'{' || c == u'(')
+            ++depth;
+        else if ((c == u']' || c == u'}' || c == u')') && depth > 0)
+            --depth;
+        if (c == u' ' && depth == 0) {
+            if (!term.isEmpty())
+                terms << term;
+            term.clear();
+            continue;
+        }
+        term += c;
+    }
+    if (!term.isEmpty())
+        terms << term;
+    return terms;
+}
+
+bool isOperator(const QString &term)
+{
+    static const QStringList operators{QStringLiteral("="), QStringLiteral("≈"), QStringLiteral("×"),
+                                       QStringLiteral("÷"), QStringLiteral("+"), QStringLiteral("−"),
+                                       QStringLiteral("-")};
+    return operators.contains(term);
+}
+
+// A power of ten ("× ١٠^{٦}") stays with the number before it.
+bool powerOfTen(const QString &term) { return term.startsWith(u"١٠^{") || term.startsWith(u"10^{"); }
+
+constexpr char16_t Isolate = u'\u2066';
+constexpr char16_t PopIsolate = u'\u2069';
+
+// A left-to-right run broken over lines is held on each of its parts.
+void holdIsolates(QStringList &parts)
+{
+    int open = 0;
+    for (QString &part : parts) {
+        part.prepend(QString(open, QChar(Isolate)));
+        for (QChar c : part) {
+            if (c == QChar(Isolate))
+                ++open;
+            else if (c == QChar(PopIsolate) && open > 0)
+                --open;
+        }
+        part.append(QString(open, QChar(PopIsolate)));
+    }
+}
+
+} // namespace
+
+QStringList brokenMarkup(const QString &markup, const QFont &font, qreal room)
+{
+    QStringList terms = termsOf(markup);
+    // Glue "×" to the power of ten that follows it.
+    for (qsizetype i = 0; i + 1 < terms.size(); ++i) {
+        if (terms[i] == u"×" && powerOfTen(terms[i + 1])) {
+            terms[i] += u' ' + terms[i + 1];
+            terms.removeAt(i + 1);
+        }
+    }
+    QStringList parts;
+    QString part;
+    for (const QString &term : terms) {
+        const QString longer = part.isEmpty() ? term : part + u' ' + term;
+        if (part.isEmpty() || FormulaLayout(longer, font).width() <= room) {
+            part = longer;
+            continue;
+        }
+        // An operator at the end of a part moves on to open the next one.
+        QStringList words = part.split(u' ');
+        QString carried;
+        if (words.size() > 1 && isOperator(words.last())) {
+            carried = words.takeLast();
+            part = words.join(u' ');
+        }
+        parts << part;
+        part = carried.isEmpty() ? term : carried + u' ' + term;
+    }
+    if (!part.isEmpty())
+        parts << part;
+    holdIsolates(parts);
+    return parts;
 }
 
 void paintPieces(QPainter &painter, const QList<Piece> &pieces)

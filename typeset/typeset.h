@@ -1,7 +1,8 @@
 #pragma once
 // The typesetter of formulas: a line of markup (typeset/markup.h) laid out
-// once, right to left, into pieces of text, bars and radicals at their
-// places, which can then be measured and painted any number of times.
+// once, right to left (its runs of mathematics of the 123 digit shape left
+// to right), into pieces of text, bars and radicals at their places, which
+// can then be measured and painted any number of times.
 //
 //     const reference::FormulaLayout f(QStringLiteral("[green:نق]^{٢} × ٢"), font);
 //     f.boundingRect();                 // the ink, around the baseline's left end
@@ -17,6 +18,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 
@@ -80,6 +82,13 @@ private:
     qreal width_ = 0, ascent_ = 0, descent_ = 0, pixelSize_ = 0;
     QList<Piece> pieces_;
 };
+
+// A line of markup in parts no wider than the room (as laid out in the font):
+// broken between terms (at spaces outside every bracket, brace and colour),
+// the terms taken from the right while they fit, a break before an operator
+// or "=" rather than after it; a left-to-right run broken over two parts is
+// held on each.
+QStringList brokenMarkup(const QString &markup, const QFont &font, qreal room);
 
 // Paints laid-out pieces, each where it stands.
 void paintPieces(QPainter &painter, const QList<Piece> &pieces);

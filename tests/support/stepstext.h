@@ -18,6 +18,19 @@ namespace stepstext {
 inline const QString RLM = QStringLiteral("\u200F");
 inline const QString LRM = QStringLiteral("\u200E");
 inline const QString ALM = QStringLiteral("\u061C");
+// The isolate that holds a run of mathematics left to right in the 123 shape.
+inline const QString LRI = QStringLiteral("\u2066");
+inline const QString PDI = QStringLiteral("\u2069");
+
+// The text without the isolates that hold the runs of mathematics of the 123
+// shape left to right: for the tests of what the lines say. Where the runs
+// stand is checked where they are made and drawn (test_glyphorder).
+inline QString withoutIsolates(QString text)
+{
+    text.remove(QChar(u'\u2066'));
+    text.remove(QChar(u'\u2069'));
+    return text;
+}
 
 // Lines as the steps window writes them: each opened by a right-to-left mark.
 inline QString rtl(const QStringList &lines)
