@@ -18,7 +18,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
-#include <algorithm>
+#include <utility>
 
 using namespace numtext;
 
@@ -68,8 +68,9 @@ void bringBack(const QString &name, bool stepsOpen)
 }
 
 // In a program of its own: each option of the window in turn (none first),
-// the value typed into every box that takes typing, then every button
-// pressed, one after another. One entry of what the pupil sees per action.
+// then every button pressed, one after another, each time with the value
+// typed into every box that takes typing. One entry of what the pupil sees
+// per action.
 QStringList pressEveryButton(const QString &name, const QString &value, bool stepsOpen)
 {
     Recorder notices;
@@ -89,15 +90,16 @@ QStringList pressEveryButton(const QString &name, const QString &value, bool ste
         if (option && !ui::click(option))
             continue;
         const QString chosen = option ? option->objectName() : QStringLiteral("(no option)");
-        for (QLineEdit *box : window->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly)) {
-            if (box->isVisible() && box->isEnabled() && !box->isReadOnly())
-                ui::type(box, value);
-        }
         log << seen(window, chosen, notices);
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly)) {
             if (qobject_cast<app::Option *>(button) || leadsAway(button))
                 continue;
             bringBack(name, stepsOpen);
+            // Typed again before each button: a clear button empties a box.
+            for (QLineEdit *box : window->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly)) {
+                if (box->isVisible() && box->isEnabled() && !box->isReadOnly() && box->text() != value)
+                    ui::type(box, value);
+            }
             if (ui::click(button))
                 log << seen(window, chosen + u' ' + button->objectName(), notices);
         }
@@ -115,6 +117,8 @@ private slots:
     void initTestCase() { quietenHeadlessWarnings(); }
     void stepsChangeNothing_data();
     void stepsChangeNothing();
+    void conversionsAtTheEdges_data();
+    void conversionsAtTheEdges();
 };
 
 void EdgesTest::stepsChangeNothing_data()
@@ -149,6 +153,94 @@ void EdgesTest::stepsChangeNothing()
     QCOMPARE(open.size(), closed.size());
     for (qsizetype i = 0; i < closed.size(); ++i)
         QCOMPARE(open[i], closed[i]);
+}
+
+// The conversions, whose steps once failed a conversion of the largest
+// double by checking its fifteen digits, at the edges: the box the
+// window's arithmetic gives (computed apart, with Python's doubles), a
+// computation failure, or the notice that no temperature lies below absolute
+// zero.
+void EdgesTest::conversionsAtTheEdges_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("box");
+    const auto row = [](const char *option, const char *button, const char *value, const char *box) {
+        QTest::addRow("%s %s", button, value) << option << button << value << box;
+    };
+    row("Op1", "Comh1", "1.7976931348623157e308", "failure");
+    row("Op2", "Cohm1", "1.7976931348623157e308", "failure");
+    row("Op3", "Comk1", "1.7976931348623157e308", "failure");
+    row("Op4", "Cokm1", "1.7976931348623157e308", "failure");
+    row("Op5", "Comkh1", "1.7976931348623157e308", "failure");
+    row("Op6", "Comhk1", "1.7976931348623157e308", "9.98718408256842E+307");
+    row("Op7", "Comds1", "1.7976931348623157e308", "failure");
+    row("Op8", "Comsd1", "1.7976931348623157e308", "failure");
+    row("Op1", "Comh1", "-1.7976931348623157e308", "refused");
+    row("Op2", "Cohm1", "-1.7976931348623157e308", "refused");
+    row("Op3", "Comk1", "-1.7976931348623157e308", "refused");
+    row("Op4", "Cokm1", "-1.7976931348623157e308", "refused");
+    row("Op5", "Comkh1", "-1.7976931348623157e308", "refused");
+    row("Op6", "Comhk1", "-1.7976931348623157e308", "refused");
+    row("Op7", "Comds1", "-1.7976931348623157e308", "failure");
+    row("Op8", "Comsd1", "-1.7976931348623157e308", "failure");
+    row("Op1", "Comh1", "4.9E-324", "32");
+    row("Op2", "Cohm1", "4.9E-324", "-17.7777777777778");
+    row("Op3", "Comk1", "4.9E-324", "273");
+    row("Op4", "Cokm1", "4.9E-324", "-273");
+    row("Op5", "Comkh1", "4.9E-324", "-459.4");
+    row("Op6", "Comhk1", "4.9E-324", "255.222222222222");
+    row("Op7", "Comds1", "4.9E-324", "2.81617418129511E-322");
+    row("Op8", "Comsd1", "4.9E-324", "0");
+    row("Op1", "Comh1", "-4.9E-324", "32");
+    row("Op2", "Cohm1", "-4.9E-324", "-17.7777777777778");
+    row("Op3", "Comk1", "-4.9E-324", "273");
+    row("Op4", "Cokm1", "-4.9E-324", "refused");
+    row("Op5", "Comkh1", "-4.9E-324", "refused");
+    row("Op6", "Comhk1", "-4.9E-324", "255.222222222222");
+    row("Op7", "Comds1", "-4.9E-324", "-2.81617418129511E-322");
+    row("Op8", "Comsd1", "-4.9E-324", "0");
+    row("Op1", "Comh1", "1E308", "failure");
+    row("Op2", "Cohm1", "1E308", "5.55555555555556E+307");
+    row("Op3", "Comk1", "1E308", "1E+308");
+    row("Op4", "Cokm1", "1E308", "1E+308");
+    row("Op5", "Comkh1", "1E308", "failure");
+    row("Op6", "Comhk1", "1E308", "5.55555555555556E+307");
+    row("Op7", "Comds1", "1E308", "failure");
+    row("Op8", "Comsd1", "1E308", "failure");
+}
+
+void EdgesTest::conversionsAtTheEdges()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, button);
+    QFETCH(QString, value);
+    QFETCH(QString, box);
+    Recorder notices;
+    auto context = testContext();
+    context->setNoticePresenter(&notices);
+    context->start();
+    QWidget *window = app::Windows::show(QStringLiteral("Form5"));
+    QVERIFY(ui::click(ui::control(window, qPrintable(option))));
+    ui::type(ui::control<QLineEdit>(window, "Te2"), QStringLiteral("7"));
+    ui::type(ui::control<QLineEdit>(window, "Te1"), value);
+    QVERIFY(ui::click(ui::control(window, qPrintable(button))));
+    const QString shown = ui::control<QLineEdit>(window, "Te2")->text();
+    const QStringList said = notices.said;
+    context.reset();
+    ui::settle();
+    if (box == QLatin1String("failure")) {
+        QCOMPARE(shown, QStringLiteral("7"));
+        QCOMPARE(said.size(), 1);
+        QVERIFY(said.first().startsWith(u'[' + failure::Title + u']'));
+    } else if (box == QLatin1String("refused")) {
+        QCOMPARE(shown, QStringLiteral("7"));
+        QCOMPARE(said, QStringList{QStringLiteral("[خطأ رياضي] لا توجد درجة حرارة أقل من الصفر المطلق")});
+    } else {
+        QCOMPARE(shown, box);
+        QCOMPARE(said, QStringList());
+    }
 }
 
 QTEST_MAIN(EdgesTest)
