@@ -1,14 +1,11 @@
 #include "conversions/temperatureformulas.h"
 
 #include "numtext/decimal.h"
-#include "numtext/numtext.h"
 
 namespace conversions {
 
 bool belowAbsoluteZero(Scale scale, QStringView typed)
 {
-    // Read as every conversion reads it first: beyond the doubles it fails.
-    [[maybe_unused]] const double read = numtext::leadingNumber(typed);
     const char16_t *lowest = u"0";
     switch (scale) {
     case Scale::Celsius:

@@ -425,9 +425,9 @@ private slots:
         QCOMPARE(section->result->text(), QStringLiteral("28.274328"));
         QCOMPARE(stepsWindow()->view()->plainText(),
                  rtl({"لم يتم الحساب: الخانة فارغة، والخانات تبقى على نتيجة الحساب السابق", "اكتب نصف القطر"}));
-        QCOMPARE(textOf(stepsWindow()->view()),
-                 QStringLiteral(
-                     "لم يتم الحساب: الخانة فارغة، والخانات تبقى على نتيجة الحساب السابق|\nاكتب نصف القطر|\n"));
+        // Its two lines, the first wrapped where the window needs it.
+        QCOMPARE(textOf(stepsWindow()->view()).replace(u'|', u' ').replace(u'\n', u' ').simplified(),
+                 numtext::refusalText(numtext::Refusal::EmptyBox) + QStringLiteral(" اكتب نصف القطر"));
         // The next calculation shows its steps again.
         section->work("3");
         QVERIFY(stepsWindow()->view()->plainText().endsWith("= ٢٨٫٢٧٤٣٢٨"));

@@ -177,8 +177,13 @@ void WiringTest::resultsAreTheBoxes_data()
         {"Op1", "Comh1"},  {"Op2", "Cohm1"},  {"Op3", "Comk1"},  {"Op4", "Cokm1"},
         {"Op5", "Comkh1"}, {"Op6", "Comhk1"}, {"Op7", "Comds1"}, {"Op8", "Comsd1"},
     };
-    for (const auto &c : conversions)
-        addRows({"Form5", "Op3", c.option, {"Te1"}, {c.button}, {"Te2"}}, numbers);
+    for (const auto &c : conversions) {
+        // No Kelvin temperature is below zero: a negative one is refused.
+        QList<QStringList> typed = numbers;
+        if (QLatin1String(c.option) == "Op4" || QLatin1String(c.option) == "Op5")
+            typed.removeIf([](const QStringList &v) { return v[0].startsWith(u'-'); });
+        addRows({"Form5", "Op3", c.option, {"Te1"}, {c.button}, {"Te2"}}, typed);
+    }
 
     // Trigonometry: the function of the angle in degrees, then in radians;
     // a box that says "خطأ" (a pole) has no result in the steps.
