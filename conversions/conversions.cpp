@@ -28,6 +28,11 @@ constexpr Tw ResultLabelAt{3180, 5280, 1395, 255};
 constexpr Tw temperatureAt(int top) { return {2400, top, 2175, 240}; }
 constexpr Tw angleAt(int top) { return {360, top, 1815, 240}; }
 
+// The scale each temperature conversion reads its number on.
+constexpr conversions::Scale Celsius = conversions::Scale::Celsius;
+constexpr conversions::Scale Kelvin = conversions::Scale::Kelvin;
+constexpr conversions::Scale Fahrenheit = conversions::Scale::Fahrenheit;
+
 // The conversions in reading order: the temperature column, then the angles.
 const Choice Conversions[] = {
     {.option = {.name = "Op1", .caption = "من المئوي إلى الفهرنهايت", .at = temperatureAt(2040)},
@@ -119,7 +124,8 @@ Form5::Form5() : OptionWindow("Form5", QStringLiteral("حساب التحويلا
     options().front()->setFocus();
 }
 
-void Form5::convert(const char *emptyText, double (*formula)(QStringView typed, Steps &s))
+void Form5::convert(const char *emptyText, double (*formula)(QStringView typed, Steps &s),
+                    std::optional<conversions::Scale> from)
 {
     if (isEmpty(Te1->text())) {
         emptyFieldNotice(QString::fromUtf8(emptyText), style::Information | style::RightAlign);
@@ -127,6 +133,12 @@ void Form5::convert(const char *emptyText, double (*formula)(QStringView typed, 
         return;
     }
     steps_->record([&](Steps &s) {
+        if (from && conversions::belowAbsoluteZero(*from, Te1->text())) {
+            const QString text = QStringLiteral("لا توجد درجة حرارة أقل من الصفر المطلق");
+            notice(text, style::RightAlign, QStringLiteral("خطأ رياضي"));
+            s.refuse(Refusal::BelowAbsoluteZero, text);
+            return;
+        }
         Te2->setText(format(formula(Te1->text(), s)));
         announce(this, spokenResult(Te2));
     });
@@ -141,12 +153,24 @@ void Form5::Op6_Click() { showPanel("Op6"); }
 void Form5::Op7_Click() { showPanel("Op7"); }
 void Form5::Op8_Click() { showPanel("Op8"); }
 
-void Form5::Comh1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالمئوي", conversions::celsiusToFahrenheit); }
-void Form5::Cohm1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالفهرنهايت", conversions::fahrenheitToCelsius); }
-void Form5::Comk1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالمئوي", conversions::celsiusToKelvin); }
-void Form5::Cokm1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالكالفن", conversions::kelvinToCelsius); }
-void Form5::Comkh1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالكالفن", conversions::kelvinToFahrenheit); }
-void Form5::Comhk1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالفهرنهايت", conversions::fahrenheitToKelvin); }
+void Form5::Comh1_Click()
+{
+    convert("من فضلك .. أدخل درجة الحرارة بالمئوي", conversions::celsiusToFahrenheit, Celsius);
+}
+void Form5::Cohm1_Click()
+{
+    convert("من فضلك .. أدخل درجة الحرارة بالفهرنهايت", conversions::fahrenheitToCelsius, Fahrenheit);
+}
+void Form5::Comk1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالمئوي", conversions::celsiusToKelvin, Celsius); }
+void Form5::Cokm1_Click() { convert("من فضلك .. أدخل درجة الحرارة بالكالفن", conversions::kelvinToCelsius, Kelvin); }
+void Form5::Comkh1_Click()
+{
+    convert("من فضلك .. أدخل درجة الحرارة بالكالفن", conversions::kelvinToFahrenheit, Kelvin);
+}
+void Form5::Comhk1_Click()
+{
+    convert("من فضلك .. أدخل درجة الحرارة بالفهرنهايت", conversions::fahrenheitToKelvin, Fahrenheit);
+}
 void Form5::Comds1_Click()
 {
     convert("من فضلك .. أدخل الزاوية بالراديان - التقدير الدائري", conversions::radiansToDegrees);

@@ -3,9 +3,12 @@
 // Kelvin scales and two between radians and degrees. Each option shows its own
 // labels and convert button over the shared input and result boxes.
 
+#include "conversions/temperatureformulas.h"
 #include "kit/optionwindow.h"
 
 #include <QStringView>
+
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -43,8 +46,11 @@ public:
 private:
     // Converts the number typed in Te1 with the formula (conversions/formulas.h),
     // writes the result into Te2 and keeps the steps; an empty Te1 gets the
-    // empty-field notice with the given text.
-    void convert(const char *emptyText, double (*formula)(QStringView typed, numtext::Steps &s));
+    // empty-field notice with the given text, and a temperature below
+    // absolute zero on the scale it is converted from a notice that there is
+    // none.
+    void convert(const char *emptyText, double (*formula)(QStringView typed, numtext::Steps &s),
+                 std::optional<conversions::Scale> from = std::nullopt);
 
     QLineEdit *Te1;
     QPushButton *Com1;

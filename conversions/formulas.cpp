@@ -4,11 +4,13 @@
 #include "numtext/numtext.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <initializer_list>
 #include <numbers>
 #include <numeric>
 #include <optional>
+#include <system_error>
 #include <utility>
 
 using namespace numtext;
@@ -79,7 +81,16 @@ struct Worked {
     double value;
     double fromShown;
 };
-double shown(double value) { return strictNumber(format(value)); }
+// The fifteen digits of a number next to the largest double may lie beyond
+// it (1.79769313486232E+308): the line's number is then taken as the value
+// itself, for a check of the steps never fails the calculation.
+double shown(double value)
+{
+    const QByteArray digits = format(value).toLatin1();
+    double read = 0;
+    const bool readable = std::from_chars(digits.cbegin(), digits.cend(), read).ec == std::errc();
+    return readable ? read : value;
+}
 QString rel(const Worked &w) { return format(w.fromShown) != format(w.value) ? QStringLiteral("≈") : rel(w.value); }
 
 Worked celsiusFromFahrenheit(const QString &f, double value, Steps &s)

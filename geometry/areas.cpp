@@ -247,6 +247,8 @@ void Form4::radiusOrDiameter(const char *radiusBox, const char *diameterBox, con
         // An empty diameter box too gives the radius 0.
         const geometry::RoundSize size = isEmpty(radiusText) ? geometry::RoundSize{diameter, true}
                                                              : geometry::RoundSize{radius, false};
+        if (!notNegative({size.length.value}, s))
+            return;
         named<QLineEdit>(resultBox)->setText(format(area(size, s)));
         announce(this, spokenResult(named<QLineEdit>(resultBox)));
     });
@@ -269,6 +271,8 @@ void Form4::lengths(Length first, Length second, const char *resultBox, Sides ar
             s.refuse(Refusal::EmptyBox, QString::fromUtf8(second.emptyNotice));
             return;
         }
+        if (!notNegative({a.value, b.value}, s))
+            return;
         named<QLineEdit>(resultBox)->setText(format(area(a, b, s)));
         announce(this, spokenResult(named<QLineEdit>(resultBox)));
     });

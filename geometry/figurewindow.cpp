@@ -107,6 +107,20 @@ void FigureWindow::Label7_Click()
 
 void FigureWindow::Option1_Click() { notAvailable(); }
 
+bool FigureWindow::notNegative(std::initializer_list<double> lengths, numtext::Steps &s) const
+{
+    if (std::none_of(lengths.begin(), lengths.end(), [](double length) { return length < 0; }))
+        return true;
+    cannotExist(Refusal::NegativeLength, QStringLiteral("الطول لا يكون سالبا .. اكتب عددا موجبا"), s);
+    return false;
+}
+
+void FigureWindow::cannotExist(Refusal why, const QString &text, numtext::Steps &s) const
+{
+    notice(text, style::RightAlign, QStringLiteral("خطأ رياضي"));
+    s.refuse(why, text);
+}
+
 void SharedRowsWindow::build(std::span<const Row> rows, std::span<const Choice> figures, Tw calculateAt)
 {
     buildRows(rows);

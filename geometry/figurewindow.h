@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <vector>
@@ -85,6 +86,13 @@ protected:
     QLineEdit *resultBox(const char *name);
     // Where every calculation of the window records its steps.
     app::StepsSource *steps() const { return steps_; }
+    // After the notices of empty boxes: true when no length the calculation
+    // uses is below zero; else the notice "الطول لا يكون سالبا .. اكتب عددا
+    // موجبا" and the steps say why nothing was computed.
+    bool notNegative(std::initializer_list<double> lengths, numtext::Steps &s) const;
+    // A figure that cannot exist: a notice titled "خطأ رياضي", and the steps
+    // say why nothing was computed.
+    void cannotExist(numtext::Refusal why, const QString &text, numtext::Steps &s) const;
     QLabel *resultCaption() const { return resultCaption_; }
 
     // Tab order: the options, the given controls, the frame buttons from the

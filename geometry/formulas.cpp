@@ -1,9 +1,11 @@
 #include "geometry/formulas.h"
 
+#include "numtext/decimal.h"
 #include "numtext/mixed.h"
 #include "numtext/numtext.h"
 
 #include <initializer_list>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -292,6 +294,23 @@ double sumOfSides(std::span<const Typed> sides, Steps &s)
         first = op(sum);
     }
     return finish(sum, Unit::Length, s);
+}
+
+bool isTriangle(const Typed &a, const Typed &b, const Typed &c)
+{
+    const Typed *sides[] = {&a, &b, &c};
+    for (int i = 0; i < 3; ++i) {
+        const Typed &side = *sides[i];
+        const Typed &other = *sides[(i + 1) % 3];
+        const Typed &third = *sides[(i + 2) % 3];
+        const std::optional<numtext::ExactDecimal> others = numtext::sumOf(numtext::leadingDecimal(other.text),
+                                                                           numtext::leadingDecimal(third.text));
+        // Lengths whose digits lie thousands of places apart: the numbers read.
+        if (others ? numtext::compare(numtext::leadingDecimal(side.text), *others) > 0
+                   : side.value > other.value + third.value)
+            return false;
+    }
+    return true;
 }
 
 // ---- Volumes --------------------------------------------------------------

@@ -41,6 +41,11 @@ double squarePerimeter(const Typed &side, numtext::Steps &s);
 double rectanglePerimeter(const Typed &length, const Typed &width, numtext::Steps &s);
 // Three or four sides; the third is rounded to 15 significant digits.
 double sumOfSides(std::span<const Typed> sides, numtext::Steps &s);
+// Whether three lengths, none below zero, can be the sides of a triangle: no
+// side is longer than the other two together. A flat triangle, one side the
+// sum of the others (1, 2, 3), is one, and so are zero lengths. Decided on
+// the numbers exactly as typed, so that 0.1, 0.7 and 0.8 are flat.
+bool isTriangle(const Typed &a, const Typed &b, const Typed &c);
 
 // The volumes window. The height of the cuboid, the cylinder and the cone is
 // rounded to 15 significant digits; the sphere's cube of the radius is, when

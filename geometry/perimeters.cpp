@@ -125,9 +125,13 @@ void Form6::Comc_Click()
                 s.refuse(Refusal::RadiusAndDiameter, text);
                 return std::nullopt;
             }
+            if (!notNegative({radius.value}, s))
+                return std::nullopt;
             return geometry::circlePerimeter({radius, false}, s);
         }
         // An empty diameter row too gives the radius 0.
+        if (!notNegative({diameter.value}, s))
+            return std::nullopt;
         return geometry::circlePerimeter({diameter, true}, s);
     });
 }
@@ -138,6 +142,12 @@ void Form6::sumOfSides(int sides)
         const std::vector<numtext::Typed> side = lengths(sides);
         if (!filled(std::span(SideNotices).first(std::size_t(sides)), InformationStyle))
             return std::nullopt;
+        if (!notNegative({side[0].value, side[1].value, side[2].value, sides > 3 ? side[3].value : 0.0}, s))
+            return std::nullopt;
+        if (sides == 3 && !geometry::isTriangle(side[0], side[1], side[2])) {
+            cannotExist(Refusal::NoSuchTriangle, QStringLiteral("لا يوجد مثلث أطوال أضلاعه بهذه القيم"), s);
+            return std::nullopt;
+        }
         return geometry::sumOfSides(side, s);
     });
 }
@@ -152,6 +162,8 @@ void Form6::Comb_Click()
         const std::vector<numtext::Typed> side = lengths(1);
         if (!filled(SquareNotices, InformationStyle))
             return std::nullopt;
+        if (!notNegative({side[0].value}, s))
+            return std::nullopt;
         return geometry::squarePerimeter(side[0], s);
     });
 }
@@ -161,6 +173,8 @@ void Form6::Coms_Click()
     calculate([&](Steps &s) -> std::optional<double> {
         const std::vector<numtext::Typed> side = lengths(2);
         if (!filled(RectangleNotices, InformationStyle))
+            return std::nullopt;
+        if (!notNegative({side[0].value, side[1].value}, s))
             return std::nullopt;
         return geometry::rectanglePerimeter(side[0], side[1], s);
     });

@@ -109,6 +109,8 @@ void Form9::Comk_Click()
         const std::vector<numtext::Typed> edge = lengths(1);
         if (!filled(CubeNotices, style::RightAlign))
             return std::nullopt;
+        if (!notNegative({edge[0].value}, s))
+            return std::nullopt;
         return geometry::cubeVolume(edge[0], s);
     });
 }
@@ -118,6 +120,8 @@ void Form9::Coms_Click()
     calculate([&](Steps &s) -> std::optional<double> {
         const std::vector<numtext::Typed> side = lengths(3);
         if (!filled(CuboidNotices, style::Information | style::RightAlign))
+            return std::nullopt;
+        if (!notNegative({side[0].value, side[1].value, side[2].value}, s))
             return std::nullopt;
         return geometry::cuboidVolume(side[0], side[1], side[2], s);
     });
@@ -136,7 +140,10 @@ void Form9::Comr_Click()
             s.refuse(Refusal::RadiusAndDiameter, text);
             return std::nullopt;
         }
-        return geometry::sphereVolume({radiusGiven ? length[0] : length[1], !radiusGiven}, s);
+        const numtext::Typed &given = radiusGiven ? length[0] : length[1];
+        if (!notNegative({given.value}, s))
+            return std::nullopt;
+        return geometry::sphereVolume({given, !radiusGiven}, s);
     });
 }
 
@@ -158,6 +165,8 @@ void Form9::roundBase(const QString &heightNotice, bool cone)
         }
         // An empty height row counts as 0.
         const geometry::RoundSize size{radiusGiven ? length[0] : length[1], !radiusGiven};
+        if (!notNegative({size.length.value, length[2].value}, s))
+            return std::nullopt;
         return cone ? geometry::coneVolume(size, length[2], s) : geometry::cylinderVolume(size, length[2], s);
     });
 }

@@ -1,6 +1,7 @@
 #include "numbers/formulas.h"
 
 #include "numbers/prime.h"
+#include "numtext/decimal.h"
 #include "numtext/hundredths.h"
 #include "numtext/mixed.h"
 #include "numtext/numtext.h"
@@ -20,25 +21,10 @@ const QString OddAnswer = QStringLiteral("نوع العدد فردي");
 const QString NotWholeAnswer = QStringLiteral("العدد ليس صحيحا .. فلا يوصف بأنه زوجي أو فردي");
 
 namespace {
-// 2^53: from here on every double is an even whole number.
-constexpr double ExactLimit = 9007199254740992.0;
-constexpr double TwoTo64 = 18446744073709551616.0;
+// The prime test takes whole numbers of at most 18 digits.
+constexpr std::uint64_t TestedLimit = 1'000'000'000'000'000'000;
 
-// A whole number with all its digits, where the general number format would
-// drop some (9007199254740881 rather than 9.00719925474088E+15); beyond
-// 2^64 as the steps write any number.
-QString whole(double x)
-{
-    if (x == 0)
-        return QStringLiteral("0");
-    if (std::fabs(x) >= TwoTo64)
-        return written(x);
-    QString text = QString::number(x, 'f', 0);
-    if (text.startsWith(u'-'))
-        text[0] = MinusSign;
-    return text;
-}
-
+// A whole number with all its digits.
 QString whole(std::uint64_t n) { return QString::number(n); }
 
 // The last line of steps whose answer is a word: the word, as the result box
@@ -189,34 +175,35 @@ QString naturalLogAnswer(QStringView text, Steps &s)
     return num(value);
 }
 
-QString primeAnswer(QStringView text, Steps &s)
+std::optional<QString> primeAnswer(QStringView text, Steps &s)
 {
-    // Any text has a leading number: letters read as 0.
+    // Read as a double first, as every box is, so that a number beyond the
+    // range of a double fails; then judged on its digits as typed, which the
+    // double may have changed (9007199254740997 is held as ...996).
     const double x = leadingNumber(text);
+    const ExactDecimal typed = leadingDecimal(text);
+    const std::optional<std::uint64_t> magnitude = typed.wholeMagnitude();
+    if (typed.isWhole() && !typed.negative && (!magnitude || *magnitude >= TestedLimit))
+        return std::nullopt;
+    // A whole number below 10^19 with all its digits, anything else as the
+    // steps write the number typed.
+    const QString shown = magnitude ? (typed.negative ? QString(MinusSign) : QString()) + whole(*magnitude)
+                                    : writtenTyped({text.toString(), x});
     if (!isStrictNumber(text))
-        s.line(leadingNumberLine(x));
-    // Only a whole number from 2 up to below 2^53 can be prime (isPrime); it
-    // is when it is its own smallest prime factor.
-    bool prime = false;
-    const QString shown = std::trunc(x) == x ? whole(x) : written(x);
+        s.line(QStringLiteral("يؤخذ العدد الذي في أول المكتوب، وهنا "), shown);
     s.line("العدد = ", shown);
     s.line("العدد الأولي عدد صحيح أكبر من 1 لا يقبل القسمة إلا على 1 وعلى نفسه");
-    if (x < 0) {
+    bool prime = false;
+    if (typed.negative) {
         s.line(shown, " عدد سالب، والعدد الأولي موجب");
-    } else if (std::trunc(x) != x) {
+    } else if (!typed.isWhole()) {
         s.line(shown, " ليس عددا صحيحا");
-    } else if (x == 0) {
+    } else if (*magnitude == 0) {
         s.line("0 يقبل القسمة على كل عدد غير الصفر، وليس أكبر من 1");
-    } else if (x == 1) {
+    } else if (*magnitude == 1) {
         s.line("1 ليس أكبر من 1: له قاسم واحد فقط هو نفسه");
-    } else if (x >= ExactLimit) {
-        // Such a number is even as the program holds it: half of it is exact.
-        s.line(shown, " ≥ 2^{53}، وكل عدد بهذا الحجم يحفظه البرنامج عددا زوجيا");
-        const QString half = whole(x / 2);
-        s.line(shown, " = 2 × ", half.contains(u'×') ? u'(' + half + u')' : half);
-        s.line("فهو يقبل القسمة على 2");
     } else {
-        const auto n = static_cast<std::uint64_t>(x);
+        const std::uint64_t n = *magnitude;
         const std::uint64_t p = smallestPrimeFactor(n);
         prime = p == n;
         if (!prime) {
@@ -230,12 +217,13 @@ QString primeAnswer(QStringView text, Steps &s)
             s.line("أصغر عدد أولي يقسم ", whole(n), " هو ", whole(p));
             s.line(whole(n), " = ", whole(p), " × ", whole(n / p));
         } else {
-            std::uint64_t k = static_cast<std::uint64_t>(std::sqrt(x));
+            // The whole part of the square root, found exactly.
+            std::uint64_t k = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(n)));
             while (k * k > n)
                 --k;
             while ((k + 1) * (k + 1) <= n)
                 ++k;
-            const double root = std::sqrt(x);
+            const double root = std::sqrt(static_cast<double>(n));
             s.line("\\sqrt{", whole(n), "} ", relation(root), " ", written(root));
             if (k < 2) {
                 s.line("لا يوجد عدد أولي حتى \\sqrt{", whole(n), "}");

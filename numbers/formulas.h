@@ -38,10 +38,13 @@ QString absoluteValueAnswer(QStringView text, numtext::Steps &s);
 QString decimalLogAnswer(QStringView text, numtext::Steps &s);
 QString naturalLogAnswer(QStringView text, numtext::Steps &s);
 
-// Whether the leading number of the text is prime: for a whole number from 2
-// up, its smallest prime factor and the cofactor, or that no prime up to its
-// square root divides it; for anything else why it is not prime.
-QString primeAnswer(QStringView text, numtext::Steps &s);
+// Whether the leading number of the text, exactly as typed (not its nearest
+// double), is prime: for a whole number from 2 up to 999999999999999999, its
+// smallest prime factor and the cofactor, or that no prime up to its square
+// root divides it; for anything else why it is not prime. Nothing for a whole
+// number of 10^18 or more, which is not tested: the window tells the pupil in
+// a notice. A number beyond the range of a double fails as its reading does.
+std::optional<QString> primeAnswer(QStringView text, numtext::Steps &s);
 
 // Even or odd: the leading number of the text divided by 2 as at school,
 // with a remainder that is never negative. A number with a fraction part is

@@ -21,8 +21,9 @@ using namespace app;
 using namespace numtext;
 
 namespace {
-// The square root of a number below zero is refused with a notice; every
-// other operation always answers.
+// The square root of a number below zero is refused with a notice, and so is
+// the prime test of a number too large for it; every other operation always
+// answers.
 std::optional<QString> squareRootOf(QStringView text, numtext::Steps &s)
 {
     std::optional<QString> root = numbers::squareRootAnswer(text, s);
@@ -32,6 +33,18 @@ std::optional<QString> squareRootOf(QStringView text, numtext::Steps &s)
         s.refuse(numtext::Refusal::NegativeUnderRoot, message);
     }
     return root;
+}
+
+// A whole number of more than 18 digits is not tested: a notice says so.
+std::optional<QString> primeOf(QStringView text, numtext::Steps &s)
+{
+    std::optional<QString> answer = numbers::primeAnswer(text, s);
+    if (!answer) {
+        const QString message = QStringLiteral("العدد أكبر من أن يختبر .. اكتب عددا من ١٨ رقما على الأكثر");
+        notice(message, style::RightAlign, QStringLiteral("خطأ رياضي"));
+        s.refuse(numtext::Refusal::TooLargeToTest, message);
+    }
+    return answer;
 }
 
 template <QString (*Answer)(QStringView, numtext::Steps &)>
@@ -165,7 +178,7 @@ void Form8::Comldd_Click()
 {
     answer("من فضلك .. ادخل العدد المطلوب لإيجاد اللوغاريتم الطبيعي له", always<numbers::naturalLogAnswer>);
 }
-void Form8::Comwl_Click() { answer("من فضلك .. اكتب العدد أولا", always<numbers::primeAnswer>); }
+void Form8::Comwl_Click() { answer("من فضلك .. اكتب العدد أولا", primeOf); }
 void Form8::Comw_Click() { answer("من فضلك .. اكتب العدد المطلوب أولا", always<numbers::parityAnswer>); }
 void Form8::Comt_Click()
 {

@@ -3,7 +3,9 @@
 #include "numtext/digits.h"
 #include "numtext/numtext.h"
 
+#include <charconv>
 #include <cmath>
+#include <system_error>
 
 namespace numtext {
 
@@ -35,7 +37,17 @@ QString writtenWhole(long long value)
     return text;
 }
 
-bool isRounded(double value) { return std::isfinite(value) && strictNumber(format(value)) != value; }
+// The fifteen digits of a number next to the largest double may lie beyond
+// it (1.79769313486232E+308): they are then no double at all, and so rounded.
+// The steps' own check never fails a calculation.
+bool isRounded(double value)
+{
+    if (!std::isfinite(value))
+        return false;
+    const QByteArray digits = format(value).toLatin1();
+    double read = 0;
+    return std::from_chars(digits.cbegin(), digits.cend(), read).ec != std::errc() || read != value;
+}
 
 QString relation(double value) { return isRounded(value) ? QStringLiteral("≈") : QStringLiteral("="); }
 

@@ -1,5 +1,7 @@
 #include "numtext/numtext.h"
 
+#include "numtext/decimal.h"
+
 #include <array>
 #include <cfloat>
 #include <charconv>
@@ -231,7 +233,12 @@ void requireFinite(double value)
 
 } // namespace
 
-double leadingNumber(QStringView text)
+namespace {
+// The leading-number parse itself: feeds the sign, the digits, the point and
+// the exponent of the longest numeric prefix of the text to a number that
+// collects them (DecimalNumber for the double, ExactDigits for the digits
+// themselves). Gives whether the number is negative.
+template <class Number> bool scanLeading(QStringView text, Number &number)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;
@@ -248,7 +255,6 @@ double leadingNumber(QStringView text)
         ++i;
     }
 
-    DecimalNumber number;
     bool seenPoint = false;
     for (;;) {
         skip(i);
@@ -292,9 +298,68 @@ double leadingNumber(QStringView text)
             }
         }
     }
+    return negative;
+}
 
+// Collects every significant digit of a decimal number, for its exact value.
+// The exponent saturates as DecimalNumber's does.
+class ExactDigits {
+public:
+    void mantissaDigit(int d)
+    {
+        if (digits_.empty() && d == 0) {
+            if (afterPoint_)
+                --pointExponent_;
+            return;
+        }
+        if (!afterPoint_)
+            ++pointExponent_;
+        digits_.push_back(static_cast<char>('0' + d));
+    }
+    void point() { afterPoint_ = true; }
+    void exponentDigit(int d)
+    {
+        if (exponent_ < ExponentCap)
+            exponent_ = exponent_ * 10 + d;
+    }
+    void negativeExponent() { exponentNegative_ = true; }
+
+    ExactDecimal value(bool negative) const
+    {
+        ExactDecimal result;
+        result.digits = digits_;
+        while (!result.digits.empty() && result.digits.back() == '0')
+            result.digits.pop_back();
+        if (result.digits.empty())
+            return result;
+        result.negative = negative;
+        result.exponent = pointExponent_ + (exponentNegative_ ? -exponent_ : exponent_);
+        return result;
+    }
+
+private:
+    static constexpr std::int64_t ExponentCap = 1'000'000'000'000'000;
+    std::string digits_;
+    bool afterPoint_ = false;
+    std::int64_t pointExponent_ = 0;
+    std::int64_t exponent_ = 0;
+    bool exponentNegative_ = false;
+};
+} // namespace
+
+double leadingNumber(QStringView text)
+{
+    DecimalNumber number;
+    const bool negative = scanLeading(text, number);
     if (!number.hasDigit())
         return 0.0;
+    return number.value(negative);
+}
+
+ExactDecimal leadingDecimal(QStringView text)
+{
+    ExactDigits number;
+    const bool negative = scanLeading(text, number);
     return number.value(negative);
 }
 

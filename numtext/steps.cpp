@@ -55,7 +55,8 @@ Steps &Steps::refuse(Refusal kind, const QString &noticeText)
 QString refusalText(Refusal kind)
 {
     const auto why = [](const char16_t *reason) {
-        return QStringLiteral("لم يتم الحساب: ") + QString::fromUtf16(reason);
+        return QStringLiteral("لم يتم الحساب: ") + QString::fromUtf16(reason)
+               + QStringLiteral("، والخانات تبقى على نتيجة الحساب السابق");
     };
     switch (kind) {
     case Refusal::EmptyBox:
@@ -68,6 +69,14 @@ QString refusalText(Refusal kind)
         return why(u"المقام صفر");
     case Refusal::NothingToRound:
         return why(u"لا يوجد ناتج لتقريبه");
+    case Refusal::NegativeLength:
+        return why(u"أحد الأطوال المكتوبة سالب، والطول لا يكون سالبا");
+    case Refusal::NoSuchTriangle:
+        return why(u"أحد الأضلاع أطول من مجموع الضلعين الآخرين، فلا يلتقي طرفاهما");
+    case Refusal::BelowAbsoluteZero:
+        return why(u"الدرجة المكتوبة أقل من الصفر المطلق، وهو أقل درجة حرارة ممكنة");
+    case Refusal::TooLargeToTest:
+        return why(u"العدد فيه أكثر من 18 رقما، وهو أكبر من أن يختبر");
     }
     return why(u"رفضت المدخلات");
 }

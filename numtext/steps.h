@@ -57,9 +57,14 @@ enum class Refusal {
     NegativeUnderRoot, // a square root of a number below zero
     ZeroDenominator,   // a fraction over zero
     NothingToRound,    // no result to round yet
+    NegativeLength,    // a length below zero
+    NoSuchTriangle,    // one side longer than the other two together
+    BelowAbsoluteZero, // a temperature below the lowest there is
+    TooLargeToTest,    // a whole number too large for the prime test
 };
 
-// "لم يتم الحساب: الخانة فارغة" and the like.
+// "لم يتم الحساب: الخانة فارغة، والخانات تبقى على نتيجة الحساب السابق" and the
+// like: why, and that no box has changed.
 QString refusalText(Refusal kind);
 
 class Steps {

@@ -48,6 +48,8 @@ private slots:
     void emptyLengths();
     void radiusAndDiameterBothGiven_data();
     void radiusAndDiameterBothGiven();
+    void negativeLengths_data();
+    void negativeLengths();
     void failuresLeaveTheResult_data();
     void failuresLeaveTheResult();
     void clears_data();
@@ -374,6 +376,15 @@ void AreasTest::emptyLengths_data()
         QTest::addRow("%s, both empty", f.name)
             << f.option << f.first << "" << f.second << "" << f.calculate << f.result << f.firstMessage;
     }
+    // An empty box is told before a negative length.
+    QTest::newRow("rectangle, length -3, width empty")
+        << "Op3"
+        << "Ts1"
+        << "-3"
+        << "Ts2"
+        << ""
+        << "Coms3"
+        << "Ts3" << QStringLiteral("من فضلك .. أدخل عرض المربع أو المستطيل");
     QTest::newRow("cube, edge empty") << "Op6"
                                       << "Tk1"
                                       << ""
@@ -442,6 +453,50 @@ void AreasTest::radiusAndDiameterBothGiven()
     QVERIFY(!before.isEmpty());
     notices.expect(OneBox, 0x80000, QStringLiteral("اختر خانة واحدة"));
     compute(qPrintable(option), qPrintable(radius), "2", qPrintable(diameter), diameterText, qPrintable(calculate));
+    QCOMPARE(ui::text("Form4", qPrintable(result)), before);
+}
+
+void AreasTest::negativeLengths_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("firstText");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("secondText");
+    QTest::addColumn<QString>("calculate");
+    QTest::addColumn<QString>("result");
+    const auto row = [](const char *name, const char *option, const char *first, const char *firstText,
+                        const char *second, const char *secondText, const char *calculate, const char *result) {
+        QTest::newRow(name) << option << first << firstText << second << secondText << calculate << result;
+    };
+    row("circle, radius -2", "Op1", "tc2", "-2", "tc1", "", "Comc", "tc3");
+    row("circle, diameter -4", "Op1", "tc2", "", "tc1", "-4", "Comc", "tc3");
+    row("sphere, radius -1", "Op11", "tb2", "-1", "tb1", "", "Comb", "tb3");
+    row("trapezoid, height -4", "Op2", "Tf1", "-4", "Tf2", "10", "Comf3", "Tf3");
+    row("rectangle, -3 by 4", "Op3", "Ts1", "-3", "Ts2", "4", "Coms3", "Ts3");
+    row("rectangle, -3 by -4", "Op3", "Ts1", "-3", "Ts2", "-4", "Coms3", "Ts3");
+    row("parallelogram, height -1abc", "Op4", "Tm1", "2", "Tm2", "-1abc", "Com3", "Tm3");
+    row("triangle, base -3", "Op5", "tt1", "-3", "tt2", "5", "Comt3", "tt3");
+    row("cube, edge -2", "Op6", "Tk1", "-2", "", "", "Comk3", "Tk3");
+}
+
+// A negative length is refused with a notice and the area before stays: the
+// area of a rectangle -3 by 4 is no -12.
+void AreasTest::negativeLengths()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, first);
+    QFETCH(QString, firstText);
+    QFETCH(QString, second);
+    QFETCH(QString, secondText);
+    QFETCH(QString, calculate);
+    QFETCH(QString, result);
+    const bool round = option == "Op1" || option == "Op11";
+    compute(qPrintable(option), qPrintable(first), "2", qPrintable(second), round ? "" : "2", qPrintable(calculate));
+    const QString before = ui::text("Form4", qPrintable(result));
+    QVERIFY(!before.isEmpty());
+    notices.expect(QStringLiteral("الطول لا يكون سالبا .. اكتب عددا موجبا"), 0x80000, QStringLiteral("خطأ رياضي"));
+    compute(qPrintable(option), qPrintable(first), firstText, qPrintable(second), secondText, qPrintable(calculate));
     QCOMPARE(ui::text("Form4", qPrintable(result)), before);
 }
 

@@ -55,6 +55,8 @@ private slots:
     void emptyInput();
     void failureKeepsTheResult_data();
     void failureKeepsTheResult();
+    void belowAbsoluteZero_data();
+    void belowAbsoluteZero();
     void atCreationNothingIsChosen();
     void optionShowsItsPanel_data();
     void optionShowsItsPanel();
@@ -162,6 +164,27 @@ void ConversionsTest::conversions_data()
     QTest::newRow("F to K 100") << "Op6"
                                 << "100"
                                 << "310.777777777778";
+    // Absolute zero itself converts, on every scale.
+    QTest::newRow("C to F -273") << "Op1"
+                                 << "-273"
+                                 << "-459.4";
+    QTest::newRow("C to K -273") << "Op3"
+                                 << "-273"
+                                 << "0";
+    QTest::newRow("F to C -459.4") << "Op2"
+                                   << "-459.4"
+                                   << "-273";
+    QTest::newRow("F to K -459.4") << "Op6"
+                                   << "-459.4"
+                                   << "0";
+    QTest::newRow("K to C -0") << "Op4"
+                               << "-0"
+                               << "-273";
+    // The largest double: the steps' check of its 15 digits, which lie
+    // beyond it, never fails the conversion.
+    QTest::newRow("F to K the largest double") << "Op6"
+                                               << "1.7976931348623157e308"
+                                               << "9.98718408256842E+307";
     QTest::newRow("rad to deg 3.141592") << "Op7"
                                          << "3.141592"
                                          << "180";
@@ -186,6 +209,10 @@ void ConversionsTest::conversions_data()
     QTest::newRow("deg to rad spaced digits") << "Op8"
                                               << "1 80"
                                               << "3.141592";
+    // An angle has no lowest value.
+    QTest::newRow("deg to rad -180") << "Op8"
+                                     << "-180"
+                                     << "-3.141592";
 }
 
 void ConversionsTest::conversions()
@@ -230,6 +257,45 @@ void ConversionsTest::emptyInput()
     QCOMPARE(ui::text("Form5", "Te2"), before);
 }
 
+void ConversionsTest::belowAbsoluteZero_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("input");
+    QTest::newRow("C to F -273.1") << "Op1"
+                                   << "-273.1";
+    QTest::newRow("C to K -300") << "Op3"
+                                 << "-300";
+    // Below as typed, though its 15 digits are -273.
+    QTest::newRow("C to K -273.00000000000000001") << "Op3"
+                                                   << "-273.00000000000000001";
+    QTest::newRow("K to C -1") << "Op4"
+                               << "-1";
+    QTest::newRow("K to F -0.001 and letters") << "Op5"
+                                               << "-0.001abc";
+    QTest::newRow("K to F -1e308") << "Op5"
+                                   << "-1e308";
+    // Below, even beyond the range of a double.
+    QTest::newRow("K to C -1e400") << "Op4"
+                                   << "-1e400";
+    QTest::newRow("F to C -459.5") << "Op2"
+                                   << "-459.5";
+    QTest::newRow("F to K -459.40000000000003") << "Op6"
+                                                << "-459.40000000000003";
+}
+
+// A temperature below absolute zero on the scale it is typed in is refused
+// with a notice, and the result before stays.
+void ConversionsTest::belowAbsoluteZero()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, input);
+    convert(option, QStringLiteral("10"));
+    const QString before = ui::text("Form5", "Te2");
+    notices.expect(QStringLiteral("لا توجد درجة حرارة أقل من الصفر المطلق"), 0x80000, QStringLiteral("خطأ رياضي"));
+    convert(option, input);
+    QCOMPARE(ui::text("Form5", "Te2"), before);
+}
+
 void ConversionsTest::failureKeepsTheResult_data()
 {
     QTest::addColumn<QString>("option");
@@ -244,7 +310,7 @@ void ConversionsTest::failureKeepsTheResult_data()
     QTest::newRow("C to F overflows") << "Op1"
                                       << "1e308" << Failure::Overflow;
     QTest::newRow("K to F overflows") << "Op5"
-                                      << "-1e308" << Failure::Overflow;
+                                      << "1e308" << Failure::Overflow;
     QTest::newRow("rad to deg overflows") << "Op7"
                                           << "1e307" << Failure::Overflow;
     QTest::newRow("deg to rad overflows") << "Op8"

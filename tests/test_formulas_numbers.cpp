@@ -33,7 +33,7 @@ QString answer(Op op, const QString &text, Steps &s)
     case Op::NaturalLog:
         return numbers::naturalLogAnswer(text, s);
     case Op::Prime:
-        return numbers::primeAnswer(text, s);
+        return numbers::primeAnswer(text, s).value_or(QString());
     case Op::Parity:
         return numbers::parityAnswer(text, s);
     case Op::Hundredths:
@@ -82,6 +82,10 @@ private slots:
     void steps();
     void notANumber_data();
     void notANumber();
+    void primesAsTyped_data();
+    void primesAsTyped();
+    void primeOfTooLargeANumber_data();
+    void primeOfTooLargeANumber();
     void hundredthsByTheProduct_data();
     void hundredthsByTheProduct();
 };
@@ -234,14 +238,25 @@ void FormulasNumbersTest::steps_data()
     QTest::newRow("prime 7.5") << Op::Prime << "7.5"
                                << QStringList{"العدد = 7.5", Definition, "7.5 ليس عددا صحيحا", "العدد غيرأولي"}
                                << "العدد غيرأولي";
-    QTest::newRow("prime 1E+300") << Op::Prime << "1E300"
-                                  << QStringList{"العدد = 1 × 10^{300}",
-                                                 Definition,
-                                                 "1 × 10^{300} ≥ 2^{53}، وكل عدد بهذا الحجم يحفظه البرنامج عددا زوجيا",
-                                                 "1 × 10^{300} = 2 × (5 × 10^{299})",
-                                                 "فهو يقبل القسمة على 2",
-                                                 "العدد غيرأولي"}
-                                  << "العدد غيرأولي";
+    QTest::newRow("prime 2^53 + 5, with all its digits")
+        << Op::Prime << "9007199254740997"
+        << QStringList{"العدد = 9007199254740997",
+                       Definition,
+                       "\\sqrt{9007199254740997} ≈ 94906265.6242516",
+                       "لا يقسمه أي عدد أولي من 2 حتى 94906265",
+                       "ولو كان له قاسم أكبر من جذره لقابله قاسم أصغر من جذره: فلا قاسم له إلا 1 و9007199254740997",
+                       "نعم .. العدد أولي"}
+        << "نعم .. العدد أولي";
+    QTest::newRow("prime 1E+17, written whole")
+        << Op::Prime << "1E17"
+        << QStringList{"العدد = 100000000000000000", Definition, "أصغر عدد أولي يقسم 100000000000000000 هو 2",
+                       "100000000000000000 = 2 × 50000000000000000", "العدد غيرأولي"}
+        << "العدد غيرأولي";
+    QTest::newRow("prime -9007199254740997")
+        << Op::Prime << "-9007199254740997"
+        << QStringList{"العدد = −9007199254740997", Definition, "−9007199254740997 عدد سالب، والعدد الأولي موجب",
+                       "العدد غيرأولي"}
+        << "العدد غيرأولي";
     QTest::newRow("parity -7, school division")
         << Op::Parity << "-7"
         << QStringList{"العدد = −7", "نقسم على 2: −7 = 2 × (−4) + 1 ، والباقي 1",
@@ -459,6 +474,70 @@ void FormulasNumbersTest::notANumber()
     }
     QCOMPARE(s.lines(), lines);
     QVERIFY(s.results().isEmpty());
+}
+
+// Whole numbers beside 2^53, where the doubles are two apart and then more,
+// and below 10^18 are tested exactly as typed: the answer, and for a
+// composite its smallest prime factor and the cofactor. The factors were
+// found by another program (GNU factor), not by this one.
+void FormulasNumbersTest::primesAsTyped_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<qulonglong>("factor"); // the smallest prime factor: the number itself for a prime
+    const auto row = [](const char *input, qulonglong factor) { QTest::newRow(input) << input << factor; };
+    row("9007199254740881", 9007199254740881ULL); // the largest prime below 2^53
+    row("9007199254740989", 2203);
+    row("9007199254740991", 6361); // 2^53 - 1 = 6361 × 69431 × 20394401
+    row("9007199254740992", 2);
+    row("9007199254740993", 3); // 2^53 + 1 = 3 × 107 × 28059810762433
+    row("9007199254740995", 5);
+    row("9007199254740997", 9007199254740997ULL); // the first prime above 2^53
+    row("9007207298190743", 94906297);            // 94906297 × 94906319, two primes beside √2^53
+    row("10000000000000061", 10000000000000061ULL);
+    row("999999866000004473", 999999929); // 999999929 × 999999937
+    row("999999999999999967", 999999999999999967ULL);
+    row("999999999999999989", 999999999999999989ULL); // the largest prime below 10^18
+    row("999999999999999991", 23);
+    row("999999999999999997", 47);
+    row("999999999999999999", 3);
+}
+
+void FormulasNumbersTest::primesAsTyped()
+{
+    QFETCH(QString, input);
+    QFETCH(qulonglong, factor);
+    const qulonglong n = input.toULongLong();
+    Steps s;
+    const bool prime = factor == n;
+    QCOMPARE(numbers::primeAnswer(input, s), prime ? numbers::PrimeAnswer : numbers::NotPrimeAnswer);
+    QCOMPARE(s.lines().first(), QStringLiteral("العدد = ") + input);
+    if (!prime) {
+        QVERIFY(s.lines().contains(QStringLiteral("أصغر عدد أولي يقسم %1 هو %2").arg(input).arg(factor)));
+        QVERIFY(s.lines().contains(QStringLiteral("%1 = %2 × %3").arg(input).arg(factor).arg(n / factor)));
+    } else {
+        QVERIFY(s.lines().contains(
+            QStringLiteral("ولو كان له قاسم أكبر من جذره لقابله قاسم أصغر من جذره: فلا قاسم له إلا 1 و") + input));
+    }
+}
+
+void FormulasNumbersTest::primeOfTooLargeANumber_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::newRow("10^18") << "1000000000000000000";
+    QTest::newRow("1E+18 and letters") << "1E+18abc";
+    QTest::newRow("1E+300") << "1E+300";
+    QTest::newRow("18446744073709551557, a prime beyond 64 bits") << "18446744073709551557";
+    QTest::newRow("the largest double") << "1.7976931348623157e308";
+}
+
+// A whole number of 10^18 or more gives nothing and writes nothing: the
+// window refuses it with a notice.
+void FormulasNumbersTest::primeOfTooLargeANumber()
+{
+    QFETCH(QString, input);
+    Steps s;
+    QVERIFY(!numbers::primeAnswer(input, s));
+    QVERIFY(s.isEmpty());
 }
 
 // Every number is rounded by its product with 100 as the computer works it

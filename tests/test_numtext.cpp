@@ -2,6 +2,7 @@
 // number format, integer and decimal rounding, guarded arithmetic, the empty
 // test and exact comparison.
 
+#include "numtext/decimal.h"
 #include "numtext/numtext.h"
 #include "support/outcome.h"
 
@@ -42,6 +43,10 @@ private slots:
     void leadingNumber();
     void leadingNumberLongTexts_data();
     void leadingNumberLongTexts();
+    void leadingDecimal_data();
+    void leadingDecimal();
+    void exactComparisonAndSum_data();
+    void exactComparisonAndSum();
 
     void strictNumber_data();
     void strictNumber();
@@ -800,6 +805,94 @@ void TestNumtext::emptyAndExactComparison()
     QCOMPARE(numtext::isEmpty(a), aEmpty);
     QCOMPARE(numtext::same(a, b), same);
     QCOMPARE(numtext::same(b, a), same);
+}
+
+// The leading number with every digit typed: the same prefix as the
+// leading-number parse, held exactly, also beyond the range of a double.
+void TestNumtext::leadingDecimal_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("negative");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<qint64>("exponent");
+    QTest::addColumn<bool>("whole");
+    const auto row = [](const char *name, const QString &text, bool negative, const char *digits, qint64 exponent,
+                        bool whole) {
+        QTest::newRow(name) << text << negative << QString::fromLatin1(digits) << exponent << whole;
+    };
+    row("2^53 + 5, which no double holds", "9007199254740997", false, "9007199254740997", 16, true);
+    row("leading and trailing zeros", "00120.500", false, "1205", 3, false);
+    row("a whole number written with a fraction", "7.0", false, "7", 1, true);
+    row("a point first", "-.05", true, "5", -1, false);
+    row("an exponent", "1.5e3abc", false, "15", 4, true);
+    row("beyond the doubles", "1E400", false, "1", 401, true);
+    row("below the smallest double", "-1E-400", true, "1", -399, false);
+    row("spaces and Arabic-Indic digits", QStringLiteral(" ١ ٢٣٫٥"), false, "1235", 3, false);
+    row("letters", "abc", false, "", 0, true);
+    row("negative zero", "-0.000", false, "", 0, true);
+    row("an exponent without digits", "2E+", false, "2", 1, true);
+}
+
+void TestNumtext::leadingDecimal()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, negative);
+    QFETCH(QString, digits);
+    QFETCH(qint64, exponent);
+    QFETCH(bool, whole);
+    const numtext::ExactDecimal d = numtext::leadingDecimal(text);
+    QCOMPARE(d.negative, negative);
+    QCOMPARE(QString::fromStdString(d.digits), digits);
+    if (!d.isZero())
+        QCOMPARE(d.exponent, exponent);
+    QCOMPARE(d.isWhole(), whole);
+}
+
+// Comparisons and sums of numbers as typed: a + b against c.
+void TestNumtext::exactComparisonAndSum_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("sum");
+    QTest::addColumn<int>("order"); // a against b
+    QTest::newRow("0.1 and 0.7") << "0.1"
+                                 << "0.7"
+                                 << "0.8" << -1;
+    QTest::newRow("a carry") << "9.99"
+                             << "0.01"
+                             << "10" << 1;
+    QTest::newRow("far apart") << "1E20"
+                               << "1E-20"
+                               << "100000000000000000000.00000000000000000001" << 1;
+    QTest::newRow("equal") << "2.50"
+                           << "2.5"
+                           << "5" << 0;
+    QTest::newRow("zero") << "0"
+                          << "3"
+                          << "3" << -1;
+    QTest::newRow("2^53 + 1 and 2^53 + 3") << "9007199254740993"
+                                           << "9007199254740995"
+                                           << "18014398509481988" << -1;
+}
+
+void TestNumtext::exactComparisonAndSum()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(QString, sum);
+    QFETCH(int, order);
+    const numtext::ExactDecimal x = numtext::leadingDecimal(a), y = numtext::leadingDecimal(b);
+    QCOMPARE(numtext::compare(x, y), order);
+    QCOMPARE(numtext::compare(y, x), -order);
+    const std::optional<numtext::ExactDecimal> total = numtext::sumOf(x, y);
+    QVERIFY(total);
+    QCOMPARE(numtext::compare(*total, numtext::leadingDecimal(sum)), 0);
+    // Signs order before magnitudes.
+    numtext::ExactDecimal minusY = y;
+    minusY.negative = !minusY.isZero();
+    QCOMPARE(numtext::compare(x, minusY), x.isZero() && y.isZero() ? 0 : 1);
+    // Digits thousands of places apart are not added.
+    QVERIFY(!numtext::sumOf(numtext::leadingDecimal(u"1E300"), numtext::leadingDecimal(u"1E-5000")));
 }
 
 QTEST_APPLESS_MAIN(TestNumtext)

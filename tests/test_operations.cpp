@@ -60,6 +60,8 @@ private slots:
     void emptyOperand();
     void squareRootOfANegativeNumber_data();
     void squareRootOfANegativeNumber();
+    void primeOfTooLargeANumber_data();
+    void primeOfTooLargeANumber();
     void failureKeepsTheAnswer_data();
     void failureKeepsTheAnswer();
     void atCreationOnlyTheListIsShown();
@@ -190,8 +192,31 @@ void OperationsTest::answers_data()
                                       << "9007199254740881" << Prime;
     QTest::newRow("prime 999999999999999") << "Op4"
                                            << "999999999999999" << NotPrime;
-    QTest::newRow("prime 1E+300") << "Op4"
-                                  << "1E+300" << NotPrime;
+    // Judged on the number as typed, never on its nearest double: primes and
+    // composites beside 2^53 and below 10^18 (the table of
+    // test_formulas_numbers, factored by another program).
+    QTest::newRow("prime 2^53 - 1 = 6361 × 69431 × 20394401") << "Op4"
+                                                              << "9007199254740991" << NotPrime;
+    QTest::newRow("prime 2^53 + 1 = 3 × 107 × 28059810762433") << "Op4"
+                                                               << "9007199254740993" << NotPrime;
+    QTest::newRow("prime 2^53 + 5, the first prime above") << "Op4"
+                                                           << "9007199254740997" << Prime;
+    QTest::newRow("prime 10000000000000061") << "Op4"
+                                             << "10000000000000061" << Prime;
+    QTest::newRow("prime 999999999999999989") << "Op4"
+                                              << "999999999999999989" << Prime;
+    QTest::newRow("prime 999999999999999999") << "Op4"
+                                              << "999999999999999999" << NotPrime;
+    QTest::newRow("prime 999999929 × 999999937") << "Op4"
+                                                 << "999999866000004473" << NotPrime;
+    QTest::newRow("prime 9007199254740997 and letters") << "Op4"
+                                                        << "9007199254740997abc" << Prime;
+    QTest::newRow("prime 9.007199254740997E15") << "Op4"
+                                                << "9.007199254740997E15" << Prime;
+    QTest::newRow("prime 9007199254740997.5") << "Op4"
+                                              << "9007199254740997.5" << NotPrime;
+    QTest::newRow("prime -9007199254740997") << "Op4"
+                                             << "-9007199254740997" << NotPrime;
     QTest::newRow("even 4") << "Op6"
                             << "4" << Even;
     QTest::newRow("even 0") << "Op6"
@@ -294,6 +319,28 @@ void OperationsTest::squareRootOfANegativeNumber()
                    QStringLiteral("خطأ رياضي"));
     operate(QStringLiteral("Op1"), input);
     QCOMPARE(ui::text("Form8", "Te2"), QStringLiteral("3"));
+}
+
+void OperationsTest::primeOfTooLargeANumber_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::newRow("10^18") << "1000000000000000000";
+    QTest::newRow("1E+18") << "1E+18";
+    QTest::newRow("1E+300") << "1E+300";
+    QTest::newRow("18446744073709551557, a prime beyond 64 bits") << "18446744073709551557";
+    QTest::newRow("the largest double") << "1.7976931348623157e308";
+}
+
+// A whole number of 10^18 or more is not tested: a notice says so and the
+// answer before stays.
+void OperationsTest::primeOfTooLargeANumber()
+{
+    QFETCH(QString, input);
+    operate(QStringLiteral("Op4"), QStringLiteral("97"));
+    notices.expect(QStringLiteral("العدد أكبر من أن يختبر .. اكتب عددا من ١٨ رقما على الأكثر"), 0x80000,
+                   QStringLiteral("خطأ رياضي"));
+    operate(QStringLiteral("Op4"), input);
+    QCOMPARE(ui::text("Form8", "Te2"), Prime);
 }
 
 void OperationsTest::failureKeepsTheAnswer_data()

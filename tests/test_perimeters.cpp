@@ -27,6 +27,8 @@ private slots:
     void emptyRows_data();
     void emptyRows();
     void circleWithRadiusAndDiameter();
+    void cannotExist_data();
+    void cannotExist();
     void failuresLeaveTheResult_data();
     void failuresLeaveTheResult();
     void enterRunsTheChosenFigure();
@@ -80,15 +82,27 @@ void PerimetersTest::perimeters_data()
                                                     << "2";
     QTest::newRow("triangle, 3, 4 and 5") << "Op5" << QStringList{"3", "4", "5"} << "Comt"
                                           << "12";
-    QTest::newRow("triangle, 5abc, letters and 2") << "Op5" << QStringList{"5abc", "x", "2"} << "Comt"
-                                                   << "7";
+    QTest::newRow("triangle, 5abc, 4 and letters, 2") << "Op5" << QStringList{"5abc", "4x", "2"} << "Comt"
+                                                      << "11";
     // The third side is rounded to 15 digits; the first two are not.
     QTest::newRow("triangle, third side of 17 digits")
-        << "Op5" << QStringList{"0.000000000000001", "0", "1.0000000000000044"} << "Comt"
-        << "1";
+        << "Op5" << QStringList{"0.500000000000001", "1", "1.0000000000000044"} << "Comt"
+        << "2.5";
     QTest::newRow("triangle, first side of 17 digits")
-        << "Op5" << QStringList{"1.0000000000000044", "0", "0.000000000000001"} << "Comt"
-        << "1.00000000000001";
+        << "Op5" << QStringList{"1.0000000000000044", "1", "0.500000000000001"} << "Comt"
+        << "2.50000000000001";
+    // A flat triangle, one side the sum of the other two, and zero lengths
+    // are allowed: 0.1 + 0.7 = 0.8 exactly as typed (not as doubles).
+    QTest::newRow("triangle, flat 1, 2 and 3") << "Op5" << QStringList{"1", "2", "3"} << "Comt"
+                                               << "6";
+    QTest::newRow("triangle, flat 0.8, 0.1 and 0.7") << "Op5" << QStringList{"0.8", "0.1", "0.7"} << "Comt"
+                                                     << "1.6";
+    QTest::newRow("triangle, zero sides") << "Op5" << QStringList{"0", "0", "0"} << "Comt"
+                                          << "0";
+    QTest::newRow("triangle, 0, 5 and 5") << "Op5" << QStringList{"0", "5", "5"} << "Comt"
+                                          << "10";
+    QTest::newRow("circle, radius -0") << "Op1" << QStringList{"-0", ""} << "Comc"
+                                       << "0";
     QTest::newRow("trapezoid, 1, 2, 3 and 4") << "Op2" << QStringList{"1", "2", "3", "4"} << "Comh"
                                               << "10";
     QTest::newRow("trapezoid, third side of 17 digits")
@@ -157,6 +171,49 @@ void PerimetersTest::circleWithRadiusAndDiameter()
                    QStringLiteral("اختر خانة واحدة"));
     QVERIFY(ui::click("Form6", "Comc"));
     QCOMPARE(result(), QStringLiteral("10"));
+}
+
+void PerimetersTest::cannotExist_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("calculate");
+    QTest::addColumn<QString>("message");
+    const QString negative = QStringLiteral("الطول لا يكون سالبا .. اكتب عددا موجبا");
+    const QString noTriangle = QStringLiteral("لا يوجد مثلث أطوال أضلاعه بهذه القيم");
+    QTest::newRow("circle, radius -1") << "Op1" << QStringList{"-1", ""} << "Comc" << negative;
+    QTest::newRow("circle, diameter -2") << "Op1" << QStringList{"", "-2"} << "Comc" << negative;
+    QTest::newRow("square, side -5") << "Op3" << QStringList{"-5"} << "Comb" << negative;
+    QTest::newRow("rectangle, width -4") << "Op6" << QStringList{"3", "-4"} << "Coms" << negative;
+    QTest::newRow("triangle, third side -5") << "Op5" << QStringList{"3", "4", "-5"} << "Comt" << negative;
+    QTest::newRow("triangle, a side of -1E-300") << "Op5" << QStringList{"-1E-300", "4", "4"} << "Comt" << negative;
+    QTest::newRow("trapezoid, fourth side -4") << "Op2" << QStringList{"1", "2", "3", "-4"} << "Comh" << negative;
+    QTest::newRow("parallelogram, first side -1") << "Op4" << QStringList{"-1", "2", "3", "4"} << "Comz" << negative;
+    // A negative length is told before the shape of the triangle.
+    QTest::newRow("triangle, -1, 2 and 10") << "Op5" << QStringList{"-1", "2", "10"} << "Comt" << negative;
+    QTest::newRow("triangle, 1, 2 and 10") << "Op5" << QStringList{"1", "2", "10"} << "Comt" << noTriangle;
+    QTest::newRow("triangle, 10, 1 and 2") << "Op5" << QStringList{"10", "1", "2"} << "Comt" << noTriangle;
+    QTest::newRow("triangle, 1, 10 and 2") << "Op5" << QStringList{"1", "10", "2"} << "Comt" << noTriangle;
+    QTest::newRow("triangle, 5, 0 and 2") << "Op5" << QStringList{"5", "0", "2"} << "Comt" << noTriangle;
+    // Just beyond flat, as typed.
+    QTest::newRow("triangle, 0.1, 0.7 and 0.8000000000000001")
+        << "Op5" << QStringList{"0.1", "0.7", "0.8000000000000001"} << "Comt" << noTriangle;
+}
+
+// A figure that cannot exist is refused with a notice, after the notices of
+// empty rows, and the result stays.
+void PerimetersTest::cannotExist()
+{
+    QFETCH(QString, option);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, calculate);
+    QFETCH(QString, message);
+    compute(option, option == "Op1" ? QStringList{"1", ""} : QStringList{"2", "2", "2", "2"}, calculate);
+    const QString before = result();
+    QVERIFY(!before.isEmpty());
+    notices.expect(message, 0x80000, QStringLiteral("خطأ رياضي"));
+    compute(option, rows, calculate);
+    QCOMPARE(result(), before);
 }
 
 void PerimetersTest::failuresLeaveTheResult_data()

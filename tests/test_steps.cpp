@@ -422,8 +422,11 @@ private slots:
         notices.expect(QStringLiteral("اكتب نصف القطر"), numtext::style::RightAlign, QStringLiteral("فارغ"));
         section->work(QString());
         QCOMPARE(section->result->text(), QStringLiteral("28.274328"));
-        QCOMPARE(stepsWindow()->view()->plainText(), rtl({"لم يتم الحساب: الخانة فارغة", "اكتب نصف القطر"}));
-        QCOMPARE(textOf(stepsWindow()->view()), QStringLiteral("لم يتم الحساب: الخانة فارغة|\nاكتب نصف القطر|\n"));
+        QCOMPARE(stepsWindow()->view()->plainText(),
+                 rtl({"لم يتم الحساب: الخانة فارغة، والخانات تبقى على نتيجة الحساب السابق", "اكتب نصف القطر"}));
+        // Its two lines, the first wrapped where the window needs it.
+        QCOMPARE(textOf(stepsWindow()->view()).replace(u'|', u' ').replace(u'\n', u' ').simplified(),
+                 numtext::refusalText(numtext::Refusal::EmptyBox) + QStringLiteral(" اكتب نصف القطر"));
         // The next calculation shows its steps again.
         section->work("3");
         QVERIFY(stepsWindow()->view()->plainText().endsWith("= ٢٨٫٢٧٤٣٢٨"));
@@ -622,12 +625,25 @@ private slots:
         QTest::addColumn<numtext::Refusal>("kind");
         QTest::addColumn<QString>("text");
         using numtext::Refusal;
-        QTest::newRow("empty box") << Refusal::EmptyBox << "لم يتم الحساب: الخانة فارغة";
+        // Each says why, and that the boxes still hold the result before.
+        const auto why = [](const char *reason) {
+            return QStringLiteral("لم يتم الحساب: ") + QString::fromUtf8(reason)
+                   + QStringLiteral("، والخانات تبقى على نتيجة الحساب السابق");
+        };
+        QTest::newRow("empty box") << Refusal::EmptyBox << why("الخانة فارغة");
         QTest::newRow("radius and diameter")
-            << Refusal::RadiusAndDiameter << "لم يتم الحساب: كتب نصف القطر والقطر معا، والمطلوب أحدهما فقط";
-        QTest::newRow("negative under a root") << Refusal::NegativeUnderRoot << "لم يتم الحساب: العدد تحت الجذر سالب";
-        QTest::newRow("zero denominator") << Refusal::ZeroDenominator << "لم يتم الحساب: المقام صفر";
-        QTest::newRow("nothing to round") << Refusal::NothingToRound << "لم يتم الحساب: لا يوجد ناتج لتقريبه";
+            << Refusal::RadiusAndDiameter << why("كتب نصف القطر والقطر معا، والمطلوب أحدهما فقط");
+        QTest::newRow("negative under a root") << Refusal::NegativeUnderRoot << why("العدد تحت الجذر سالب");
+        QTest::newRow("zero denominator") << Refusal::ZeroDenominator << why("المقام صفر");
+        QTest::newRow("nothing to round") << Refusal::NothingToRound << why("لا يوجد ناتج لتقريبه");
+        QTest::newRow("negative length") << Refusal::NegativeLength
+                                         << why("أحد الأطوال المكتوبة سالب، والطول لا يكون سالبا");
+        QTest::newRow("no such triangle")
+            << Refusal::NoSuchTriangle << why("أحد الأضلاع أطول من مجموع الضلعين الآخرين، فلا يلتقي طرفاهما");
+        QTest::newRow("below absolute zero")
+            << Refusal::BelowAbsoluteZero << why("الدرجة المكتوبة أقل من الصفر المطلق، وهو أقل درجة حرارة ممكنة");
+        QTest::newRow("too large to test")
+            << Refusal::TooLargeToTest << why("العدد فيه أكثر من 18 رقما، وهو أكبر من أن يختبر");
     }
 
     void refusals()

@@ -169,11 +169,6 @@ void GeometryStepsTest::areas_data()
         << QStringList{"[green:نق] = 1.0000000000000016 ≈ 1" + Rounded, circle, "= 3.141592 × 1^{2}", "= 3.141592 × 1",
                        "= 3.141592 وحدة مربعة"}
         << NoFailure;
-    QTest::newRow("circle, negative radius")
-        << "Op1" << QStringList{"-3", ""} << "Comc"
-        << QStringList{"[darkred:الطول لا يكون سالبا]، و[green:نق] المكتوب هنا −3؛ فيجري الحساب بالعدد كما كتب", circle,
-                       "= 3.141592 × (−3)^{2}", "= 3.141592 × 9", "= 28.274328 وحدة مربعة"}
-        << NoFailure;
     QTest::newRow("circle, overflow") << "Op1" << QStringList{"1E200", ""} << "Comc"
                                       << QStringList{circle, "= 3.141592 × (1 × 10^{200})^{2}"}
                                       << int(Failure::Overflow);
@@ -267,14 +262,13 @@ void GeometryStepsTest::perimeters_data()
         << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3", "= 3 + 4 + 5", "= 7 + 5", "= 12" + Length}
         << NoFailure;
     QTest::newRow("trapezoid, third side of 17 digits")
-        << "Op2" << QStringList{"1", "2", "3.0000000000000027", "-4"} << "Comh"
+        << "Op2" << QStringList{"1", "2", "3.0000000000000027", "4"} << "Comh"
         << QStringList{"الضلع 3 = 3.0000000000000027 ≈ 3" + Rounded,
-                       "[darkred:الطول لا يكون سالبا]، والضلع 4 المكتوب هنا −4؛ فيجري الحساب بالعدد كما كتب",
                        "[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4",
-                       "= 1 + 2 + 3 + (−4)",
-                       "= 3 + 3 + (−4)",
-                       "= 6 + (−4)",
-                       "= 2" + Length}
+                       "= 1 + 2 + 3 + 4",
+                       "= 3 + 3 + 4",
+                       "= 6 + 4",
+                       "= 10" + Length}
         << NoFailure;
     QTest::newRow("parallelogram, overflow") << "Op4" << QStringList{"1E308", "1E308", "1", "1"} << "Comz"
                                              << QStringList{"[blue:المحيط] = الضلع 1 + الضلع 2 + الضلع 3 + الضلع 4",

@@ -275,6 +275,20 @@ void StepsDoorTest::refusedSaysWhy_data()
         Refusal::EmptyBox);
     row("fractions, second denominator empty", "Form17", {"Text1=1", "Text2=2", "Text3=3", "Text4=", "Opt1", "Com2"},
         QStringLiteral("لم تكتب المقام رقم 2"), 0x80000, Empty, Refusal::EmptyBox);
+    // Figures and temperatures that cannot exist, and a number too large to
+    // test.
+    const QString negative = QStringLiteral("الطول لا يكون سالبا .. اكتب عددا موجبا");
+    row("areas, rectangle of a negative length", "Form4", {"Op3", "Ts1=-3", "Ts2=4", "Coms3"}, negative, RightAlign,
+        MathError, Refusal::NegativeLength);
+    row("perimeters, no such triangle", "Form6", {"Op5", "Te1=1", "Te2=2", "Te3=10", "Comt"},
+        QStringLiteral("لا يوجد مثلث أطوال أضلاعه بهذه القيم"), RightAlign, MathError, Refusal::NoSuchTriangle);
+    row("volumes, cylinder of a negative height", "Form9", {"Op4", "Te1=1", "Te2=", "Te3=-2", "Comn"}, negative,
+        RightAlign, MathError, Refusal::NegativeLength);
+    row("conversions, below absolute zero", "Form5", {"Op3", "Te1=-300", "Comk1"},
+        QStringLiteral("لا توجد درجة حرارة أقل من الصفر المطلق"), RightAlign, MathError, Refusal::BelowAbsoluteZero);
+    row("operations, prime too large to test", "Form8", {"Op4", "Te1=1E+300", "Comwl"},
+        QStringLiteral("العدد أكبر من أن يختبر .. اكتب عددا من ١٨ رقما على الأكثر"), RightAlign, MathError,
+        Refusal::TooLargeToTest);
     row("fractions, zero denominator", "Form17", {"Text1=1", "Text2=0", "Text3=3", "Text4=4", "Opt2", "Com4"},
         QStringLiteral("لا يمكن أن يكون المقام رقم 1 صفرا"), 0x80040, MathError, Refusal::ZeroDenominator);
 }

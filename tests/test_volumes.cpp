@@ -102,6 +102,11 @@ void VolumesTest::volumes_data()
                                               << "1.04719733333333";
     QTest::newRow("cone, radius 1, empty height") << "Op5" << QStringList{"1", "", ""} << "Comd"
                                                   << "0";
+    // Zero lengths are no negative ones.
+    QTest::newRow("cube, edge 0") << "Op1" << QStringList{"0"} << "Comk"
+                                  << "0";
+    QTest::newRow("cylinder, radius -0, height 0") << "Op4" << QStringList{"-0", "", "0"} << "Comn"
+                                                   << "0";
 }
 
 void VolumesTest::volumes()
@@ -147,6 +152,24 @@ void VolumesTest::inputNotices_data()
         << Empty;
     QTest::newRow("cone, all three rows")
         << "Op5" << QStringList{"1", " ", "3"} << "Comd" << oneBox << 0x80000 << ChooseOne;
+    // A negative length of a row the solid uses, after the notices above.
+    const QString negative = QStringLiteral("الطول لا يكون سالبا .. اكتب عددا موجبا");
+    const QString mathError = QStringLiteral("خطأ رياضي");
+    QTest::newRow("cube, edge -3") << "Op1" << QStringList{"-3"} << "Comk" << negative << 0x80000 << mathError;
+    QTest::newRow("cuboid, width -3") << "Op3" << QStringList{"2", "-3", "4"} << "Coms" << negative << 0x80000
+                                      << mathError;
+    QTest::newRow("cuboid, width -3, height empty")
+        << "Op3" << QStringList{"2", "-3", ""} << "Coms" << QStringLiteral("من فضلك .. أدخل ارتفاع متوازي المستطيلات")
+        << 0x80040 << Empty;
+    QTest::newRow("sphere, radius -1") << "Op2" << QStringList{"-1", ""} << "Comr" << negative << 0x80000 << mathError;
+    QTest::newRow("sphere, diameter -2") << "Op2" << QStringList{"", "-2"} << "Comr" << negative << 0x80000
+                                         << mathError;
+    QTest::newRow("cylinder, height -2") << "Op4" << QStringList{"1", "", "-2"} << "Comn" << negative << 0x80000
+                                         << mathError;
+    QTest::newRow("cylinder, radius -1, diameter given")
+        << "Op4" << QStringList{"-1", "2", "3"} << "Comn" << oneBox << 0x80000 << ChooseOne;
+    QTest::newRow("cone, diameter -2") << "Op5" << QStringList{"", "-2", "3"} << "Comd" << negative << 0x80000
+                                       << mathError;
 }
 
 void VolumesTest::inputNotices()

@@ -119,8 +119,8 @@ void WiringTest::resultsAreTheBoxes_data()
     addRows({"Form3", "Op1", "", two, {"Command9"}, {"Text3"}, End::Failure}, {{"5", "0"}});
 
     // Areas: a panel of its own for each figure; a round figure takes its
-    // radius alone.
-    const auto lengths = each({"2", "0.3", "123456789", "1E-4", "-7.25", "1.0000000000000016", "9.87654321E+40"});
+    // radius alone. (A negative length is refused: test_stepsdoor.)
+    const auto lengths = each({"2", "0.3", "123456789", "1E-4", "7.25", "1.0000000000000016", "9.87654321E+40"});
     QList<QStringList> radiusAlone;
     for (const QStringList &v : lengths)
         radiusAlone << QStringList{v[0], QString()};
@@ -177,8 +177,13 @@ void WiringTest::resultsAreTheBoxes_data()
         {"Op1", "Comh1"},  {"Op2", "Cohm1"},  {"Op3", "Comk1"},  {"Op4", "Cokm1"},
         {"Op5", "Comkh1"}, {"Op6", "Comhk1"}, {"Op7", "Comds1"}, {"Op8", "Comsd1"},
     };
-    for (const auto &c : conversions)
-        addRows({"Form5", "Op3", c.option, {"Te1"}, {c.button}, {"Te2"}}, numbers);
+    for (const auto &c : conversions) {
+        // No Kelvin temperature is below zero: a negative one is refused.
+        QList<QStringList> typed = numbers;
+        if (QLatin1String(c.option) == "Op4" || QLatin1String(c.option) == "Op5")
+            typed.removeIf([](const QStringList &v) { return v[0].startsWith(u'-'); });
+        addRows({"Form5", "Op3", c.option, {"Te1"}, {c.button}, {"Te2"}}, typed);
+    }
 
     // Trigonometry: the function of the angle in degrees, then in radians;
     // a box that says "خطأ" (a pole) has no result in the steps.
@@ -193,9 +198,9 @@ void WiringTest::resultsAreTheBoxes_data()
         addRows({"Form7", "Op5", f.option, {"Te1"}, {f.button}, {"Te2", "Te3"}, End::LastNumber}, angles);
 
     // Number operations: a number, or words (parity, prime) in the box. The
-    // square root refuses numbers below zero, parity fails beyond 32 bits,
-    // and only parity and the prime test read a number from the start of a
-    // text.
+    // square root refuses numbers below zero, the prime test whole numbers of
+    // 10^18 or more, parity fails beyond 32 bits, and only parity and the
+    // prime test read a number from the start of a text.
     const struct {
         const char *option, *button;
     } operations[] = {
@@ -209,8 +214,8 @@ void WiringTest::resultsAreTheBoxes_data()
         QList<QStringList> sets;
         for (const char *operand : operands) {
             const QString in = QString::fromLatin1(operand), option = QString::fromLatin1(o.option);
-            if ((option == "Op1" && in.startsWith(u'-'))
-                || (option == "Op6" && (in.startsWith(u'9') || in.contains(u'E')))
+            if ((option == "Op1" && in.startsWith(u'-')) || ((option == "Op6" || option == "Op4") && in.contains(u'E'))
+                || (option == "Op6" && in.startsWith(u'9'))
                 || (option != "Op4" && option != "Op6" && in.contains(u'a')))
                 continue;
             sets << QStringList{in};

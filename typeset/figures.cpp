@@ -653,7 +653,8 @@ void thermometer(Model &m, const Figure &f)
     const double celsius = celsiusOf(given, f.values[0].second);
     constexpr qreal Tube = 0.16, Bottom = 0.4, Top = 5;
     double lo = std::min(0.0, celsius), hi = std::max(100.0, celsius);
-    if (!std::isfinite(celsius)) {
+    // Near the largest double the scale itself would leave the doubles.
+    if (!std::isfinite(celsius) || std::fabs(celsius) > 1e300) {
         m.notToScale();
         lo = 0;
         hi = 100;
@@ -688,7 +689,8 @@ void thermometer(Model &m, const Figure &f)
         const double from = fromCelsius(name, lo), to = fromCelsius(name, hi);
         const double step = niceStep((to - from) / 5);
         const double first = std::ceil(from / step);
-        for (double k = first; k * step <= to && k - first < 20; ++k) {
+        // At most 20 ticks; beyond 2^53 one more step may be the same double.
+        for (double k = first; k * step <= to && k - first < 20 && k + 1 != k; ++k) {
             const qreal y = level(celsiusOf(name, k * step));
             m.line({side * Tube, y}, {side * (Tube + 0.15), y}, FigureStroke::Axis, Qt::black);
             Model::Label tick{QStringLiteral("tick"),
