@@ -26,6 +26,8 @@ private slots:
     void solvesEveryExercise();
     void linesOfOneSolution_data();
     void linesOfOneSolution();
+    void hintsStartWithTheMethod_data();
+    void hintsStartWithTheMethod();
 };
 
 namespace {
@@ -312,6 +314,44 @@ void SolutionsTest::linesOfOneSolution()
         QVERIFY2(s.lines().filter(QStringLiteral("3.1415")).isEmpty(), all.constData());
     QVERIFY2(s.lines().filter(QStringLiteral("بالراديان:")).isEmpty(), all.constData());
     VERIFY_LINES(s.lines(), namesOf(e), linecheck::radianFunctions());
+}
+
+// The first hint is the method of the kind (its formula or its rule): the
+// same line whatever the numbers, never one that only repeats the question
+// (which changes with them). Every kind the practice core lists, at every
+// level.
+void SolutionsTest::hintsStartWithTheMethod_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<int>("index");
+    for (const QString &section : sections()) {
+        const QStringList list = kinds(section);
+        for (int index = 0; index < list.size(); ++index)
+            QTest::addRow("%s %s", qPrintable(section), qPrintable(list[index])) << section << index;
+    }
+}
+
+void SolutionsTest::hintsStartWithTheMethod()
+{
+    QFETCH(QString, section);
+    QFETCH(int, index);
+    const QString kind = kinds(section)[index];
+    QString method;
+    QByteArray first;
+    for (int level = 1; level <= 3; ++level) {
+        for (std::uint64_t seed = 0; seed < 30; ++seed) {
+            const Exercise e = makeExercise(section, level, seed, index);
+            QCOMPARE(e.kind, kind);
+            const numtext::Steps s = solution(e);
+            QVERIFY(hintLines(s) >= 1);
+            const QString hint = s.lines().first();
+            if (method.isNull()) {
+                method = hint;
+                first = describe(e, s);
+            }
+            QVERIFY2(hint == method, (first + "\n---- and\n" + describe(e, s)).constData());
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(SolutionsTest)
