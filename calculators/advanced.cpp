@@ -284,15 +284,18 @@ void Form15::announceMemory(const QPushButton *button)
 
 void Form15::Digit_Click(QChar key)
 {
-    if (keypad::startsNewCalculation(held()))
+    if (keypad::startsNewCalculation(held())) {
         calculation_ = numtext::Steps();
+        begun_ = false;
+    }
     Text1->setText(keypad::digit(held(), Text1->text(), key));
     announce(this, key == u'.' ? QStringLiteral("فاصلة") : spokenText(QString(key)));
 }
 
 void Form15::operatorKey(keypad::Operator key, const QPushButton *button)
 {
-    work([&](numtext::Steps &s) { Text1->setText(keypad::operatorKey(held(), Text1->text(), key, s)); });
+    work([&](numtext::Steps &s) { Text1->setText(keypad::operatorKey(held(), Text1->text(), key, s, begun_)); });
+    begun_ = true;
     announce(this,
              button->accessibleName() + QStringLiteral("، الناتج حتى الآن ") + spokenText(format(held().running)));
 }
@@ -305,6 +308,7 @@ void Form15::Command16_Click() { operatorKey(keypad::Divide, Command16); }
 void Form15::Command12_Click()
 {
     work([&](numtext::Steps &s) { Text1->setText(keypad::equals(held(), Text1->text(), s)); });
+    begun_ = true;
     announce(this, displayHeard());
 }
 

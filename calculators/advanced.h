@@ -82,6 +82,8 @@ private:
     // The lines of the current calculation, which each key that works
     // something out adds to.
     numtext::Steps calculation_;
+    // Whether an operator key or "=" has worked in it.
+    bool begun_ = false;
 
     // Runs a key's work with the steps of the calculation so far, which its
     // lines join, and publishes them.

@@ -153,9 +153,8 @@ QString digit(Held &held, const QString &display, QChar key)
 
 bool startsNewCalculation(const Held &held) { return held.newEntry == 1 && held.running == 0; }
 
-QString operatorKey(Held &held, const QString &display, Operator key, Steps &s)
+QString operatorKey(Held &held, const QString &display, Operator key, Steps &s, bool begun)
 {
-    const bool fresh = s.lines().isEmpty();
     const double r = held.running;
     const double n = displayNumber(display, s);
     // Only addition takes a running value of 0 as a number; the others start
@@ -163,8 +162,8 @@ QString operatorKey(Held &held, const QString &display, Operator key, Steps &s)
     // nothing, its pending operator included.
     const bool folds = key == Add || r != 0;
     const double next = folds ? apply(key, r, n) : n;
-    if (r == 0 && (fresh || held.newEntry == 1))
-        s.line(fresh ? "نبدأ بالعدد " : "نكمل بالعدد ", written(n));
+    if (r == 0 && (!begun || held.newEntry == 1))
+        s.line(begun ? "نكمل بالعدد " : "نبدأ بالعدد ", written(n));
     else if (!folds)
         s.line("الناتج حتى الآن 0، فتبدأ الحاسبة من جديد بالعدد ", written(n));
     else

@@ -44,7 +44,9 @@ QString digit(Held &held, const QString &display, QChar key);
 
 // +, -, * and /: each folds the display's number into the running value by its
 // own operation and becomes the pending operator; the display empties.
-QString operatorKey(Held &held, const QString &display, Operator key, numtext::Steps &s);
+// `begun`: an operator key or "=" has worked on in the current calculation
+// (a running value of 0 is then a result, not the start).
+QString operatorKey(Held &held, const QString &display, Operator key, numtext::Steps &s, bool begun);
 
 // "=": the pending operation on the running value and the display's number
 // (the display as it is when none is pending); then the running value is 0 and
