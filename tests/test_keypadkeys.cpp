@@ -39,7 +39,7 @@ const char *keyName(const QString &token)
 }
 
 // A key of the keyboard.
-struct Typed {
+struct KeyPress {
     int key;
     QString text;
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
@@ -122,7 +122,7 @@ private:
     }
 
     // Sends a key to the control that has the focus in the calculator.
-    void type(const Typed &k)
+    void type(const KeyPress &k)
     {
         QWidget *w = ui::window("Form15");
         QWidget *target = w->focusWidget() ? w->focusWidget() : w;
