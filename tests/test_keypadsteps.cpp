@@ -230,8 +230,10 @@ void KeypadStepsTest::offeredLikeEverySectionWindow()
 {
     QWidget *calculator = ui::window("Form15");
     press("2 + 3 =");
-    // F2, and the button on the banner.
-    QTest::keyClick(calculator, Qt::Key_F2);
+    // F2 in the active window, and the button on the banner.
+    calculator->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(calculator));
+    QTest::keyClick(calculator->focusWidget() ? calculator->focusWidget() : calculator, Qt::Key_F2);
     app::StepsSource *source = app::stepsOf(calculator);
     QVERIFY(source->stepsWindow() && source->stepsWindow()->isVisible());
     source->stepsWindow()->close();
