@@ -7,14 +7,17 @@
 #include "kit/dispatch.h"
 #include "kit/notice.h"
 #include "kit/speech.h"
+#include "kit/steps.h"
 #include "kit/windows.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -193,7 +196,7 @@ void dress(QPushButton *key, Look look)
 const QString MemoryMark = QStringLiteral("M");
 } // namespace
 
-keypad::Held &Form15::held() { return Context::current().calculatorMemory(); }
+keypad::Held &Form15::held() { return Context::current().kept<keypad::Held>(); }
 
 Form15::Form15() : SectionWindow("Form15", QStringLiteral("الحاسبة المتقدمة - تجريبية"), 4830, 6375)
 {
@@ -227,6 +230,7 @@ Form15::Form15() : SectionWindow("Form15", QStringLiteral("الحاسبة الم
     }
     joinFrame(Command19, nullptr);
     setCloseQuestion(QStringLiteral("هل أنت متأكد من رغبتك في الإغلاق والذهاب للصفحة الرئيسية؟"));
+    steps_ = offerSteps(this, {Text1});
 
     // Tab goes through the display, then the keys as they read from the right.
     std::stable_sort(chain.begin(), chain.end(), [](const QPushButton *a, const QPushButton *b) {
@@ -238,6 +242,11 @@ Form15::Form15() : SectionWindow("Form15", QStringLiteral("الحاسبة الم
         previous = b;
     }
     Text1->setFocus();
+
+    // The keyboard reaches the keypad whichever control has the focus.
+    installEventFilter(this);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
 }
 
 void Form15::fitDisplay()
@@ -254,40 +263,86 @@ void Form15::fitDisplay()
     Text1->setFont(f);
 }
 
-void Form15::Digit_Click(QChar key) { Text1->setText(keypad::digit(held(), Text1->text(), key)); }
+template <class Work> void Form15::work(Work &&key)
+{
+    steps_->record([&](numtext::Steps &s) {
+        s = calculation_;
+        key(s);
+        calculation_ = s;
+    });
+}
 
-void Form15::operatorKey(keypad::Operator key) { Text1->setText(keypad::operatorKey(held(), Text1->text(), key)); }
+QString Form15::displayHeard() const
+{
+    return Text1->text().isEmpty() ? QStringLiteral("الشاشة فارغة") : spokenResult(Text1);
+}
 
-void Form15::Command13_Click() { operatorKey(keypad::Add); }
-void Form15::Command14_Click() { operatorKey(keypad::Subtract); }
-void Form15::Command15_Click() { operatorKey(keypad::Multiply); }
-void Form15::Command16_Click() { operatorKey(keypad::Divide); }
+void Form15::announceMemory(const QPushButton *button)
+{
+    announce(this, button->accessibleName() + QStringLiteral("، الذاكرة ") + spokenText(format(held().memory)));
+}
+
+void Form15::Digit_Click(QChar key)
+{
+    if (keypad::startsNewCalculation(held())) {
+        calculation_ = numtext::Steps();
+        begun_ = false;
+    }
+    Text1->setText(keypad::digit(held(), Text1->text(), key));
+    announce(this, key == u'.' ? QStringLiteral("فاصلة") : spokenText(QString(key)));
+}
+
+void Form15::operatorKey(keypad::Operator key, const QPushButton *button)
+{
+    work([&](numtext::Steps &s) { Text1->setText(keypad::operatorKey(held(), Text1->text(), key, s, begun_)); });
+    begun_ = true;
+    announce(this,
+             button->accessibleName() + QStringLiteral("، الناتج حتى الآن ") + spokenText(format(held().running)));
+}
+
+void Form15::Command13_Click() { operatorKey(keypad::Add, Command13); }
+void Form15::Command14_Click() { operatorKey(keypad::Subtract, Command14); }
+void Form15::Command15_Click() { operatorKey(keypad::Multiply, Command15); }
+void Form15::Command16_Click() { operatorKey(keypad::Divide, Command16); }
 
 void Form15::Command12_Click()
 {
-    Text1->setText(keypad::equals(held(), Text1->text()));
-    announce(this, spokenResult(Text1));
+    work([&](numtext::Steps &s) { Text1->setText(keypad::equals(held(), Text1->text(), s)); });
+    begun_ = true;
+    announce(this, displayHeard());
 }
 
 void Form15::Command18_Click()
 {
-    Text1->setText(keypad::squareRoot(Text1->text()));
-    announce(this, spokenResult(Text1));
+    work([&](numtext::Steps &s) { Text1->setText(keypad::squareRoot(Text1->text(), s)); });
+    announce(this, displayHeard());
 }
 void Form15::Command28_Click()
 {
-    Text1->setText(keypad::logarithm(Text1->text()));
-    announce(this, spokenResult(Text1));
+    work([&](numtext::Steps &s) { Text1->setText(keypad::logarithm(Text1->text(), s)); });
+    announce(this, displayHeard());
 }
 void Form15::Command27_Click()
 {
-    Text1->setText(keypad::percent(Text1->text()));
-    announce(this, spokenResult(Text1));
+    work([&](numtext::Steps &s) { Text1->setText(keypad::percent(Text1->text(), s)); });
+    announce(this, displayHeard());
 }
 
-void Form15::Command8_Click() { Text1->setText(keypad::backspace(Text1->text())); }
-void Form15::Command20_Click() { Text1->clear(); }
-void Form15::Command29_Click() { Text1->setText(QStringLiteral("0")); }
+void Form15::Command8_Click()
+{
+    Text1->setText(keypad::backspace(Text1->text()));
+    announce(this, displayHeard());
+}
+void Form15::Command20_Click()
+{
+    Text1->clear();
+    announce(this, displayHeard());
+}
+void Form15::Command29_Click()
+{
+    Text1->setText(QStringLiteral("0"));
+    announce(this, displayHeard());
+}
 
 void Form15::emptyDisplay()
 {
@@ -297,33 +352,45 @@ void Form15::emptyDisplay()
 
 void Form15::Command22_Click()
 {
-    keypad::memoryAdd(held(), Text1->text());
+    work([&](numtext::Steps &s) { keypad::memoryAdd(held(), Text1->text(), s); });
     emptyDisplay();
     Text2->setText(MemoryMark);
     Text2->setVisible(true);
+    announceMemory(Command22);
 }
 
 void Form15::Command23_Click()
 {
-    keypad::memorySubtract(held(), Text1->text());
+    work([&](numtext::Steps &s) { keypad::memorySubtract(held(), Text1->text(), s); });
     emptyDisplay();
+    announceMemory(Command23);
 }
 
 void Form15::Command24_Click()
 {
-    keypad::memoryStore(held(), Text1->text());
+    work([&](numtext::Steps &s) { keypad::memoryStore(held(), Text1->text(), s); });
     emptyDisplay();
+    announceMemory(Command24);
 }
 
-void Form15::Command25_Click() { Text1->setText(keypad::memoryRecall(held())); }
+void Form15::Command25_Click()
+{
+    work([&](numtext::Steps &s) { Text1->setText(keypad::memoryRecall(held(), s)); });
+    announce(this, displayHeard());
+}
 
 void Form15::Command26_Click()
 {
-    if (notice(QStringLiteral("هل أنت متأكد من تنظيف الذاكرة؟"), style::YesNo) == answer::Yes) {
-        keypad::memoryClear(held());
+    const bool yes = notice(QStringLiteral("هل أنت متأكد من تنظيف الذاكرة؟"), style::YesNo) == answer::Yes;
+    if (yes) {
+        work([&](numtext::Steps &s) { keypad::memoryClear(held(), s); });
         emptyDisplay();
     }
     Text2->setVisible(false);
+    if (yes)
+        announceMemory(Command26);
+    else
+        announce(this, QStringLiteral("لم تمسح الذاكرة"));
 }
 
 void Form15::Command21_Click()
@@ -345,4 +412,89 @@ void Form15::Command30_Click()
         return;
     hide();
     showMainMenu();
+}
+
+// ---- The keyboard ---------------------------------------------------------
+
+QPushButton *Form15::keyFor(const QKeyEvent &event) const
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (modifiers == Qt::ControlModifier) {
+        switch (event.key()) {
+        case Qt::Key_P:
+            return Command22;
+        case Qt::Key_Q:
+            return Command23;
+        case Qt::Key_M:
+            return Command24;
+        case Qt::Key_R:
+            return Command25;
+        case Qt::Key_L:
+            return Command26;
+        default:
+            return nullptr;
+        }
+    }
+    if (modifiers != Qt::NoModifier)
+        return nullptr;
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // A focused frame button takes Enter for itself, as it takes Space.
+        const auto *focused = qobject_cast<const QPushButton *>(focusWidget());
+        const bool keypadKey = std::any_of(keys().begin(), keys().end(), [&](const Key &k) {
+            return this->*k.member == focused && k.look != Look::Frame && k.member != &Form15::Command21;
+        });
+        return focused && !keypadKey ? nullptr : Command12;
+    }
+    case Qt::Key_Backspace:
+        return Command8;
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
+        return Command20;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.size() != 1)
+        return nullptr;
+    const QChar c = text.front();
+    if (c.isDigit()) {
+        static QPushButton *Form15::*const digits[] = {&Form15::Command4,  &Form15::Command1, &Form15::Command5,
+                                                       &Form15::Command9,  &Form15::Command2, &Form15::Command6,
+                                                       &Form15::Command10, &Form15::Command3, &Form15::Command7,
+                                                       &Form15::Command11};
+        return this->*digits[c.digitValue()];
+    }
+    // The comma of a keypad whose decimal key writes one.
+    const bool keypadComma = c == u',' && (event.modifiers() & Qt::KeypadModifier);
+    static const std::pair<char16_t, QPushButton * Form15::*> signs[] = {
+        {u'.', &Form15::Command17}, {u'٫', &Form15::Command17}, {u'+', &Form15::Command13}, {u'-', &Form15::Command14},
+        {u'−', &Form15::Command14}, {u'*', &Form15::Command15}, {u'×', &Form15::Command15}, {u'/', &Form15::Command16},
+        {u'÷', &Form15::Command16}, {u'=', &Form15::Command12}, {u'%', &Form15::Command27}, {u'٪', &Form15::Command27},
+        {u'@', &Form15::Command18}, {u'l', &Form15::Command28}, {u'L', &Form15::Command28},
+    };
+    for (const auto &[sign, member] : signs)
+        if (c == QChar(sign) || (keypadComma && sign == u'.'))
+            return this->*member;
+    return nullptr;
+}
+
+bool Form15::Form_KeyPress(const QKeyEvent &event)
+{
+    QPushButton *key = keyFor(event);
+    if (!key || !key->isVisible() || !key->isEnabled())
+        return false;
+    key->click();
+    // The key looks pressed for a moment, as under a finger.
+    key->setDown(true);
+    QTimer::singleShot(120, key, [key] { key->setDown(false); });
+    return true;
+}
+
+bool Form15::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && Form_KeyPress(*static_cast<QKeyEvent *>(event)))
+        return true;
+    return SectionWindow::eventFilter(watched, event);
 }

@@ -8,6 +8,18 @@
 // square root, logarithm and percent keys convert the display strictly. Every
 // step is guarded arithmetic, so a key that fails throws before it has written
 // the value of the failing step.
+//
+// The worked steps of the keypad are those of the current calculation: the
+// window keeps them from key to key, and each key that works something out
+// (an operator, "=", a function, a memory key) adds its line to them, the
+// memory keys in words. A digit that starts a new number after "=", where
+// nothing is carried on (startsNewCalculation()), starts a new calculation.
+// "=" in a line holds exactly for the numbers it shows, as on paper; "≈" says
+// the value is rounded to the digits shown; where the calculator, counting
+// with a limited number of digits, differs from the value worked on paper,
+// the paper's value comes first and the calculator's on a line of its own.
+
+#include "numtext/steps.h"
 
 #include <QString>
 
@@ -32,32 +44,38 @@ QString digit(Held &held, const QString &display, QChar key);
 
 // +, -, * and /: each folds the display's number into the running value by its
 // own operation and becomes the pending operator; the display empties.
-QString operatorKey(Held &held, const QString &display, Operator key);
+// `begun`: an operator key or "=" has worked on in the current calculation
+// (a running value of 0 is then a result, not the start).
+QString operatorKey(Held &held, const QString &display, Operator key, numtext::Steps &s, bool begun);
 
 // "=": the pending operation on the running value and the display's number
 // (the display as it is when none is pending); then the running value is 0 and
 // the next digit starts a new number.
-QString equals(Held &held, const QString &display);
+QString equals(Held &held, const QString &display, numtext::Steps &s);
 
 // Functions of the display converted strictly. The logarithm and the percent
 // leave an empty display as it is; the percent keeps its sign on the display.
-QString squareRoot(const QString &display);
-QString logarithm(const QString &display);
-QString percent(const QString &display);
+QString squareRoot(const QString &display, numtext::Steps &s);
+QString logarithm(const QString &display, numtext::Steps &s);
+QString percent(const QString &display, numtext::Steps &s);
 
 // The display without its last character (an empty display stays empty).
 QString backspace(const QString &display);
 
 // The memory keys that take the display's number (the window then empties
 // the display).
-void memoryAdd(Held &held, const QString &display);
-void memorySubtract(Held &held, const QString &display);
-void memoryStore(Held &held, const QString &display);
+void memoryAdd(Held &held, const QString &display, numtext::Steps &s);
+void memorySubtract(Held &held, const QString &display, numtext::Steps &s);
+void memoryStore(Held &held, const QString &display, numtext::Steps &s);
 
 // The memory written with the general number format.
-QString memoryRecall(const Held &held);
+QString memoryRecall(const Held &held, numtext::Steps &s);
 
 // Clears the memory (the window asks first).
-void memoryClear(Held &held);
+void memoryClear(Held &held, numtext::Steps &s);
+
+// Whether a digit or the point pressed now starts a new calculation: after
+// "=", while nothing is carried on in the running value.
+bool startsNewCalculation(const Held &held);
 
 } // namespace keypad

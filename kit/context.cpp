@@ -11,6 +11,9 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <map>
+#include <string>
+
 namespace app {
 
 namespace {
@@ -33,7 +36,7 @@ struct Context::Private {
     FaultHandler fault{};
     HandlerObserver *observer = nullptr;
     QHash<QString, QPointer<QWidget>> windows{};
-    keypad::Held calculatorMemory{};
+    std::map<std::string, std::shared_ptr<void>> kept{};
     QString pupilName{};
 };
 
@@ -96,7 +99,7 @@ HandlerObserver *Context::handlerObserver() const { return d->observer; }
 
 const std::vector<WindowKind> &Context::windowKinds() const { return d->kinds; }
 
-keypad::Held &Context::calculatorMemory() { return d->calculatorMemory; }
+std::shared_ptr<void> &Context::keptValue(const char *typeName) { return d->kept[typeName]; }
 
 void Context::setPupilName(const QString &name) { d->pupilName = name; }
 

@@ -6,8 +6,6 @@
 // replace its hooks (notices, the end of the program, the answer to a
 // programming fault).
 
-#include "calculators/keypadformulas.h"
-
 #include <QHash>
 #include <QPointer>
 #include <QString>
@@ -15,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <typeinfo>
 #include <vector>
 
 class QApplication;
@@ -84,9 +83,17 @@ public:
     // Every window of the program; the first is the main menu.
     const std::vector<WindowKind> &windowKinds() const;
 
-    // The keypad calculator's running values and memory: they belong to the
-    // program rather than to the window's controls and outlive its close.
-    keypad::Held &calculatorMemory();
+    // Values that a window keeps apart from its controls and that outlive
+    // its close (the keypad calculator's running value and memory): one of
+    // each type, made with its defaults on first use, kept as long as the
+    // context.
+    template <class T> T &kept()
+    {
+        std::shared_ptr<void> &value = keptValue(typeid(T).name());
+        if (!value)
+            value = std::make_shared<T>();
+        return *static_cast<T *>(value.get());
+    }
 
     // The pupil's name as given in the login window; empty before one is
     // given. The record of practice is kept under it.
@@ -97,6 +104,8 @@ private:
     friend class Windows;
     // The windows that exist, by name (the registry's table).
     QHash<QString, QPointer<QWidget>> &liveWindows();
+    // The place of the kept value of a type, by its name; empty at first.
+    std::shared_ptr<void> &keptValue(const char *typeName);
 
     struct Private;
     std::unique_ptr<Private> d;

@@ -194,10 +194,16 @@ double trapezoid(const Exercise &e, Steps &s)
     Steps formula;
     const double value = geometry::trapezoidArea(typed(e, QStringLiteral("height")),
                                                  numtext::leadingTyped(decimalText(sum)), formula);
+    // The formula first, then the sum it takes; the line that goes on from
+    // the formula names the area again, as it no longer follows it.
+    const QStringList &lines = formula.lines();
+    s.line(lines.first());
     s.line("مجموع القاعدتين = ", written(e.number(QStringLiteral("base1")).toDouble()), " + ",
            written(e.number(QStringLiteral("base2")).toDouble()), " = ", written(sum.toDouble()));
-    for (const QString &line : formula.lines())
-        s.line(line);
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        s.line(i == 1 && lines[i].startsWith(QStringLiteral("= "))
+                   ? lines.first().section(QStringLiteral(" = "), 0, 0) + u' ' + lines[i]
+                   : lines[i]);
     for (const QString &box : formula.results())
         s.keep(box);
     s.figure(formula.figure());
@@ -394,9 +400,61 @@ Steps fraction(const Exercise &e)
     return s;
 }
 
-} // namespace
+// ---- The method first --------------------------------------------------------
 
-numtext::Steps solution(const Exercise &exercise)
+// The method of a kind whose section's steps open with the question's own
+// numbers (the angle, the number, the equation, the fractions): its rule,
+// the same whatever the numbers. Empty where the steps open with the
+// formula already.
+QString methodOf(const Exercise &e)
+{
+    const QString &k = e.kind;
+    if (e.section == u"trigonometry") {
+        const char16_t *function = k == u"sine"        ? u"جا"
+                                   : k == u"cosine"    ? u"جتا"
+                                   : k == u"tangent"   ? u"ظا"
+                                   : k == u"cotangent" ? u"ظتا = \\frac{1}{ظا}"
+                                   : k == u"secant"    ? u"قا = \\frac{1}{جتا}"
+                                                       : u"قتا = \\frac{1}{جا}";
+        return QStringLiteral("نحول الزاوية إلى الراديان بضربها في \\frac{") + numtext::symbol::Pi
+               + QStringLiteral("}{180}، ثم نحسب ") + QString::fromUtf16(function);
+    }
+    if (k == u"parity")
+        return QStringLiteral("العدد الزوجي يقبل القسمة على 2، والعدد الفردي يبقى منه 1 إذا قسم على 2");
+    if (k == u"prime")
+        return QStringLiteral("العدد الأولي عدد صحيح أكبر من 1 لا يقبل القسمة إلا على 1 وعلى نفسه");
+    if (k == u"quadratic") {
+        using namespace numtext::symbol;
+        return X + QStringLiteral(" = \\frac{−") + B + QStringLiteral(" ± \\sqrt{المميز}}{2 × ") + A
+               + QStringLiteral("}، والمميز = ") + B + QStringLiteral("^{2} − 4 × ") + A + QStringLiteral(" × ") + C;
+    }
+    if (e.section == u"fractions")
+        return QStringLiteral("نجعل للكسرين مقاما واحدا، ثم ")
+               + (k == u"fraction-add" ? QStringLiteral("نجمع البسطين") : QStringLiteral("نطرح البسطين"))
+               + QStringLiteral(" ونبقي المقام، ثم نكتب الناتج في أبسط صورة");
+    return QString();
+}
+
+// The steps with the method as their first line (taken from where they
+// wrote it, if they did), so that the first hint is the method.
+Steps methodFirst(const Steps &worked, const QString &method)
+{
+    if (method.isEmpty() || worked.lines().value(0) == method)
+        return worked;
+    Steps s;
+    s.line(method);
+    for (const QString &line : worked.lines())
+        if (line != method)
+            s.line(line);
+    for (const QString &box : worked.results())
+        s.keep(box);
+    if (worked.failed())
+        s.fail(worked.failure());
+    s.figure(worked.figure());
+    return s;
+}
+
+Steps sectionSteps(const Exercise &exercise)
 {
     const QString &section = exercise.section;
     if (section == u"arithmetic")
@@ -415,5 +473,9 @@ numtext::Steps solution(const Exercise &exercise)
         return fraction(exercise);
     throw std::invalid_argument("practice: no solution for the section " + section.toStdString());
 }
+
+} // namespace
+
+numtext::Steps solution(const Exercise &exercise) { return methodFirst(sectionSteps(exercise), methodOf(exercise)); }
 
 } // namespace practice

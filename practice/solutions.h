@@ -11,8 +11,11 @@ namespace practice {
 // The steps of the exercise's solution, their last line giving its answer
 // (rounded as the exercise asks, where it asks).
 //
-// The lines are the section window's own for the exercise's numbers typed
-// into its boxes, with the π the exercise gives (ط = 3.14), and then:
+// The first line is the method of the kind: its formula or its rule, never
+// a line that only repeats the question (where the window's steps open with
+// the question's numbers, the rule of the kind comes before them). Then the
+// lines are the section window's own for the exercise's numbers typed into
+// its boxes, with the π the exercise gives (ط = 3.14), and then:
 // - where rounding is asked, a last line with the result rounded half up:
 //   "≈ 4.91 وحدة مربعة (مقربا إلى منزلتين عشريتين)";
 // - where the answer is exact but binary arithmetic left the window's value
@@ -23,7 +26,8 @@ namespace practice {
 // - the quadratic: the roots as fractions where their decimals do not end;
 //   no real root ends with the window's reason, "… لا يوجد حل …";
 // - fractions: "الناتج في أبسط صورة = \frac{7}{12}";
-// - the trapezoid: the sum of its bases is worked out first.
+// - the trapezoid: the sum of its bases is worked out right after its
+//   formula.
 // The solution has at least two lines and neither fails nor refuses. Throws
 // std::invalid_argument for a section that sets no exercises.
 numtext::Steps solution(const Exercise &exercise);

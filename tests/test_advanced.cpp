@@ -163,7 +163,8 @@ void AdvancedTest::layout_data()
                         const QString &tip = QString()) {
         QTest::newRow(name) << name << caption << QRect(x, y, w, h) << tip;
     };
-    row("Text1", "", 120, 1320, 4575, 615);
+    // The display offers the worked steps, as every result box does.
+    row("Text1", "", 120, 1320, 4575, 615, QStringLiteral("انقر مرتين لعرض خطوات الحل (F2)"));
     row("Text2", "", 4320, 1320, 375, 615);
     row("Command20", "AC", 240, 2040, 855, 495, QStringLiteral("حذف الكل"));
     row("Command21", "About this", 1200, 2040, 2655, 495);

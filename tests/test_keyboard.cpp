@@ -100,11 +100,11 @@ void KeyboardTest::tabOrderAndFirstFocus_data()
     QTest::newRow("Form14 volume laws") << "Form14" << QStringList{"Picture2", "Command1"} << true;
     QTest::newRow("Form15 advanced calculator")
         << "Form15"
-        << QStringList{"Text1",     "Command29", "Command21", "Command20", "Command22", "Command16", "Command28",
-                       "Command18", "Command8",  "Command23", "Command15", "Command11", "Command7",  "Command3",
-                       "Command24", "Command14", "Command10", "Command6",  "Command2",  "Command25", "Command13",
-                       "Command9",  "Command5",  "Command1",  "Command26", "Command12", "Command17", "Command4",
-                       "Command27", "Command30", "Command31", "Command19"}
+        << QStringList{"Text1",     "Command29", "Command21", "Command20", "Command22",  "Command16", "Command28",
+                       "Command18", "Command8",  "Command23", "Command15", "Command11",  "Command7",  "Command3",
+                       "Command24", "Command14", "Command10", "Command6",  "Command2",   "Command25", "Command13",
+                       "Command9",  "Command5",  "Command1",  "Command26", "Command12",  "Command17", "Command4",
+                       "Command27", "Command30", "Command31", "Command19", "StepsButton"}
         << true;
     QTest::newRow("Form16 equation solver")
         << "Form16" << QStringList{"Te1", "Te2",      "Te3",      "Command4", "Command2",    "Te4",

@@ -26,6 +26,8 @@ private slots:
     void solvesEveryExercise();
     void linesOfOneSolution_data();
     void linesOfOneSolution();
+    void hintsStartWithTheMethod_data();
+    void hintsStartWithTheMethod();
 };
 
 namespace {
@@ -222,7 +224,7 @@ void SolutionsTest::solvesEveryExercise()
     }
 }
 
-// A few solutions by hand: the first line (the formula, where there is one)
+// A few solutions by hand: the first line (the method: the formula or the rule)
 // and the last (the answer, rounded as asked, exact where binary arithmetic
 // left the value a little off, in lowest terms for a fraction); the π the
 // exercise gives; nothing of what the exercise does not ask.
@@ -235,6 +237,9 @@ void SolutionsTest::linesOfOneSolution_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
     QTest::addColumn<int>("lines");
+    const QString Quadratic = QStringLiteral(
+        "[magenta:س] = \\frac{−[green:ب] ± \\sqrt{المميز}}{2 × [blue:أ]}، والمميز = "
+        "[green:ب]^{2} − 4 × [blue:أ] × [red:جـ]");
 
     QTest::newRow("circle area, rounded")
         << "areas"
@@ -244,9 +249,10 @@ void SolutionsTest::linesOfOneSolution_data()
                                                              << "sphere-volume" << QStringList{"r=6.87", "pi=3.14"} << 2
                                                              << "[blue:الحجم] = \\frac{4}{3} × [red:ط] × [green:نق]^{3}"
                                                              << "≈ 1357.50 وحدة مكعبة (مقربا إلى منزلتين عشريتين)" << 7;
-    QTest::newRow("trapezoid: the sum of the bases first")
+    QTest::newRow("trapezoid: its formula, then the sum of the bases")
         << "areas"
-        << "trapezoid-area" << QStringList{"base1=2", "base2=7", "height=7"} << -1 << "مجموع القاعدتين = 2 + 7 = 9"
+        << "trapezoid-area" << QStringList{"base1=2", "base2=7", "height=7"} << -1
+        << "[blue:المساحة] = \\frac{الارتفاع × مجموع القاعدتين}{2}"
         << "= 31.5 وحدة مربعة" << 5;
     QTest::newRow("exact, a little off in binary")
         << "arithmetic"
@@ -259,30 +265,34 @@ void SolutionsTest::linesOfOneSolution_data()
         << "≈ 0.52 راديان (مقربا إلى منزلتين عشريتين)" << 5;
     QTest::newRow("a special angle, its value in degrees only")
         << "trigonometry"
-        << "cosine" << QStringList{"angle=300"} << -1 << "[blue:الزاوية] = 300"
-        << "جتا 300° = 0.5" << 9;
+        << "cosine" << QStringList{"angle=300"} << -1
+        << "نحول الزاوية إلى الراديان بضربها في \\frac{[red:ط]}{180}، ثم نحسب جتا"
+        << "جتا 300° = 0.5" << 10;
     QTest::newRow("a negative angle, rounded") << "trigonometry"
-                                               << "sine" << QStringList{"angle=-85"} << 2 << "[blue:الزاوية] = −85"
-                                               << "جا (−85°) ≈ −1.00 (مقربا إلى منزلتين عشريتين)" << 8;
+                                               << "sine" << QStringList{"angle=-85"} << 2
+                                               << "نحول الزاوية إلى الراديان بضربها في \\frac{[red:ط]}{180}، ثم نحسب جا"
+                                               << "جا (−85°) ≈ −1.00 (مقربا إلى منزلتين عشريتين)" << 9;
     QTest::newRow("roots that are fractions") << "equation"
-                                              << "quadratic" << QStringList{"a=3", "b=13", "c=12"} << -1
-                                              << "المعادلة: 3[magenta:س]^{2} + 13[magenta:س] + 12 = 0"
-                                              << "مجموعة الحل = {−3 ، −\\frac{4}{3}}" << 19;
+                                              << "quadratic" << QStringList{"a=3", "b=13", "c=12"} << -1 << Quadratic
+                                              << "مجموعة الحل = {−3 ، −\\frac{4}{3}}" << 20;
     QTest::newRow("no real root") << "equation"
-                                  << "quadratic" << QStringList{"a=1", "b=1", "c=1"} << -1
-                                  << "المعادلة: [magenta:س]^{2} + [magenta:س] + 1 = 0"
-                                  << "المميز سالب ولا يوجد جذر تربيعي لعدد سالب: لا يوجد حل لهذه المعادلة" << 8;
+                                  << "quadratic" << QStringList{"a=1", "b=1", "c=1"} << -1 << Quadratic
+                                  << "المميز سالب ولا يوجد جذر تربيعي لعدد سالب: لا يوجد حل لهذه المعادلة" << 9;
     QTest::newRow("a fraction in lowest terms")
         << "fractions"
-        << "fraction-add" << QStringList{"n1=1", "d1=3", "n2=6", "d2=8"} << -1 << "\\frac{1}{3} + \\frac{6}{8}"
-        << "الناتج في أبسط صورة = \\frac{13}{12}" << 15;
-    QTest::newRow("a whole number") << "fractions"
-                                    << "fraction-subtract" << QStringList{"n1=5", "d1=4", "n2=1", "d2=4"} << -1
-                                    << "\\frac{5}{4} − \\frac{1}{4}"
-                                    << "الناتج في أبسط صورة = 1" << 11;
-    QTest::newRow("odd, in the window's words") << "numbers"
-                                                << "parity" << QStringList{"x=7"} << -1 << "العدد = 7"
-                                                << "نوع العدد فردي" << 4;
+        << "fraction-add" << QStringList{"n1=1", "d1=3", "n2=6", "d2=8"} << -1
+        << "نجعل للكسرين مقاما واحدا، ثم نجمع البسطين ونبقي المقام، ثم نكتب الناتج في أبسط صورة"
+        << "الناتج في أبسط صورة = \\frac{13}{12}" << 16;
+    QTest::newRow("a whole number")
+        << "fractions"
+        << "fraction-subtract" << QStringList{"n1=5", "d1=4", "n2=1", "d2=4"} << -1
+        << "نجعل للكسرين مقاما واحدا، ثم نطرح البسطين ونبقي المقام، ثم نكتب الناتج في أبسط صورة"
+        << "الناتج في أبسط صورة = 1" << 12;
+    QTest::newRow("odd, in the window's words")
+        << "numbers"
+        << "parity" << QStringList{"x=7"} << -1
+        << "العدد الزوجي يقبل القسمة على 2، والعدد الفردي يبقى منه 1 إذا قسم على 2"
+        << "نوع العدد فردي" << 5;
 }
 
 void SolutionsTest::linesOfOneSolution()
@@ -312,6 +322,44 @@ void SolutionsTest::linesOfOneSolution()
         QVERIFY2(s.lines().filter(QStringLiteral("3.1415")).isEmpty(), all.constData());
     QVERIFY2(s.lines().filter(QStringLiteral("بالراديان:")).isEmpty(), all.constData());
     VERIFY_LINES(s.lines(), namesOf(e), linecheck::radianFunctions());
+}
+
+// The first hint is the method of the kind (its formula or its rule): the
+// same line whatever the numbers, never one that only repeats the question
+// (which changes with them). Every kind the practice core lists, at every
+// level.
+void SolutionsTest::hintsStartWithTheMethod_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<int>("index");
+    for (const QString &section : sections()) {
+        const QStringList list = kinds(section);
+        for (int index = 0; index < list.size(); ++index)
+            QTest::addRow("%s %s", qPrintable(section), qPrintable(list[index])) << section << index;
+    }
+}
+
+void SolutionsTest::hintsStartWithTheMethod()
+{
+    QFETCH(QString, section);
+    QFETCH(int, index);
+    const QString kind = kinds(section)[index];
+    QString method;
+    QByteArray first;
+    for (int level = 1; level <= 3; ++level) {
+        for (std::uint64_t seed = 0; seed < 30; ++seed) {
+            const Exercise e = makeExercise(section, level, seed, index);
+            QCOMPARE(e.kind, kind);
+            const numtext::Steps s = solution(e);
+            QVERIFY(hintLines(s) >= 1);
+            const QString hint = s.lines().first();
+            if (method.isNull()) {
+                method = hint;
+                first = describe(e, s);
+            }
+            QVERIFY2(hint == method, (first + "\n---- and\n" + describe(e, s)).constData());
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(SolutionsTest)
