@@ -433,7 +433,7 @@ def walk(w):
     w.tab_to_start("تلميح")
     s.mark()
     key("space")
-    s.expect("على", what="the first line of the steps as a hint")
+    s.expect("مقاما واحدا", what="the method of the kind as the first hint")
     w.tab_to("إجابتك", backwards=True)
     key("ctrl+a")
     s.mark()
