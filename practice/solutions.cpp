@@ -3,6 +3,7 @@
 #include "algebra/formulas.h"
 #include "calculators/formulas.h"
 #include "conversions/formulas.h"
+#include "conversions/trigformulas.h"
 #include "geometry/formulas.h"
 #include "numbers/formulas.h"
 #include "numtext/notation.h"
@@ -313,7 +314,7 @@ Steps trigonometry(const Exercise &e)
         throw std::logic_error("practice: an exercise asks a function at its pole");
     qsizetype degreesLines = 0;
     while (degreesLines < worked.lines().size()
-           && !worked.lines()[degreesLines].startsWith(QStringLiteral("[darkred:بالراديان:]")))
+           && worked.lines()[degreesLines] != conversions::RadiansHeading)
         ++degreesLines;
     Steps s = linesOf(worked, degreesLines);
     s.keep(worked.results().first()); // the degrees box
