@@ -6,8 +6,10 @@ point), for test_formulas_trigonometry.
 
     tools/trigtable.py > tests/trigonometry_table.inc
 
-Each row: the function, the text typed, and the true value of the degrees
-box and of the radians box ("" where the function is undefined). In
+Each row: the function, the text typed, whether that is a whole multiple of
+30 or 45 degrees (whose degrees box is the exact value), and the true value
+of the degrees box and of the radians box ("" where the function is
+undefined). In
 degrees the angle is the text typed as the exact decimal it is; in radians
 it is the double nearest to that text, as the window reads it. The random
 angles come from a fixed seed, so the table is the same at every run."""
@@ -90,6 +92,11 @@ def in_radians(text):
     return functions(*sin_cos(Fraction(float(text))))
 
 
+def special(text):
+    x = Fraction(Decimal(text))
+    return x.denominator == 1 and (x % 30 == 0 or x % 45 == 0)
+
+
 def digits40(value):
     if value is None:
         return ""
@@ -127,18 +134,20 @@ def main():
     names = ["Sine", "Cosine", "Tangent", "Cotangent", "Secant", "Cosecant"]
     print("// Made by tools/trigtable.py: the true values of the six functions, to")
     print("// 40 significant digits; \"\" where a function is undefined.")
-    print("// {function, typed, degrees box, radians box}")
+    print("// {function, typed, a multiple of 30° or 45°, degrees box, radians box}")
     print("const TrueValue SpecialAngles[] = {")
     for angle in range(-720, 721, 15):
         d, rad = in_degrees(str(angle)), in_radians(str(angle))
         for n in names:
-            print(f'    {{Function::{n}, "{angle}", "{digits40(d[n])}", "{digits40(rad[n])}"}},')
+            print(f'    {{Function::{n}, "{angle}", {str(special(str(angle))).lower()}, "{digits40(d[n])}", '
+                  f'"{digits40(rad[n])}"}},')
     print("};")
     print("const TrueValue RandomAngles[] = {")
     for text in random_angles(200):
         d, rad = in_degrees(text), in_radians(text)
         for n in names:
-            print(f'    {{Function::{n}, "{text}", "{digits40(d[n])}", "{digits40(rad[n])}"}},')
+            print(f'    {{Function::{n}, "{text}", {str(special(text)).lower()}, "{digits40(d[n])}", '
+                  f'"{digits40(rad[n])}"}},')
     print("};")
 
 
