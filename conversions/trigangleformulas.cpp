@@ -122,7 +122,8 @@ long double offByReading(QStringView typed, double value)
     const std::int64_t low = std::min(a.last, b.last);
     a.digits.append(static_cast<std::size_t>(a.last - low), '0');
     b.digits.append(static_cast<std::size_t>(b.last - low), '0');
-    const bool typedLarger = a.digits.size() != b.digits.size() ? a.digits.size() > b.digits.size() : a.digits > b.digits;
+    const bool typedLarger = a.digits.size() != b.digits.size() ? a.digits.size() > b.digits.size()
+                                                                : a.digits > b.digits;
     std::string &big = typedLarger ? a.digits : b.digits;
     const std::string &small = typedLarger ? b.digits : a.digits;
     int borrow = 0;

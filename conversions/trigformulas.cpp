@@ -5,10 +5,10 @@
 #include "numtext/notation.h"
 #include "numtext/numtext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -23,11 +23,8 @@ const QString RadiansHeading = QStringLiteral("[darkred bold:إذا قرئ ال�
 namespace {
 // Why the box of the radians gives other digits than the lines.
 const QString LastDigitsDiffer = QStringLiteral(": تحسب بعدد محدود من الأرقام فيظهر فرق صغير في آخرها");
-const QString NoDigitHolds =
-    QStringLiteral(": تحسب بعدد محدود من الأرقام، والعدد كبير فلا يصح رقم من أرقام هذا الناتج");
-} // namespace
-
-namespace {
+const QString NoDigitHolds = QStringLiteral(
+    ": تحسب بعدد محدود من الأرقام، والعدد كبير فلا يصح رقم من أرقام هذا الناتج");
 
 // ---------------------------------------------------------------------------
 // The six functions
@@ -39,10 +36,10 @@ enum class Poles {
 };
 
 struct Rule {
-    const char *name;       // جا
-    Function complement;    // the function of the complement: جا and جتا, ظا and ظتا, قا and قتا
-    bool odd;               // f(−x) = −f(x)
-    const char *inverts;    // the function whose reciprocal it is, or nullptr
+    const char *name;    // جا
+    Function complement; // the function of the complement: جا and جتا, ظا and ظتا, قا and قتا
+    bool odd;            // f(−x) = −f(x)
+    const char *inverts; // the function whose reciprocal it is, or nullptr
     Poles poles;
     const char *zeroAtPole; // the function that is 0 at its poles
 };
@@ -252,8 +249,8 @@ bool isPole(Function function, int degrees)
 // The value of the function at a whole multiple of 30° or 45°, `left` of it
 // after the whole turns (0 to 359): the related angle of the first quarter,
 // then its exact value.
-double special(Function function, const Decimal &x, const QString &size, int left, Chain &chain,
-               const QString &self, Steps &s)
+double special(Function function, const Decimal &x, const QString &size, int left, Chain &chain, const QString &self,
+               Steps &s)
 {
     Term t = withoutTurns(function, x, size, chain);
     QString exact;
@@ -402,8 +399,8 @@ long double slope(Function function, long double x)
 std::string rounded(long double v, int digits)
 {
     std::array<char, 48> text{};
-    const auto end =
-        std::to_chars(text.data(), text.data() + text.size(), v, std::chars_format::scientific, digits - 1);
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), v, std::chars_format::scientific,
+                                   digits - 1);
     return std::string(text.data(), end.ptr);
 }
 

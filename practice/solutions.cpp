@@ -313,8 +313,7 @@ Steps trigonometry(const Exercise &e)
     if (!values.degrees)
         throw std::logic_error("practice: an exercise asks a function at its pole");
     qsizetype degreesLines = 0;
-    while (degreesLines < worked.lines().size()
-           && worked.lines()[degreesLines] != conversions::RadiansHeading)
+    while (degreesLines < worked.lines().size() && worked.lines()[degreesLines] != conversions::RadiansHeading)
         ++degreesLines;
     Steps s = linesOf(worked, degreesLines);
     s.keep(worked.results().first()); // the degrees box

@@ -41,6 +41,14 @@ const std::map<QString, Conversion> &conversionTable()
     return all;
 }
 
+QStringList plain(const QStringList &lines, DigitShape shape)
+{
+    QStringList shown;
+    for (const QString &line : lines)
+        shown << reference::plainStepLine(line, shape);
+    return shown;
+}
+
 const QString Exactly = QStringLiteral("القيمة الدقيقة: ");
 
 } // namespace

@@ -52,49 +52,6 @@ bool withinOneUnit(const QString &text, const char *truth)
     return std::fabs(b - t) <= std::pow(10.0L, exponent - 14);
 }
 
-// The six functions of an angle in degrees, under the names the lines give
-// them ("جا 30°", "ظتا (90° − 0.01°)"): exact on the axes, undefined (not a
-// number) at the poles.
-double quarterTurns(double degrees, int &quarter)
-{
-    const double turn = std::fmod(degrees, 360.0);
-    quarter = -1;
-    if (turn == std::trunc(turn) && static_cast<long long>(turn) % 90 == 0)
-        quarter = static_cast<int>(((static_cast<long long>(turn) / 90) % 4 + 4) % 4);
-    return turn * std::numbers::pi / 180;
-}
-
-double sineDegrees(double x)
-{
-    int q = 0;
-    const double r = quarterTurns(x, q);
-    static const double exact[] = {0, 1, 0, -1};
-    return q >= 0 ? exact[q] : std::sin(r);
-}
-
-double cosineDegrees(double x)
-{
-    int q = 0;
-    const double r = quarterTurns(x, q);
-    static const double exact[] = {1, 0, -1, 0};
-    return q >= 0 ? exact[q] : std::cos(r);
-}
-
-double ratio(double a, double b) { return b == 0 ? std::nan("") : a / b; }
-
-const linecheck::Functions &degreeFunctions()
-{
-    static const linecheck::Functions all{
-        {QStringLiteral("جا"), sineDegrees},
-        {QStringLiteral("جتا"), cosineDegrees},
-        {QStringLiteral("ظا"), [](double x) { return ratio(sineDegrees(x), cosineDegrees(x)); }},
-        {QStringLiteral("ظتا"), [](double x) { return ratio(cosineDegrees(x), sineDegrees(x)); }},
-        {QStringLiteral("قا"), [](double x) { return ratio(1, cosineDegrees(x)); }},
-        {QStringLiteral("قتا"), [](double x) { return ratio(1, sineDegrees(x)); }},
-    };
-    return all;
-}
-
 // The lines of the degrees and of the radians, each checked with its own
 // functions. The function of the angle typed, and of its size, have the
 // true value given (a large angle is no double exactly).
@@ -120,7 +77,7 @@ void verifyLines(const Steps &s, Function function, const QString &typed, double
             names[call(size, -value)] = even ? truth : -truth;
         }
     }
-    const linecheck::Report d = linecheck::check(degrees, names, degreeFunctions());
+    const linecheck::Report d = linecheck::check(degrees, names, linecheck::degreeFunctions());
     QVERIFY2(d.ok(), qPrintable(d.text() + u'\n' + s.lines().join(u'\n')));
     const linecheck::Report r = linecheck::check(radians, {}, linecheck::radianFunctions());
     QVERIFY2(r.ok(), qPrintable(r.text() + u'\n' + s.lines().join(u'\n')));
@@ -137,8 +94,7 @@ void addTable(std::span<const TrueValue> rows)
     for (const TrueValue &row : rows)
         QTest::addRow("%s %s", names[static_cast<int>(row.function)], row.typed)
             << static_cast<int>(row.function) << QString::fromLatin1(row.typed) << row.exact
-            << QString::fromLatin1(row.degrees)
-            << QString::fromLatin1(row.radians);
+            << QString::fromLatin1(row.degrees) << QString::fromLatin1(row.radians);
 }
 
 // Every multiple of 15° from −720° to 720°, and the random angles: at a whole
@@ -201,129 +157,115 @@ void FormulasTrigonometryTest::lines_data()
     QTest::addColumn<QString>("degrees");
     QTest::addColumn<QString>("radians");
     QTest::newRow("sin 30, exact") << int(Function::Sine) << QStringLiteral("30")
-        << QStringList{
-            R"([blue:الزاوية] = 30°)",
-            R"([blue bold:جا 30° = \frac{1}{2} = 0.5])",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(جا 30 ≈ −0.988031624092862)"}
-        << QStringLiteral("0.5") << QStringLiteral("-0.988031624092862");
-    QTest::newRow("sin 45, an exact root") << int(Function::Sine) << QStringLiteral("45")
-        << QStringList{
-            R"([blue:الزاوية] = 45°)",
-            R"([blue bold:جا 45° = \frac{\sqrt{2}}{2} ≈ 0.707106781186548])",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(جا 45 ≈ 0.850903524534118)"}
+                                   << QStringList{R"([blue:الزاوية] = 30°)",
+                                                  R"([blue bold:جا 30° = \frac{1}{2} = 0.5])",
+                                                  R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                                                  R"(جا 30 ≈ −0.988031624092862)"}
+                                   << QStringLiteral("0.5") << QStringLiteral("-0.988031624092862");
+    QTest::newRow("sin 45, an exact root")
+        << int(Function::Sine) << QStringLiteral("45")
+        << QStringList{R"([blue:الزاوية] = 45°)", R"([blue bold:جا 45° = \frac{\sqrt{2}}{2} ≈ 0.707106781186548])",
+                       R"([darkred bold:إذا قرئ العدد زاوية بالراديان])", R"(جا 45 ≈ 0.850903524534118)"}
         << QStringLiteral("0.707106781186548") << QStringLiteral("0.850903524534118");
     QTest::newRow("cos 300, the related angle") << int(Function::Cosine) << QStringLiteral("300")
-        << QStringList{
-            R"([blue:الزاوية] = 300°)",
-            R"(جتا 300° = جتا (360° − 60°))",
-            R"(= جتا 60°)",
-            R"([blue bold:جتا 300° = \frac{1}{2} = 0.5])",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(جتا 300 ≈ −0.0220966192786839)"}
-        << QStringLiteral("0.5") << QStringLiteral("-0.0220966192786839");
-    QTest::newRow("sin -750, a negative angle and whole turns") << int(Function::Sine) << QStringLiteral("-750")
-        << QStringList{
-            R"([blue:الزاوية] = −750°)",
-            R"(جا (−750°) = −جا 750°)",
-            R"(= −جا (750° − 2 × 360°))",
-            R"(= −جا 30°)",
-            R"([blue bold:جا (−750°) = −\frac{1}{2} = −0.5])",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(جا (−750) ≈ −0.745072950292026)"}
+                                                << QStringList{R"([blue:الزاوية] = 300°)",
+                                                               R"(جتا 300° = جتا (360° − 60°))",
+                                                               R"(= جتا 60°)",
+                                                               R"([blue bold:جتا 300° = \frac{1}{2} = 0.5])",
+                                                               R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                                                               R"(جتا 300 ≈ −0.0220966192786839)"}
+                                                << QStringLiteral("0.5") << QStringLiteral("-0.0220966192786839");
+    QTest::newRow("sin -750, a negative angle and whole turns")
+        << int(Function::Sine) << QStringLiteral("-750")
+        << QStringList{R"([blue:الزاوية] = −750°)",
+                       R"(جا (−750°) = −جا 750°)",
+                       R"(= −جا (750° − 2 × 360°))",
+                       R"(= −جا 30°)",
+                       R"([blue bold:جا (−750°) = −\frac{1}{2} = −0.5])",
+                       R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                       R"(جا (−750) ≈ −0.745072950292026)"}
         << QStringLiteral("-0.5") << QStringLiteral("-0.745072950292026");
-    QTest::newRow("tan 90, a pole in degrees") << int(Function::Tangent) << QStringLiteral("90")
-        << QStringList{
-            R"([blue:الزاوية] = 90°)",
-            R"([darkred:ظا 90° غير معرف لأن جتا 90° = 0])",
-            R"(فتكتب خانة الدرجات: خطأ)",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(ظا 90 ≈ −1.99520041220824)"}
+    QTest::newRow("tan 90, a pole in degrees")
+        << int(Function::Tangent) << QStringLiteral("90")
+        << QStringList{R"([blue:الزاوية] = 90°)", R"([darkred:ظا 90° غير معرف لأن جتا 90° = 0])",
+                       R"(فتكتب خانة الدرجات: خطأ)", R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                       R"(ظا 90 ≈ −1.99520041220824)"}
         << QStringLiteral("خطأ") << QStringLiteral("-1.99520041220824");
     QTest::newRow("cot 90, exactly 0") << int(Function::Cotangent) << QStringLiteral("90")
-        << QStringList{
-            R"([blue:الزاوية] = 90°)",
-            R"([blue bold:ظتا 90° = 0])",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(ظتا 90 = \frac{1}{ظا 90})",
-            R"(ظا 90 ≈ −1.99520041220824)",
-            R"(ظتا 90 ≈ −0.501202783380153)"}
-        << QStringLiteral("0") << QStringLiteral("-0.501202783380153");
-    QTest::newRow("tan 89.99, the complement") << int(Function::Tangent) << QStringLiteral("89.99")
-        << QStringList{
-            R"([blue:الزاوية] = 89.99°)",
-            R"(ظا 89.99° = ظا (90° − 0.01°))",
-            R"(= ظتا 0.01°)",
-            R"([blue bold:ظا 89.99° ≈ 5729.57789313059])",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(ظا 89.99 ≈ −2.04602439348494)",
-            R"(والحاسبة تكتب −2.04602439348496: تحسب بعدد محدود من الأرقام فيظهر فرق صغير في آخرها)"}
+                                       << QStringList{R"([blue:الزاوية] = 90°)",
+                                                      R"([blue bold:ظتا 90° = 0])",
+                                                      R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                                                      R"(ظتا 90 = \frac{1}{ظا 90})",
+                                                      R"(ظا 90 ≈ −1.99520041220824)",
+                                                      R"(ظتا 90 ≈ −0.501202783380153)"}
+                                       << QStringLiteral("0") << QStringLiteral("-0.501202783380153");
+    QTest::newRow("tan 89.99, the complement")
+        << int(Function::Tangent) << QStringLiteral("89.99")
+        << QStringList{R"([blue:الزاوية] = 89.99°)",
+                       R"(ظا 89.99° = ظا (90° − 0.01°))",
+                       R"(= ظتا 0.01°)",
+                       R"([blue bold:ظا 89.99° ≈ 5729.57789313059])",
+                       R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                       R"(ظا 89.99 ≈ −2.04602439348494)",
+                       R"(والحاسبة تكتب −2.04602439348496: تحسب بعدد محدود من الأرقام فيظهر فرق صغير في آخرها)"}
         << QStringLiteral("5729.57789313059") << QStringLiteral("-2.04602439348496");
-    QTest::newRow("sin 1E39, turns beyond fifteen digits") << int(Function::Sine) << QStringLiteral("1E39")
-        << QStringList{
-            R"([blue:الزاوية] = 1 × 10^{39}°)",
-            R"(نطرح من الزاوية الدورات الكاملة (كل دورة 360°) فيبقى 280°)",
-            R"(جا (1 × 10^{39}°) = جا 280°)",
-            R"(= جا (270° + 10°))",
-            R"(= −جتا 10°)",
-            R"([blue bold:جا (1 × 10^{39}°) ≈ −0.984807753012208])",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(والحاسبة تكتب −0.00705925181153582: تحسب بعدد محدود من الأرقام، والعدد كبير فلا يصح رقم من أرقام هذا الناتج)"}
+    QTest::newRow("sin 1E39, turns beyond fifteen digits")
+        << int(Function::Sine) << QStringLiteral("1E39")
+        << QStringList{R"([blue:الزاوية] = 1 × 10^{39}°)",
+                       R"(نطرح من الزاوية الدورات الكاملة (كل دورة 360°) فيبقى 280°)",
+                       R"(جا (1 × 10^{39}°) = جا 280°)",
+                       R"(= جا (270° + 10°))",
+                       R"(= −جتا 10°)",
+                       R"([blue bold:جا (1 × 10^{39}°) ≈ −0.984807753012208])",
+                       R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                       R"(والحاسبة تكتب −0.00705925181153582: تحسب بعدد محدود من الأرقام، والعدد كبير فلا يصح رقم من أرقام هذا الناتج)"}
         << QStringLiteral("-0.984807753012208") << QStringLiteral("-0.00705925181153582");
     QTest::newRow("sin 0.1") << int(Function::Sine) << QStringLiteral("0.1")
-        << QStringList{
-            R"([blue:الزاوية] = 0.1°)",
-            R"([blue bold:جا 0.1° ≈ 0.00174532836589831])",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(جا 0.1 ≈ 0.0998334166468282)"}
-        << QStringLiteral("0.00174532836589831") << QStringLiteral("0.0998334166468282");
+                             << QStringList{R"([blue:الزاوية] = 0.1°)", R"([blue bold:جا 0.1° ≈ 0.00174532836589831])",
+                                            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                                            R"(جا 0.1 ≈ 0.0998334166468282)"}
+                             << QStringLiteral("0.00174532836589831") << QStringLiteral("0.0998334166468282");
     QTest::newRow("csc 0, a pole in both") << int(Function::Cosecant) << QStringLiteral("0")
-        << QStringList{
-            R"([blue:الزاوية] = 0°)",
-            R"([darkred:قتا 0° غير معرف لأن جا 0° = 0])",
-            R"(فتكتب خانة الدرجات: خطأ)",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"([darkred:قتا 0 غير معرف لأن جا 0 = 0])",
-            R"(فتكتب خانة الراديان: خطأ)"}
-        << QStringLiteral("خطأ") << QStringLiteral("خطأ");
+                                           << QStringList{R"([blue:الزاوية] = 0°)",
+                                                          R"([darkred:قتا 0° غير معرف لأن جا 0° = 0])",
+                                                          R"(فتكتب خانة الدرجات: خطأ)",
+                                                          R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                                                          R"([darkred:قتا 0 غير معرف لأن جا 0 = 0])",
+                                                          R"(فتكتب خانة الراديان: خطأ)"}
+                                           << QStringLiteral("خطأ") << QStringLiteral("خطأ");
     QTest::newRow("csc 1e-50, no pole") << int(Function::Cosecant) << QStringLiteral("1e-50")
-        << QStringList{
-            R"([blue:الزاوية] = 1 × 10^{−50}°)",
-            R"([blue bold:قتا (1 × 10^{−50}°) ≈ 5.72957795130823 × 10^{51}])",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(قتا (1 × 10^{−50}) = \frac{1}{جا (1 × 10^{−50})})",
-            R"(جا (1 × 10^{−50}) ≈ 1 × 10^{−50})",
-            R"(قتا (1 × 10^{−50}) ≈ 1 × 10^{50})"}
-        << QStringLiteral("5.72957795130823E+51") << QStringLiteral("1E+50");
+                                        << QStringList{R"([blue:الزاوية] = 1 × 10^{−50}°)",
+                                                       R"([blue bold:قتا (1 × 10^{−50}°) ≈ 5.72957795130823 × 10^{51}])",
+                                                       R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                                                       R"(قتا (1 × 10^{−50}) = \frac{1}{جا (1 × 10^{−50})})",
+                                                       R"(جا (1 × 10^{−50}) ≈ 1 × 10^{−50})",
+                                                       R"(قتا (1 × 10^{−50}) ≈ 1 × 10^{50})"}
+                                        << QStringLiteral("5.72957795130823E+51") << QStringLiteral("1E+50");
     QTest::newRow("sin of 17 digits") << int(Function::Sine) << QStringLiteral("0.30000000000000004")
-        << QStringList{
-            R"([blue:الزاوية] = 0.30000000000000004°)",
-            R"([blue bold:جا 0.30000000000000004° ≈ 0.00523596383141958])",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(جا 0.30000000000000004 ≈ 0.29552020666134)"}
-        << QStringLiteral("0.00523596383141958") << QStringLiteral("0.29552020666134");
+                                      << QStringList{R"([blue:الزاوية] = 0.30000000000000004°)",
+                                                     R"([blue bold:جا 0.30000000000000004° ≈ 0.00523596383141958])",
+                                                     R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                                                     R"(جا 0.30000000000000004 ≈ 0.29552020666134)"}
+                                      << QStringLiteral("0.00523596383141958") << QStringLiteral("0.29552020666134");
     QTest::newRow("cot 30, a reciprocal") << int(Function::Cotangent) << QStringLiteral("30")
-        << QStringList{
-            R"([blue:الزاوية] = 30°)",
-            R"([blue bold:ظتا 30° = \sqrt{3} ≈ 1.73205080756888])",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(ظتا 30 = \frac{1}{ظا 30})",
-            R"(ظا 30 ≈ −6.40533119664628)",
-            R"(ظتا 30 ≈ −0.156119952161659)"}
-        << QStringLiteral("1.73205080756888") << QStringLiteral("-0.156119952161659");
+                                          << QStringList{R"([blue:الزاوية] = 30°)",
+                                                         R"([blue bold:ظتا 30° = \sqrt{3} ≈ 1.73205080756888])",
+                                                         R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                                                         R"(ظتا 30 = \frac{1}{ظا 30})",
+                                                         R"(ظا 30 ≈ −6.40533119664628)",
+                                                         R"(ظتا 30 ≈ −0.156119952161659)"}
+                                          << QStringLiteral("1.73205080756888") << QStringLiteral("-0.156119952161659");
     QTest::newRow("sec -120.5") << int(Function::Secant) << QStringLiteral("-120.5")
-        << QStringList{
-            R"([blue:الزاوية] = −120.5°)",
-            R"(قا (−120.5°) = قا 120.5°)",
-            R"(= قا (90° + 30.5°))",
-            R"(= −قتا 30.5°)",
-            R"([blue bold:قا (−120.5°) ≈ −1.97029441117818])",
-            R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
-            R"(قا (−120.5) = \frac{1}{جتا (−120.5)})",
-            R"(جتا (−120.5) ≈ 0.436151192246477)",
-            R"(قا (−120.5) ≈ 2.29278291055291)"}
-        << QStringLiteral("-1.97029441117818") << QStringLiteral("2.29278291055291");
+                                << QStringList{R"([blue:الزاوية] = −120.5°)",
+                                               R"(قا (−120.5°) = قا 120.5°)",
+                                               R"(= قا (90° + 30.5°))",
+                                               R"(= −قتا 30.5°)",
+                                               R"([blue bold:قا (−120.5°) ≈ −1.97029441117818])",
+                                               R"([darkred bold:إذا قرئ العدد زاوية بالراديان])",
+                                               R"(قا (−120.5) = \frac{1}{جتا (−120.5)})",
+                                               R"(جتا (−120.5) ≈ 0.436151192246477)",
+                                               R"(قا (−120.5) ≈ 2.29278291055291)"}
+                                << QStringLiteral("-1.97029441117818") << QStringLiteral("2.29278291055291");
 }
 
 void FormulasTrigonometryTest::lines()
@@ -360,7 +302,8 @@ void FormulasTrigonometryTest::failures_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QStringList>("lines");
     const QStringList reading{QStringLiteral("تقرأ [blue:الزاوية] من المكتوب")};
-    QTest::newRow("letters") << int(Function::Sine) << QStringLiteral("abc") << int(numtext::Failure::NotANumber) << reading;
+    QTest::newRow("letters") << int(Function::Sine) << QStringLiteral("abc") << int(numtext::Failure::NotANumber)
+                             << reading;
     QTest::newRow("a number and letters")
         << int(Function::Cosine) << QStringLiteral("12abc") << int(numtext::Failure::NotANumber) << reading;
     QTest::newRow("one space") << int(Function::Tangent) << QStringLiteral(" ") << int(numtext::Failure::NotANumber)
