@@ -39,7 +39,7 @@ struct Rule {
     const char *name;    // جا
     Function complement; // the function of the complement: جا and جتا, ظا and ظتا, قا and قتا
     bool odd;            // f(−x) = −f(x)
-    const char *inverts; // the function whose reciprocal it is, or nullptr
+    Function inverts;    // the function whose reciprocal it is, or itself
     Poles poles;
     const char *zeroAtPole; // the function that is 0 at its poles
 };
@@ -47,12 +47,12 @@ struct Rule {
 const Rule &rule(Function function)
 {
     static const Rule rules[] = {
-        {"جا", Function::Cosine, true, nullptr, Poles::None, nullptr},
-        {"جتا", Function::Sine, false, nullptr, Poles::None, nullptr},
-        {"ظا", Function::Cotangent, true, nullptr, Poles::OddRightAngles, "جتا"},
-        {"ظتا", Function::Tangent, true, "ظا", Poles::StraightAngles, "ظا"},
-        {"قا", Function::Cosecant, false, "جتا", Poles::OddRightAngles, "جتا"},
-        {"قتا", Function::Secant, true, "جا", Poles::StraightAngles, "جا"},
+        {"جا", Function::Cosine, true, Function::Sine, Poles::None, nullptr},
+        {"جتا", Function::Sine, false, Function::Cosine, Poles::None, nullptr},
+        {"ظا", Function::Cotangent, true, Function::Tangent, Poles::OddRightAngles, "جتا"},
+        {"ظتا", Function::Tangent, true, Function::Tangent, Poles::StraightAngles, "ظا"},
+        {"قا", Function::Cosecant, false, Function::Cosine, Poles::OddRightAngles, "جتا"},
+        {"قتا", Function::Secant, true, Function::Sine, Poles::StraightAngles, "جا"},
     };
     return rules[static_cast<int>(function)];
 }
@@ -339,22 +339,6 @@ std::optional<double> inDegrees(Function function, QStringView typed, double val
     return general(function, x, value, size, chain, self, s);
 }
 
-// The function it inverts, for a reciprocal one.
-Function inverted(Function function)
-{
-    switch (function) {
-    case Function::Cotangent:
-        return Function::Tangent;
-    case Function::Secant:
-        return Function::Cosine;
-    case Function::Cosecant:
-        return Function::Sine;
-    default:
-        return function;
-    }
-}
-
-// How fast the function of a number of radians changes there.
 // The function of a number of radians to the digits of a long double, and
 // how fast it changes there.
 long double closely(Function function, long double x)
@@ -437,7 +421,7 @@ std::optional<double> inRadians(Function function, QStringView typed, double val
     }
     const long double off = offByReading(typed, value);
     const auto shownOf = [&](Function f) { return ofTyped(f, value, off); };
-    const Function base = inverted(function);
+    const Function base = rule(function).inverts;
     if (base != function) {
         s.line(call(function, at), " = \\frac{1}{", call(base, at), "}");
         if (const QString b = shownOf(base); !b.isEmpty())
@@ -465,7 +449,15 @@ Trigonometric trigonometric(Function function, QStringView typed, Steps &s)
         s.line("تقرأ [blue:الزاوية] من المكتوب");
         throw;
     }
-    s.figure({QStringLiteral("angle"), {{QStringLiteral("degrees"), value}}});
+    // The figure draws the angle after its whole turns, which it takes off
+    // the double; from 2^53 on that is no longer the whole number typed, and
+    // the figure gets what is left of it, worked exactly.
+    double drawn = value;
+    if (std::fabs(value) >= 9007199254740992.0) {
+        const Decimal x = exact::decimal(typed);
+        drawn = (x.negative ? -1 : 1) * nearest(decimalText(std::to_string(turns(x.whole).left), x.fraction));
+    }
+    s.figure({QStringLiteral("angle"), {{QStringLiteral("degrees"), drawn}}});
     Trigonometric values;
     values.degrees = inDegrees(function, typed, value, s);
     values.radians = inRadians(function, typed, value, s);
