@@ -1,5 +1,5 @@
 #pragma once
-// The formulas of the conversions and trigonometry windows, without widgets.
+// The formulas of the conversions window, without widgets.
 // Each reads its operand from the text typed into the window's input box as
 // the window reads it, computes with guarded arithmetic in the window's order
 // and with its constants, and writes its worked steps as it goes. The windows
@@ -10,7 +10,6 @@
 
 #include <QStringView>
 
-#include <optional>
 
 namespace conversions {
 
@@ -39,29 +38,5 @@ double degreesToRadians(QStringView typed, numtext::Steps &s);    // (x × 3.141
 // π and say nothing of the exact measure, which only the window's π misses.
 double radiansToDegrees(QStringView typed, numtext::Steps &s, double pi);
 double degreesToRadians(QStringView typed, numtext::Steps &s, double pi);
-
-// The trigonometry window's functions. The reciprocal ones divide the whole
-// number 1 by the function they invert.
-enum class Function { Sine, Cosine, Tangent, Cotangent, Secant, Cosecant };
-
-// Degrees to radians with pi taken to fifteen significant digits, which is why
-// the tangent of 45 degrees comes out as 0.999999999999998.
-constexpr double TrigonometryPi = 3.14159265358979;
-constexpr double DegreeFactor = TrigonometryPi / 180;
-
-// The two values of the trigonometry window: the function of the angle read
-// as degrees and of the same number read as radians; none where the function
-// is undefined for the angle.
-struct Trigonometric {
-    std::optional<double> degrees;
-    std::optional<double> radians;
-};
-
-// The angle is the strict single conversion of the text typed. In degrees a
-// pole is found on that single-precision number exactly (no rounding of pi can
-// hide one): 90, 270, -90 ... for the tangent and the secant, 0, 180, -180 ...
-// for the cotangent and the cosecant; in radians only the zero of the
-// cotangent and the cosecant is one.
-Trigonometric trigonometric(Function function, QStringView typed, numtext::Steps &s);
 
 } // namespace conversions

@@ -1,6 +1,6 @@
 #include "conversions/trigonometry.h"
 
-#include "conversions/formulas.h"
+#include "conversions/trigformulas.h"
 #include "kit/banner.h"
 #include "kit/controls.h"
 #include "kit/dispatch.h"

@@ -3,6 +3,7 @@
 #include "algebra/formulas.h"
 #include "calculators/formulas.h"
 #include "conversions/formulas.h"
+#include "conversions/trigformulas.h"
 #include "geometry/formulas.h"
 #include "numbers/formulas.h"
 #include "numtext/notation.h"
@@ -318,8 +319,7 @@ Steps trigonometry(const Exercise &e)
     if (!values.degrees)
         throw std::logic_error("practice: an exercise asks a function at its pole");
     qsizetype degreesLines = 0;
-    while (degreesLines < worked.lines().size()
-           && !worked.lines()[degreesLines].startsWith(QStringLiteral("[darkred:بالراديان:]")))
+    while (degreesLines < worked.lines().size() && worked.lines()[degreesLines] != conversions::RadiansHeading)
         ++degreesLines;
     Steps s = linesOf(worked, degreesLines);
     s.keep(worked.results().first()); // the degrees box
@@ -416,8 +416,8 @@ QString methodOf(const Exercise &e)
                                    : k == u"cotangent" ? u"ظتا = \\frac{1}{ظا}"
                                    : k == u"secant"    ? u"قا = \\frac{1}{جتا}"
                                                        : u"قتا = \\frac{1}{جا}";
-        return QStringLiteral("نحول الزاوية إلى الراديان بضربها في \\frac{") + numtext::symbol::Pi
-               + QStringLiteral("}{180}، ثم نحسب ") + QString::fromUtf16(function);
+        return QStringLiteral("نحذف من الزاوية الدورات الكاملة (360°) ونردها بقواعد الأرباع إلى زاوية حادة، ثم نحسب ")
+               + QString::fromUtf16(function);
     }
     if (k == u"parity")
         return QStringLiteral("العدد الزوجي يقبل القسمة على 2، والعدد الفردي يبقى منه 1 إذا قسم على 2");

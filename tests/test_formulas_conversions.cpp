@@ -1,9 +1,8 @@
-// The conversion and trigonometry formulas without their windows: the
-// worked steps of the temperature and angle conversions and of the six
-// functions (the unit on every result, the reading said before the formula,
-// the exact value of a special angle and why the box differs from it, the
-// poles told alike in every function), and the results as the boxes show
-// them.
+// The conversion formulas without their window: the worked steps of the
+// temperature and angle conversions (the unit on every result, the reading
+// said before the formula, the exact measure of a special angle and why the
+// box differs from it), and the results as the boxes show them. The
+// trigonometry formulas are test_formulas_trigonometry's.
 
 #include "support/linecheck.h"
 #include "support/stepstext.h"
@@ -14,13 +13,8 @@
 
 #include <QTest>
 
-#include <algorithm>
-#include <cmath>
-#include <functional>
 #include <map>
-#include <numbers>
 
-using conversions::Function;
 using numtext::DigitShape;
 using numtext::Steps;
 using numtext::Unit;
@@ -47,72 +41,6 @@ const std::map<QString, Conversion> &conversionTable()
     return all;
 }
 
-const std::map<QString, Function> &functionTable()
-{
-    static const std::map<QString, Function> all{
-        {"جا", Function::Sine},       {"جتا", Function::Cosine}, {"ظا", Function::Tangent},
-        {"ظتا", Function::Cotangent}, {"قا", Function::Secant},  {"قتا", Function::Cosecant},
-    };
-    return all;
-}
-
-// The numbers of the exact values the steps may give, read here on their
-// own: each must be the true value of its function.
-std::optional<double> exactNumber(QString markup)
-{
-    double sign = 1;
-    if (markup.startsWith(u'\u2212')) {
-        sign = -1;
-        markup.remove(0, 1);
-    }
-    static const std::map<QString, double> values{
-        {"0", 0},
-        {"1", 1},
-        {"2", 2},
-        {"\\frac{1}{2}", 0.5},
-        {"\\frac{\\sqrt{2}}{2}", std::sqrt(2.0) / 2},
-        {"\\frac{\\sqrt{3}}{2}", std::sqrt(3.0) / 2},
-        {"\\sqrt{3}", std::sqrt(3.0)},
-        {"\\frac{\\sqrt{3}}{3}", std::sqrt(3.0) / 3},
-        {"\\sqrt{2}", std::sqrt(2.0)},
-        {"\\frac{2\\sqrt{3}}{3}", 2 * std::sqrt(3.0) / 3},
-    };
-    const auto found = values.find(markup);
-    if (found == values.end())
-        return std::nullopt;
-    return sign * found->second;
-}
-
-// The true value of a function at a whole number of degrees, reduced to a
-// turn first so that no π is multiplied up; none at a pole.
-std::optional<long double> trueValue(Function f, long long degrees)
-{
-    const long long turn = ((degrees % 360) + 360) % 360;
-    const long double x = static_cast<long double>(turn) * std::numbers::pi_v<long double> / 180;
-    const long double sine = turn % 180 == 0 ? 0 : std::sin(x);
-    const long double cosine = (turn + 90) % 180 == 0 ? 0 : std::cos(x);
-    const auto ratio = [](long double a, long double b) -> std::optional<long double> {
-        if (b == 0)
-            return std::nullopt;
-        return a / b;
-    };
-    switch (f) {
-    case Function::Sine:
-        return sine;
-    case Function::Cosine:
-        return cosine;
-    case Function::Tangent:
-        return ratio(sine, cosine);
-    case Function::Cotangent:
-        return ratio(cosine, sine);
-    case Function::Secant:
-        return ratio(1, cosine);
-    case Function::Cosecant:
-        return ratio(1, sine);
-    }
-    return std::nullopt;
-}
-
 QStringList plain(const QStringList &lines, DigitShape shape)
 {
     QStringList shown;
@@ -121,39 +49,7 @@ QStringList plain(const QStringList &lines, DigitShape shape)
     return shown;
 }
 
-// The six functions of the angle held (a single) read as degrees, bound to
-// their true values under the names the lines give them ("جا 30°",
-// "جا (−30°)"); none where a function has no value.
-linecheck::Names degreeNames(const QString &typed)
-{
-    const double held = static_cast<double>(numtext::strictSingle(typed));
-    QString at = numtext::written(held) + u'°';
-    if (at.startsWith(u'\u2212') || at.contains(u'×'))
-        at = u'(' + at + u')';
-    long double turn = std::fmod(static_cast<long double>(held), 360.0L);
-    const long double x = turn * std::numbers::pi_v<long double> / 180;
-    long double sine = std::sin(x), cosine = std::cos(x);
-    if (turn == std::trunc(turn)) {
-        const auto whole = static_cast<long long>(turn);
-        if (whole % 180 == 0)
-            sine = 0;
-        if ((whole + 90) % 180 == 0)
-            cosine = 0;
-    }
-    linecheck::Names names{{QStringLiteral("جا ") + at, double(sine)}, {QStringLiteral("جتا ") + at, double(cosine)}};
-    if (cosine != 0) {
-        names[QStringLiteral("ظا ") + at] = double(sine / cosine);
-        names[QStringLiteral("قا ") + at] = double(1 / cosine);
-    }
-    if (sine != 0) {
-        names[QStringLiteral("ظتا ") + at] = double(cosine / sine);
-        names[QStringLiteral("قتا ") + at] = double(1 / sine);
-    }
-    return names;
-}
-
 const QString Exactly = QStringLiteral("القيمة الدقيقة: ");
-const QString Why = QStringLiteral("؛ والحاسبة تكتب ");
 
 } // namespace
 
@@ -164,10 +60,6 @@ private slots:
     void conversionLines();
     void everyConversion_data();
     void everyConversion();
-    void trigonometryLines_data();
-    void trigonometryLines();
-    void specialAngles_data();
-    void specialAngles();
 };
 
 // The lines of a conversion as the steps window shows them in the 123 shape;
@@ -281,180 +173,6 @@ void FormulasConversionsTest::everyConversion()
                          && !s.lines()[i - 1].contains(QStringLiteral("مقربا")),
                      qPrintable(s.lines()[i - 1]));
     }
-}
-
-// The lines of a function as markup, and both boxes ("خطأ" where undefined).
-void FormulasConversionsTest::trigonometryLines_data()
-{
-    QTest::addColumn<QString>("function");
-    QTest::addColumn<QString>("angle");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QString>("degrees");
-    QTest::addColumn<QString>("radians");
-    const QString Why15 = QStringLiteral(" لأنها تستعمل قيمة تقريبية لـ [red:ط] (3.14159265358979)");
-    const QStringList ninety{"[blue:الزاوية] = 90", "[green:الزاوية بالراديان] = 90 × \\frac{[red:ط]}{180}",
-                             "≈ 90 × \\frac{3.14159265358979}{180}", "≈ 90 × 0.0174532925199433", "≈ 1.5707963267949"};
-    const QString AsRadians = QStringLiteral("[darkred:بالراديان:] يؤخذ العدد 90 نفسه زاوية بالراديان");
-    // The box of cos 90° is not 0: the steps give 0 and say why.
-    QTest::newRow("cos 90")
-        << "جتا"
-        << "90"
-        << ninety
-               + QStringList{"جتا 90° ≈ جتا 1.5707963267949", "≈ 1.61554457443259 × 10^{−15}",
-                             "القيمة الدقيقة: جتا 90° = 0؛ والحاسبة تكتب 1.61554457443259 × 10^{−15}" + Why15,
-                             AsRadians, "جتا 90 ≈ −0.44807361612917"}
-        << "1.61554457443259E-15"
-        << "-0.44807361612917";
-    // tan 90° is undefined, in its own steps as in those of cot 90°.
-    QTest::newRow("tan 90") << "ظا"
-                            << "90"
-                            << ninety
-                                   + QStringList{"[darkred:ظا 90° غير معرف لأن جتا 90° = 0]", "فتكتب خانة الدرجات: خطأ",
-                                                 AsRadians, "ظا 90 ≈ −1.99520041220824"}
-                            << "خطأ"
-                            << "-1.99520041220824";
-    QTest::newRow("cot 90")
-        << "ظتا"
-        << "90"
-        << ninety
-               + QStringList{QStringLiteral(
-                                 "[darkred:ظا 90° غير معرف لأن جتا 90° = 0]؛ والحاسبة تقسم 1 على ظا [green:الزاوية "
-                                 "بالراديان]، وهي قريبة من \\frac{[red:ط]}{2} وليست مساوية لها، فظلها عدد كبير لا غير "
-                                 "معرف"),
-                             "ظا [green:الزاوية بالراديان] ≈ 618986325617924",
-                             "ظتا [green:الزاوية بالراديان] ≈ \\frac{1}{618986325617924}",
-                             "≈ 1.61554457443259 × 10^{−15}",
-                             "القيمة الدقيقة: ظتا 90° = 0؛ والحاسبة تكتب 1.61554457443259 × 10^{−15}" + Why15,
-                             AsRadians,
-                             "ظتا 90 = \\frac{1}{ظا 90}",
-                             "ظا 90 ≈ −1.99520041220824",
-                             "ظتا 90 ≈ \\frac{1}{−1.99520041220824}",
-                             "≈ −0.501202783380153"}
-        << "1.61554457443259E-15"
-        << "-0.501202783380153";
-    QTest::newRow("tan 45") << "ظا"
-                            << "45"
-                            << QStringList{"[blue:الزاوية] = 45",
-                                           "[green:الزاوية بالراديان] = 45 × \\frac{[red:ط]}{180}",
-                                           "≈ 45 × \\frac{3.14159265358979}{180}",
-                                           "≈ 45 × 0.0174532925199433",
-                                           "≈ 0.785398163397448",
-                                           "ظا 45° ≈ ظا 0.785398163397448",
-                                           "≈ 0.999999999999998",
-                                           "القيمة الدقيقة: ظا 45° = 1؛ والحاسبة تكتب 0.999999999999998" + Why15,
-                                           "[darkred:بالراديان:] يؤخذ العدد 45 نفسه زاوية بالراديان",
-                                           "ظا 45 ≈ 1.61977519054386"}
-                            << "0.999999999999998"
-                            << "1.61977519054386";
-    // The exact value equals the box: no reason to give.
-    QTest::newRow("sin 30") << "جا"
-                            << "30"
-                            << QStringList{"[blue:الزاوية] = 30",
-                                           "[green:الزاوية بالراديان] = 30 × \\frac{[red:ط]}{180}",
-                                           "≈ 30 × \\frac{3.14159265358979}{180}",
-                                           "≈ 30 × 0.0174532925199433",
-                                           "≈ 0.523598775598298",
-                                           "جا 30° ≈ جا 0.523598775598298",
-                                           "≈ 0.5",
-                                           "القيمة الدقيقة: جا 30° = \\frac{1}{2}",
-                                           "[darkred:بالراديان:] يؤخذ العدد 30 نفسه زاوية بالراديان",
-                                           "جا 30 ≈ −0.988031624092862"}
-                            << "0.5"
-                            << "-0.988031624092862";
-    // A typed angle of more than fifteen digits is shown as typed.
-    QTest::newRow("sin of 17 digits")
-        << "جا"
-        << "0.30000000000000004"
-        << QStringList{"[blue:الزاوية] = 0.30000000000000004",
-                       "تحفظ بدقة مفردة (نحو سبعة أرقام): [blue:الزاوية] ≈ 0.300000011920929",
-                       "[green:الزاوية بالراديان] ≈ 0.300000011920929 × \\frac{[red:ط]}{180}",
-                       "≈ 0.300000011920929 × \\frac{3.14159265358979}{180}",
-                       "≈ 0.300000011920929 × 0.0174532925199433",
-                       "≈ 0.00523598796404244",
-                       "جا 0.300000011920929° ≈ جا 0.00523598796404244",
-                       "≈ 0.00523596403947618",
-                       "[darkred:بالراديان:] يؤخذ العدد 0.300000011920929 نفسه زاوية بالراديان",
-                       "جا 0.300000011920929 ≈ 0.295520218049838"}
-        << "0.00523596403947618"
-        << "0.295520218049838";
-}
-
-void FormulasConversionsTest::trigonometryLines()
-{
-    QFETCH(QString, function);
-    QFETCH(QString, angle);
-    QFETCH(QStringList, lines);
-    QFETCH(QString, degrees);
-    QFETCH(QString, radians);
-    Steps s;
-    const conversions::Trigonometric values = conversions::trigonometric(functionTable().at(function), angle, s);
-    QCOMPARE(s.lines(), lines);
-    const QString undefined = QStringLiteral("خطأ");
-    QCOMPARE(values.degrees ? numtext::format(*values.degrees) : undefined, degrees);
-    QCOMPARE(values.radians ? numtext::format(*values.radians) : undefined, radians);
-    QStringList boxes;
-    for (const QString &box : {degrees, radians})
-        if (box != undefined)
-            boxes << box;
-    QCOMPARE(s.results(), boxes);
-    VERIFY_LINES(s.lines(), degreeNames(angle), linecheck::radianFunctions());
-}
-
-// Every function at the special angles and their multiples: the degrees box
-// is "خطأ" exactly where the function has no value, and its steps say so;
-// elsewhere the steps give the exact value, which is the function's true
-// value (worked here apart), and say why the box differs when it does.
-void FormulasConversionsTest::specialAngles_data()
-{
-    QTest::addColumn<QString>("function");
-    QTest::addColumn<int>("angle");
-    for (const auto &entry : functionTable())
-        for (const int angle : {0,   30,  45,  60,  90,  120, 135, 150, 180,  210, 225, 240,
-                                270, 300, 315, 330, 360, -30, -45, -90, -135, 390, 720, 1035})
-            QTest::addRow("%s %d", qPrintable(entry.first), angle) << entry.first << angle;
-}
-
-void FormulasConversionsTest::specialAngles()
-{
-    QFETCH(QString, function);
-    QFETCH(int, angle);
-    const Function f = functionTable().at(function);
-    Steps s;
-    const conversions::Trigonometric values = conversions::trigonometric(f, QString::number(angle), s);
-    VERIFY_LINES(s.lines(), degreeNames(QString::number(angle)), linecheck::radianFunctions());
-    const std::optional<long double> truth = trueValue(f, angle);
-    const QString at = QString::number(angle).replace(u'-', u'\u2212') + u'°';
-    const QString self = function + u' ' + (angle < 0 ? u'(' + at + u')' : at);
-    const auto undefinedLine = [&](const QString &name) {
-        const QString opening = "[darkred:" + name + u' ' + (angle < 0 ? u'(' + at + u')' : at) + " غير معرف لأن ";
-        return std::any_of(s.lines().begin(), s.lines().end(), [&](const QString &l) { return l.startsWith(opening); });
-    };
-    QCOMPARE(values.degrees.has_value(), truth.has_value());
-    if (!truth) {
-        QVERIFY(undefinedLine(function));
-        QVERIFY(
-            std::none_of(s.lines().begin(), s.lines().end(), [](const QString &l) { return l.startsWith(Exactly); }));
-        return;
-    }
-    // A reciprocal of a function undefined at the angle says so, as that
-    // function's own steps do.
-    if (f == Function::Cotangent && !trueValue(Function::Tangent, angle))
-        QVERIFY(undefinedLine(QStringLiteral("ظا")));
-    const QString opening = Exactly + self + QStringLiteral(" = ");
-    const auto exact = std::find_if(s.lines().begin(), s.lines().end(),
-                                    [&](const QString &l) { return l.startsWith(opening); });
-    QVERIFY2(exact != s.lines().end(), qPrintable(s.lines().join(u'\n')));
-    const QString stated = exact->mid(opening.size()).section(Why, 0, 0);
-    const std::optional<double> number = exactNumber(stated);
-    QVERIFY2(number, qPrintable(stated));
-    QVERIFY2(std::fabs(static_cast<long double>(*number) - *truth) < 1e-15L, qPrintable(stated));
-    // The box within 1E-9 of the exact value; the reason given exactly when
-    // the box shows another number.
-    QVERIFY(std::fabs(*values.degrees - *number) <= 1e-9);
-    const bool differs = numtext::format(*values.degrees) != numtext::format(*number);
-    QCOMPARE(exact->contains(Why), differs);
-    if (differs)
-        QVERIFY(exact->contains(numtext::written(*values.degrees)));
 }
 
 QTEST_GUILESS_MAIN(FormulasConversionsTest)

@@ -5,6 +5,7 @@
 #include "algebra/formulas.h"
 #include "calculators/formulas.h"
 #include "conversions/formulas.h"
+#include "conversions/trigformulas.h"
 #include "geometry/formulas.h"
 #include "numbers/formulas.h"
 #include "numtext/notation.h"

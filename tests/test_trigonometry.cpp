@@ -1,6 +1,6 @@
 // The trigonometric functions window: each function of the angle read as
-// degrees and as radians, with the angle held in single precision, "خطأ" where
-// the function is undefined, the empty-field notices, the failures, the
+// degrees (exactly, with the exact values of the special angles) and as
+// radians (the nearest double), "خطأ" where the function is undefined, the empty-field notices, the failures, the
 // function switching and the three clear buttons.
 
 #include "support/scripted.h"
@@ -110,11 +110,11 @@ void TrigonometryTest::values_data()
                             << "90"
                             << "1"
                             << "0.893996663600558";
-    // The single-precision angle: 0.1 is 0.100000001490116.
+    // The angle read in double precision.
     QTest::newRow("sin 0.1") << "Op3"
                              << "0.1"
-                             << "0.0017453283919057"
-                             << "0.0998334181294999";
+                             << "0.00174532836589831"
+                             << "0.0998334166468282";
     QTest::newRow("sin, spaces around") << "Op3"
                                         << " 30 "
                                         << "0.5"
@@ -125,25 +125,43 @@ void TrigonometryTest::values_data()
                            << "1";
     QTest::newRow("cos 60") << "Op1"
                             << "60"
-                            << "0.500000000000001"
+                            << "0.5"
                             << "-0.952412980415156";
-    // pi to fifteen digits leaves the cosine of 90 degrees a little above 0.
+    // The special angles have their exact values.
     QTest::newRow("cos 90") << "Op1"
                             << "90"
-                            << "1.61554457443259E-15"
+                            << "0"
                             << "-0.44807361612917";
     QTest::newRow("tan 45") << "Op5"
                             << "45"
-                            << "0.999999999999998"
+                            << "1"
                             << "1.61977519054386";
     QTest::newRow("tan 180") << "Op5"
                              << "180"
-                             << "-3.23108914886517E-15"
+                             << "0"
                              << "1.33869021035115";
-    QTest::newRow("tan of a huge single") << "Op5"
+    // The whole turns taken off exactly: 1E38 degrees are 280 degrees.
+    QTest::newRow("tan of a huge number") << "Op5"
                                           << "1e38"
-                                          << "0.161939960179296"
-                                          << "6.7376411701856";
+                                          << "-5.67128181961771"
+                                          << "-5.09436979445815";
+    QTest::newRow("sin 1E39, beyond the singles") << "Op3"
+                                                  << "1E39"
+                                                  << "-0.984807753012208"
+                                                  << "-0.00705925181153582";
+    QTest::newRow("cot 1e39") << "Op2"
+                              << "1e39"
+                              << "-0.176326980708465"
+                              << "141.65454213397";
+    QTest::newRow("sec -1e39") << "Op4"
+                               << "-1e39"
+                               << "5.75877048314363"
+                               << "-1.00002491744936";
+    // Beside the pole: the complement's cotangent, worked from 0.01 degrees.
+    QTest::newRow("tan 89.99") << "Op5"
+                               << "89.99"
+                               << "5729.57789313059"
+                               << "-2.04602439348496";
     QTest::newRow("cot 45") << "Op2"
                             << "45"
                             << "1"
@@ -154,7 +172,7 @@ void TrigonometryTest::values_data()
                             << "-0.156119952161659";
     QTest::newRow("cot 90") << "Op2"
                             << "90"
-                            << "1.61554457443259E-15"
+                            << "0"
                             << "-0.501202783380153";
     QTest::newRow("sec 0") << "Op4"
                            << "0"
@@ -176,6 +194,15 @@ void TrigonometryTest::values_data()
                             << "90"
                             << "1"
                             << "1.11857240716371";
+    // A number too small for a single is no pole in double precision.
+    QTest::newRow("cot 1e-50") << "Op2"
+                               << "1e-50"
+                               << "5.72957795130823E+51"
+                               << "1E+50";
+    QTest::newRow("csc 1e-50") << "Op6"
+                               << "1e-50"
+                               << "5.72957795130823E+51"
+                               << "1E+50";
 }
 
 void TrigonometryTest::values() { checkResults(); }
@@ -197,8 +224,6 @@ void TrigonometryTest::poles_data()
                            << "0" << Undefined << Undefined;
     QTest::newRow("cot 180") << "Op2"
                              << "180" << Undefined << "0.746998814414044";
-    QTest::newRow("cot of a number that is 0 as a single") << "Op2"
-                                                           << "1e-50" << Undefined << Undefined;
     QTest::newRow("csc 0") << "Op6"
                            << "0" << Undefined << Undefined;
     QTest::newRow("csc 0.0") << "Op6"
@@ -209,8 +234,8 @@ void TrigonometryTest::poles_data()
                              << "180" << Undefined << "-1.2482015977942";
     QTest::newRow("csc -360") << "Op6"
                               << "-360" << Undefined << "-1.0428445123826";
-    QTest::newRow("csc of a number that is 0 as a single") << "Op6"
-                                                           << "1e-50" << Undefined << Undefined;
+    QTest::newRow("sec 450") << "Op4"
+                             << "450" << Undefined << "-1.3695760327733";
 }
 
 void TrigonometryTest::poles() { checkResults(); }
@@ -251,12 +276,13 @@ void TrigonometryTest::failureKeepsBothResults_data()
                                         << "12abc" << Failure::NotANumber;
     QTest::newRow("one space") << "Op5"
                                << " " << Failure::NotANumber;
-    QTest::newRow("beyond the singles") << "Op2"
-                                        << "1e39" << Failure::OutOfRange;
-    QTest::newRow("beyond the singles, negative") << "Op4"
-                                                  << "-1e39" << Failure::OutOfRange;
     QTest::newRow("beyond the doubles") << "Op6"
                                         << "1e400" << Failure::Overflow;
+    QTest::newRow("beyond the doubles, negative") << "Op4"
+                                                  << "-1e400" << Failure::Overflow;
+    // The cosecant of an angle so small that its value is beyond the doubles.
+    QTest::newRow("cosecant beyond the doubles") << "Op6"
+                                                 << "1e-307" << Failure::Overflow;
     QTest::newRow("letters, cosecant") << "Op6"
                                        << "abc" << Failure::NotANumber;
 }
@@ -301,13 +327,13 @@ void TrigonometryTest::optionShowsItsButton_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("of60"); // what Enter then gives in degrees for 60
     QTest::newRow("sin") << "Op3" << QStringLiteral("حساب جا الزاوية - Sin") << QStringLiteral("احسب جا الزاوية")
-                         << "0.866025403784438";
+                         << "0.866025403784439";
     QTest::newRow("cos") << "Op1" << QStringLiteral("حساب جتا الزاوية - Cos") << QStringLiteral("احسب جتا الزاوية")
-                         << "0.500000000000001";
+                         << "0.5";
     QTest::newRow("tan") << "Op5" << QStringLiteral("حساب ظا الزاوية - Tan") << QStringLiteral("احسب ظا الزاوية")
-                         << "1.73205080756887";
+                         << "1.73205080756888";
     QTest::newRow("cot") << "Op2" << QStringLiteral("حساب ظتا الزاوية - Cotan") << QStringLiteral("احسب ظتا الزاوية")
-                         << "0.577350269189627";
+                         << "0.577350269189626";
     QTest::newRow("sec") << "Op4" << QStringLiteral("حساب قا الزاوية - Sec") << QStringLiteral("احسب قا الزاوية")
                          << "2";
     QTest::newRow("csc") << "Op6" << QStringLiteral("حساب قتا الزاوية - Csc") << QStringLiteral("احسب قتا الزاوية")

@@ -69,9 +69,13 @@ void addRows(const Button &b, const QList<QStringList> &valueSets)
 }
 
 // Whether a line ends with a result box's number as the steps write it, after
-// "=" or "≈" (a name may stand before it, a unit after it).
+// "=" or "≈" (a name may stand before it, a unit after it), or gives the box
+// on a line of its own where it differs from the value worked out ("والحاسبة
+// تكتب …: …").
 bool endsWithResult(const QString &line, const QString &box)
 {
+    if (line.startsWith(QStringLiteral("والحاسبة تكتب ") + numtext::writtenText(box) + u':'))
+        return true;
     QString l = line;
     for (int u = int(numtext::Unit::Length); u <= int(numtext::Unit::Radian); ++u) {
         const QString unit = u' ' + numtext::unitName(numtext::Unit(u));

@@ -651,4 +651,48 @@ const Functions &radianFunctions()
     return all;
 }
 
+namespace {
+// A number of degrees in radians, and the quarter turn it lies on (0 to 3),
+// or −1 off the axes.
+double onTheTurn(double degrees, int &quarter)
+{
+    const double turn = std::fmod(degrees, 360.0);
+    quarter = -1;
+    if (turn == std::trunc(turn) && static_cast<long long>(turn) % 90 == 0)
+        quarter = static_cast<int>(((static_cast<long long>(turn) / 90) % 4 + 4) % 4);
+    return turn * std::numbers::pi / 180;
+}
+
+double sineOfDegrees(double x)
+{
+    int quarter = 0;
+    const double r = onTheTurn(x, quarter);
+    static const double exact[] = {0, 1, 0, -1};
+    return quarter >= 0 ? exact[quarter] : std::sin(r);
+}
+
+double cosineOfDegrees(double x)
+{
+    int quarter = 0;
+    const double r = onTheTurn(x, quarter);
+    static const double exact[] = {1, 0, -1, 0};
+    return quarter >= 0 ? exact[quarter] : std::cos(r);
+}
+
+double ratio(double a, double b) { return b == 0 ? std::nan("") : a / b; }
+} // namespace
+
+const Functions &degreeFunctions()
+{
+    static const Functions all{
+        {QStringLiteral("جا"), sineOfDegrees},
+        {QStringLiteral("جتا"), cosineOfDegrees},
+        {QStringLiteral("ظا"), [](double x) { return ratio(sineOfDegrees(x), cosineOfDegrees(x)); }},
+        {QStringLiteral("ظتا"), [](double x) { return ratio(cosineOfDegrees(x), sineOfDegrees(x)); }},
+        {QStringLiteral("قا"), [](double x) { return ratio(1, cosineOfDegrees(x)); }},
+        {QStringLiteral("قتا"), [](double x) { return ratio(1, sineOfDegrees(x)); }},
+    };
+    return all;
+}
+
 } // namespace linecheck

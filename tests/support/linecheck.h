@@ -79,6 +79,9 @@ std::optional<double> value(const QString &expression, const Names &names = {}, 
 // The six trigonometric functions of a number of radians, under the names
 // the lines write them with.
 const Functions &radianFunctions();
+// The same of a number of degrees ("جا ٣٠°"), exact on the axes (جا ١٨٠° is
+// 0) and not a number at a pole.
+const Functions &degreeFunctions();
 
 } // namespace linecheck
 
