@@ -1,6 +1,6 @@
 // The trigonometry formulas without their window: both values against true
 // values worked apart to 40 digits (tools/trigtable.py writes them into
-// trigonometry_table.inc), at the special angles from −720° to 720° and at
+// trigonometry_table.h), at the special angles from −720° to 720° and at
 // random angles: every box within one unit of its fifteenth digit, the exact
 // value at a whole multiple of 30° or 45°, "خطأ" exactly at the poles; every
 // "=" and "≈" of the steps holds. Then the lines themselves, worked in
@@ -33,7 +33,7 @@ struct TrueValue {
     const char *radians;
 };
 
-#include "trigonometry_table.inc"
+#include "trigonometry_table.h"
 
 const QString Undefined = QStringLiteral("خطأ");
 

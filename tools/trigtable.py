@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Writes tests/trigonometry_table.inc: the six trigonometric functions of
+"""Writes tests/trigonometry_table.h: the six trigonometric functions of
 angles typed into the trigonometry window, worked to 40 significant digits
 with exact decimal arithmetic (Python's decimal and fractions, no floating
 point), for test_formulas_trigonometry.
 
-    tools/trigtable.py > tests/trigonometry_table.inc
+    tools/trigtable.py > tests/trigonometry_table.h
 
 Each row: the function, the text typed, whether that is a whole multiple of
 30 or 45 degrees (whose degrees box is the exact value), and the true value
@@ -132,9 +132,11 @@ def random_angles(count):
 
 def main():
     names = ["Sine", "Cosine", "Tangent", "Cotangent", "Secant", "Cosecant"]
+    print("#pragma once")
     print("// Made by tools/trigtable.py: the true values of the six functions, to")
     print("// 40 significant digits; \"\" where a function is undefined.")
     print("// {function, typed, a multiple of 30° or 45°, degrees box, radians box}")
+    print("// clang-format off")
     print("const TrueValue SpecialAngles[] = {")
     for angle in range(-720, 721, 15):
         d, rad = in_degrees(str(angle)), in_radians(str(angle))

@@ -1,6 +1,8 @@
+#pragma once
 // Made by tools/trigtable.py: the true values of the six functions, to
 // 40 significant digits; "" where a function is undefined.
 // {function, typed, a multiple of 30° or 45°, degrees box, radians box}
+// clang-format off
 const TrueValue SpecialAngles[] = {
     {Function::Sine, "-720", true, "0", "5.440716964379951384983912248572332061119E-1"},
     {Function::Cosine, "-720", true, "1.000000000000000000000000000000000000000E+0", "-8.390387292223655560681303211732326500261E-1"},
